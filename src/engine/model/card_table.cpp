@@ -1,0 +1,79 @@
+#include "engine/model/card_table.h"
+
+#include "engine/model/card_code.h"
+#include "engine/model/pile_string.h"
+#include "support/text/fixed_text.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr const char* kSuitWords[] = {"CUORI", "QUADR", "FIORI", "PICCH"};
+
+std::string RankText(int rank) {
+    switch (rank) {
+        case 1: return "A";
+        case 11: return "J";
+        case 12: return "Q";
+        case 13: return "K";
+        default: return ZeroPad(rank, 2);
+    }
+}
+
+}  // namespace
+
+std::string CardTableLine(int code) {
+    std::string name = "JOKER";
+    char suit_digit = '4';
+    if (!CardIsJoker(code)) {
+        const int suit = CardSuit(code);
+        name = std::string(kSuitWords[suit]) + "_" + RankText(CardRank(code));
+        suit_digit = static_cast<char>('1' + suit);
+    }
+    return PadRight(name, 15) + suit_digit + ZeroPad(code, 3) + kFaceUp;
+}
+
+void CardTable::Build() {
+    lines_.clear();
+    for (int code = 1; code <= kLastCard; ++code) lines_.push_back(CardTableLine(code));
+}
+
+std::string_view CardTable::Line(int code) const {
+    if (code < 1 || static_cast<size_t>(code) > lines_.size()) return {};
+    return lines_[static_cast<size_t>(code) - 1];
+}
+
+bool CardTable::IsFaceDown(int code) const { return FaceChar(code) == kFaceDown && !Line(code).empty(); }
+
+char CardTable::FaceChar(int code) const {
+    std::string_view line = Line(code);
+    return line.size() >= 20 ? line[19] : kFaceDown;
+}
+
+bool CardTable::SetFaceState(int code, char state) {
+    if (state != kFaceUp && state != kFaceDown) return false;
+    if (code < 1 || static_cast<size_t>(code) > lines_.size()) return false;
+    std::string& line = lines_[static_cast<size_t>(code) - 1];
+    if (line.size() < 20) return false;
+    line[19] = state;
+    return true;
+}
+
+void CardTable::SetPileFaceStates(std::string_view pile, int n, char state) {
+    const std::vector<int> codes = PileCodes(pile);
+    const int count = static_cast<int>(codes.size());
+    for (int i = 0; i < count; ++i) {
+        const int from_bottom = i + 1;
+        if (n >= 1) {
+            if (i >= count - n) SetFaceState(codes[i], state);
+        } else if (n == -1) {
+            SetFaceState(codes[i], from_bottom % 2 == 1 ? kFaceUp : kFaceDown);
+        } else if (n == -2) {
+            SetFaceState(codes[i], from_bottom % 2 == 1 ? kFaceDown : kFaceUp);
+        } else if (n == -3) {
+            SetFaceState(codes[i], i == 0 ? kFaceUp : kFaceDown);
+        }
+    }
+}
+
+}  // namespace velmora

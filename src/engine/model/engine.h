@@ -1,0 +1,57 @@
+#pragma once
+// The engine context: every piece of game state in one object, so that no
+// global holds engine state. Created by EngineInit, released by EngineDone.
+
+#include <memory>
+#include <random>
+#include <string>
+#include <string_view>
+
+#include "engine/model/card_table.h"
+#include "engine/model/game_flags.h"
+#include "engine/model/main_game.h"
+#include "engine/model/move_log.h"
+#include "engine/model/outward.h"
+#include "engine/model/param_record.h"
+#include "engine/model/pile_lists.h"
+#include "engine/model/rules_params.h"
+
+namespace velmora {
+
+struct Engine {
+    TMainGame main_game;
+    TableauAnchors tableau_anchors;
+    CardTable cards;
+    PileLists piles;
+    PileLists working_copy;
+    MoveLogSide undo;
+    MoveLogSide redo;
+    ParamRecord params;
+    RulesParams rules;
+    GameFlags flags;
+
+    // The random source of deal numbers; seeded at start-up.
+    std::mt19937_64 random{0};
+
+    // Outward interfaces; never null (quiet by default).
+    Messages* messages = &quiet_messages;
+    SoundEvents* sounds = &quiet_sounds;
+    QuietMessages quiet_messages;
+    QuietSounds quiet_sounds;
+
+    // R[n] of the current game.
+    int R(int n) const { return rules[n]; }
+};
+
+// Creates the context with an empty card table and empty piles; the
+// parameter record is initialised (created) with the program folder, which
+// ends with a path separator.
+std::unique_ptr<Engine> EngineInit(std::string_view program_folder);
+// Releases the context.
+void EngineDone(std::unique_ptr<Engine>& engine);
+
+// The part of the start-up that builds the table: the card table (all face
+// up) and empty piles.
+void PrepareTable(Engine& engine);
+
+}  // namespace velmora

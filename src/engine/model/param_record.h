@@ -1,0 +1,56 @@
+#pragma once
+// The parameter record: the program-wide values (settings, the current game,
+// deal number, score, player, paths) as text in three 250-character blocks,
+// addressed by a 1-based position and a length. Positions 1-249 lie in block
+// A, 250-499 in block B (index p - 250), 500-999 in block C (index p - 500);
+// 1000 and above address nothing.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+class ParamRecord {
+public:
+    static constexpr int kBlockLength = 250;
+
+    // With `create` set: three blocks of spaces, the program folder at 501
+    // and the settings path at 1. Without it nothing happens.
+    void ParamInit(bool create, std::string_view program_folder);
+
+    // The field's characters (fewer where the block ends) without trailing
+    // spaces; "" for positions and lengths that address nothing.
+    std::string ParamRead(int position, int length) const;
+    // Stores the value without leading spaces, cut or padded to `length`.
+    // Characters past the end of the block are dropped; the block keeps its
+    // length. Returns false when the field addresses nothing.
+    bool ParamWrite(int position, int length, std::string_view value);
+
+    // Convenience for the yes/no fields: true exactly when the field is "Y".
+    bool IsYes(int position) const { return ParamRead(position, 1) == "Y"; }
+
+    const std::string& Block(int n) const { return blocks_[static_cast<size_t>(n)]; }
+
+private:
+    // The block and 1-based index of a position; false when none.
+    bool Locate(int position, int& block, int& index) const;
+
+    std::array<std::string, 3> blocks_{std::string(kBlockLength, ' '), std::string(kBlockLength, ' '),
+                                       std::string(kBlockLength, ' ')};
+};
+
+// Positions of the fields the engine itself uses.
+namespace param {
+constexpr int kSettingsPath = 1;      // 20
+constexpr int kGameId = 62;           // 4
+constexpr int kScoringScheme = 120;   // 2
+constexpr int kScore = 122;           // 6
+constexpr int kCardSize = 128;        // 1
+constexpr int kDealNumber = 153;      // 15
+constexpr int kGameName = 189;        // 50
+constexpr int kAutoFaceUp = 239;      // 1
+constexpr int kProgramFolder = 501;   // 200
+}  // namespace param
+
+}  // namespace velmora

@@ -1,0 +1,22 @@
+#pragma once
+// A whole position as 57 text lines (3 stock-area piles, 16 foundations, 28
+// tableau piles, 10 reserves): each card as its three-digit code followed by
+// its face character; "0000" for an empty slot.
+
+#include <string>
+#include <vector>
+
+#include "engine/model/engine.h"
+
+namespace velmora {
+
+constexpr int kSnapshotLines = kAllPiles;
+
+// The snapshot line of one pile string.
+std::string EncodePile(const CardTable& cards, const std::string& pile);
+void EncodePosition(const Engine& e, std::vector<std::string>& out);
+// Restores the piles and face states from 57 lines. A snapshot with the
+// wrong number of lines or a malformed unit changes nothing and gives false.
+bool DecodePosition(Engine& e, const std::vector<std::string>& lines);
+
+}  // namespace velmora
