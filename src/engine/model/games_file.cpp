@@ -1,0 +1,111 @@
+#include "engine/model/games_file.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "engine/model/engine.h"
+#include "engine/model/games_file_format.h"
+#include "support/text/fixed_text.h"
+#include "support/text/sections.h"
+
+namespace velmora {
+
+namespace fs = std::filesystem;
+namespace gf = games_format;
+
+namespace {
+
+// Ids are three digits in the catalogue, so anything wider (the ids from
+// 8000 on included) is never listed.
+constexpr int kLargestListedId = 999;
+static_assert(kLargestListedId < games_format::kFirstNonCatalogueId);
+
+bool CarriesId(const std::string& line, int id) {
+    return Columns(line, gf::kIdColumn, gf::kIdWidth) == ZeroPad(id, gf::kIdWidth);
+}
+
+std::string LowerAscii(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+// `path` itself when it exists, else a file in the same folder whose name
+// matches without regard to case, else `path`.
+fs::path ResolveNoCase(const fs::path& path) {
+    std::error_code ec;
+    if (fs::exists(path, ec)) return path;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    const std::string wanted = LowerAscii(path.filename().string());
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        if (LowerAscii(it->path().filename().string()) == wanted) return it->path();
+    }
+    return path;
+}
+
+}  // namespace
+
+GamesData ParseGamesData(const std::vector<std::string>& lines) {
+    return GamesData{ExtractSection(lines, gf::kCatalogueHeader),
+                     ExtractSection(lines, gf::kRulesHeader)};
+}
+
+GamesData ParseGamesData(std::string_view contents) { return ParseGamesData(SplitLines(contents)); }
+
+std::string GamesFilePath(const ParamRecord& params) {
+    return params.ParamRead(param::kProgramFolder, 200) + std::string(gf::kFileName);
+}
+
+bool ReadGamesFile(const std::string& path, GamesData& out) {
+    out = GamesData{};
+    std::ifstream in(ResolveNoCase(path), std::ios::binary);
+    if (!in) return false;
+    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    if (in.bad()) return false;
+    out = ParseGamesData(contents);
+    return true;
+}
+
+std::vector<std::string> DecodeCatalogue(const GamesData& data) {
+    std::vector<std::string> catalogue;
+    for (const std::string& stored : data.catalogue) {
+        std::string line = ShiftText(stored);
+        const std::string availability = Columns(line, gf::kAvailabilityColumn, 1);
+        if (availability.size() == 1 && gf::IsAvailability(availability[0]))
+            catalogue.push_back(std::move(line));
+    }
+    return catalogue;
+}
+
+void LoadCatalogue(Engine& engine, const GamesData& data) {
+    engine.main_game.Catalogue() = DecodeCatalogue(data);
+}
+
+bool LoadCatalogue(Engine& engine) {
+    GamesData data;
+    const bool read = ReadGamesFile(GamesFilePath(engine.params), data);
+    LoadCatalogue(engine, data);
+    return read;
+}
+
+int CatalogueIndex(const TMainGame& game, int id) {
+    if (id < 0 || id > kLargestListedId) return -1;
+    const std::vector<std::string>& catalogue = game.Catalogue();
+    // Games are usually listed in id order, so the line at position id is
+    // tried first.
+    const auto position = static_cast<size_t>(id);
+    if (position < catalogue.size() && CarriesId(catalogue[position], id)) return id;
+    for (size_t k = 0; k < catalogue.size(); ++k)
+        if (CarriesId(catalogue[k], id)) return static_cast<int>(k);
+    return -1;
+}
+
+std::string CatalogueName(const TMainGame& game, int id) {
+    const int k = CatalogueIndex(game, id);
+    if (k < 0) return {};
+    return TrimRightSpaces(Columns(game.Catalogue()[static_cast<size_t>(k)], gf::kNameColumn, gf::kNameWidth));
+}
+
+}  // namespace velmora

@@ -1,0 +1,105 @@
+#include "driver.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <sstream>
+
+namespace velmora::cli {
+namespace {
+
+constexpr const char* kFolder = VELMORA_PROGRAM_DIR;
+
+// Runs the lines through a driver and returns everything it answered.
+std::vector<std::string> Talk(Driver& driver, const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    driver.Run(in, out);
+    std::vector<std::string> lines;
+    std::istringstream answer(out.str());
+    for (std::string line; std::getline(answer, line);) lines.push_back(line);
+    return lines;
+}
+
+Driver MakeDriver() { return Driver(kFolder, std::string(kFolder) + "GAMES.DAT"); }
+
+TEST(Driver, ListsTheCatalogue) {
+    Driver driver = MakeDriver();
+    const auto lines = Talk(driver, "games\n");
+    ASSERT_GE(lines.size(), 2u);
+    EXPECT_EQ(lines.front(), "1 Freecell");
+    EXPECT_EQ(lines.back(), "ok");
+}
+
+TEST(Driver, DealsFreecellFromTheGivenNumber) {
+    Driver driver = MakeDriver();
+    const auto lines = Talk(driver, "new 1 0000000000000\n");
+    ASSERT_EQ(lines.size(), 3u + 4 + 8 + 4 + 3);
+    EXPECT_EQ(lines[0], "Mazzo");
+    EXPECT_EQ(lines[3], "Dest1");
+    // The shuffle of thirteen zeros, dealt row by row onto the piles.
+    EXPECT_EQ(lines[7], "Fila1 0021 0431 0041 0201 0271 0451 0291");
+    EXPECT_EQ(lines[14], "Fila8 0091 0181 0341 0511 0371 0411");
+    EXPECT_EQ(lines[15], "Appogg1");
+    EXPECT_EQ(lines[19], "deal 0000000000000");
+    EXPECT_EQ(lines.back(), "ok");
+    std::multiset<std::string> cards;
+    for (int i = 7; i <= 14; ++i) {
+        std::istringstream words(lines[static_cast<size_t>(i)]);
+        std::string word;
+        words >> word;
+        while (words >> word) {
+            EXPECT_EQ(word.back(), '1') << "every Freecell card lies face up";
+            cards.insert(word.substr(0, 3));
+        }
+    }
+    EXPECT_EQ(cards.size(), 52u);
+    EXPECT_EQ(std::set<std::string>(cards.begin(), cards.end()).size(), 52u);
+}
+
+TEST(Driver, SameNumberSameDealAndShortNumbersArePadded) {
+    Driver driver = MakeDriver();
+    const auto first = Talk(driver, "new 1 42\n");
+    const auto again = Talk(driver, "new 1 0000000000042\n");
+    EXPECT_EQ(first, again);
+    EXPECT_EQ(first[first.size() - 3], "deal 0000000000042");
+    const auto random = Talk(driver, "new 1\n");
+    EXPECT_EQ(random.back(), "ok");
+    EXPECT_EQ(random[random.size() - 3].size(), 5u + 13);
+}
+
+TEST(Driver, RefusesBadInputWithAReason) {
+    Driver driver = MakeDriver();
+    for (const char* line : {"", "   ", "fly", "new", "new 2", "new x", "new 1 12a4", "new 1 12345678901234",
+                             "new 8000", "new -1", "state now", "shuffle 52 0", "shuffle 53 5 1", "quit now"}) {
+        const auto lines = Talk(driver, std::string(line) + "\n");
+        ASSERT_EQ(lines.size(), 1u) << line;
+        EXPECT_EQ(lines[0].rfind("error: ", 0), 0u) << line << " -> " << lines[0];
+    }
+}
+
+TEST(Driver, ShufflesWithoutTouchingTheGame) {
+    Driver driver = MakeDriver();
+    Talk(driver, "new 1 7\n");
+    const auto before = Talk(driver, "state\n");
+    const auto lines = Talk(driver, "shuffle 52 2 0000000000000\n");
+    ASSERT_EQ(lines.size(), 2u);
+    std::istringstream words(lines[0]);
+    std::set<std::string> codes;
+    for (std::string w; words >> w;) codes.insert(w);
+    EXPECT_EQ(codes.size(), 54u);
+    EXPECT_TRUE(codes.count("105") && codes.count("106"));
+    EXPECT_EQ(Talk(driver, "state\n"), before);
+}
+
+TEST(Driver, MissingGameDefinitionsAreReported) {
+    Driver driver(kFolder, "/nonexistent/GAMES.DAT");
+    const auto lines = Talk(driver, "games\nnew 1\nquit\nstate\n");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].rfind("error: cannot read", 0), 0u);
+    EXPECT_EQ(lines[1].rfind("error: cannot read", 0), 0u);
+    EXPECT_EQ(lines[2], "ok");  // quit answers, and nothing after it runs
+}
+
+}  // namespace
+}  // namespace velmora::cli

@@ -1,0 +1,15 @@
+# Runs gamesdat on a faulty source and checks that it refuses it properly.
+get_filename_component(folder ${OUTPUT} DIRECTORY)
+file(REMOVE_RECURSE ${folder})
+file(MAKE_DIRECTORY ${folder})
+execute_process(COMMAND ${TOOL} ${SOURCE} ${OUTPUT}
+  RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(result EQUAL 0)
+  message(FATAL_ERROR "gamesdat accepted a faulty source")
+endif()
+if(NOT errors MATCHES "faulty_games.txt:4: " OR NOT errors MATCHES "faulty_games.txt:8: ")
+  message(FATAL_ERROR "expected file:line messages, got:\n${errors}")
+endif()
+if(EXISTS ${OUTPUT})
+  message(FATAL_ERROR "gamesdat wrote ${OUTPUT} although the source is faulty")
+endif()

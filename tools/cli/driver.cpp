@@ -1,0 +1,74 @@
+#include "driver.h"
+
+#include <exception>
+#include <istream>
+#include <ostream>
+
+namespace velmora::cli {
+
+std::vector<std::string> SplitWords(const std::string& line) {
+    std::vector<std::string> words;
+    std::string word;
+    for (char c : line) {
+        if (c == ' ' || c == '\t' || c == '\r') {
+            if (!word.empty()) words.push_back(std::move(word));
+            word.clear();
+        } else {
+            word += c;
+        }
+    }
+    if (!word.empty()) words.push_back(std::move(word));
+    return words;
+}
+
+Driver::Driver(std::string program_folder, std::string games_file)
+    : engine_(EngineInit(program_folder)), games_file_(std::move(games_file)) {
+    PrepareTable(*engine_);
+    games_loaded_ = ReadGamesFile(games_file_, games_);
+    if (games_loaded_) LoadCatalogue(*engine_, games_);
+    RegisterCommands();
+}
+
+void Driver::Register(const std::string& name, Handler handler) { commands_[name] = std::move(handler); }
+
+void Driver::RegisterCommands() {
+    Register("quit", [this](Driver&, const Args& args) {
+        if (!args.empty()) return Reply::Fail("quit takes no arguments");
+        quit_ = true;
+        return Reply{};
+    });
+    RegisterTableCommands(commands_);
+    RegisterGameCommands(commands_);
+}
+
+Reply Driver::Call(const std::string& name, const Args& args) {
+    auto it = commands_.find(name);
+    return it == commands_.end() ? Reply::Fail("unknown command '" + name + "'") : it->second(*this, args);
+}
+
+bool Driver::Execute(const std::string& line, std::ostream& out) {
+    const Args words = SplitWords(line);
+    Reply reply;
+    if (words.empty()) {
+        reply = Reply::Fail("empty command");
+    } else {
+        try {
+            reply = Call(words[0], Args(words.begin() + 1, words.end()));
+        } catch (const std::exception& ex) {
+            // A last guard: the driver answers, whatever went wrong inside.
+            reply = Reply::Fail(std::string("internal: ") + ex.what());
+        }
+    }
+    for (const std::string& l : reply.lines) out << l << '\n';
+    out << (reply.error.empty() ? "ok" : "error: " + reply.error) << '\n';
+    out.flush();
+    return !quit_;
+}
+
+void Driver::Run(std::istream& in, std::ostream& out) {
+    std::string line;
+    while (std::getline(in, line))
+        if (!Execute(line, out)) break;
+}
+
+}  // namespace velmora::cli

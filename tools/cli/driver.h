@@ -1,0 +1,77 @@
+#pragma once
+// The headless driver: reads commands one per line and answers each with
+// zero or more lines and a final "ok" or "error: <reason>". It plays on one
+// engine context with the quiet outward interfaces, so it draws, plays and
+// waits for nothing.
+
+#include <functional>
+#include <iosfwd>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "engine/deal/deal_rules.h"
+#include "engine/model/engine.h"
+#include "engine/model/games_file.h"
+
+namespace velmora::cli {
+
+// What a command produced: its answer lines, or an error reason.
+struct Reply {
+    std::vector<std::string> lines;
+    std::string error;  // empty on success
+
+    static Reply Fail(std::string reason) {
+        Reply r;
+        r.error = std::move(reason);
+        return r;
+    }
+};
+
+class Driver {
+public:
+    using Args = std::vector<std::string>;
+    using Handler = std::function<Reply(Driver&, const Args&)>;
+
+    // `program_folder` ends with '/'; GAMES.DAT is read from `games_file`.
+    Driver(std::string program_folder, std::string games_file);
+
+    // Runs a command as if it had been typed.
+    Reply Call(const std::string& name, const Args& args);
+
+    // How new deals consult the move rules and compute their score.
+    const DealRules* deal_rules = nullptr;
+    ScoreHook score_hook;
+
+    // Answers one command line; false once "quit" was given.
+    bool Execute(const std::string& line, std::ostream& out);
+    // Reads commands until the end of input or "quit".
+    void Run(std::istream& in, std::ostream& out);
+
+    Engine& engine() { return *engine_; }
+    const std::string& games_file() const { return games_file_; }
+    // The game definitions; false when GAMES.DAT could not be read.
+    bool games_loaded() const { return games_loaded_; }
+    const GamesData& games() const { return games_; }
+
+private:
+    void Register(const std::string& name, Handler handler);
+    void RegisterCommands();
+
+    std::unique_ptr<Engine> engine_;
+    std::string games_file_;
+    GamesData games_;
+    bool games_loaded_ = false;
+    std::map<std::string, Handler> commands_;
+    bool quit_ = false;
+};
+
+// Splits a command line at runs of spaces and tabs.
+std::vector<std::string> SplitWords(const std::string& line);
+
+// Command groups, each in its own file.
+void RegisterTableCommands(std::map<std::string, Driver::Handler>& table);
+void RegisterGameCommands(std::map<std::string, Driver::Handler>& table);
+
+}  // namespace velmora::cli

@@ -1,0 +1,86 @@
+// Commands that choose and deal games: games, new, shuffle.
+#include <string>
+
+#include "driver.h"
+#include "engine/deal/deal_number.h"
+#include "engine/deal/shuffle.h"
+#include "engine/deal/start_game.h"
+#include "engine/model/games_file.h"
+#include "support/text/fixed_text.h"
+
+namespace velmora::cli {
+
+namespace {
+
+// A whole number within [low, high], or false.
+bool ReadNumber(const std::string& text, int64_t low, int64_t high, int64_t& out) {
+    return ParseInt(text, out) && out >= low && out <= high;
+}
+
+Reply NeedGames(const Driver& d) {
+    return Reply::Fail("cannot read game definitions from " + d.games_file());
+}
+
+Reply Games(Driver& d, const Driver::Args& args) {
+    if (!args.empty()) return Reply::Fail("games takes no arguments");
+    if (!d.games_loaded()) return NeedGames(d);
+    Reply reply;
+    for (const std::string& line : d.engine().main_game.Catalogue()) {
+        int64_t id = 0;
+        if (!ParseInt(Columns(line, 5, 3), id)) continue;
+        reply.lines.push_back(std::to_string(id) + " " + TrimRightSpaces(Columns(line, 11, 50)));
+    }
+    return reply;
+}
+
+Reply New(Driver& d, const Driver::Args& args) {
+    if (args.empty() || args.size() > 2) return Reply::Fail("usage: new <id> [<deal>]");
+    if (!d.games_loaded()) return NeedGames(d);
+    int64_t id = 0;
+    if (!ReadNumber(args[0], 0, 7999, id) || CatalogueIndex(d.engine().main_game, static_cast<int>(id)) < 0)
+        return Reply::Fail("unknown game id '" + args[0] + "'");
+    StartOptions options;
+    if (args.size() == 2) {
+        if (!IsDealNumberText(args[1])) return Reply::Fail("a deal number is 1 to 13 digits");
+        options.deal_number = args[1];
+    }
+    options.rules = d.deal_rules;
+    options.score = d.score_hook;
+    Engine& e = d.engine();
+    ChooseGame(e, static_cast<int>(id));
+    if (!StartGame(e, d.games(), options) && e.R(307) == 0) return Reply::Fail("the game could not be loaded");
+    return d.Call("state", {});
+}
+
+Reply Shuffle(Driver&, const Driver::Args& args) {
+    if (args.size() != 3) return Reply::Fail("usage: shuffle <cards> <jokers> <deal>");
+    int64_t cards = 0;
+    int64_t jokers = 0;
+    if (!ReadNumber(args[0], 0, 104, cards)) return Reply::Fail("cards must be 0 to 104");
+    if (!ReadNumber(args[1], 0, 4, jokers)) return Reply::Fail("jokers must be 0 to 4");
+    if (!IsDealNumberText(args[2])) return Reply::Fail("a deal number is 1 to 13 digits");
+    // A scratch engine, so the current game stays as it is.
+    auto scratch = EngineInit("/");
+    scratch->rules.Set(307, cards);
+    scratch->rules.Set(43, jokers > 0 ? 1 : 0);
+    scratch->rules.Set(310, jokers);
+    scratch->params.ParamWrite(param::kDealNumber, 15, DealDigits(args[2]));
+    DealBuffer buffer;
+    const bool ok = ShuffleDeck(*scratch, buffer);
+    Reply reply;
+    std::string line;
+    for (const std::string& code : buffer) line += (line.empty() ? "" : " ") + code;
+    reply.lines.push_back(line);
+    if (!ok) reply.error = scratch->quiet_messages.last;
+    return reply;
+}
+
+}  // namespace
+
+void RegisterGameCommands(std::map<std::string, Driver::Handler>& table) {
+    table["games"] = Games;
+    table["new"] = New;
+    table["shuffle"] = Shuffle;
+}
+
+}  // namespace velmora::cli

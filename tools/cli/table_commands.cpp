@@ -1,0 +1,38 @@
+// Commands that show the table: state.
+#include <string>
+
+#include "driver.h"
+#include "engine/model/pile_names.h"
+#include "engine/model/piles.h"
+#include "engine/model/position_snapshot.h"
+
+namespace velmora::cli {
+
+namespace {
+
+std::string PileLine(const Engine& e, PileRef ref) {
+    std::string line = PileName(ref);
+    const std::string units = EncodePile(e.cards, e.piles.Text(ref.list, ref.index));
+    for (size_t at = 0; at + 4 <= units.size(); at += 4) line += " " + units.substr(at, 4);
+    return line;
+}
+
+Reply State(Driver& d, const Driver::Args& args) {
+    if (!args.empty()) return Reply::Fail("state takes no arguments");
+    const Engine& e = d.engine();
+    Reply reply;
+    for (int i = 0; i < kStockAreaPiles; ++i) reply.lines.push_back(PileLine(e, {ListId::Stock, i}));
+    for (int i = 0; i < FoundationsInUse(e); ++i) reply.lines.push_back(PileLine(e, {ListId::Foundation, i}));
+    for (int i = 0; i < TableauInUse(e); ++i) reply.lines.push_back(PileLine(e, {ListId::Tableau, i}));
+    for (int i = 0; i < ReservesInUse(e); ++i) reply.lines.push_back(PileLine(e, {ListId::Reserve, i}));
+    reply.lines.push_back("deal " + e.params.ParamRead(param::kDealNumber, 15));
+    const std::string score = e.params.ParamRead(param::kScore, 6);
+    reply.lines.push_back("score " + (score.empty() ? std::string("0") : score));
+    return reply;
+}
+
+}  // namespace
+
+void RegisterTableCommands(std::map<std::string, Driver::Handler>& table) { table["state"] = State; }
+
+}  // namespace velmora::cli
