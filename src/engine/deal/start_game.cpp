@@ -20,6 +20,8 @@ void ClearPerGameState(Engine& e) {
     e.flags.Set(flag::kStopAutoplay, false);
     e.flags.Set(flag::kIgnoreNextPress, false);
     e.flags.Set(flag::kStockDealDone, true);
+    e.deal_counter = 0;
+    e.play.redeal_armed = false;
     ClearPiles(e, true);
 }
 

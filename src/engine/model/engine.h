@@ -18,6 +18,18 @@
 
 namespace velmora {
 
+// Play state that is not in TMainGame: what the window's commands set and
+// the counters of the stock actions.
+struct PlayState {
+    bool autoplay_checked = true;   // the Autoplay command is ticked
+    bool autoplay_enabled = false;  // and enabled (R[18] != 0)
+    bool undo_enabled = true;
+    bool redeal_armed = false;      // a press on the empty stock waits for its release
+    int lowest_painted_y = 0;       // for the scroll range of the table
+    bool no_refill = false;         // the per-game no-refill value of the closing-up games
+    bool suppress_selection = false;  // no game selection after a win
+};
+
 struct Engine {
     TMainGame main_game;
     TableauAnchors tableau_anchors;
@@ -29,6 +41,10 @@ struct Engine {
     ParamRecord params;
     RulesParams rules;
     GameFlags flags;
+    PlayState play;
+    // The deal counter of the stock actions: 0 when a game starts, raised by
+    // counted stock deals; build code 40 reads it.
+    int deal_counter = 0;
 
     // The random source of deal numbers; seeded at start-up.
     std::mt19937_64 random{0};
@@ -36,8 +52,10 @@ struct Engine {
     // Outward interfaces; never null (quiet by default).
     Messages* messages = &quiet_messages;
     SoundEvents* sounds = &quiet_sounds;
+    TableView* view = &quiet_view;
     QuietMessages quiet_messages;
     QuietSounds quiet_sounds;
+    TableView quiet_view;
 
     // R[n] of the current game.
     int R(int n) const { return rules[n]; }

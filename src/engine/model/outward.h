@@ -22,6 +22,31 @@ public:
     virtual void PlayEvent(std::string_view name) = 0;
 };
 
+// The table on the screen. The engine says what changed; the window draws
+// it. Every call has a quiet default, so a view implements what it shows.
+// Pile arguments are a list and a 0-based index as in PileLists.
+class TableView {
+public:
+    virtual ~TableView() = default;
+    virtual void RepaintPile(int /*list*/, int /*index*/) {}
+    virtual void RepaintTable() {}
+    // A card flies from one pile to another (after the piles changed).
+    virtual void AnimateCard(int /*card*/, int /*from_list*/, int /*from_index*/, int /*to_list*/,
+                             int /*to_index*/) {}
+    virtual void RepaintEmptyStock() {}
+    virtual void ShowScore(std::string_view /*score*/) {}
+    virtual void HighlightCard(int /*card*/, bool /*on*/) {}
+    virtual void Beep() {}
+    // Keyboard and mouse input held back while `hold` is set.
+    virtual void HoldInput(bool /*hold*/) {}
+    virtual void Wait(int /*milliseconds*/) {}
+    virtual void SetUndoButtons(bool /*enabled*/) {}
+    virtual void SetAutoplayButtons(bool /*enabled*/) {}
+    // The end of a won game: the winning animation, then the game selection.
+    virtual void RunWinningAnimation() {}
+    virtual void OpenGameSelection() {}
+};
+
 class QuietMessages : public Messages {
 public:
     void ShowInfo(std::string_view text) override { last = std::string(text); }

@@ -89,7 +89,7 @@ bool ParseInt(std::string_view text, int64_t& out) {
     const char* first = text.data();
     const char* last = text.data() + text.size();
     if (*first == '+') ++first;
-    if (first == last) return false;
+    if (first == last || (*first == '-' && text[0] == '+')) return false;
     int64_t value = 0;
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (ec != std::errc() || ptr != last) return false;

@@ -71,6 +71,7 @@ TEST(FixedText, ColumnsAndParseIntAreStrict) {
     EXPECT_FALSE(ParseInt("1 ", v));
     EXPECT_FALSE(ParseInt("1a", v));
     EXPECT_FALSE(ParseInt("-", v));
+    EXPECT_FALSE(ParseInt("+-5", v));
     EXPECT_FALSE(ParseInt("99999999999999999999", v));
 }
 
