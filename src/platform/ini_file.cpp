@@ -1,0 +1,287 @@
+#include "platform/ini_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+constexpr size_t kNone = std::string_view::npos;
+
+std::string_view Trim(std::string_view text) {
+    const size_t first = text.find_first_not_of(" \t");
+    if (first == kNone) return {};
+    const size_t last = text.find_last_not_of(" \t");
+    return text.substr(first, last - first + 1);
+}
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
+    }
+    return true;
+}
+
+// One line of the file: its text is [begin, end), its ending [end, next).
+// Only "\n" ends a line; a "\r" right before it belongs to the ending.
+struct Line {
+    size_t begin = 0;
+    size_t end = 0;
+    size_t next = 0;
+};
+
+std::vector<Line> SplitLines(std::string_view text) {
+    std::vector<Line> lines;
+    size_t begin = 0;
+    while (begin < text.size()) {
+        const size_t newline = text.find('\n', begin);
+        Line line{begin, text.size(), text.size()};
+        if (newline != kNone) {
+            line.next = newline + 1;
+            line.end = (newline > begin && text[newline - 1] == '\r') ? newline - 1 : newline;
+        }
+        lines.push_back(line);
+        begin = line.next;
+    }
+    return lines;
+}
+
+enum class LineKind { Blank, Header, Key, Other };
+
+struct ParsedLine {
+    LineKind kind = LineKind::Other;
+    std::string_view name;   // section or key name, trimmed
+    std::string_view value;  // key lines: the trimmed value
+    size_t equals = kNone;   // key lines: offset of the "=" in the line
+};
+
+ParsedLine ParseLine(std::string_view line) {
+    ParsedLine parsed;
+    const std::string_view trimmed = Trim(line);
+    if (trimmed.empty()) {
+        parsed.kind = LineKind::Blank;
+    } else if (trimmed.front() == '[') {
+        // A header without its "]" still opens a section: up to the line end.
+        const std::string_view inner = trimmed.substr(1);
+        parsed.kind = LineKind::Header;
+        parsed.name = Trim(inner.substr(0, inner.find(']')));
+    } else if (trimmed.front() != ';' && trimmed.front() != '#' && line.find('=') != kNone) {
+        parsed.kind = LineKind::Key;
+        parsed.equals = line.find('=');
+        parsed.name = Trim(line.substr(0, parsed.equals));
+        parsed.value = Trim(line.substr(parsed.equals + 1));
+    }
+    return parsed;
+}
+
+// Where the first occurrence of a section and the key inside it lie.
+struct Location {
+    bool section_found = false;
+    size_t insert_after = kNone;  // the section's last key line, else its header
+    size_t key_line = kNone;
+    ParsedLine key;
+};
+
+Location Locate(std::string_view text, const std::vector<Line>& lines, std::string_view section,
+                std::string_view key) {
+    Location where;
+    bool inside = false;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const ParsedLine parsed = ParseLine(text.substr(lines[i].begin, lines[i].end - lines[i].begin));
+        if (parsed.kind == LineKind::Header) {
+            if (inside) break;  // later occurrences of the section are never used
+            if (SameName(parsed.name, section)) {
+                inside = true;
+                where.section_found = true;
+                where.insert_after = i;
+            }
+            continue;
+        }
+        if (!inside || parsed.kind != LineKind::Key) continue;
+        where.insert_after = i;
+        if (where.key_line == kNone && !parsed.name.empty() && SameName(parsed.name, key)) {
+            where.key_line = i;
+            where.key = parsed;
+        }
+    }
+    return where;
+}
+
+// The whole file; a missing file is empty. False when the file exists but
+// cannot be read (a write must then leave it alone).
+bool ReadWholeFile(const std::string& path, std::string& contents) {
+    contents.clear();
+    std::error_code error;
+    const auto status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::not_found) return true;
+    if (error || std::filesystem::is_directory(status)) return false;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    char buffer[8192];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        contents.append(buffer, static_cast<size_t>(in.gcount()));
+    }
+    return in.eof() && !in.bad();
+}
+
+bool WriteAll(int fd, std::string_view data) {
+    while (!data.empty()) {
+        const ssize_t written = ::write(fd, data.data(), data.size());
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data.remove_prefix(static_cast<size_t>(written));
+    }
+    return true;
+}
+
+mode_t ModeOf(const std::filesystem::path& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
+    return 0644;
+}
+
+void SyncFolder(const std::filesystem::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Replaces the file as a whole through a flushed temporary file in the same
+// folder and a rename, which the file system performs atomically.
+bool ReplaceFile(const std::string& path, std::string_view contents) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path target(path);
+    if (fs::is_symlink(target, error)) {
+        target = fs::canonical(target, error);  // replace the file, keep the link
+        if (error) return false;
+    }
+    fs::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::string name = (folder / (target.filename().string() + ".tmp-XXXXXX")).string();
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = WriteAll(fd, contents) && ::fchmod(fd, ModeOf(target)) == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(name.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(name.c_str());
+        return false;
+    }
+    SyncFolder(folder);
+    return true;
+}
+
+// The line ending of new lines: the file's first one, "\n" for a new file.
+std::string_view LineEnding(const std::vector<Line>& lines) {
+    if (!lines.empty() && lines.front().next - lines.front().end == 2) return "\r\n";
+    return "\n";
+}
+
+std::string WithKey(const std::string& text, std::string_view section, std::string_view key,
+                    std::string_view value) {
+    const std::vector<Line> lines = SplitLines(text);
+    const Location where = Locate(text, lines, section, key);
+    const std::string_view eol = LineEnding(lines);
+    if (where.key_line != kNone) {
+        const Line& line = lines[where.key_line];
+        const size_t value_start = line.begin + where.key.equals + 1;
+        return text.substr(0, value_start) + std::string(value) + text.substr(line.end);
+    }
+    const std::string key_line = std::string(key) + "=" + std::string(value) + std::string(eol);
+    if (where.section_found) {
+        const Line& after = lines[where.insert_after];
+        std::string result = text.substr(0, after.next);
+        if (after.next == after.end) result += eol;  // the line had no ending (end of file)
+        return result + key_line + text.substr(after.next);
+    }
+    std::string result = text;
+    if (!lines.empty() && lines.back().next == lines.back().end) result += eol;
+    return result + "[" + std::string(section) + "]" + std::string(eol) + key_line;
+}
+
+bool HasLineBreak(std::string_view text) { return text.find_first_of("\r\n") != kNone; }
+
+bool Storable(std::string_view section, std::string_view key, std::string_view value) {
+    if (section.empty() || HasLineBreak(section) || section.find(']') != kNone) return false;
+    if (key.empty() || HasLineBreak(key) || key.find('=') != kNone) return false;
+    if (key.front() == '[' || key.front() == ';' || key.front() == '#') return false;
+    return !HasLineBreak(value);
+}
+
+bool ParseWholeNumber(std::string_view text, int& out) {
+    const bool negative = !text.empty() && text.front() == '-';
+    if (!text.empty() && (negative || text.front() == '+')) text.remove_prefix(1);
+    if (text.empty() || text.find_first_not_of("0123456789") != kNone) return false;
+    long long value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return false;
+    if (negative) value = -value;
+    if (value < INT_MIN || value > INT_MAX) return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+// The key's location in the file's current contents, for the readers.
+struct Lookup {
+    std::string text;
+    Location where;
+};
+
+Lookup Find(const std::string& path, std::string_view section, std::string_view key) {
+    Lookup lookup;
+    if (!ReadWholeFile(path, lookup.text)) lookup.text.clear();
+    lookup.where = Locate(lookup.text, SplitLines(lookup.text), Trim(section), Trim(key));
+    return lookup;
+}
+
+}  // namespace
+
+IniFile::IniFile(std::string path) : path_(std::move(path)) {}
+
+std::string IniFile::ReadString(std::string_view section, std::string_view key,
+                                std::string_view fallback) const {
+    const Lookup lookup = Find(path_, section, key);
+    if (lookup.where.key_line == kNone) return std::string(fallback);
+    return std::string(lookup.where.key.value);
+}
+
+int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
+    const Lookup lookup = Find(path_, section, key);
+    int value = fallback;
+    if (lookup.where.key_line == kNone || !ParseWholeNumber(lookup.where.key.value, value)) return fallback;
+    return value;
+}
+
+bool IniFile::HasKey(std::string_view section, std::string_view key) const {
+    return Find(path_, section, key).where.key_line != kNone;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    section = Trim(section);
+    key = Trim(key);
+    if (!Storable(section, key, value)) return false;
+    std::string text;
+    if (!ReadWholeFile(path_, text)) return false;
+    const std::string updated = WithKey(text, section, key, value);
+    if (updated == text) return true;  // the file already holds the value
+    return ReplaceFile(path_, updated);
+}
+
+bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
+    return WriteString(section, key, std::to_string(value));
+}
+
+}  // namespace velmora

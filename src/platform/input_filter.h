@@ -1,0 +1,33 @@
+#pragma once
+// Holds back keyboard and mouse input from the whole application while an
+// animation runs. Optionally a key or button press becomes a stop request
+// (the winning animation ends on any key or click).
+
+#include <QObject>
+
+#include <functional>
+
+namespace velmora {
+
+class InputFilter : public QObject {
+public:
+    explicit InputFilter(std::function<void()> on_stop_request = {});
+    ~InputFilter() override;  // removes itself
+
+    void Install();
+    // Lets input that arrived during the last wait reach the filter (and be
+    // dropped) before the filter goes, so none of it leaks through.
+    void Remove();
+    bool Installed() const { return installed_; }
+    bool StopRequested() const { return stop_requested_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::function<void()> on_stop_request_;
+    bool installed_ = false;
+    bool stop_requested_ = false;
+};
+
+}  // namespace velmora

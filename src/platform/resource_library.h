@@ -1,0 +1,52 @@
+#pragma once
+// The program's resource library (QOR.RGF): bitmaps, cursors and sounds,
+// found by name without regard to case. A library that is missing or
+// corrupt does not load; an entry whose picture does not decode gives a null
+// image, never a crash.
+
+#include <QCursor>
+#include <QImage>
+#include <QPoint>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/resource_format.h"
+
+namespace velmora {
+
+class ResourceLibrary {
+public:
+    // Replaces what was loaded. False, with a reason in `error`, when the
+    // file cannot be read or is not a valid library (nothing is loaded then).
+    bool Load(const std::string& path, std::string* error = nullptr);
+    // The same from bytes in memory.
+    bool LoadBytes(const std::vector<uint8_t>& bytes, std::string* error = nullptr);
+    void Unload();
+    bool IsLoaded() const { return loaded_; }
+
+    bool Contains(rgf::Kind kind, std::string_view name) const;
+    // RGB32; a null image when the bitmap is missing or does not decode.
+    QImage Bitmap(std::string_view name) const;
+    // The cursor's picture (ARGB32) and its hotspot, kept inside the picture.
+    bool CursorImage(std::string_view name, QImage* image, QPoint* hotspot) const;
+    // Needs a QGuiApplication.
+    std::optional<QCursor> Cursor(std::string_view name) const;
+    // The RIFF WAVE bytes; empty when there is no such sound.
+    std::span<const uint8_t> Wave(std::string_view name) const;
+
+private:
+    const rgf::Entry* Find(rgf::Kind kind, std::string_view name) const;
+
+    bool loaded_ = false;
+    std::vector<rgf::Entry> entries_;
+    std::map<std::pair<rgf::Kind, std::string>, size_t> index_;  // lower-case names
+};
+
+}  // namespace velmora

@@ -1,0 +1,16 @@
+#pragma once
+// Loading the preferences at start-up: every key is read once, in a fixed
+// order (some defaults come from keys read before them), and copied into the
+// parameter record or the per-game state; what concerns the main window goes
+// to the SettingsView.
+
+#include "engine/model/engine.h"
+#include "storage/settings_view.h"
+
+namespace velmora {
+
+// Runs after the parameter record has been created and before the card table
+// is built. A missing settings file gives every default.
+void LoadPreferences(Engine& engine, SettingsView& view);
+
+}  // namespace velmora

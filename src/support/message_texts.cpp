@@ -1,0 +1,51 @@
+#include "support/message_texts.h"
+
+#include <algorithm>
+
+namespace velmora::text {
+namespace {
+
+constexpr std::string_view kCopyOrReinstall =
+    "Copy the file into the directory that above is specified\ror reinstall the program.";
+
+std::string Joined(std::initializer_list<std::string_view> parts) {
+    std::string joined;
+    for (std::string_view part : parts) joined += part;
+    return joined;
+}
+
+}  // namespace
+
+const std::string_view kScreenUnder256Colors =
+    "At this time your video driver supports 256 colors or less. This program takes advantage of the "
+    "16 bit (65,536 colors) or the 24 bit (16.8 million colors) palettes or higher resolutions. \r"
+    "If your video driver allows High or True color mode settings (16 bit or 24 bit), modify your screen "
+    "resolution using the Display Properties Settings in the Control Panel.";
+
+std::string ErrorDeletingFile(std::string_view path) { return Joined({"Error in deleting the file: ", path}); }
+
+std::string ErrorRenamingFile(std::string_view from, std::string_view to) {
+    return Joined({"Error in renaming the file: ", from, "\r", "to:", " ", to});
+}
+
+std::string CustomizedBackgroundNotFound(std::string_view path) {
+    return Joined({"Customized background image not found: ", path});
+}
+
+std::string MissingImageFile(std::string_view path) {
+    return Joined({"Cannot find images file:\r", path, "\r", "Some program components cannot be shown correctly.",
+                   "\r", kCopyOrReinstall});
+}
+
+std::string MissingFile(std::string_view path) {
+    return Joined({"Cannot find file:\r", path, "\r", kCopyOrReinstall});
+}
+
+std::string CannotLoadLibrary(std::string_view path) {
+    std::string lower(path);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
+    return Joined({"Can't find/load ", lower});
+}
+
+}  // namespace velmora::text

@@ -1,0 +1,33 @@
+#pragma once
+// The texts of the program's information, advice and error boxes. "\r"
+// separates lines, as the boxes expect.
+
+#include <string>
+#include <string_view>
+
+namespace velmora::text {
+
+// The advice shown at start-up on screens of 256 colours or fewer.
+inline constexpr std::string_view kScreenUnder256ColorsKey = "Screen_Under_256_Colors";
+inline constexpr int kScreenUnder256ColorsPage = 0;
+extern const std::string_view kScreenUnder256Colors;
+
+// The game selection dialog.
+inline constexpr std::string_view kOpenAGame = "Open a game";
+inline constexpr std::string_view kSelectAGame = "Select a game";
+
+// The score file upgrade.
+inline constexpr std::string_view kErrorCreatingTempFile = "Error creating temp file.";
+std::string ErrorDeletingFile(std::string_view path);
+std::string ErrorRenamingFile(std::string_view from, std::string_view to);
+
+// Backgrounds.
+std::string CustomizedBackgroundNotFound(std::string_view path);
+
+// The fatal boxes (caption "Error"), and the missing resource library.
+inline constexpr std::string_view kErrorCaption = "Error";
+std::string MissingImageFile(std::string_view path);
+std::string MissingFile(std::string_view path);
+std::string CannotLoadLibrary(std::string_view path);
+
+}  // namespace velmora::text

@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTimer>
+
+#include "support/qt_message_boxes.h"
+#include "ui/dialogs/advice_box.h"
+
+namespace velmora {
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "advice_box_test";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    return app;
+}
+
+// Ticks the box (or not) and presses OK once the modal box is up.
+void AnswerAdvice(bool tick, QString* seen) {
+    QTimer::singleShot(0, [tick, seen] {
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        auto* advice = static_cast<TfrmMsgAdvice*>(box);
+        *seen = advice->lblMessage->text();
+        advice->chkNotDisplay->setChecked(tick);
+        advice->btnOK->click();
+    });
+}
+
+TEST(AdviceBox, ReportsTheCheckBoxWhenClosed) {
+    App();
+    QtMessageBoxes boxes;
+    QString seen;
+    AnswerAdvice(true, &seen);
+    EXPECT_TRUE(boxes.Advice("First\rSecond", 0));
+    EXPECT_EQ(seen, "First\nSecond");
+    AnswerAdvice(false, &seen);
+    EXPECT_FALSE(boxes.Advice("Again", 1));
+    // A page the notebook does not have shows the first picture.
+    TfrmMsgAdvice box;
+    box.ShowPage(7);
+    EXPECT_EQ(box.nbkPictures->currentWidget()->objectName(), "Color");
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,75 @@
+#include "fonts.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QString>
+
+namespace velmora::rgfgen {
+
+namespace {
+
+constexpr const char* kFontFolder = "/usr/share/fonts/truetype/dejavu/";
+constexpr const char* kFontFiles[] = {
+    "DejaVuSans.ttf",       "DejaVuSans-Bold.ttf",           "DejaVuSansCondensed-Bold.ttf",
+    "DejaVuSerif-Bold.ttf", "DejaVuSerifCondensed-Bold.ttf",
+};
+
+}  // namespace
+
+bool LoadFonts() {
+    static const bool loaded = [] {
+        bool all = true;
+        for (const char* file : kFontFiles) {
+            all = QFontDatabase::addApplicationFont(QString(kFontFolder) + file) >= 0 && all;
+        }
+        return all;
+    }();
+    return loaded;
+}
+
+QFont MakeFont(Face face, int pixel_size) {
+    QString family = "DejaVu Sans";
+    bool bold = true;
+    switch (face) {
+        case Face::Sans:
+            bold = false;
+            break;
+        case Face::SansBold:
+            break;
+        case Face::SansCondensedBold:
+            family = "DejaVu Sans Condensed";
+            break;
+        case Face::SerifBold:
+            family = "DejaVu Serif";
+            break;
+        case Face::SerifCondensedBold:
+            family = "DejaVu Serif Condensed";
+            break;
+    }
+    QFont font(family);
+    font.setPixelSize(pixel_size);
+    font.setBold(bold);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    font.setStyleStrategy(QFont::StyleStrategy(QFont::NoFontMerging | QFont::PreferAntialias));
+    font.setKerning(true);
+    return font;
+}
+
+void DrawIndexText(QPainter& painter, const QString& text, const QRectF& box, const QFont& font,
+                   QColor colour) {
+    const QFontMetricsF metrics(font);
+    const QRectF cap = metrics.tightBoundingRect("E");
+    const QRectF ink = metrics.tightBoundingRect(text);
+    const double squeeze = ink.width() > box.width() ? box.width() / ink.width() : 1.0;
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(colour);
+    const double x = box.center().x() - (ink.left() + ink.width() / 2) * squeeze;
+    const double y = box.top() - cap.top();
+    painter.translate(x, y);
+    painter.scale(squeeze, 1.0);
+    painter.drawText(QPointF(0, 0), text);
+    painter.restore();
+}
+
+}  // namespace velmora::rgfgen

@@ -1,0 +1,33 @@
+#include "library.h"
+
+#include "backgrounds.h"
+#include "card_backs.h"
+#include "card_faces.h"
+#include "cursors.h"
+#include "icons.h"
+#include "pile_marks.h"
+#include "pips.h"
+#include "resource_sink.h"
+#include "sounds.h"
+
+namespace velmora::rgfgen {
+
+std::vector<rgf::Entry> BuildLibrary() {
+    ResourceSink sink;
+    AddCardFaces(sink);
+    AddJokers(sink);
+    AddCardBacks(sink);
+    AddSuitSymbols(sink);
+    AddPileMarks(sink);
+    AddShadowStrips(sink);
+    AddStockBorders(sink);
+    AddBackgrounds(sink);
+    AddTreeIcons(sink);
+    AddInfoIcons(sink);
+    AddToolbarGlyphs(sink);
+    AddCursors(sink);
+    AddSounds(sink);
+    return sink.Take();
+}
+
+}  // namespace velmora::rgfgen

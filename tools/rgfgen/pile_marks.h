@@ -1,0 +1,35 @@
+#pragma once
+// What the table shows where a pile is empty, and the strips drawn beside
+// cards: shadows of lifted cards and the thickness of the stock.
+
+#include <QImage>
+#include <string>
+
+#include "card_size.h"
+
+namespace velmora::rgfgen {
+
+class ResourceSink;
+
+// The codes of the empty-pile marks "W" + size + code.
+inline constexpr const char* kMarkCodes[] = {
+    "001", "003", "004", "005", "006", "008", "009", "010", "011", "012",    "013",
+    "014", "015", "016", "017", "018", "019", "020", "021", "022", "_WASTE", "_TABLEAU"};
+
+QImage DrawPileMark(const CardSize& size, const std::string& code);
+void AddPileMarks(ResourceSink& sink);
+
+// "SHADOW_" + size + "1" (right) and "2" (bottom); white is see-through.
+QImage ShadowStrip(const CardSize& size, bool right);
+void AddShadowStrips(ResourceSink& sink);
+
+// "3D_BORDER_" + size + "1" (right) and "2" (bottom); pure blue is
+// see-through. Row (or column) 15 - depth onwards shows a stock `depth`
+// cards thick.
+QImage StockBorderStrip(const CardSize& size, bool right);
+void AddStockBorders(ResourceSink& sink);
+
+// Offset of a lifted card's shadow, as the table draws it.
+inline constexpr int kShadowDepth = 7;
+
+}  // namespace velmora::rgfgen

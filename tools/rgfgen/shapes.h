@@ -1,0 +1,28 @@
+#pragma once
+// Small drawing helpers shared by the pictures.
+
+#include <QBrush>
+#include <QColor>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPen>
+#include <initializer_list>
+
+namespace velmora::rgfgen {
+
+// A pen with round caps and joins; `cosmetic` keeps its width in pixels
+// whatever the painter's scale.
+QPen RoundPen(QColor colour, double width = 1.0, bool cosmetic = false);
+
+// The thin dark outline of the figures (one pixel at any scale).
+QPen InkOutline();
+
+QPainterPath Polygon(std::initializer_list<QPointF> points);
+QPainterPath Ellipse(QPointF centre, double rx, double ry);
+QPainterPath Star(QPointF centre, double outer, double inner);
+
+// Fills a path; with a pen it is outlined too.
+void FillPath(QPainter& p, const QPainterPath& path, const QBrush& brush,
+              const QPen& pen = QPen(Qt::NoPen));
+
+}  // namespace velmora::rgfgen
