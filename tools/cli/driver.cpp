@@ -4,6 +4,9 @@
 #include <istream>
 #include <ostream>
 
+#include "engine/play/deal_placement.h"
+#include "engine/play/scoring.h"
+
 namespace velmora::cli {
 
 std::vector<std::string> SplitWords(const std::string& line) {
@@ -23,7 +26,11 @@ std::vector<std::string> SplitWords(const std::string& line) {
 
 Driver::Driver(std::string program_folder, std::string games_file)
     : engine_(EngineInit(program_folder)), games_file_(std::move(games_file)) {
+    static const PlayDealRules kPlayRules;
+    deal_rules = &kPlayRules;
+    score_hook = RecomputeScore;
     PrepareTable(*engine_);
+    WriteDefaultSettings(*engine_);
     games_loaded_ = ReadGamesFile(games_file_, games_);
     if (games_loaded_) LoadCatalogue(*engine_, games_);
     RegisterCommands();
@@ -39,6 +46,9 @@ void Driver::RegisterCommands() {
     });
     RegisterTableCommands(commands_);
     RegisterGameCommands(commands_);
+    RegisterPlayCommands(commands_);
+    RegisterHistoryCommands(commands_);
+    RegisterOptionCommands(commands_);
 }
 
 Reply Driver::Call(const std::string& name, const Args& args) {

@@ -40,7 +40,8 @@ public:
     // Runs a command as if it had been typed.
     Reply Call(const std::string& name, const Args& args);
 
-    // How new deals consult the move rules and compute their score.
+    // How new deals consult the move rules and compute their score: the
+    // play engine's rules and score unless a caller sets others.
     const DealRules* deal_rules = nullptr;
     ScoreHook score_hook;
 
@@ -70,8 +71,15 @@ private:
 // Splits a command line at runs of spaces and tabs.
 std::vector<std::string> SplitWords(const std::string& line);
 
+// The parameter record as an empty settings file leaves it (autoplay on,
+// double clicks to the foundations, automatic face-up, no right clicks).
+void WriteDefaultSettings(Engine& e);
+
 // Command groups, each in its own file.
 void RegisterTableCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterGameCommands(std::map<std::string, Driver::Handler>& table);
+void RegisterPlayCommands(std::map<std::string, Driver::Handler>& table);
+void RegisterHistoryCommands(std::map<std::string, Driver::Handler>& table);
+void RegisterOptionCommands(std::map<std::string, Driver::Handler>& table);
 
 }  // namespace velmora::cli

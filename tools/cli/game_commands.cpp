@@ -1,6 +1,7 @@
 // Commands that choose and deal games: games, new, shuffle.
 #include <string>
 
+#include "arguments.h"
 #include "driver.h"
 #include "engine/deal/deal_number.h"
 #include "engine/deal/shuffle.h"
@@ -11,11 +12,6 @@
 namespace velmora::cli {
 
 namespace {
-
-// A whole number within [low, high], or false.
-bool ReadNumber(const std::string& text, int64_t low, int64_t high, int64_t& out) {
-    return ParseInt(text, out) && out >= low && out <= high;
-}
 
 Reply NeedGames(const Driver& d) {
     return Reply::Fail("cannot read game definitions from " + d.games_file());
@@ -49,6 +45,9 @@ Reply New(Driver& d, const Driver::Args& args) {
     Engine& e = d.engine();
     ChooseGame(e, static_cast<int>(id));
     if (!StartGame(e, d.games(), options) && e.R(307) == 0) return Reply::Fail("the game could not be loaded");
+    // As the window does on game set-up: the Autoplay command is usable
+    // only in the games that allow it.
+    e.play.autoplay_enabled = e.R(18) != 0;
     return d.Call("state", {});
 }
 

@@ -1,10 +1,12 @@
-// Commands that show the table: state.
+// Commands that show the table: state (the piles, the deal, the score, and
+// whether the position is won and the game over).
 #include <string>
 
 #include "driver.h"
 #include "engine/model/pile_names.h"
 #include "engine/model/piles.h"
 #include "engine/model/position_snapshot.h"
+#include "engine/play/win_condition.h"
 
 namespace velmora::cli {
 
@@ -28,6 +30,10 @@ Reply State(Driver& d, const Driver::Args& args) {
     reply.lines.push_back("deal " + e.params.ParamRead(param::kDealNumber, 15));
     const std::string score = e.params.ParamRead(param::kScore, 6);
     reply.lines.push_back("score " + (score.empty() ? std::string("0") : score));
+    // A table with no game loaded holds nothing, which is no win.
+    const bool won = e.R(307) != 0 && IsGameWon(e);
+    reply.lines.push_back(std::string("won ") + (won ? "1" : "0"));
+    reply.lines.push_back(std::string("over ") + (e.flags.Get(flag::kInProgress) ? "0" : "1"));
     return reply;
 }
 

@@ -21,6 +21,7 @@ void ClearPerGameState(Engine& e) {
     e.flags.Set(flag::kIgnoreNextPress, false);
     e.flags.Set(flag::kStockDealDone, true);
     e.deal_counter = 0;
+    e.main_game.SetField(field::kJokerIndicator, -1);
     e.play.redeal_armed = false;
     ClearPiles(e, true);
 }
@@ -34,6 +35,11 @@ bool LoadOrRestoreRules(Engine& e, const GamesData& games) {
     ParseInt(e.params.ParamRead(param::kGameId, 4), id);
     if (!SelectGame(e, static_cast<int>(id), games).ok() || e.R(307) == 0) return false;
     MarkPilesUnplaced(e.main_game, e.tableau_anchors);
+    // A newly loaded game decides whether its autoplay and undo commands work.
+    e.play.autoplay_enabled = e.R(18) != 0;
+    e.play.undo_enabled = e.R(20) != 1 && e.params.ParamRead(137, 1) != "2";
+    e.view->SetAutoplayButtons(e.play.autoplay_enabled);
+    e.view->SetUndoButtons(e.play.undo_enabled);
     return true;
 }
 

@@ -45,6 +45,9 @@ public:
     // The end of a won game: the winning animation, then the game selection.
     virtual void RunWinningAnimation() {}
     virtual void OpenGameSelection() {}
+    // The joker label above the foundations: every other label box cleared,
+    // then the label of `foundation` drawn (rank 1-13) or cleared (any other).
+    virtual void ShowJokerLabel(int /*foundation*/, int /*rank*/, int /*suit*/) {}
 };
 
 class QuietMessages : public Messages {

@@ -5,6 +5,8 @@
 #include <set>
 #include <sstream>
 
+#include "session.h"
+
 namespace velmora::cli {
 namespace {
 
@@ -15,10 +17,7 @@ std::vector<std::string> Talk(Driver& driver, const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out;
     driver.Run(in, out);
-    std::vector<std::string> lines;
-    std::istringstream answer(out.str());
-    for (std::string line; std::getline(answer, line);) lines.push_back(line);
-    return lines;
+    return AnswerLines(out.str());
 }
 
 Driver MakeDriver() { return Driver(kFolder, std::string(kFolder) + "GAMES.DAT"); }
@@ -34,7 +33,7 @@ TEST(Driver, ListsTheCatalogue) {
 TEST(Driver, DealsFreecellFromTheGivenNumber) {
     Driver driver = MakeDriver();
     const auto lines = Talk(driver, "new 1 0000000000000\n");
-    ASSERT_EQ(lines.size(), 3u + 4 + 8 + 4 + 3);
+    ASSERT_EQ(lines.size(), 3u + 4 + 8 + 4 + 5);
     EXPECT_EQ(lines[0], "Mazzo");
     EXPECT_EQ(lines[3], "Dest1");
     // The shuffle of thirteen zeros, dealt row by row onto the piles.
@@ -42,6 +41,9 @@ TEST(Driver, DealsFreecellFromTheGivenNumber) {
     EXPECT_EQ(lines[14], "Fila8 0091 0181 0341 0511 0371 0411");
     EXPECT_EQ(lines[15], "Appogg1");
     EXPECT_EQ(lines[19], "deal 0000000000000");
+    EXPECT_EQ(lines[20], "score -52");
+    EXPECT_EQ(lines[21], "won 0");
+    EXPECT_EQ(lines[22], "over 0");
     EXPECT_EQ(lines.back(), "ok");
     std::multiset<std::string> cards;
     for (int i = 7; i <= 14; ++i) {
@@ -62,16 +64,19 @@ TEST(Driver, SameNumberSameDealAndShortNumbersArePadded) {
     const auto first = Talk(driver, "new 1 42\n");
     const auto again = Talk(driver, "new 1 0000000000042\n");
     EXPECT_EQ(first, again);
-    EXPECT_EQ(first[first.size() - 3], "deal 0000000000042");
+    EXPECT_EQ(first[first.size() - 5], "deal 0000000000042");
     const auto random = Talk(driver, "new 1\n");
     EXPECT_EQ(random.back(), "ok");
-    EXPECT_EQ(random[random.size() - 3].size(), 5u + 13);
+    EXPECT_EQ(random[random.size() - 5].size(), 5u + 13);
 }
 
 TEST(Driver, RefusesBadInputWithAReason) {
     Driver driver = MakeDriver();
-    for (const char* line : {"", "   ", "fly", "new", "new 2", "new x", "new 1 12a4", "new 1 12345678901234",
-                             "new 8000", "new -1", "state now", "shuffle 52 0", "shuffle 53 5 1", "quit now"}) {
+    for (const char* line : {"", "   ", "fly", "new", "new 999", "new x", "new 1 12a4", "new 1 12345678901234",
+                             "new 8000", "new -1", "state now", "shuffle 52 0", "shuffle 53 5 1", "quit now",
+                             "drop 0 Fila1", "drop 1 Fila01", "drop 1", "press", "press Heap", "press Fila1 x",
+                             "click Fila8", "click Fila8 109", "undo 1", "autoplay yes", "set 247 1",
+                             "set 0 1 Y", "set 247 300 Y", "moves 1"}) {
         const auto lines = Talk(driver, std::string(line) + "\n");
         ASSERT_EQ(lines.size(), 1u) << line;
         EXPECT_EQ(lines[0].rfind("error: ", 0), 0u) << line << " -> " << lines[0];

@@ -1,0 +1,144 @@
+#include "engine/play/move_log.h"
+
+#include <algorithm>
+#include <array>
+
+#include "engine/model/position_snapshot.h"
+#include "support/text/fixed_text.h"
+
+namespace velmora {
+
+namespace {
+
+// The four lists of a side with the number of lines a step adds to each,
+// in snapshot order.
+struct LogList {
+    std::vector<std::string> MoveLogSide::*lines;
+    int per_step;
+};
+constexpr std::array<LogList, 4> kLists{{{&MoveLogSide::stock_area, kStockAreaPiles},
+                                         {&MoveLogSide::foundations, kFoundationPiles},
+                                         {&MoveLogSide::tableau, kTableauPiles},
+                                         {&MoveLogSide::reserves, kReservePiles}}};
+
+MoveLogSide& SideOf(Engine& e, LogSide side) { return side == LogSide::Undo ? e.undo : e.redo; }
+const MoveLogSide& SideOf(const Engine& e, LogSide side) { return side == LogSide::Undo ? e.undo : e.redo; }
+
+// Annotations are comma-terminated elements, one per step.
+std::vector<std::string> SplitAnnotations(const std::string& text) {
+    std::vector<std::string> elements;
+    std::string current;
+    for (char c : text) {
+        if (c == ',') {
+            elements.push_back(current);
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    return elements;
+}
+
+std::string JoinAnnotations(const std::vector<std::string>& elements) {
+    std::string text;
+    for (const std::string& element : elements) text += element + ",";
+    return text;
+}
+
+// Folds the newest annotation into the one before it: a step that absorbs
+// a later one keeps its own mark unless the later one carries a mark.
+void FoldNewestAnnotation(MoveLogSide& side) {
+    std::vector<std::string> elements = SplitAnnotations(side.annotations);
+    if (elements.size() >= 2 && !elements.back().empty()) elements[elements.size() - 2] = elements.back();
+    if (!elements.empty()) elements.pop_back();
+    side.annotations = JoinAnnotations(elements);
+}
+
+void RemoveNewestLines(MoveLogSide& side) {
+    for (const LogList& list : kLists) {
+        std::vector<std::string>& lines = side.*list.lines;
+        lines.resize(lines.size() - std::min(lines.size(), static_cast<size_t>(list.per_step)));
+    }
+}
+
+// The newest n steps collapse into the step before them: the position that
+// step recorded is kept whole, so a restore never brings back a pile from a
+// later position.
+void CollapseNewest(Engine& e, int n) {
+    for (int k = 0; k < n && e.undo.Steps() > 0; ++k) {
+        RemoveNewestLines(e.undo);
+        FoldNewestAnnotation(e.undo);
+    }
+}
+
+}  // namespace
+
+bool KeepsSelection(const Engine& e) { return e.R(38) != 0 || e.R(47) == 3 || e.R(47) == 4; }
+
+std::vector<std::string> LogSnapshot(const Engine& e) {
+    std::vector<std::string> lines;
+    EncodePosition(e, lines);
+    if (KeepsSelection(e)) lines[kStockAreaPiles].clear();
+    return lines;
+}
+
+void AppendStep(MoveLogSide& side, const std::vector<std::string>& lines, std::string_view annotation) {
+    size_t at = 0;
+    for (const LogList& list : kLists) {
+        std::vector<std::string>& target = side.*list.lines;
+        for (int k = 0; k < list.per_step; ++k, ++at) target.push_back(at < lines.size() ? lines[at] : "");
+    }
+    side.annotations += std::string(annotation) + ",";
+}
+
+bool NewestStep(const MoveLogSide& side, std::vector<std::string>& lines, std::string& annotation) {
+    lines.clear();
+    for (const LogList& list : kLists) {
+        const std::vector<std::string>& source = side.*list.lines;
+        const size_t per_step = static_cast<size_t>(list.per_step);
+        if (source.size() < per_step) return false;
+        lines.insert(lines.end(), source.end() - static_cast<std::ptrdiff_t>(per_step), source.end());
+    }
+    const std::vector<std::string> elements = SplitAnnotations(side.annotations);
+    annotation = elements.empty() ? "" : elements.back();
+    return true;
+}
+
+void PopStep(MoveLogSide& side) {
+    RemoveNewestLines(side);
+    std::vector<std::string> elements = SplitAnnotations(side.annotations);
+    if (!elements.empty()) elements.pop_back();
+    side.annotations = JoinAnnotations(elements);
+}
+
+void PushSnapshot(Engine& e, LogSide side, bool clear_redo) {
+    if (side == LogSide::Redo && clear_redo) {
+        e.redo.Clear();
+        return;
+    }
+    AppendStep(SideOf(e, side), LogSnapshot(e), "");
+}
+
+void DropLastSteps(Engine& e, int n) { CollapseNewest(e, n); }
+
+void MergeLastSteps(Engine& e, int n) { CollapseNewest(e, n); }
+
+void CollapseStepsSince(Engine& e, int steps_before, bool keep_one) {
+    const int extra = e.undo.Steps() - std::max(steps_before, 0) - (keep_one ? 1 : 0);
+    if (extra > 0) DropLastSteps(e, extra);
+}
+
+void AnnotateStep(Engine& e, std::string_view three_digits) {
+    std::vector<std::string> elements = SplitAnnotations(e.undo.annotations);
+    if (elements.empty()) return;
+    elements.back() = std::string(three_digits);
+    e.undo.annotations = JoinAnnotations(elements);
+}
+
+int CountAnnotations(const Engine& e, LogSide side, int value) {
+    const std::string wanted = ZeroPad(value, 3);
+    const std::vector<std::string> elements = SplitAnnotations(SideOf(e, side).annotations);
+    return static_cast<int>(std::count(elements.begin(), elements.end(), wanted));
+}
+
+}  // namespace velmora

@@ -1,0 +1,41 @@
+#include "engine/play/undo_redo.h"
+
+#include <string>
+#include <vector>
+
+#include "engine/model/position_snapshot.h"
+#include "engine/play/move_log.h"
+#include "engine/play/scoring.h"
+#include "engine/play/selection_pile.h"
+#include "engine/play/win_condition.h"
+
+namespace velmora {
+
+namespace {
+
+bool Restore(Engine& e, MoveLogSide& from, MoveLogSide& to) {
+    if (!e.flags.Get(flag::kInProgress) || !e.play.undo_enabled) return false;
+    std::vector<std::string> lines;
+    std::string annotation;
+    if (!NewestStep(from, lines, annotation)) return false;
+    const std::vector<std::string> current = LogSnapshot(e);
+    // The selection refers to cards that may lie elsewhere after the restore.
+    if (KeepsSelection(e)) ClearSelection(e);
+    if (!DecodePosition(e, lines)) return false;
+    PopStep(from);
+    // The step's mark travels with it.
+    AppendStep(to, current, annotation);
+    e.play.redeal_armed = false;
+    RecomputeScore(e);
+    e.flags.Set(flag::kFinished, IsGameWon(e));
+    e.view->RepaintTable();
+    return true;
+}
+
+}  // namespace
+
+bool Undo(Engine& e) { return Restore(e, e.undo, e.redo); }
+
+bool Redo(Engine& e) { return Restore(e, e.redo, e.undo); }
+
+}  // namespace velmora
