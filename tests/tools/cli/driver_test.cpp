@@ -108,3 +108,25 @@ TEST(Driver, MissingGameDefinitionsAreReported) {
 
 }  // namespace
 }  // namespace velmora::cli
+
+namespace velmora::cli {
+namespace {
+
+// On a fresh Freecell deal the only moves are the eight top cards into the
+// free cells and the two of spades onto the three of diamonds: no ace is
+// free and no other top card fits another.
+TEST(Driver, FreshFreecellDealListsExactlyItsMoves) {
+    Driver driver = MakeDriver();
+    Talk(driver, "new 1 0000000000000\n");
+    const auto lines = Talk(driver, "moves\n");
+    std::vector<std::string> expected;
+    for (const char* move : {"29 Fila1", "12 Fila2", "49 Fila3", "42 Fila4", "46 Fila5", "23 Fila6", "16 Fila7"})
+        for (int cell = 1; cell <= 4; ++cell) expected.push_back(std::string(move) + " Appogg" + std::to_string(cell));
+    expected.push_back("41 Fila8 Fila7");
+    for (int cell = 1; cell <= 4; ++cell) expected.push_back("41 Fila8 Appogg" + std::to_string(cell));
+    expected.push_back("ok");
+    EXPECT_EQ(lines, expected);
+}
+
+}  // namespace
+}  // namespace velmora::cli
