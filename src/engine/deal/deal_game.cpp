@@ -7,7 +7,7 @@
 #include "engine/deal/deck_filters.h"
 #include "engine/deal/foundation_start.h"
 #include "engine/deal/shuffle.h"
-#include "engine/deal/special_rules.h"
+#include "engine/deal/rule_code_deals.h"
 
 namespace velmora {
 

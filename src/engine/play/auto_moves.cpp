@@ -8,7 +8,7 @@
 #include "engine/play/end_game.h"
 #include "engine/play/execute_action.h"
 #include "engine/play/move_log.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 #include "engine/play/stock.h"
 
 namespace velmora {

@@ -4,7 +4,7 @@
 
 #include "engine/model/card_table.h"
 #include "engine/model/piles.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 #include "engine/play/rule_interpreter.h"
 
 namespace velmora {

@@ -7,7 +7,7 @@
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
 #include "engine/play/drop_checks.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 #include "engine/play/pickup_rules.h"
 
 namespace velmora {

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "engine/model/engine.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 
 namespace velmora {
 

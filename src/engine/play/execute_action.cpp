@@ -6,7 +6,7 @@
 #include "engine/play/execute_action_moves.h"
 #include "engine/play/face_up.h"
 #include "engine/play/move_log.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 #include "engine/play/scoring.h"
 #include "engine/play/selection.h"
 #include "engine/play/stock_actions.h"

@@ -11,7 +11,7 @@
 #include "engine/play/drop_checks.h"
 #include "engine/play/execute_action.h"
 #include "engine/play/move_log.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 #include "engine/play/stock.h"
 
 namespace velmora {

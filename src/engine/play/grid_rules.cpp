@@ -2,7 +2,7 @@
 
 #include "engine/model/pile_lists.h"
 #include "engine/model/pile_string.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 #include "engine/play/rule_context.h"
 
 namespace velmora {

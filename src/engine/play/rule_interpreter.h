@@ -5,7 +5,7 @@
 // It changes nothing.
 
 #include "engine/model/engine.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 
 namespace velmora {
 

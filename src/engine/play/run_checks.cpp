@@ -5,7 +5,7 @@
 #include "engine/model/card_code.h"
 #include "engine/model/piles.h"
 #include "engine/model/pile_string.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 #include "engine/play/rule_interpreter.h"
 
 namespace velmora {

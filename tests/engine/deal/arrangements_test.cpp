@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "deal/deal_fixture.h"
-#include "engine/deal/special_rules.h"
+#include "engine/deal/rule_code_deals.h"
 
 namespace velmora {
 namespace {

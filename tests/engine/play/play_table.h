@@ -15,7 +15,7 @@
 #include "engine/model/card_table.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_names.h"
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 #include "engine/play/rule_interpreter.h"
 
 namespace velmora::play_test {

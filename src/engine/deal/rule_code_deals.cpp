@@ -1,4 +1,4 @@
-#include "engine/deal/special_rules.h"
+#include "engine/deal/rule_code_deals.h"
 
 #include "engine/model/card_code.h"
 #include "engine/model/card_table.h"

@@ -1,4 +1,4 @@
-#include "engine/play/move_spec.h"
+#include "engine/play/move_description.h"
 
 #include "engine/model/piles.h"
 #include "engine/model/pile_string.h"
