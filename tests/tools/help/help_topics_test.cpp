@@ -1,0 +1,224 @@
+// The players' help topics in data/help: one file per game, numbered
+// 3000 + game id, with a title naming the game, the sections in a fixed
+// order, markup the help window can show, and a contents page linking them
+// all. The topics are also held against the catalogue in data/games.txt so
+// that a renamed game, a different deck count or a scoring rule other than
+// the 5 points per card the topics promise shows up here.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "games_source.h"
+#include "support/text/sections.h"
+
+namespace velmora {
+namespace {
+
+struct CatalogueGame {
+    int id;
+    const char* name;
+    bool has_stock;  // the topic has a Stock section
+    int cards;       // cards in the game: 52 or 104
+};
+
+constexpr CatalogueGame kGames[] = {
+    {1, "Freecell", false, 52},     {2, "Klondike", true, 52},
+    {3, "Canfield", true, 52},      {4, "Yukon", false, 52},
+    {5, "Forty Thieves", true, 104}, {6, "Pyramid", true, 52},
+    {7, "Golf", true, 52},          {8, "Black Hole", false, 52},
+    {9, "Elevens", true, 52},
+};
+
+std::string TopicFile(int game_id) { return std::to_string(3000 + game_id) + ".html"; }
+
+std::optional<std::string> ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string ReadHelp(const std::string& name) {
+    std::optional<std::string> text = ReadFile(std::string(VELMORA_HELP_DIR) + name);
+    return text ? *text : std::string();
+}
+
+// The text of every element <tag>...</tag>, in document order.
+std::vector<std::string> ElementTexts(const std::string& html, const std::string& tag) {
+    std::vector<std::string> texts;
+    const std::string open = "<" + tag + ">";
+    const std::string close = "</" + tag + ">";
+    for (size_t at = html.find(open); at != std::string::npos; at = html.find(open, at)) {
+        const size_t start = at + open.size();
+        const size_t end = html.find(close, start);
+        if (end == std::string::npos) break;
+        texts.push_back(html.substr(start, end - start));
+        at = end;
+    }
+    return texts;
+}
+
+// The part of the topic from the heading of `section` to the next heading.
+std::string SectionBody(const std::string& html, const std::string& section) {
+    const std::string heading = "<h2>" + section + "</h2>";
+    const size_t start = html.find(heading);
+    if (start == std::string::npos) return {};
+    const size_t end = html.find("<h2>", start + heading.size());
+    return html.substr(start + heading.size(),
+                       end == std::string::npos ? std::string::npos : end - start - heading.size());
+}
+
+// An empty string when every tag is one of the few the topics use and every
+// element is closed in the right order; otherwise what is wrong.
+std::string MarkupFault(const std::string& html) {
+    static const std::set<std::string> kElements = {"h1", "h2", "p", "ul", "ol", "li",
+                                                    "a",  "b",  "i", "em", "strong"};
+    std::vector<std::string> open;
+    for (size_t at = html.find('<'); at != std::string::npos; at = html.find('<', at + 1)) {
+        const size_t end = html.find('>', at);
+        if (end == std::string::npos) return "a tag is not closed with '>'";
+        std::string tag = html.substr(at + 1, end - at - 1);
+        const bool closing = !tag.empty() && tag[0] == '/';
+        if (closing) tag.erase(0, 1);
+        const std::string name = tag.substr(0, tag.find(' '));
+        if (name == "br") continue;
+        if (!kElements.count(name)) return "unexpected tag <" + tag + ">";
+        if (!closing) {
+            open.push_back(name);
+        } else if (open.empty() || open.back() != name) {
+            return "</" + name + "> closes " + (open.empty() ? std::string("nothing") : "<" + open.back() + ">");
+        } else {
+            open.pop_back();
+        }
+    }
+    if (!open.empty()) return "<" + open.back() + "> is never closed";
+    return {};
+}
+
+// Every href="..." of the page.
+std::vector<std::string> Links(const std::string& html) {
+    std::vector<std::string> links;
+    const std::string marker = "href=\"";
+    for (size_t at = html.find(marker); at != std::string::npos; at = html.find(marker, at)) {
+        at += marker.size();
+        links.push_back(html.substr(at, html.find('"', at) - at));
+    }
+    return links;
+}
+
+TEST(HelpTopics, EveryGameHasATopicOpeningWithATitleThatNamesIt) {
+    for (const CatalogueGame& game : kGames) {
+        SCOPED_TRACE(TopicFile(game.id));
+        const std::optional<std::string> html =
+            ReadFile(std::string(VELMORA_HELP_DIR) + TopicFile(game.id));
+        ASSERT_TRUE(html.has_value()) << "no topic file";
+        const std::vector<std::string> lines = SplitLines(*html);
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines.front(), "<h1>" + std::string(game.name) + "</h1>");
+        EXPECT_EQ(ElementTexts(*html, "h1").size(), 1u) << "one title per topic";
+    }
+}
+
+TEST(HelpTopics, SectionsComeInOrderAndOnlyGamesWithAStockDescribeOne) {
+    for (const CatalogueGame& game : kGames) {
+        SCOPED_TRACE(TopicFile(game.id));
+        std::vector<std::string> expected = {"Layout", "Aim", "Moves"};
+        if (game.has_stock) expected.push_back("Stock");
+        expected.insert(expected.end(), {"Scoring", "Tips"});
+        const std::string html = ReadHelp(TopicFile(game.id));
+        EXPECT_EQ(ElementTexts(html, "h2"), expected);
+        for (const std::string& section : expected) {
+            const std::string body = SectionBody(html, section);
+            const bool has_text = body.find("<p>") != std::string::npos ||
+                                  body.find("<li>") != std::string::npos;
+            EXPECT_TRUE(has_text) << section << " has no paragraph or list item";
+        }
+    }
+}
+
+TEST(HelpTopics, ScoringGivesTheScoreOfAWonDealForTheDeckCount) {
+    // 5 points for each of the cards, less one point per card of the game.
+    for (const CatalogueGame& game : kGames) {
+        SCOPED_TRACE(TopicFile(game.id));
+        const std::string scoring = SectionBody(ReadHelp(TopicFile(game.id)), "Scoring");
+        EXPECT_NE(scoring.find(" " + std::to_string(4 * game.cards) + "."), std::string::npos)
+            << scoring;
+        EXPECT_NE(scoring.find("5 points"), std::string::npos) << scoring;
+    }
+}
+
+TEST(HelpTopics, PagesUseOnlyClosedSimpleMarkupInPlainAscii) {
+    std::vector<std::string> pages = {"contents.html"};
+    for (const CatalogueGame& game : kGames) pages.push_back(TopicFile(game.id));
+    for (const std::string& page : pages) {
+        SCOPED_TRACE(page);
+        const std::string html = ReadHelp(page);
+        ASSERT_FALSE(html.empty());
+        EXPECT_EQ(MarkupFault(html), "");
+        for (const char c : html)
+            EXPECT_TRUE(c == '\n' || (c >= ' ' && c <= '~'))
+                << "character code " << static_cast<int>(static_cast<unsigned char>(c));
+        // A bare '&' that starts no entity shows up literally or swallows text.
+        for (size_t at = html.find('&'); at != std::string::npos; at = html.find('&', at + 1)) {
+            const size_t semicolon = html.find(';', at);
+            ASSERT_NE(semicolon, std::string::npos);
+            const std::string entity = html.substr(at + 1, semicolon - at - 1);
+            EXPECT_TRUE(entity == "minus" || entity == "amp" || entity == "lt" || entity == "gt")
+                << "&" << entity << ";";
+        }
+    }
+}
+
+TEST(HelpContents, LinksEveryTopicOnceUnderTheGamesName) {
+    const std::string contents = ReadHelp("contents.html");
+    ASSERT_FALSE(contents.empty());
+    const std::vector<std::string> links = Links(contents);
+    for (const CatalogueGame& game : kGames) {
+        SCOPED_TRACE(game.name);
+        const std::string target = TopicFile(game.id);
+        EXPECT_EQ(std::count(links.begin(), links.end(), target), 1);
+        EXPECT_NE(contents.find("<a href=\"" + target + "\">" + game.name + "</a>"),
+                  std::string::npos)
+            << "the link does not carry the game's name";
+    }
+    for (const std::string& target : links) {
+        SCOPED_TRACE(target);
+        EXPECT_TRUE(ReadFile(std::string(VELMORA_HELP_DIR) + target).has_value()) << "dangling link";
+    }
+}
+
+TEST(HelpTopics, AgreeWithTheCatalogue) {
+    const std::optional<std::string> text = ReadFile(VELMORA_GAMES_SOURCE);
+    ASSERT_TRUE(text.has_value());
+    const gamesdat::GamesSource source = gamesdat::ParseGamesSource(*text);
+    ASSERT_TRUE(source.errors.empty()) << gamesdat::FormatError("games.txt", source.errors.front());
+    ASSERT_FALSE(source.games.empty());
+    // Rule codes whose score is not 5 points per card on the foundations and
+    // the discard pile; the topics would describe the wrong score.
+    const std::set<int> own_score = {9, 32, 34, 35, 36, 37, 38, 39, 40,
+                                     41, 42, 43, 44, 46, 47, 48, 49};
+    for (const gamesdat::GameDefinition& defined : source.games) {
+        SCOPED_TRACE("game " + std::to_string(defined.id));
+        const CatalogueGame* game = nullptr;
+        for (const CatalogueGame& g : kGames)
+            if (g.id == defined.id) game = &g;
+        ASSERT_NE(game, nullptr) << defined.name << " has no help topic";
+        EXPECT_EQ(defined.name, game->name);
+        EXPECT_EQ(defined.entries[307], game->cards);
+        EXPECT_EQ(defined.entries[44], 0) << "cards counted as scored before the deal";
+        EXPECT_EQ(defined.entries[310], 0) << "jokers, which the topics never mention";
+        EXPECT_EQ(own_score.count(defined.entries[47]), 0u)
+            << "rule code " << defined.entries[47] << " scores differently";
+    }
+}
+
+}  // namespace
+}  // namespace velmora
