@@ -17,33 +17,14 @@
 #include <vector>
 
 #include "platform/ini_file.h"
+#include "ini_fixture.h"
 
 namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
 
-class IniRobustness : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "velmora-ini-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-        path = (folder / "CFG.DAT").string();
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    void Put(const std::string& contents) const { std::ofstream(path, std::ios::binary) << contents; }
-    std::string Contents() const {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-
-    fs::path folder;
-    std::string path;
-};
+class IniRobustness : public IniFixture {};
 
 const std::array<const char*, 5> kSections{"A", "a", "Sect", " SECT ", "B"};
 const std::array<const char*, 5> kKeys{"k", "K", "key", " Key ", "x"};

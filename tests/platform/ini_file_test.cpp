@@ -1,4 +1,5 @@
 #include "platform/ini_file.h"
+#include "ini_fixture.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,32 +15,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class IniFileTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string pattern = (fs::temp_directory_path() / "velmora-ini-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        folder = pattern;
-        path = (folder / "CFG.DAT").string();
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
-    void Put(const std::string& contents) const {
-        std::ofstream(path, std::ios::binary) << contents;
-    }
-    std::string Contents() const {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream out;
-        out << in.rdbuf();
-        return out.str();
-    }
-    size_t EntriesInFolder() const {
-        return static_cast<size_t>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-    }
-
-    fs::path folder;
-    std::string path;
-};
+class IniFileTest : public IniFixture {};
 
 TEST_F(IniFileTest, MissingFileReadsDefaultsAndFirstWriteCreatesIt) {
     IniFile ini(path);
