@@ -64,7 +64,7 @@ bool DrawResourceBitmap(const ResourceLibrary& library, std::string_view name, S
 
 std::string PictureFilePath(std::string_view name) {
     const bool has_folder = name.find_first_of("/\\") != std::string_view::npos;
-    return has_folder ? ProgramPath(name) : ProgramPath(std::string(name) + ".bmp");
+    return ProgramPath(has_folder ? std::string(name) : std::string(name) + ".bmp", EntryKind::File);
 }
 
 bool LoadPictureFile(Surface* out, std::string_view name, const MissingPicture& on_missing) {

@@ -7,27 +7,12 @@
 #include <system_error>
 #include <vector>
 
-#include "platform/ascii_case.h"
+#include "support/text/name_on_disk.h"
 
 namespace velmora {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The name of an entry of `folder` that equals `component` without regard
-// to case; the component itself when there is none.
-std::string MatchInFolder(const fs::path& folder, const std::string& component) {
-    std::error_code ec;
-    if (component == "." || component == ".." || fs::exists(folder / component, ec))
-        return component;
-    std::string best;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string candidate = it->path().filename().string();
-        if (SameIgnoringCase(candidate, component) && (best.empty() || candidate < best))
-            best = candidate;
-    }
-    return best.empty() ? component : best;
-}
 
 std::vector<std::string> Components(std::string_view path) {
     std::vector<std::string> parts;
@@ -106,20 +91,22 @@ std::string SlashPath(std::string_view name) {
     return path;
 }
 
-std::string FindPath(const std::string& base, std::string_view name) {
+std::string FindPath(const std::string& base, std::string_view name, EntryKind kind) {
     std::string slashed = SlashPath(name);
     fs::path path = slashed.starts_with('/') ? fs::path("/") : fs::path(base);
+    const std::vector<std::string> components = Components(slashed);
     bool exists = true;
-    for (const std::string& component : Components(slashed)) {
+    for (size_t i = 0; i < components.size(); ++i) {
+        // Only a folder can hold the parts that follow.
+        const EntryKind wanted = i + 1 < components.size() ? EntryKind::Folder : kind;
         // Below a missing folder nothing can exist: keep the given spelling.
-        std::string found = exists ? MatchInFolder(path, component) : component;
-        path /= found;
+        path /= exists ? SpellingOnDisk(path, components[i], wanted) : components[i];
         std::error_code ec;
         exists = exists && fs::exists(path, ec);
     }
     return path.string();
 }
 
-std::string ProgramPath(std::string_view name) { return FindPath(ProgramFolder(), name); }
+std::string ProgramPath(std::string_view name, EntryKind kind) { return FindPath(ProgramFolder(), name, kind); }
 
 }  // namespace velmora

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "support/text/name_on_disk.h"
+
 namespace velmora {
 
 bool FileExists(const std::string& path);        // a file, not a folder
@@ -29,12 +31,14 @@ std::string ProgramFolder();
 std::string SlashPath(std::string_view name);
 
 // `name` (backslashes or slashes; relative to `base`, or absolute) with
-// each component spelled as it exists on disk when a file or folder of that
-// name exists in any case; components that do not exist keep the spelling
-// given. Two names differing only in case: the exact one, else the first in
-// byte order.
-std::string FindPath(const std::string& base, std::string_view name);
+// each component spelled as it exists on disk when an entry of that name
+// exists in any case: a folder for the leading components, an entry of
+// `kind` for the last one (so a folder "games.dat" is never taken for the
+// file "GAMES.DAT"). Components that do not exist keep the spelling given.
+// Two names differing only in case: the exact one, else the first in byte
+// order.
+std::string FindPath(const std::string& base, std::string_view name, EntryKind kind = EntryKind::Any);
 // FindPath below the program folder.
-std::string ProgramPath(std::string_view name);
+std::string ProgramPath(std::string_view name, EntryKind kind = EntryKind::Any);
 
 }  // namespace velmora

@@ -8,8 +8,13 @@
 #include <charconv>
 #include <climits>
 #include <filesystem>
-#include <fstream>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
+
+#include "platform/temporary_files.h"
+#include "support/text/ascii_case.h"
+#include "support/text/whole_file.h"
 
 namespace velmora {
 namespace {
@@ -21,16 +26,6 @@ std::string_view Trim(std::string_view text) {
     if (first == kNone) return {};
     const size_t last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
-}
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameName(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
-    }
-    return true;
 }
 
 // One line of the file: its text is [begin, end), its ending [end, next).
@@ -101,7 +96,7 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
         const ParsedLine parsed = ParseLine(text.substr(lines[i].begin, lines[i].end - lines[i].begin));
         if (parsed.kind == LineKind::Header) {
             if (inside) break;  // later occurrences of the section are never used
-            if (SameName(parsed.name, section)) {
+            if (SameIgnoringCase(parsed.name, section)) {
                 inside = true;
                 where.section_found = true;
                 where.insert_after = i;
@@ -110,7 +105,7 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
         }
         if (!inside || parsed.kind != LineKind::Key) continue;
         where.insert_after = i;
-        if (where.key_line == kNone && !parsed.name.empty() && SameName(parsed.name, key)) {
+        if (where.key_line == kNone && !parsed.name.empty() && SameIgnoringCase(parsed.name, key)) {
             where.key_line = i;
             where.key = parsed;
         }
@@ -118,21 +113,13 @@ Location Locate(std::string_view text, const std::vector<Line>& lines, std::stri
     return where;
 }
 
-// The whole file; a missing file is empty. False when the file exists but
-// cannot be read (a write must then leave it alone).
+// The whole file; a missing file is empty. False when something that is no
+// readable file (a folder, a file without read permission) has the name: a
+// write must then leave it alone.
 bool ReadWholeFile(const std::string& path, std::string& contents) {
-    contents.clear();
+    if (ReadRegularFile(path, contents)) return true;
     std::error_code error;
-    const auto status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::not_found) return true;
-    if (error || std::filesystem::is_directory(status)) return false;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    char buffer[8192];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        contents.append(buffer, static_cast<size_t>(in.gcount()));
-    }
-    return in.eof() && !in.bad();
+    return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
 }
 
 bool WriteAll(int fd, std::string_view data) {
@@ -170,7 +157,7 @@ bool ReplaceFile(const std::string& path, std::string_view contents) {
     }
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
-    std::string name = (folder / (target.filename().string() + ".tmp-XXXXXX")).string();
+    std::string name = (folder / TemporaryTemplate(target.filename().string())).string();
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) return false;
     bool ok = WriteAll(fd, contents) && ::fchmod(fd, ModeOf(target)) == 0 && ::fsync(fd) == 0;
@@ -234,39 +221,101 @@ bool ParseWholeNumber(std::string_view text, int& out) {
     return true;
 }
 
-// The key's location in the file's current contents, for the readers.
-struct Lookup {
-    std::string text;
-    Location where;
+// Names hold no line break, so one joins section and key unambiguously.
+std::string IndexKey(std::string_view section, std::string_view key) {
+    return AsciiLower(Trim(section)) + '\n' + AsciiLower(Trim(key));
+}
+
+// What identifies one version of the file on disk without reading it.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    bool operator==(const FileStamp& other) const {
+        return exists == other.exists && device == other.device && inode == other.inode &&
+               size == other.size && SameTime(modified, other.modified) && SameTime(changed, other.changed);
+    }
+    static bool SameTime(const timespec& a, const timespec& b) {
+        return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+    }
 };
 
-Lookup Find(const std::string& path, std::string_view section, std::string_view key) {
-    Lookup lookup;
-    if (!ReadWholeFile(path, lookup.text)) lookup.text.clear();
-    lookup.where = Locate(lookup.text, SplitLines(lookup.text), Trim(section), Trim(key));
-    return lookup;
+FileStamp StampOf(const std::string& path) {
+    struct stat info {};
+    FileStamp stamp;
+    if (::stat(path.c_str(), &info) != 0) return stamp;
+    stamp.exists = true;
+    stamp.device = info.st_dev;
+    stamp.inode = info.st_ino;
+    stamp.size = info.st_size;
+    stamp.modified = info.st_mtim;
+    stamp.changed = info.st_ctim;
+    return stamp;
 }
 
 }  // namespace
+
+// Every key the readers can see, by section and key name in lower case:
+// only a section's first occurrence and a key's first line count, as for
+// the writers' Locate.
+struct IniFile::Snapshot {
+    FileStamp stamp;
+    std::unordered_map<std::string, std::string> values;
+
+    explicit Snapshot(const std::string& path) : stamp(StampOf(path)) {
+        std::string text;
+        if (!ReadWholeFile(path, text)) text.clear();
+        std::unordered_set<std::string> seen_sections;
+        std::string section;
+        bool inside = false;
+        for (const Line& line : SplitLines(text)) {
+            const ParsedLine parsed = ParseLine(std::string_view(text).substr(line.begin, line.end - line.begin));
+            if (parsed.kind == LineKind::Header) {
+                section = AsciiLower(parsed.name);
+                inside = seen_sections.insert(section).second;
+            } else if (inside && parsed.kind == LineKind::Key && !parsed.name.empty()) {
+                values.emplace(section + '\n' + AsciiLower(parsed.name), std::string(parsed.value));
+            }
+        }
+    }
+
+    const std::string* Find(std::string_view section, std::string_view key) const {
+        const auto found = values.find(IndexKey(section, key));
+        return found == values.end() ? nullptr : &found->second;
+    }
+};
+
+std::shared_ptr<const IniFile::Snapshot> IniFile::Current() const {
+    if (cached_ && cached_->stamp == StampOf(path_)) return cached_;
+    auto snapshot = std::make_shared<const Snapshot>(path_);
+    ++file_reads_;
+    if (cache_reads_) cached_ = snapshot;
+    return snapshot;
+}
 
 IniFile::IniFile(std::string path) : path_(std::move(path)) {}
 
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
-    const Lookup lookup = Find(path_, section, key);
-    if (lookup.where.key_line == kNone) return std::string(fallback);
-    return std::string(lookup.where.key.value);
+    const auto snapshot = Current();  // holds the value while it is copied
+    const std::string* value = snapshot->Find(section, key);
+    return value ? *value : std::string(fallback);
 }
 
 int IniFile::ReadInteger(std::string_view section, std::string_view key, int fallback) const {
-    const Lookup lookup = Find(path_, section, key);
+    const auto snapshot = Current();
+    const std::string* text = snapshot->Find(section, key);
     int value = fallback;
-    if (lookup.where.key_line == kNone || !ParseWholeNumber(lookup.where.key.value, value)) return fallback;
+    if (!text || !ParseWholeNumber(*text, value)) return fallback;
     return value;
 }
 
 bool IniFile::HasKey(std::string_view section, std::string_view key) const {
-    return Find(path_, section, key).where.key_line != kNone;
+    return Current()->Find(section, key) != nullptr;
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
@@ -277,6 +326,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     if (!ReadWholeFile(path_, text)) return false;
     const std::string updated = WithKey(text, section, key, value);
     if (updated == text) return true;  // the file already holds the value
+    cached_.reset();
     return ReplaceFile(path_, updated);
 }
 

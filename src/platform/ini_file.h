@@ -5,8 +5,10 @@
 // - Section and key names are compared without regard to (ASCII) case, after
 //   surrounding blanks are removed; values are read with surrounding blanks
 //   removed.
-// - A missing or unreadable file reads as empty, so every read gives its
-//   default. Keys placed before the first section belong to no section.
+// - A missing or unreadable file, or a folder of that name, reads as empty,
+//   so every read gives its default; writes to an unreadable file or a
+//   folder are refused and leave it as it is. Keys placed before the first
+//   section belong to no section.
 // - When a section occurs more than once, only its first occurrence is read
 //   and written; inside a section the first line of a key wins.
 // - Lines that are comments (";" or "#"), blank, or carry no "=" are never
@@ -23,6 +25,7 @@
 // an empty or "="-holding key, a section name holding "]") are refused rather
 // than written in a form that would read back as something else.
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -48,8 +51,22 @@ public:
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     bool WriteInteger(std::string_view section, std::string_view key, int value);
 
+    // Lets the reads of this object share one parsed copy of the file while
+    // the file on disk stays the same (same inode, size and times) and this
+    // object writes nothing: a start-up that reads a hundred keys then reads
+    // a large file once instead of once per key.
+    void CacheReads() { cache_reads_ = true; }
+    // How many times this object has read and parsed the file for a read.
+    size_t FileReads() const { return file_reads_; }
+
 private:
+    struct Snapshot;
+    std::shared_ptr<const Snapshot> Current() const;
+
     std::string path_;
+    bool cache_reads_ = false;
+    mutable std::shared_ptr<const Snapshot> cached_;
+    mutable size_t file_reads_ = 0;
 };
 
 }  // namespace velmora

@@ -4,10 +4,9 @@
 
 #include <algorithm>
 #include <climits>
-#include <fstream>
-#include <iterator>
 
-#include "platform/ascii_case.h"
+#include "support/text/ascii_case.h"
+#include "support/text/whole_file.h"
 
 namespace velmora {
 namespace {
@@ -18,26 +17,16 @@ QImage Decode(const rgf::Entry& entry) {
     return QImage::fromData(data, static_cast<int>(entry.payload.size()));
 }
 
-bool ReadFile(const std::string& path, std::vector<uint8_t>* bytes, std::string* error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        if (error) *error = "cannot open " + path;
-        return false;
-    }
-    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        if (error) *error = "cannot read " + path;
-        return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool ResourceLibrary::Load(const std::string& path, std::string* error) {
     Unload();
     std::vector<uint8_t> bytes;
-    return ReadFile(path, &bytes, error) && LoadBytes(bytes, error);
+    if (!ReadRegularFile(path, bytes)) {
+        if (error) *error = "cannot read " + path;
+        return false;
+    }
+    return LoadBytes(bytes, error);
 }
 
 bool ResourceLibrary::LoadBytes(const std::vector<uint8_t>& bytes, std::string* error) {

@@ -24,7 +24,8 @@ namespace velmora {
 class ResourceLibrary {
 public:
     // Replaces what was loaded. False, with a reason in `error`, when the
-    // file cannot be read or is not a valid library (nothing is loaded then).
+    // name holds no readable file (a folder, say) or the file is not a valid
+    // library; nothing is loaded then.
     bool Load(const std::string& path, std::string* error = nullptr);
     // The same from bytes in memory.
     bool LoadBytes(const std::vector<uint8_t>& bytes, std::string* error = nullptr);

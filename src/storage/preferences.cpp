@@ -1,7 +1,9 @@
 #include "storage/preferences.h"
 
+#include <filesystem>
 #include <initializer_list>
 
+#include "platform/temporary_files.h"
 #include "storage/game_autoplay.h"
 #include "storage/players.h"
 #include "storage/preference_keys.h"
@@ -88,6 +90,9 @@ void ApplyAutoplay(const SettingsFile& file, const Engine& engine, SettingsView&
 
 void LoadPreferences(Engine& engine, SettingsView& view) {
     SettingsFile file = OpenSettingsFile(engine.params);
+    // Temporaries left by writes that were cut short, before anything is read.
+    RemoveStaleTemporaries(std::filesystem::path(file.Path()).parent_path().string());
+    file.Ini().CacheReads();  // about a hundred keys: parse the file once, not once per key
     ParamRecord& params = engine.params;
     TMainGame& state = engine.main_game;
 

@@ -10,7 +10,9 @@
 namespace velmora {
 
 // Runs after the parameter record has been created and before the card table
-// is built. A missing settings file gives every default.
+// is built. A missing settings file gives every default. First removes from
+// the settings file's folder (DATA) the temporaries that writes cut short
+// left there.
 void LoadPreferences(Engine& engine, SettingsView& view);
 
 }  // namespace velmora

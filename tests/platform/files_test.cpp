@@ -53,6 +53,20 @@ TEST_F(Files, FindsExistingNamesWhateverTheirCase) {
     EXPECT_EQ(FindPath(dir_, "A.txt"), dir_ + "A.TXT");  // else the first in byte order
 }
 
+TEST_F(Files, AFolderIsNeverTakenForAFileNorAFileForAFolder) {
+    fs::create_directories(dir_ + "games.dat");
+    Touch("GAMES.DAT");
+    EXPECT_EQ(FindPath(dir_, "games.dat", EntryKind::File), dir_ + "GAMES.DAT");
+    EXPECT_EQ(FindPath(dir_, "Games.dat", EntryKind::Folder), dir_ + "games.dat");
+    EXPECT_EQ(FindPath(dir_, "games.dat"), dir_ + "games.dat");  // any kind: the exact name
+    // The leading parts of a name can only be folders.
+    fs::create_directories(dir_ + "data");
+    Touch("DATA");
+    EXPECT_EQ(FindPath(dir_, "DATA\\CFG.DAT", EntryKind::File), dir_ + "data/CFG.DAT");
+    Touch("data/Cfg.Dat");
+    EXPECT_EQ(FindPath(dir_, "DATA\\CFG.DAT", EntryKind::File), dir_ + "data/Cfg.Dat");
+}
+
 TEST_F(Files, RenameNeverReplacesAFile) {
     Touch("old");
     Touch("taken");

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -149,12 +150,54 @@ std::string VersionFor(const std::string& counter) {
 
 std::string CounterValue(int i) { return std::to_string(i) + "-" + std::string(static_cast<size_t>(i % 3000), 'x'); }
 
+// Runs one write in a child process that the system kills as soon as the
+// write passes `limit` bytes of any file (the file-size limit raises SIGXFSZ
+// inside write()), so the writer is stopped at a known point of the write.
+int WriteInChildLimitedTo(const std::string& path, rlim_t limit, const std::string& value) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const rlimit no_core{0, 0};
+        ::setrlimit(RLIMIT_CORE, &no_core);
+        const rlimit size{limit, limit};
+        ::setrlimit(RLIMIT_FSIZE, &size);
+        IniFile(path).WriteString("Counter", "value", value);
+        ::_exit(0);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+}
+
 TEST_F(IniRobustness, KilledWriterLeavesOldOrNewFile) {
     Put(VersionFor("start"));
+    const size_t new_size = VersionFor(CounterValue(2999)).size();
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{1}, rlim_t{4096}, rlim_t{new_size / 2}, rlim_t{new_size - 1}}) {
+        SCOPED_TRACE(testing::Message() << "killed after " << limit << " bytes");
+        ASSERT_EQ(WriteInChildLimitedTo(path, limit, CounterValue(2999)), SIGXFSZ);
+        EXPECT_EQ(Contents(), VersionFor("start"));
+        // The half-written temporary is what stayed behind.
+        std::vector<fs::path> leftovers;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            if (entry.path() != fs::path(path)) leftovers.push_back(entry.path());
+        }
+        ASSERT_EQ(leftovers.size(), 1u);
+        EXPECT_LE(fs::file_size(leftovers[0]), limit);
+        fs::remove(leftovers[0]);
+    }
+    // A writer that is not stopped puts the whole new file in place.
+    ASSERT_EQ(WriteInChildLimitedTo(path, RLIM_INFINITY, CounterValue(2999)), 0);
+    EXPECT_EQ(Contents(), VersionFor(CounterValue(2999)));
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+// Kills at whatever moment the timing gives (inside a write, between the
+// flush and the rename, between two writes): the file is always one whole
+// version. How many kills land inside a write depends on the machine, so
+// only the file is checked here.
+TEST_F(IniRobustness, RandomlyKilledWritersLeaveWholeFiles) {
+    Put(VersionFor("start"));
     std::mt19937 random(7);
-    int changed = 0;
-    std::string last = "start";
-    for (int round = 0; round < 40; ++round) {
+    for (int round = 0; round < 20; ++round) {
         const pid_t child = ::fork();
         ASSERT_GE(child, 0);
         if (child == 0) {
@@ -168,10 +211,7 @@ TEST_F(IniRobustness, KilledWriterLeavesOldOrNewFile) {
         ::waitpid(child, &status, 0);
         const std::string value = IniFile(path).ReadString("Counter", "value", "<missing>");
         ASSERT_EQ(Contents(), VersionFor(value)) << "round " << round;
-        if (value != last) ++changed;
-        last = value;
     }
-    EXPECT_GT(changed, 20);  // the writers really were interrupted while running
 }
 
 }  // namespace

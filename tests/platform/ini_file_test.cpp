@@ -167,5 +167,35 @@ TEST_F(IniFileTest, OnlyAChangedValueReplacesTheFile) {
     EXPECT_NE(inode(), before);  // a new file was renamed into place
 }
 
+TEST_F(IniFileTest, CachedReadsParseOnceYetSeeEveryChange) {
+    std::string big = "[Preference]\nGame=3\n";
+    for (int i = 0; i < 2000; ++i) big += "[Filler" + std::to_string(i) + "]\nk=v\n";
+    Put(big);
+    IniFile ini(path);
+    ini.CacheReads();
+    for (int i = 0; i < 100; ++i) EXPECT_EQ(ini.ReadInteger("preference", "game", 0), 3);
+    EXPECT_TRUE(ini.HasKey("Filler1999", "K"));
+    EXPECT_EQ(ini.FileReads(), 1u);
+
+    // Another writer replaces the file: the next read sees it.
+    IniFile(path).WriteString("Preference", "Game", "4");
+    EXPECT_EQ(ini.ReadInteger("Preference", "Game", 0), 4);
+    // So does a change in place, and the object's own write.
+    Put("[Preference]\nGame=5\n");
+    EXPECT_EQ(ini.ReadInteger("Preference", "Game", 0), 5);
+    ASSERT_TRUE(ini.WriteString("Preference", "Game", "6"));
+    EXPECT_EQ(ini.ReadString("Preference", "Game", ""), "6");
+    fs::remove(path);
+    EXPECT_EQ(ini.ReadString("Preference", "Game", "gone"), "gone");
+}
+
+TEST_F(IniFileTest, UncachedReadsReadTheFileEachTime) {
+    Put("[S]\nk=1\n");
+    IniFile ini(path);
+    ini.ReadString("S", "k", "");
+    ini.ReadString("S", "k", "");
+    EXPECT_EQ(ini.FileReads(), 2u);
+}
+
 }  // namespace
 }  // namespace velmora

@@ -6,7 +6,7 @@
 
 #include "platform/input_filter.h"
 #include "platform/timing.h"
-#include "test_app.h"
+#include "qt_test_app.h"
 
 namespace velmora {
 namespace {

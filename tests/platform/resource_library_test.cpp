@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <QBuffer>
 #include <QImage>
+#include <filesystem>
+#include <fstream>
 
 #include "platform/resource_library.h"
 #include "test_waves.h"
@@ -43,6 +48,46 @@ TEST(ResourceLibrary, FindsEntriesByKindWithoutRegardToCase) {
     EXPECT_FALSE(library.Load("/nonexistent/QOR.RGF", &error));
     EXPECT_FALSE(error.empty());
     EXPECT_TRUE(library.Bitmap("CBS001H").isNull());  // the old contents are gone
+}
+
+// A library on disk: read when it is a readable file, reported (never
+// thrown about) when the name is a folder or the file may not be read.
+class ResourceLibraryFile : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "velmora-rgf-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        folder_ = pattern;
+        const std::vector<uint8_t> bytes = rgf::Serialize({{rgf::Kind::Wave, "Won", test::MakeWave(1, 8000, 8, 10), 0, 0}});
+        std::ofstream(folder_ / "QOR.RGF", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                                      static_cast<std::streamsize>(bytes.size()));
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(ResourceLibraryFile, ReadsAFileAndRefusesAFolder) {
+    ResourceLibrary library;
+    ASSERT_TRUE(library.Load((folder_ / "QOR.RGF").string()));
+    EXPECT_EQ(library.Wave("won").size(), 10u + 44u);
+
+    std::filesystem::create_directories(folder_ / "sub" / "QOR.RGF");
+    std::string error;
+    EXPECT_FALSE(library.Load((folder_ / "sub" / "QOR.RGF").string(), &error));
+    EXPECT_NE(error.find("QOR.RGF"), std::string::npos);
+    EXPECT_FALSE(library.IsLoaded());
+    EXPECT_TRUE(library.Wave("won").empty());
+}
+
+TEST_F(ResourceLibraryFile, RefusesAFileItMayNotRead) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file whatever its permissions";
+    std::filesystem::permissions(folder_ / "QOR.RGF", std::filesystem::perms::owner_write);
+    ResourceLibrary library;
+    std::string error;
+    EXPECT_FALSE(library.Load((folder_ / "QOR.RGF").string(), &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_FALSE(library.IsLoaded());
 }
 
 }  // namespace

@@ -12,7 +12,7 @@
 
 #include "platform/pulse_check.h"
 #include "platform/sound_player.h"
-#include "test_app.h"
+#include "qt_test_app.h"
 #include "test_waves.h"
 
 namespace velmora {

@@ -5,7 +5,7 @@
 #include "platform/fonts.h"
 #include "platform/surface_widget.h"
 #include "platform/timing.h"
-#include "test_app.h"
+#include "qt_test_app.h"
 
 namespace velmora {
 namespace {

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -116,6 +119,29 @@ TEST_F(Preferences, ValuesAreReadWithoutRegardToCaseAndCutToTheirFields) {
     const std::vector<std::string> window{"large", "raised", "cursor 12", "time hidden", "score shown"};
     EXPECT_EQ(view.events, window);
     EXPECT_EQ(folder.Settings().find("[Users]"), std::string::npos);
+}
+
+// Temporaries left by settings writes that were killed are swept from the
+// DATA folder at start-up; anything that may still be in use, or is not
+// ours, or lies elsewhere stays.
+TEST_F(Preferences, StartUpRemovesStaleTemporariesFromTheDataFolderOnly) {
+    namespace fs = std::filesystem;
+    folder.PutSettings("[Preference]\nBack_Card=4\n");
+    const auto put = [](const fs::path& path, auto age) {
+        std::ofstream(path) << "[Preference]\nBack_Card=9\n";
+        fs::last_write_time(path, fs::file_time_type::clock::now() - age);
+    };
+    const fs::path data = folder.Path() / "DATA";
+    put(data / "CFG.DAT.tmp-Ab12Cd", std::chrono::hours(1));
+    put(data / "CFG.DAT.tmp-Fresh1", std::chrono::seconds(1));
+    put(data / "CFG.DAT.tmp", std::chrono::hours(1));
+    put(folder.Path() / "CFG.DAT.tmp-Ab12Cd", std::chrono::hours(1));
+    Load();
+    EXPECT_FALSE(fs::exists(data / "CFG.DAT.tmp-Ab12Cd"));
+    EXPECT_TRUE(fs::exists(data / "CFG.DAT.tmp-Fresh1"));
+    EXPECT_TRUE(fs::exists(data / "CFG.DAT.tmp"));
+    EXPECT_TRUE(fs::exists(folder.Path() / "CFG.DAT.tmp-Ab12Cd"));
+    EXPECT_EQ(At(21, 3), "004");  // the settings themselves
 }
 
 TEST_F(Preferences, RepairsUnusableValues) {

@@ -3,19 +3,12 @@
 #include <QApplication>
 #include <QTimer>
 
+#include "qt_test_app.h"
 #include "support/qt_message_boxes.h"
 #include "ui/dialogs/advice_box.h"
 
 namespace velmora {
 namespace {
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "advice_box_test";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
 
 // Ticks the box (or not) and presses OK once the modal box is up.
 void AnswerAdvice(bool tick, QString* seen) {
@@ -30,7 +23,7 @@ void AnswerAdvice(bool tick, QString* seen) {
 }
 
 TEST(AdviceBox, ReportsTheCheckBoxWhenClosed) {
-    App();
+    test::EnsureApplication();
     QtMessageBoxes boxes;
     QString seen;
     AnswerAdvice(true, &seen);

@@ -4,31 +4,27 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 
 #include "games_dat_writer.h"
 #include "games_source.h"
+#include "support/text/whole_file.h"
 
 namespace {
 
-bool ReadFile(const std::string& path, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    out.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 // Written beside the target and renamed over it, so a failed run never
-// leaves a half-written GAMES.DAT.
+// leaves a half-written GAMES.DAT (nor the temporary).
 bool WriteFile(const std::string& path, const std::string& contents) {
     const std::string temporary = path + ".tmp";
+    bool written = false;
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         out << contents;
-        if (!out.flush()) return false;
+        written = static_cast<bool>(out.flush());
     }
-    return std::rename(temporary.c_str(), path.c_str()) == 0;
+    if (written && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
+    std::remove(temporary.c_str());
+    return false;
 }
 
 }  // namespace
@@ -40,7 +36,7 @@ int main(int argc, char** argv) {
     }
     const std::string source_path = argv[1];
     std::string text;
-    if (!ReadFile(source_path, text)) {
+    if (!velmora::ReadRegularFile(source_path, text)) {
         std::cerr << source_path << ": cannot be read\n";
         return 1;
     }

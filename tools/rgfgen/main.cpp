@@ -5,7 +5,6 @@
 //   rgfgen extract <file> <name> <out>          one entry's payload
 //   rgfgen sheet <file> <out.png>               every picture on one labelled sheet
 
-#include <QFile>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <cstdio>
@@ -15,21 +14,12 @@
 #include "fonts.h"
 #include "library.h"
 #include "platform/resource_format.h"
+#include "support/text/whole_file.h"
 
 namespace {
 
 using velmora::rgf::Entry;
 using velmora::rgf::Kind;
-
-bool ReadFile(const QString& path, std::vector<uint8_t>& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray data = file.readAll();
-    bytes.assign(data.begin(), data.end());
-    return true;
-}
 
 bool WriteFile(const QString& path, const std::vector<uint8_t>& bytes) {
     QSaveFile file(path);
@@ -42,7 +32,7 @@ bool WriteFile(const QString& path, const std::vector<uint8_t>& bytes) {
 
 bool LoadLibrary(const QString& path, std::vector<Entry>& entries) {
     std::vector<uint8_t> bytes;
-    if (!ReadFile(path, bytes)) {
+    if (!velmora::ReadRegularFile(path.toLocal8Bit().toStdString(), bytes)) {
         std::fprintf(stderr, "rgfgen: cannot read %s\n", qPrintable(path));
         return false;
     }

@@ -1,14 +1,13 @@
 #include "engine/model/games_file.h"
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <system_error>
 
 #include "engine/model/engine.h"
 #include "engine/model/games_file_format.h"
 #include "support/text/fixed_text.h"
+#include "support/text/name_on_disk.h"
 #include "support/text/sections.h"
+#include "support/text/whole_file.h"
 
 namespace velmora {
 
@@ -26,23 +25,14 @@ bool CarriesId(const std::string& line, int id) {
     return Columns(line, gf::kIdColumn, gf::kIdWidth) == ZeroPad(id, gf::kIdWidth);
 }
 
-std::string LowerAscii(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
-// `path` itself when it exists, else a file in the same folder whose name
-// matches without regard to case, else `path`.
-fs::path ResolveNoCase(const fs::path& path) {
-    std::error_code ec;
-    if (fs::exists(path, ec)) return path;
-    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    const std::string wanted = LowerAscii(path.filename().string());
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        if (LowerAscii(it->path().filename().string()) == wanted) return it->path();
-    }
-    return path;
+// The file in the folder of `path` whose name matches without regard to
+// case; a folder of that name is never taken for it.
+std::string ResolveNoCase(const std::string& path) {
+    fs::path resolved(path);
+    if (!resolved.has_filename()) return path;
+    return resolved.replace_filename(SpellingOnDisk(resolved.parent_path(), resolved.filename().string(),
+                                                    EntryKind::File))
+        .string();
 }
 
 }  // namespace
@@ -60,10 +50,8 @@ std::string GamesFilePath(const ParamRecord& params) {
 
 bool ReadGamesFile(const std::string& path, GamesData& out) {
     out = GamesData{};
-    std::ifstream in(ResolveNoCase(path), std::ios::binary);
-    if (!in) return false;
-    const std::string contents{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return false;
+    std::string contents;
+    if (!ReadRegularFile(ResolveNoCase(path), contents)) return false;
     out = ParseGamesData(contents);
     return true;
 }

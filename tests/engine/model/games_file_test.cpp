@@ -1,6 +1,7 @@
 #include "engine/model/games_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -185,6 +186,45 @@ TEST_F(GamesFileTest, ReadsTheFileFromTheProgramFolderWithoutRegardToCase) {
     EXPECT_EQ(R(0), 12);
     EXPECT_EQ(ReadRuleValues(*engine_, 1, {0}), (std::vector<int>{12}));
     std::filesystem::remove_all(folder);
+}
+
+// A folder named GAMES.DAT, or a file the program may not read, is reported
+// as an unreadable file: nothing is read, nothing is thrown.
+TEST_F(GamesFileTest, AFolderOrAnUnreadableFileIsNoGamesFile) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(::testing::TempDir()) / "velmora_games_folder_test";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "GAMES.DAT");
+    engine_ = EngineInit(folder.string() + "/");
+    data_.catalogue = {"stale"};
+    EXPECT_FALSE(ReadGamesFile((folder / "GAMES.DAT").string(), data_));
+    EXPECT_TRUE(data_.catalogue.empty() && data_.rules.empty());
+    EXPECT_FALSE(LoadCatalogue(*engine_));
+    EXPECT_EQ(SelectGame(*engine_, 1).status, RulesStatus::kUnreadableFile);
+
+    // A file spelled differently beside the folder is the one read.
+    const std::string games = Join({"[Sect1]", CatalogueLine(1, "One"), "[Sect2]", RulesLine(0, {"12"})});
+    std::ofstream(folder / "games.dat", std::ios::binary) << games;
+    EXPECT_TRUE(LoadCatalogue(*engine_));
+    EXPECT_EQ(CatalogueName(engine_->main_game, 1), "One");
+    EXPECT_TRUE(SelectGame(*engine_, 1).ok());
+    EXPECT_EQ(R(0), 12);
+    fs::remove_all(folder);
+}
+
+TEST_F(GamesFileTest, AFileThePlayerMayNotReadIsUnreadable) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root reads every file whatever its permissions";
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(::testing::TempDir()) / "velmora_games_denied_test";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    std::ofstream(folder / "GAMES.DAT", std::ios::binary) << Join({"[Sect1]", CatalogueLine(1, "One")});
+    fs::permissions(folder / "GAMES.DAT", fs::perms::owner_write);
+    engine_ = EngineInit(folder.string() + "/");
+    EXPECT_FALSE(ReadGamesFile((folder / "GAMES.DAT").string(), data_));
+    EXPECT_FALSE(LoadCatalogue(*engine_));
+    EXPECT_EQ(SelectGame(*engine_, 1).status, RulesStatus::kUnreadableFile);
+    fs::remove_all(folder);
 }
 
 TEST_F(GamesFileTest, ShortAndMalformedLinesAreSkippedOrRefused) {

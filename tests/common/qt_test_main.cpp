@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "test_app.h"
+#include "qt_test_app.h"
 
 namespace {
 int g_argc = 1;

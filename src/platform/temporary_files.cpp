@@ -1,0 +1,51 @@
+#include "platform/temporary_files.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view kMarker = ".tmp-";
+constexpr std::string_view kUniquePart = "XXXXXX";
+
+bool IsAsciiLetterOrDigit(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+}  // namespace
+
+std::string TemporaryTemplate(std::string_view target) {
+    return std::string(target) + std::string(kMarker) + std::string(kUniquePart);
+}
+
+bool IsOwnTemporaryName(std::string_view name) {
+    const size_t tail = kMarker.size() + kUniquePart.size();
+    if (name.size() <= tail) return false;
+    const std::string_view ending = name.substr(name.size() - tail);
+    if (!ending.starts_with(kMarker)) return false;
+    for (char c : ending.substr(kMarker.size())) {
+        if (!IsAsciiLetterOrDigit(c)) return false;
+    }
+    return true;
+}
+
+int RemoveStaleTemporaries(const std::string& folder, std::chrono::seconds age) {
+    const fs::file_time_type cutoff = fs::file_time_type::clock::now() - age;
+    int removed = 0;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        std::error_code entry_error;
+        // The entry itself, not what a link points to: we never make links.
+        if (!fs::is_regular_file(it->symlink_status(entry_error)) || entry_error) continue;
+        if (!IsOwnTemporaryName(it->path().filename().string())) continue;
+        const fs::file_time_type modified = fs::last_write_time(it->path(), entry_error);
+        if (entry_error || modified > cutoff) continue;
+        if (fs::remove(it->path(), entry_error) && !entry_error) ++removed;
+    }
+    return removed;
+}
+
+}  // namespace velmora

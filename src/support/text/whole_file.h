@@ -1,0 +1,20 @@
+#pragma once
+// Reading a whole file into memory, for every reader of the program's files
+// (game definitions, the resource library, settings, the tools' inputs).
+// A file that cannot be read is a result, never an exception: the callers
+// report it as missing or unreadable and go on.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// The whole contents of the regular file at `path` (a link to one counts).
+// False, with `out` empty, for a missing name, a folder or any other kind of
+// entry (a FIFO is refused without waiting for a writer), and for any error
+// while opening or reading the file.
+bool ReadRegularFile(const std::string& path, std::string& out);
+bool ReadRegularFile(const std::string& path, std::vector<uint8_t>& out);
+
+}  // namespace velmora
