@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test asan clean
+.PHONY: all deps configure build run test asan fuzz clean
 
 all: build
 
@@ -28,5 +28,16 @@ asan: deps
 	@cmake --build build-asan -j $(JOBS)
 	@cd build-asan && ctest --output-on-failure -j $(JOBS)
 
+# The libFuzzer harnesses (clang): each runs FUZZ_SECONDS from its seed
+# corpus; inputs that crash land in build-fuzz/artifacts/.
+FUZZ_SECONDS ?= 60
+FUZZERS ?= games_file engine_commands resource_library ini_file settings wave_file
+
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	@cmake --preset fuzz >/dev/null
+	@cmake --build build-fuzz -j $(JOBS) --target velmora_fuzzers
+	@bash scripts/fuzz.sh build-fuzz $(FUZZ_SECONDS) $(FUZZERS)
+
 clean:
-	@rm -rf $(BUILD_DIR) build-asan
+	@rm -rf $(BUILD_DIR) build-asan build-fuzz

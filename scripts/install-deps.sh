@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages Velmora needs to build, test and run, but only
 # those that are missing: a machine that has them all is left alone and no
-# package list is downloaded.
+# package list is downloaded. With "--fuzz", also the clang compiler and
+# runtime that the libFuzzer harnesses need ("make fuzz"); building and
+# testing never need them.
 set -euo pipefail
 
 packages=(
@@ -11,6 +13,13 @@ packages=(
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
 )
+
+for arg in "$@"; do
+  case "$arg" in
+    --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
+    *) echo "usage: $0 [--fuzz]" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -24,15 +24,34 @@ std::vector<std::string> SplitWords(const std::string& line) {
     return words;
 }
 
+namespace {
+
+std::optional<GamesData> ReadGames(const std::string& games_file) {
+    GamesData games;
+    if (!ReadGamesFile(games_file, games)) return std::nullopt;
+    return games;
+}
+
+}  // namespace
+
 Driver::Driver(std::string program_folder, std::string games_file)
+    : Driver(std::move(program_folder), games_file, ReadGames(games_file)) {}
+
+Driver::Driver(std::string program_folder, GamesData games)
+    : Driver(std::move(program_folder), std::string(), std::move(games)) {}
+
+Driver::Driver(std::string program_folder, std::string games_file, std::optional<GamesData> games)
     : engine_(EngineInit(program_folder)), games_file_(std::move(games_file)) {
     static const PlayDealRules kPlayRules;
     deal_rules = &kPlayRules;
     score_hook = RecomputeScore;
     PrepareTable(*engine_);
     WriteDefaultSettings(*engine_);
-    games_loaded_ = ReadGamesFile(games_file_, games_);
-    if (games_loaded_) LoadCatalogue(*engine_, games_);
+    games_loaded_ = games.has_value();
+    if (games) {
+        games_ = std::move(*games);
+        LoadCatalogue(*engine_, games_);
+    }
     RegisterCommands();
 }
 

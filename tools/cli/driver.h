@@ -8,6 +8,7 @@
 #include <iosfwd>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,8 @@ public:
 
     // `program_folder` ends with '/'; GAMES.DAT is read from `games_file`.
     Driver(std::string program_folder, std::string games_file);
+    // The same with game definitions already read (or made up by a caller).
+    Driver(std::string program_folder, GamesData games);
 
     // Runs a command as if it had been typed.
     Reply Call(const std::string& name, const Args& args);
@@ -57,6 +60,8 @@ public:
     const GamesData& games() const { return games_; }
 
 private:
+    // `games` is empty when the game definitions could not be read.
+    Driver(std::string program_folder, std::string games_file, std::optional<GamesData> games);
     void Register(const std::string& name, Handler handler);
     void RegisterCommands();
 

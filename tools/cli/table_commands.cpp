@@ -2,9 +2,9 @@
 // whether the position is won and the game over).
 #include <string>
 
+#include "card_census.h"
 #include "driver.h"
 #include "engine/model/pile_names.h"
-#include "engine/model/piles.h"
 #include "engine/model/position_snapshot.h"
 #include "engine/play/win_condition.h"
 
@@ -23,10 +23,7 @@ Reply State(Driver& d, const Driver::Args& args) {
     if (!args.empty()) return Reply::Fail("state takes no arguments");
     const Engine& e = d.engine();
     Reply reply;
-    for (int i = 0; i < kStockAreaPiles; ++i) reply.lines.push_back(PileLine(e, {ListId::Stock, i}));
-    for (int i = 0; i < FoundationsInUse(e); ++i) reply.lines.push_back(PileLine(e, {ListId::Foundation, i}));
-    for (int i = 0; i < TableauInUse(e); ++i) reply.lines.push_back(PileLine(e, {ListId::Tableau, i}));
-    for (int i = 0; i < ReservesInUse(e); ++i) reply.lines.push_back(PileLine(e, {ListId::Reserve, i}));
+    for (const PileRef& pile : ShownPiles(e)) reply.lines.push_back(PileLine(e, pile));
     reply.lines.push_back("deal " + e.params.ParamRead(param::kDealNumber, 15));
     const std::string score = e.params.ParamRead(param::kScore, 6);
     reply.lines.push_back("score " + (score.empty() ? std::string("0") : score));

@@ -13,8 +13,6 @@ namespace gf = games_format;
 
 namespace {
 
-constexpr int kLargestId = 999;  // three digits in the catalogue line
-
 struct FieldSpec {
     std::string_view key;
     int GameDefinition::*member;

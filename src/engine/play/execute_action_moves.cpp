@@ -11,6 +11,7 @@
 #include "engine/play/grid_rules.h"
 #include "engine/play/move_log.h"
 #include "engine/play/scoring.h"
+#include "engine/play/selection_pile.h"
 #include "engine/play/win_condition.h"
 
 namespace velmora {
@@ -22,16 +23,21 @@ constexpr int kSlotLayout = 4;       // R[3]: removed tableau cards leave "000"
 constexpr int kExchangeGame = 49;    // R[47]: a drop on a lone card swaps them
 constexpr int kEddyGame = 12;        // R[47]: its own sound for the second waste
 
-// The pile a card is taken from, searched in the order of FindCardKind so
-// that a selection game's copy in foundation 1 is found after the real one.
+// The pile a card is taken from, searched in the order of FindCardKind. In
+// a selection game foundation 1 names selected cards that lie elsewhere:
+// only a card lying there itself is taken from it.
 std::optional<PileRef> PileToLiftFrom(const Engine& e, int card) {
     if (card < 1 || card > kLastCard) return std::nullopt;
     auto holds = [&](ListId list, int index) { return PileIndexOf(e.piles.Text(list, index), card) >= 0; };
     if (holds(ListId::Stock, kWasteIndex)) return PileRef{ListId::Stock, kWasteIndex};
     for (int t = 0; t < TableauInUse(e); ++t)
         if (holds(ListId::Tableau, t)) return PileRef{ListId::Tableau, t};
-    for (int f = 0; f < kFoundationPiles; ++f)
-        if (holds(ListId::Foundation, f)) return PileRef{ListId::Foundation, f};
+    const bool selection_pile = KeepsSelection(e);
+    for (int f = 0; f < kFoundationPiles; ++f) {
+        const bool lies_there = f == 0 && selection_pile ? PileIndexOf(SelectionPileCards(e), card) >= 0
+                                                         : holds(ListId::Foundation, f);
+        if (lies_there) return PileRef{ListId::Foundation, f};
+    }
     if (holds(ListId::Stock, kStockIndex)) return PileRef{ListId::Stock, kStockIndex};
     if (holds(ListId::Stock, kSecondWasteIndex)) return PileRef{ListId::Stock, kSecondWasteIndex};
     for (int r = 0; r < kReservePiles; ++r)
@@ -62,6 +68,9 @@ std::optional<PileRef> MoveCards(Engine& e, int card, PileRef to, bool with_run)
     const auto from = PileToLiftFrom(e, card);
     if (!from) return std::nullopt;
     PushSnapshot(e, LogSide::Undo, false);
+    // A selected card put on the pile that keeps the selection is selected
+    // no more: the pile would name it twice.
+    if (to.list == ListId::Foundation && to.index == 0 && KeepsSelection(e)) Deselect(e, card);
     for (int code : Lift(e, *from, card, with_run)) PileAppend(e, to.list, to.index, code, kFaceUp);
     e.view->AnimateCard(card, static_cast<int>(from->list), from->index, static_cast<int>(to.list), to.index);
     Repaint(e, *from);

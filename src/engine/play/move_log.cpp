@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/model/position_snapshot.h"
+#include "engine/play/selection_pile.h"
 #include "support/text/fixed_text.h"
 
 namespace velmora {
@@ -78,7 +79,9 @@ bool KeepsSelection(const Engine& e) { return e.R(38) != 0 || e.R(47) == 3 || e.
 std::vector<std::string> LogSnapshot(const Engine& e) {
     std::vector<std::string> lines;
     EncodePosition(e, lines);
-    if (KeepsSelection(e)) lines[kStockAreaPiles].clear();
+    // The marks are left out; a card lying on foundation 1 is part of the
+    // position like any other, whatever the rules say the pile is for.
+    if (KeepsSelection(e)) lines[kStockAreaPiles] = EncodePile(e.cards, SelectionPileCards(e));
     return lines;
 }
 

@@ -36,7 +36,8 @@ int CountAnnotations(const Engine& e, LogSide side, int value);
 // or R[47] 3 and 4); the log does not record it.
 bool KeepsSelection(const Engine& e);
 // The 57 lines the log keeps for the table as it is now. Foundation 1
-// holds the selection in the selection games and is stored empty there.
+// holds the selection in the selection games: the log keeps only the cards
+// that lie there (none in the selection games proper, so the line is empty).
 std::vector<std::string> LogSnapshot(const Engine& e);
 // The newest step of a side (57 lines) and its annotation; false when the
 // side holds no whole step.

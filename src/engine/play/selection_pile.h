@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "engine/model/engine.h"
@@ -13,11 +14,22 @@
 
 namespace velmora {
 
+// Foundation 1 names the selected cards, which lie on their own piles. A
+// rules row that also sends cards to foundation 1 (a selection rule on a
+// game with foundations) mixes real cards in: a code found on no other pile
+// is a card lying there, counted once; every other code is a selection mark.
+// The selection games proper hold marks only.
+
+// The cards lying on foundation 1 itself, as a pile string, bottom first.
+std::string SelectionPileCards(const Engine& e);
 // The selected cards in the order they were clicked.
 std::vector<int> SelectedCards(const Engine& e);
 bool IsSelected(const Engine& e, int card);
-// Empties the selection and takes the highlight off its cards.
+// Empties the selection and takes the highlight off its cards; cards lying
+// on foundation 1 stay.
 void ClearSelection(Engine& e);
+// Takes one card out of the selection, with its highlight.
+void Deselect(Engine& e, int card);
 
 // The pile a card lies on, leaving the selection itself (foundation 1) and
 // the second waste out of the search.
@@ -33,7 +45,8 @@ using SelectionJudge = std::function<SelectionVerdict(const std::vector<int>& se
 // Toggles `card` and asks `judge` about the result. Refused: beep, and the
 // selection stays as it was. Accepted: the card is highlighted (or loses its
 // highlight), and a complete selection is removed. True when the selection
-// changed.
+// changed. A card lying on foundation 1 itself is always refused: its mark
+// would name it there twice.
 bool SelectionStep(Engine& e, int card, const SelectionJudge& judge);
 
 // Removes a complete selection through the executor, with input held back,

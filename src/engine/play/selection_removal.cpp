@@ -1,4 +1,5 @@
 // "Selezionate_Dest": a complete selection goes to the second waste.
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -20,12 +21,30 @@ constexpr int kPauseBeforeRemovalMs = 150;
 constexpr int kSlotLayout = 4;   // R[3]: a removed tableau card leaves "000"
 constexpr int kGridLayout = 8;   // R[3]: the grid kept in the first tableau's string
 
-// Takes the first card off the selection; 0 when it is empty.
+// Takes the first card off the selection; 0 when it is empty. Cards lying
+// on foundation 1 itself are no part of the selection and stay; should one
+// also show as selected, its mark is the later unit.
 int TakeFirstSelected(Engine& e) {
-    std::string& selection = e.piles.foundations[0];
-    const int card = PileCodeAt(selection, 0);
-    selection.erase(0, selection.size() < 3 ? selection.size() : 3);
+    const std::vector<int> selected = SelectedCards(e);
+    if (selected.empty()) return 0;
+    const int card = selected.front();
+    std::string& pile = e.piles.foundations[0];
+    for (int at = PileCount(pile) - 1; at >= 0; --at) {
+        if (PileCodeAt(pile, at) != card) continue;
+        pile.erase(static_cast<size_t>(at) * 3, 3);
+        break;
+    }
     return card;
+}
+
+// The pile PileHolding leaves out, when the selected card lies there: a
+// rules row may play cards onto foundation 1, or move a selected card onto
+// the second waste. The card leaves it, so that it reaches the second waste
+// exactly once.
+std::optional<PileRef> TakeFromSkippedPile(Engine& e, int card) {
+    for (PileRef pile : {PileRef{ListId::Foundation, 0}, PileRef{ListId::Stock, kSecondWasteIndex}})
+        if (PileFind(e, pile.list, pile.index, card, kFindRemove)) return pile;
+    return std::nullopt;
 }
 
 void TakeFromPile(Engine& e, PileRef pile, int card) {
@@ -54,13 +73,13 @@ bool RemoveSelection(Engine& e) {
     const bool grid = e.R(3) == kGridLayout;
     std::vector<int> noted;
     std::set<int> tableaus_left;
-    while (!e.piles.foundations[0].empty()) {
-        const int card = TakeFirstSelected(e);
-        if (card < 1) continue;
-        const auto pile = PileHolding(e, card);
-        if (grid)
+    while (const int card = TakeFirstSelected(e)) {
+        auto pile = PileHolding(e, card);
+        if (!pile)
+            pile = TakeFromSkippedPile(e, card);
+        else if (grid)
             noted.push_back(card);
-        else if (pile)
+        else
             TakeFromPile(e, *pile, card);
         PileAppend(e, ListId::Stock, kSecondWasteIndex, card, kFaceUp);
         if (!pile) continue;

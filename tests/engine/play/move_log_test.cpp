@@ -8,7 +8,7 @@ namespace velmora::play_test {
 namespace {
 
 // Each step adds every line; foundation 1 is stored empty where it holds the
-// selection.
+// selection (a mark for a card that lies on its own pile).
 TEST(MoveLog, StepsStoreEveryLineButTheSelection) {
     struct Case {
         int entry, value;
@@ -16,7 +16,7 @@ TEST(MoveLog, StepsStoreEveryLineButTheSelection) {
     };
     for (const Case& c : {Case{38, 13, false}, Case{47, 3, false}, Case{47, 4, false}, Case{47, 5, true}}) {
         Table t;
-        t.Rule(c.entry, c.value).Put("Dest1", {H(5)}).Put("Fila28", {H(7)}).FaceDown(H(7));
+        t.Rule(c.entry, c.value).Put("Dest1", {H(5)}).Put("Fila1", {H(5)}).Put("Fila28", {H(7)}).FaceDown(H(7));
         PushSnapshot(t.e(), LogSide::Undo, false);
         const MoveLogSide& undo = t.e().undo;
         EXPECT_EQ(undo.stock_area.size() + undo.foundations.size() + undo.tableau.size() + undo.reserves.size(), 57u);

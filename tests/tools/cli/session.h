@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver.h"
@@ -21,6 +22,8 @@ inline std::vector<std::string> AnswerLines(const std::string& text) {
 class Session {
 public:
     Session() : driver_(VELMORA_PROGRAM_DIR, std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT") {}
+    // The same on game definitions a test has changed.
+    explicit Session(GamesData games) : driver_(VELMORA_PROGRAM_DIR, std::move(games)) {}
 
     // Everything a command answers, the final "ok" or error line included.
     std::vector<std::string> Raw(const std::string& command) {
