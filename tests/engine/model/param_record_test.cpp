@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 namespace velmora {
 namespace {
 
@@ -45,6 +48,36 @@ TEST_F(Params, PositionsAddressTheirBlocks) {
     EXPECT_EQ(record.Block(0)[248], 'A');
     EXPECT_TRUE(record.IsYes(251));
     EXPECT_FALSE(record.IsYes(249));
+}
+
+// The first and last positions of each block: a one-character field lands
+// on exactly its own character, and a longer one stops at the block's end.
+TEST_F(Params, BlockEdgesAddressTheirOwnCharacter) {
+    struct Row {
+        int position, block, index;  // index 0-based inside the block
+    };
+    for (const Row& row : {Row{1, 0, 0}, Row{249, 0, 248}, Row{251, 1, 0}, Row{252, 1, 1}, Row{499, 1, 248},
+                           Row{501, 2, 0}, Row{502, 2, 1}, Row{750, 2, 249}}) {
+        ParamRecord fresh;
+        std::array<std::string, 3> expected{fresh.Block(0), fresh.Block(1), fresh.Block(2)};
+        EXPECT_TRUE(fresh.ParamWrite(row.position, 1, "Q")) << row.position;
+        expected[static_cast<size_t>(row.block)][static_cast<size_t>(row.index)] = 'Q';
+        for (int b = 0; b < 3; ++b) EXPECT_EQ(fresh.Block(b), expected[static_cast<size_t>(b)]) << row.position;
+        EXPECT_EQ(fresh.ParamRead(row.position, 1), "Q") << row.position;
+    }
+    // Reads and writes stop at the end of their block; the next block's
+    // first character is never touched.
+    record.ParamWrite(251, 1, "Z");
+    record.ParamWrite(501, 200, "/x/");
+    EXPECT_TRUE(record.ParamWrite(249, 3, "abc"));
+    EXPECT_EQ(record.ParamRead(249, 3), "ab");
+    EXPECT_EQ(record.ParamRead(251, 1), "Z");
+    EXPECT_TRUE(record.ParamWrite(499, 3, "def"));
+    EXPECT_EQ(record.ParamRead(499, 3), "de");
+    EXPECT_EQ(record.ParamRead(501, 200), "/x/");
+    EXPECT_TRUE(record.ParamWrite(750, 3, "ghi"));
+    EXPECT_EQ(record.ParamRead(750, 3), "g");
+    EXPECT_EQ(record.ParamRead(1, 20), "DATA\\CFG.DAT");
 }
 
 TEST_F(Params, PositionsThatAddressNothingAreRefused) {

@@ -18,6 +18,9 @@ std::function<void(Table&)> Letters(int rule) {
     return All({Set(48, rule), Set(49, rule), Set(50, rule), Set(51, rule)});
 }
 
+// The first two foundations share the letter of `rule`, the others not.
+std::function<void(Table&)> Pair(int rule) { return All({Set(48, rule), Set(49, rule), Set(50, 0), Set(51, 0)}); }
+
 TEST(EmptyRules, RanksAndLetters) {
     auto waste = On("Mazzo_Vis", {S(9)});
     auto stock = On("Mazzo", {S(9)});
@@ -44,6 +47,30 @@ TEST(EmptyRules, RanksAndLetters) {
         Onto("U: not a King", 'U', D(K), false).Fnd().With(Letters('U')),
         Onto("Z: a 2", 'Z', C(2), true).Fnd().With(Letters('Z')),
         Onto("Z: no suit twice", 'Z', C(2) + 52, false).Fnd().With(All({Letters('Z'), On("Dest4", {C(2)})})),
+        // Two foundations share the letter: one red and one black card at most.
+        Onto("Q: a second black", 'Q', C(A), false).Fnd().With(All({Pair('Q'), On("Dest2", {S(A)})})),
+        Onto("Q: a black beside a red", 'Q', C(A), true).Fnd().With(All({Pair('Q'), On("Dest2", {H(A)})})),
+        Onto("Q: a second red", 'Q', D(A), false).Fnd().With(All({Pair('Q'), On("Dest2", {H(A)})})),
+        Onto("T: a second black", 'T', C(K), false).Fnd().With(All({Pair('T'), On("Dest2", {S(K)})})),
+        Onto("T: a second red", 'T', D(K), false).Fnd().With(All({Pair('T'), On("Dest2", {H(K)})})),
+        Onto("T: a red beside a black", 'T', D(K), true).Fnd().With(All({Pair('T'), On("Dest2", {S(K)})})),
+        Onto("U: a second black", 'U', C(A), false).Fnd().With(All({Pair('U'), On("Dest2", {S(A)})})),
+        Onto("U: a second red", 'U', D(A), false).Fnd().With(All({Pair('U'), On("Dest2", {H(A)})})),
+        Onto("U: a black beside a red", 'U', C(A), true).Fnd().With(All({Pair('U'), On("Dest2", {H(A)})})),
+        Onto("Z: a second black", 'Z', C(2), false).Fnd().With(All({Pair('Z'), On("Dest2", {S(2)})})),
+        Onto("Z: a second red", 'Z', D(2), false).Fnd().With(All({Pair('Z'), On("Dest2", {H(2)})})),
+        Onto("Z: a red beside a black", 'Z', D(2), true).Fnd().With(All({Pair('Z'), On("Dest2", {S(2)})})),
+        Onto("Z: not an Ace", 'Z', D(A), false).Fnd().With(Pair('Z')),
+        Onto("T: not an Ace", 'T', D(A), false).Fnd().With(Pair('T')),
+        Onto("Q: not a King", 'Q', D(K), false).Fnd().With(Pair('Q')),
+        // Only the foundations in use and sharing the letter count.
+        Onto("Q: a foundation of another letter", 'Q', C(A), true)
+            .Fnd().With(All({Pair('Q'), Set(50, 'U'), On("Dest3", {S(A)})})),
+        Onto("Q: a foundation not in use", 'Q', C(A), true)
+            .Fnd().With(All({Pair('Q'), Set(303, 2), Set(50, 'Q'), On("Dest3", {S(A)})})),
+        Onto("Q: a joker at the bottom has no colour", 'Q', C(A), true)
+            .Fnd().With(All({Pair('Q'), On("Dest2", {kJoker, S(2)})})),
+        Onto("Q: a letter on one foundation alone takes nothing", 'Q', C(A), false).Fnd().With(Set(48, 'Q')),
         Onto("R: nothing", 'R', S(9), false),
         Onto("S: nothing", 'S', S(A), false),
         Onto("V: a card moved alone", 'V', S(9), true).With(tableau),

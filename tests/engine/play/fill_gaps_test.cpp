@@ -43,6 +43,22 @@ TEST(FillGaps, EachModeFillsItsPilesWithinTheCurrentStep) {
         {4, {"Fila2"}, {{"Fila2", {H(3)}}}},
         {4, {"Fila2"}, {{"Fila2", {}}}, [](Table& t) { AnnotateStep(t.e(), "001"); }},
         {3, {"Fila2"}, {{"Fila2", {}}}, Set(39, 1)},
+        // The other side of each precondition and source.
+        {10, {"Fila2"}, {{"Fila2", {H(3)}}}, On("Appogg1", {})},
+        {3, {"Fila2"}, {{"Fila2", {H(3)}}}, On("Mazzo", {})},
+        {2, {"Fila2"}, {{"Fila2", {S(3)}}}, On("Mazzo_Vis", {})},
+        {2, {"Fila2"}, {{"Fila2", {}}}, All({On("Mazzo", {}), On("Mazzo_Vis", {})})},
+        {3, {"Fila2"}, {{"Fila2", {}}}, All({On("Mazzo", {}), On("Mazzo_Vis", {})})},
+        {9, {"Fila2"}, {{"Fila2", {}}}, On("Mazzo", {})},
+        {9, {"Fila2"}, {{"Fila2", {S(3), S(2)}}}, On("Mazzo_Vis", {})},
+        {1, {"Fila2"}, {{"Fila2", {}}}, On("Appogg1", {})},
+        {8, {"Fila2"}, {{"Fila2", {}}, {"Appogg2", {}}, {"Appogg3", {H(3)}}, {"Appogg4", {H(2)}}}, Set(24, 1)},
+        {6, {"Fila1", "Fila8", "Fila9"}, {{"Fila1", {H(3)}}, {"Fila8", {H(2)}}, {"Fila9", {}}}},
+        {7, {"Fila10", "Fila11"}, {{"Fila10", {}}, {"Fila11", {S(3)}}}},
+        {0, {"Fila2"}, {{"Fila2", {}}, {"Mazzo", {S(2), S(3)}}}},
+        {11, {"Fila2"}, {{"Fila2", {}}}},
+        {-2, {"Fila2"}, {{"Fila2", {}}}},
+        {4, {"Fila2"}, {{"Fila2", {H(3)}}}, [](Table& t) { AnnotateStep(t.e(), "002"); }},
     };
     for (const FillCase& c : cases) {
         Table t;
