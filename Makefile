@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test asan fuzz clean
+.PHONY: all deps configure build run test tables asan fuzz clean
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# A contact sheet of the nine games' first deals: $(BUILD_DIR)/tables.png.
+tables: build
+	@bash scripts/contact-sheet.sh $(BUILD_DIR)
 
 # The sanitizer build, used once for every change of the engine.
 asan: deps

@@ -47,6 +47,7 @@ Driver::Driver(std::string program_folder, std::string games_file, std::optional
     score_hook = RecomputeScore;
     PrepareTable(*engine_);
     WriteDefaultSettings(*engine_);
+    UseDefaultTable(*engine_);
     games_loaded_ = games.has_value();
     if (games) {
         games_ = std::move(*games);
@@ -68,6 +69,9 @@ void Driver::RegisterCommands() {
     RegisterPlayCommands(commands_);
     RegisterHistoryCommands(commands_);
     RegisterOptionCommands(commands_);
+    RegisterLayoutCommands(commands_);
+    RegisterGeometryCommands(commands_);
+    RegisterShotCommands(commands_);
 }
 
 Reply Driver::Call(const std::string& name, const Args& args) {

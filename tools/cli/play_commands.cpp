@@ -5,6 +5,7 @@
 
 #include "arguments.h"
 #include "driver.h"
+#include "play_commands.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
 #include "engine/play/drag_moves.h"
@@ -85,10 +86,7 @@ Reply Drop(Driver& d, const Driver::Args& args) {
     if (!card) return Reply::Fail("a card code is 1 to 108");
     const auto to = ReadPile(args[1]);
     if (!to) return Reply::Fail("unknown pile '" + args[1] + "'");
-    Engine& e = d.engine();
-    const PressResult picked = PickUpToDrag(e, PileOfCard(e, *card), *card);
-    if (picked.kind != PressResult::PickUp) return Answer(false, "moved", "refused");
-    return Answer(PointerRelease(e, picked, CandidateOf(*to), true), "moved", "refused");
+    return CarryAndRelease(d.engine(), *card, CandidateOf(*to));
 }
 
 Reply Press(Driver& d, const Driver::Args& args) {
@@ -119,6 +117,12 @@ Reply Click(Driver& d, const Driver::Args& args) {
 }
 
 }  // namespace
+
+Reply CarryAndRelease(Engine& e, int card, const std::vector<DropCandidate>& candidates) {
+    const PressResult picked = PickUpToDrag(e, PileOfCard(e, card), card);
+    if (picked.kind != PressResult::PickUp) return Answer(false, "moved", "refused");
+    return Answer(PointerRelease(e, picked, candidates, true), "moved", "refused");
+}
 
 void RegisterPlayCommands(std::map<std::string, Driver::Handler>& table) {
     table["moves"] = Moves;

@@ -4,6 +4,7 @@
 
 #include "engine/deal/deal_game.h"
 #include "engine/deal/deal_number.h"
+#include "engine/layout/prepare_table.h"
 #include "engine/model/games_file_rules.h"
 #include "engine/model/piles.h"
 #include "support/text/fixed_text.h"
@@ -26,21 +27,14 @@ void ClearPerGameState(Engine& e) {
     ClearPiles(e, true);
 }
 
-bool LoadOrRestoreRules(Engine& e, const GamesData& games) {
+bool LoadOrRestoreRules(Engine& e, const GamesData& games, const LayoutInputs& layout) {
     if (e.R(307) != 0) {
         e.rules.RestoreDealEntries();
         return true;
     }
     int64_t id = -1;
     ParseInt(e.params.ParamRead(param::kGameId, 4), id);
-    if (!SelectGame(e, static_cast<int>(id), games).ok() || e.R(307) == 0) return false;
-    MarkPilesUnplaced(e.main_game, e.tableau_anchors);
-    // A newly loaded game decides whether its autoplay and undo commands work.
-    e.play.autoplay_enabled = e.R(18) != 0;
-    e.play.undo_enabled = e.R(20) != 1 && e.params.ParamRead(137, 1) != "2";
-    e.view->SetAutoplayButtons(e.play.autoplay_enabled);
-    e.view->SetUndoButtons(e.play.undo_enabled);
-    return true;
+    return LoadGameAndPrepareTable(e, games, static_cast<int>(id), layout);
 }
 
 }  // namespace
@@ -57,7 +51,9 @@ void ChooseGame(Engine& e, int id) {
 
 bool StartGame(Engine& e, const GamesData& games, const StartOptions& options) {
     ClearPerGameState(e);
-    if (!LoadOrRestoreRules(e, games)) return false;
+    // Copied: a layout stores its inputs in the engine.
+    const LayoutInputs layout = options.layout ? *options.layout : e.geometry.inputs;
+    if (!LoadOrRestoreRules(e, games, layout)) return false;
     e.main_game.SetField(field::kPassCounter, 1);
     e.params.ParamWrite(param::kScore, 6, "0");
     if (options.deal_number)

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "engine/layout/table_geometry.h"
 #include "engine/model/card_table.h"
 #include "engine/model/game_flags.h"
 #include "engine/model/main_game.h"
@@ -33,6 +34,7 @@ struct PlayState {
 struct Engine {
     TMainGame main_game;
     TableauAnchors tableau_anchors;
+    TableGeometry geometry;  // card size, fan rooms and the rest of the layout
     CardTable cards;
     PileLists piles;
     PileLists working_copy;

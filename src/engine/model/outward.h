@@ -42,6 +42,11 @@ public:
     virtual void Wait(int /*milliseconds*/) {}
     virtual void SetUndoButtons(bool /*enabled*/) {}
     virtual void SetAutoplayButtons(bool /*enabled*/) {}
+    // "&Save...", "Insert &bookmark", "&Hold and exit..." and their buttons.
+    virtual void SetSaveCommands(bool /*enabled*/) {}
+    virtual void SetCustomizeCommand(bool /*enabled*/) {}
+    // The card size letter changed: the card pictures of the new size.
+    virtual void ReloadCardImages() {}
     // The end of a won game: the winning animation, then the game selection.
     virtual void RunWinningAnimation() {}
     virtual void OpenGameSelection() {}

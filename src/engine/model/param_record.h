@@ -46,8 +46,16 @@ constexpr int kSettingsPath = 1;      // 20
 constexpr int kGameId = 62;           // 4
 constexpr int kScoringScheme = 120;   // 2
 constexpr int kScore = 122;           // 6
+constexpr int kCardBack = 21;         // 3
+constexpr int kCardSet = 24;          // 3
 constexpr int kCardSize = 128;        // 1
+// The player's card size, set and back while a small screen has the
+// predefined set substituted.
+constexpr int kSavedCardSet = 129;    // 3
+constexpr int kSavedCardBack = 132;   // 3
+constexpr int kSavedCardSize = 240;   // 1
 constexpr int kDealNumber = 153;      // 15
+constexpr int kCardsShadowed = 178;   // 1
 constexpr int kGameName = 189;        // 50
 constexpr int kAutoFaceUp = 239;      // 1
 constexpr int kProgramFolder = 501;   // 200

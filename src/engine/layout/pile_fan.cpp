@@ -1,0 +1,139 @@
+#include "engine/layout/pile_fan.h"
+
+#include "engine/model/pile_string.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kPilesHandLaid = 179;  // "Piles_TT"
+constexpr int kDisplacementPeriod = 12;
+
+bool Either(int mode, int a, int b) { return mode == a || mode == b; }
+
+// Which kinds spread which modes; every other combination is squared.
+FanAxis AxisOf(ListId list, int mode) {
+    switch (list) {
+        case ListId::Tableau:
+            if (Either(mode, 1, 7)) return FanAxis::Vertical;
+            if (Either(mode, 2, 4) || mode == 6) return FanAxis::Horizontal;
+            if (Either(mode, 8, 9)) return FanAxis::Arranged;
+            return FanAxis::Squared;
+        case ListId::Foundation:
+            if (Either(mode, 1, 7)) return FanAxis::Vertical;
+            return Either(mode, 2, 4) ? FanAxis::Horizontal : FanAxis::Squared;
+        case ListId::Reserve:
+            if (Either(mode, 1, 7) || mode == 5) return FanAxis::Vertical;
+            return Either(mode, 2, 4) ? FanAxis::Horizontal : FanAxis::Squared;
+        case ListId::Stock: return FanAxis::Squared;
+    }
+    return FanAxis::Squared;
+}
+
+int FanModeOf(const Engine& e, ListId list) {
+    switch (list) {
+        case ListId::Tableau: return e.R(3);
+        case ListId::Foundation: return e.R(4);
+        case ListId::Reserve: return e.R(5);
+        case ListId::Stock: return 0;
+    }
+    return 0;
+}
+
+Point Anchor(const Engine& e, PileRef ref) {
+    const TMainGame& g = e.main_game;
+    switch (ref.list) {
+        case ListId::Stock: return {g.StockAreaX(ref.index), g.StockAreaY(ref.index)};
+        case ListId::Foundation: return {g.FoundationX(ref.index), g.FoundationY(ref.index)};
+        case ListId::Tableau:
+            return {TableauX(e.tableau_anchors, ref.index), TableauY(e.tableau_anchors, g, ref.index)};
+        case ListId::Reserve: return {g.ReserveX(ref.index), g.ReserveY(ref.index)};
+    }
+    return {};
+}
+
+bool FaceUp(const Engine& e, int code) { return e.cards.FaceChar(code) == kFaceUp; }
+
+// What one card adds to the place of the card above it. Placeholders that
+// are not codes add nothing.
+int VerticalStep(const Engine& e, int mode, int code) {
+    if (code < 0) return 0;
+    const TMainGame& g = e.main_game;
+    if (mode == 1) return g.Field(FaceUp(e, code) ? field::kFanUpY : field::kFanDownY);
+    if (mode == 5) return g.Field(field::kFan5Offset);
+    return 0;  // mode 7 steps once for the whole pile
+}
+
+int HorizontalStep(const Engine& e, int mode, int code) {
+    if (code < 0) return 0;
+    const TMainGame& g = e.main_game;
+    if (mode == 2) return g.Field(FaceUp(e, code) ? field::kFanUpX : field::kFanDownX);
+    if (mode == 4) return e.geometry.card.width + g.Field(field::kSideGap);
+    if (mode == 6) return g.Field(field::kFan6Offset);
+    return 0;
+}
+
+bool HandLaidTableau(const Engine& e) { return e.params.ParamRead(kPilesHandLaid, 1) != "N" && e.R(3) == 1; }
+
+}  // namespace
+
+PileFan DescribePile(const Engine& e, PileRef ref) {
+    PileFan pile;
+    pile.ref = ref;
+    const Point anchor = Anchor(e, ref);
+    pile.x = anchor.x;
+    pile.y = anchor.y;
+    pile.mode = FanModeOf(e, ref.list);
+    pile.axis = AxisOf(ref.list, pile.mode);
+    pile.codes = PileCodes(e.piles.Text(ref.list, ref.index));
+    return pile;
+}
+
+std::optional<PileFan> DescribePile(const Engine& e, std::string_view name) {
+    const auto ref = ParsePileName(name);
+    if (!ref) return std::nullopt;
+    return DescribePile(e, *ref);
+}
+
+int FanY(const Engine& e, const PileFan& pile, int below, bool step_once) {
+    int y = pile.y;
+    if (pile.axis != FanAxis::Vertical) return y;
+    if (pile.mode == 7 && step_once) y += e.main_game.Field(field::kFanUpY);
+    for (int i = 0; i < below && i < pile.Count(); ++i) y += VerticalStep(e, pile.mode, pile.CodeAt(i));
+    return y;
+}
+
+int FanX(const Engine& e, const PileFan& pile, int below) {
+    int x = pile.x;
+    if (pile.axis != FanAxis::Horizontal) return x;
+    for (int i = 0; i < below && i < pile.Count(); ++i) x += HorizontalStep(e, pile.mode, pile.CodeAt(i));
+    return x;
+}
+
+int HandLaidShift(const Engine& e, const PileFan& pile, int row_index, int position) {
+    if (pile.ref.list != ListId::Tableau || !HandLaidTableau(e)) return 0;
+    if (row_index < 0 || position < 0) return 0;
+    // Rows repeat after the seventh pile, columns after the thirteenth card.
+    const int row = row_index < 7 ? row_index : row_index % 6;
+    const int column = position > kDisplacementPeriod ? position % kDisplacementPeriod : position;
+    return e.geometry.displacement[static_cast<size_t>(row)][static_cast<size_t>(column)];
+}
+
+Point CardPlace(const Engine& e, const PileFan& pile, int position) {
+    if (pile.ref.list == ListId::Stock) return {pile.x, pile.y};
+    const int below = position > 0 ? position : 0;
+    return {FanX(e, pile, below) + HandLaidShift(e, pile, pile.ref.index, below), FanY(e, pile, below, below >= 1)};
+}
+
+int FanBottom(const Engine& e, const PileFan& pile) {
+    const int height = e.geometry.card.height;
+    if (pile.Count() == 0 || pile.ref.list == ListId::Stock) return pile.y + height;
+    return FanY(e, pile, pile.Count() - 1, pile.Count() >= 2) + height;
+}
+
+Rect CardRectAt(const Engine& e, Point place) {
+    const CardSize card = e.geometry.card;
+    return {place.x, place.y, place.x + card.width, place.y + card.height};
+}
+
+}  // namespace velmora

@@ -1,0 +1,34 @@
+#include "render/card_corners.h"
+
+#include "platform/surface.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kSmallCardWidth = 25;
+
+}  // namespace
+
+std::vector<QPoint> CornerPixels(int width, int height) {
+    return CornerPixels(width, height, width == kSmallCardWidth);
+}
+
+std::vector<QPoint> CornerPixels(int width, int height, bool single_pixel) {
+    if (width <= 0 || height <= 0) return {};
+    const int r = width - 1;
+    const int b = height - 1;
+    if (single_pixel) return {{0, 0}, {r, 0}, {0, b}, {r, b}};
+    return {{0, 0}, {1, 0}, {0, 1},          // top left
+            {r, 0}, {r - 1, 0}, {r, 1},      // top right
+            {0, b}, {1, b}, {0, b - 1},      // bottom left
+            {r, b}, {r - 1, b}, {r, b - 1}};  // bottom right
+}
+
+void RestoreCorners(Surface& target, int x, int y, int width, int height, const Surface& source, int source_x,
+                    int source_y) {
+    for (const QPoint& p : CornerPixels(width, height)) {
+        target.SetPixel(x + p.x(), y + p.y(), source.Pixel(source_x + p.x(), source_y + p.y()));
+    }
+}
+
+}  // namespace velmora

@@ -1,0 +1,25 @@
+#pragma once
+// The rounded corners of a card: each corner pixel and its two neighbours
+// along the edges, or the corner pixel alone on cards 25 pixels wide, where
+// three would eat too much of the card.
+
+#include <QPoint>
+
+#include <vector>
+
+namespace velmora {
+
+class Surface;
+
+// The corner pixels of a card of that size, relative to its top-left.
+std::vector<QPoint> CornerPixels(int width, int height);
+// The same with one pixel per corner, or three, as asked.
+std::vector<QPoint> CornerPixels(int width, int height, bool single_pixel);
+
+// Gives the corners of the card rectangle (x, y, width, height) of `target`
+// the pixels of `source` at (source_x, source_y) and the same offsets: the
+// table beneath the card, so the card looks rounded.
+void RestoreCorners(Surface& target, int x, int y, int width, int height, const Surface& source, int source_x,
+                    int source_y);
+
+}  // namespace velmora

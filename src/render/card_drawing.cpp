@@ -1,0 +1,81 @@
+#include "render/card_drawing.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "engine/model/card_code.h"
+#include "engine/model/engine.h"
+#include "render/card_corners.h"
+#include "render/card_images.h"
+
+namespace velmora {
+
+namespace {
+
+const QRgb kSilver = qRgb(192, 192, 192);
+
+// The lowest card edge drawn, for the scroll range of the table.
+void RaiseLowestEdge(const DrawContext& ctx, int y) {
+    int& lowest = ctx.engine.play.lowest_painted_y;
+    lowest = std::max(lowest, y + ctx.CardHeight() + ctx.surfaces.scroll);
+}
+
+}  // namespace
+
+void PaintCard(Surface& target, QPoint at, const Surface& image, int width, int height, const Surface& table,
+               QPoint table_at, bool shadow) {
+    if (image.IsNull()) return;
+    const std::vector<QPoint> corners = CornerPixels(width, height);
+    std::vector<QRgb> under;
+    under.reserve(corners.size());
+    for (const QPoint& p : corners) under.push_back(target.Pixel(at.x() + p.x(), at.y() + p.y()));
+    target.Copy(at.x(), at.y(), image, QRect(0, 0, width, height));
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const QPoint& p = corners[i];
+        const bool top = p.y() < height / 2;
+        const bool right = p.x() >= width / 2;
+        QRgb colour = under[i];
+        if (!top) colour = shadow && right ? kSilver : table.Pixel(table_at.x() + p.x(), table_at.y() + p.y());
+        target.SetPixel(at.x() + p.x(), at.y() + p.y(), colour);
+    }
+}
+
+void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, int x, int y, bool shadow) {
+    if (IsUnsetPoint(x, y) || image.IsNull()) return;
+    PaintCard(ctx.On(layer), QPoint(x, y + ctx.Shift(layer)), image, ctx.CardWidth(), ctx.CardHeight(),
+              ctx.surfaces.background, QPoint(x, y + ctx.surfaces.scroll), shadow);
+    ctx.Touched(layer, ctx.CardAt(x, y));
+    RaiseLowestEdge(ctx, y);
+}
+
+void DrawCardFace(const DrawContext& ctx, Layer layer, int code, int x, int y, bool shadow) {
+    if (code < 1 || code > kLastCard) return;
+    DrawCardImage(ctx, layer, ctx.images.Face(CardImageIndex(code)), x, y, shadow);
+}
+
+void DrawCardBack(const DrawContext& ctx, Layer layer, int x, int y, bool shadow) {
+    DrawCardImage(ctx, layer, ctx.images.Back(), x, y, shadow);
+}
+
+void DrawCardAsItLies(const DrawContext& ctx, Layer layer, int code, int x, int y) {
+    if (code < 1) return;
+    if (ctx.engine.cards.IsFaceDown(code))
+        DrawCardBack(ctx, layer, x, y);
+    else
+        DrawCardFace(ctx, layer, code, x, y);
+}
+
+void DrawMark(const DrawContext& ctx, Layer layer, std::string_view name, int x, int y) {
+    if (name.empty()) return;
+    DrawCardImage(ctx, layer, ctx.images.Mark(name), x, y);
+}
+
+void CornersFromBackground(const DrawContext& ctx, Layer layer, int x, int y) {
+    if (IsUnsetPoint(x, y)) return;
+    const int table_y = y + ctx.surfaces.scroll;
+    RestoreCorners(ctx.On(layer), x, y + ctx.Shift(layer), ctx.CardWidth(), ctx.CardHeight(), ctx.surfaces.background,
+                   x, table_y);
+    ctx.Touched(layer, ctx.CardAt(x, y));
+}
+
+}  // namespace velmora

@@ -1,0 +1,36 @@
+#pragma once
+// Drawing one card-sized picture: a face, the back or an empty-pile mark.
+// Cards are rounded: before the picture is copied, its corner pixels take
+// what lies under them, the two top corners from the surface drawn on (in
+// a fan that is the card below) and the two bottom corners from the bare
+// table. Nothing is drawn at an unset anchor (below -9999) or for a
+// picture the library lacks.
+
+#include <QPoint>
+#include <string_view>
+
+#include "render/draw_context.h"
+
+namespace velmora {
+
+// The bare rounding on any surface: `image` to `at` of `target`, its top
+// corners keeping the target's pixels, its bottom corners taken from
+// `table` at `table_at`, or silver at the bottom right with `shadow`.
+void PaintCard(Surface& target, QPoint at, const Surface& image, int width, int height, const Surface& table,
+               QPoint table_at, bool shadow);
+
+// A card-sized picture at (x, y) on `layer`; raises the lowest drawn edge.
+void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, int x, int y, bool shadow = false);
+// Codes below 1 (and any code without a face) draw nothing.
+void DrawCardFace(const DrawContext& ctx, Layer layer, int code, int x, int y, bool shadow = false);
+void DrawCardBack(const DrawContext& ctx, Layer layer, int x, int y, bool shadow = false);
+// A face, or the back when the card lies face down.
+void DrawCardAsItLies(const DrawContext& ctx, Layer layer, int code, int x, int y);
+// An empty-pile mark by name ("022"); an empty name draws nothing.
+void DrawMark(const DrawContext& ctx, Layer layer, std::string_view name, int x, int y);
+
+// The four corners of the card rectangle at (x, y) taken again from the
+// background image.
+void CornersFromBackground(const DrawContext& ctx, Layer layer, int x, int y);
+
+}  // namespace velmora

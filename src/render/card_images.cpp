@@ -1,0 +1,107 @@
+#include "render/card_images.h"
+
+#include "engine/model/param_record.h"
+#include "platform/resource_library.h"
+#include "storage/preference_keys.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kRanks = 13;
+constexpr int kCardsPerRow = 5;  // a suit's sheet: rows of 5, 5 and 3
+constexpr std::string_view kSuitLetters = "HDCS";
+// The back the library draws at the medium size itself; every other
+// medium back is the big one made smaller.
+constexpr std::string_view kBackWithMediumPicture = "011";
+
+// Three digits, zero-padded on the left (a hand-edited "1" means "001").
+std::string ThreeDigits(std::string value) {
+    if (value.size() < 3) value.insert(0, 3 - value.size(), '0');
+    return value;
+}
+
+Surface Picture(const ResourceLibrary& library, const std::string& name) {
+    const QImage image = library.Bitmap(name);
+    return image.isNull() ? Surface() : Surface(image);
+}
+
+// Card `k` of a suit's sheet; null when the sheet does not hold it.
+Surface CutCard(const Surface& sheet, int k, CardSize size) {
+    const QRect from((k % kCardsPerRow) * size.width, (k / kCardsPerRow) * size.height, size.width, size.height);
+    if (sheet.IsNull() || !sheet.Bounds().contains(from)) return Surface();
+    Surface card(size.width, size.height);
+    card.Copy(0, 0, sheet, from);
+    return card;
+}
+
+}  // namespace
+
+CardImageChoice ChosenCardImages(const ParamRecord& params) {
+    CardImageChoice choice;
+    const std::string letter = params.ParamRead(key::kCardSize.position, 1);
+    if (!letter.empty()) choice.size_letter = letter[0];
+    choice.card_set = ThreeDigits(params.ParamRead(key::kCard.position, 3));
+    choice.back = ThreeDigits(params.ParamRead(key::kBackCard.position, 3));
+    return choice;
+}
+
+bool CardImages::Load(const ResourceLibrary& library, const CardImageChoice& choice) {
+    if (loaded_ && *loaded_ == choice) return false;
+    Reload(library, choice);
+    return true;
+}
+
+void CardImages::Reload(const ResourceLibrary& library, const CardImageChoice& choice) {
+    loaded_ = choice;
+    CardSizeForLetter(choice.size_letter, size_);
+    const std::string letter(1, choice.size_letter);
+    LoadFaces(library, choice);
+    LoadBack(library, choice);
+    marks_.clear();
+    for (std::string_view name : kMarkNames) marks_[std::string(name)] = Picture(library, "W" + letter + std::string(name));
+    shadow_right_ = Picture(library, "SHADOW_" + letter + "1");
+    shadow_bottom_ = Picture(library, "SHADOW_" + letter + "2");
+    border_right_ = Picture(library, "3D_BORDER_" + letter + "1");
+    border_bottom_ = Picture(library, "3D_BORDER_" + letter + "2");
+}
+
+void CardImages::LoadFaces(const ResourceLibrary& library, const CardImageChoice& choice) {
+    const std::string prefix = std::string("C") + choice.size_letter + choice.card_set;
+    for (size_t suit = 0; suit < kSuitLetters.size(); ++suit) {
+        const Surface sheet = Picture(library, prefix + kSuitLetters[suit]);
+        for (int k = 0; k < kRanks; ++k) faces_[suit * kRanks + static_cast<size_t>(k)] = CutCard(sheet, k, size_);
+    }
+    faces_[kFaceImages - 1] = Picture(library, std::string("JOKER_") + choice.size_letter);
+}
+
+void CardImages::LoadBack(const ResourceLibrary& library, const CardImageChoice& choice) {
+    if (choice.size_letter != 'M' || choice.back == kBackWithMediumPicture) {
+        back_ = Picture(library, std::string("D") + choice.size_letter + choice.back);
+        return;
+    }
+    const Surface big = Picture(library, "DB" + choice.back);
+    back_ = Surface();
+    if (big.IsNull()) return;
+    CardSize medium;
+    CardSizeForLetter('M', medium);
+    CardSize large;
+    CardSizeForLetter('B', large);
+    back_ = Surface(medium.width, medium.height);
+    back_.CopyStretched(QRect(0, 0, medium.width, medium.height), big, QRect(0, 0, large.width, large.height),
+                        StretchMode::Smooth);
+}
+
+const Surface& CardImages::Face(int image_index) const {
+    static const Surface kNone;
+    if (image_index < 0 || image_index >= kFaceImages) return kNone;
+    return faces_[static_cast<size_t>(image_index)];
+}
+
+const Surface& CardImages::Mark(std::string_view name) const {
+    static const Surface kNone;
+    const auto it = marks_.find(name);
+    return it == marks_.end() ? kNone : it->second;
+}
+
+}  // namespace velmora

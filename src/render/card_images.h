@@ -1,0 +1,75 @@
+#pragma once
+// The pictures the table is drawn with, cut and loaded from the resource
+// library for the chosen card set, back and card size: 52 faces and the
+// joker, the back, the empty-pile marks, the two shadow strips and the two
+// strips of the stock's thickness. A picture the library lacks stays null
+// and draws nothing.
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/layout/table_geometry.h"
+#include "platform/surface.h"
+
+namespace velmora {
+
+class ParamRecord;
+class ResourceLibrary;
+
+// Which pictures: the card-size letter ("B", "M", "L"), the card set and
+// the back, three digits each.
+struct CardImageChoice {
+    char size_letter = 'B';
+    std::string card_set = "001";
+    std::string back = "011";
+    bool operator==(const CardImageChoice&) const = default;
+};
+
+// The choice the settings make (positions 128, 24 and 21).
+CardImageChoice ChosenCardImages(const ParamRecord& params);
+
+// The mark names of the library ("W" + size letter + name); "021" among them.
+inline constexpr std::array<std::string_view, 22> kMarkNames = {
+    "004", "_WASTE", "022", "005", "008", "010", "012", "013", "014", "015", "016",
+    "017", "018", "019", "020", "006", "003", "011", "_TABLEAU", "001", "009", "021"};
+
+class CardImages {
+public:
+    static constexpr int kFaceImages = 53;  // 52 faces, then the joker
+
+    // Loads the pictures of `choice` unless they are the ones loaded; true
+    // when it loaded.
+    bool Load(const ResourceLibrary& library, const CardImageChoice& choice);
+    // Loads them whatever was loaded before (a new library, say).
+    void Reload(const ResourceLibrary& library, const CardImageChoice& choice);
+
+    CardSize Size() const { return size_; }
+    // Face image 0-52 (the card image index); a null surface for others.
+    const Surface& Face(int image_index) const;
+    const Surface& Back() const { return back_; }
+    // The mark of that name ("022", "_WASTE"); a null surface when missing.
+    const Surface& Mark(std::string_view name) const;
+    const Surface& ShadowRight() const { return shadow_right_; }
+    const Surface& ShadowBottom() const { return shadow_bottom_; }
+    const Surface& BorderRight() const { return border_right_; }
+    const Surface& BorderBottom() const { return border_bottom_; }
+
+private:
+    void LoadFaces(const ResourceLibrary& library, const CardImageChoice& choice);
+    void LoadBack(const ResourceLibrary& library, const CardImageChoice& choice);
+
+    std::optional<CardImageChoice> loaded_;
+    CardSize size_;
+    std::array<Surface, kFaceImages> faces_;
+    Surface back_;
+    std::map<std::string, Surface, std::less<>> marks_;
+    Surface shadow_right_;
+    Surface shadow_bottom_;
+    Surface border_right_;
+    Surface border_bottom_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,55 @@
+// The run the player carries with the pointer, as the table renderer shows
+// it: lifted off its pile, moved, flown back when no pile takes it.
+#include "engine/model/engine.h"
+#include "render/card_flight.h"
+#include "render/drag_image.h"
+#include "render/pile_drawing.h"
+#include "render/table_renderer.h"
+
+namespace velmora {
+
+namespace {
+
+// Shows the drag image where it is and updates the window.
+void ShowDragImage(const DrawContext& ctx) {
+    const DragImage& drag = ctx.state.drag;
+    ctx.surfaces.window.Copy(drag.rect.x(), drag.rect.y(), drag.image, drag.image.Bounds());
+    ctx.pacer.Invalidate(drag.rect);
+    ctx.pacer.Update();
+}
+
+}  // namespace
+
+void TableRenderer::LiftRun(PileRef pile, int position) {
+    std::string* text = engine_.piles.Pile(pile.list, pile.index);
+    if (!text || position < 0 || 3 * static_cast<size_t>(position) >= text->size()) return;
+    BuildRunDragImage(Context(), pile, position);
+    // The pile is drawn as it looks without the run, then keeps its cards
+    // until a move takes them.
+    const std::string whole = *text;
+    text->resize(3 * static_cast<size_t>(position));
+    Repaint(pile, false);
+    *text = whole;
+    ShowDragImage(Context());
+}
+
+void TableRenderer::MoveRun(int x, int y) { MoveDragImage(Context(), x, y, false); }
+
+void TableRenderer::ReturnRun(PileRef pile, int position) {
+    const DrawContext ctx = Context();
+    const std::vector<QPoint> places = PileCardPlaces(engine_, pile);
+    if (state_.drag.cards > 0 && position >= 0 && position < static_cast<int>(places.size()))
+        FlyDragImage(ctx, places[static_cast<size_t>(position)], {.fast = false, .shadow = ctx.ShadowsOn()});
+    PutDownCarriedRun();
+    Repaint(pile);
+}
+
+void TableRenderer::PutDownCarriedRun() {
+    const DrawContext ctx = Context();
+    const DragImage& drag = state_.drag;
+    if (drag.cards == 0) return;
+    for (const QRect& rect : {drag.rect, drag.shadow_right, drag.shadow_bottom}) velmora::RefreshRect(ctx, rect);
+    DropDragImage(ctx);
+}
+
+}  // namespace velmora

@@ -1,0 +1,28 @@
+#pragma once
+// The deck piles (stock, waste, second waste) with the thickness of the
+// cards under their top card, and the foundations.
+
+#include "render/draw_context.h"
+
+namespace velmora {
+
+// How many pixels thick a deck pile of `cards` looks: 0 up to one card, 1
+// for two, else nearest(cards / 7) + 1 (cards / 28 in a game's preview),
+// at most 15.
+int StockDepth(int cards, bool preview);
+
+// Draws the thickness of deck pile `slot` (0 stock, 1 waste, 2 second
+// waste) for `depth` at anchor (x, y): the background above and left of
+// the moved top card, then the bottom and right edge strips. Nothing is
+// drawn when depth and anchor are those drawn last, unless `force`.
+void DrawStockThickness(const DrawContext& ctx, Layer layer, int slot, int x, int y, int depth, bool force);
+
+// A deck pile: its thickness, then its mark when empty, else the back or
+// the top card's face as the game shows it. `face_down_stock` shows the
+// stock's back whatever the game says.
+void DrawDeckPile(const DrawContext& ctx, Layer layer, int slot, bool force, bool face_down_stock = false);
+
+// Every placed deck pile and foundation (the start of a full redraw).
+void DrawDeckPilesAndFoundations(const DrawContext& ctx, Layer layer);
+
+}  // namespace velmora

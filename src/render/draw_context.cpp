@@ -1,0 +1,54 @@
+#include "render/draw_context.h"
+
+#include "engine/model/engine.h"
+#include "storage/preference_keys.h"
+
+namespace velmora {
+
+Surface& DrawContext::On(Layer layer) const {
+    return layer == Layer::Window ? surfaces.window : surfaces.back_buffer;
+}
+
+int DrawContext::Shift(Layer layer) const { return layer == Layer::Window ? 0 : surfaces.scroll; }
+
+void DrawContext::Touched(Layer layer, const QRect& rect) const {
+    if (rect.isEmpty()) return;
+    if (layer == Layer::Window)
+        pacer.Invalidate(rect);
+    else
+        state.dirty = state.dirty.united(rect);
+}
+
+int DrawContext::CardWidth() const { return engine.geometry.card.width; }
+int DrawContext::CardHeight() const { return engine.geometry.card.height; }
+
+bool DrawContext::ShadowsOn() const {
+    return !state.shadows_suspended && engine.params.ParamRead(key::kCardsShadowed.position, 1) != "N";
+}
+
+int DrawContext::ShadowOffset() const { return engine.geometry.shadow_offset; }
+
+void RestoreBackground(const DrawContext& ctx, Layer layer, const QRect& rect) {
+    if (rect.isEmpty()) return;
+    const QRect from = rect.translated(0, ctx.surfaces.scroll);
+    ctx.On(layer).Copy(rect.x(), rect.y() + ctx.Shift(layer), ctx.surfaces.background, from);
+    ctx.Touched(layer, rect);
+}
+
+void RefreshRect(const DrawContext& ctx, const QRect& rect) {
+    if (rect.isEmpty()) return;
+    ctx.surfaces.window.Copy(rect.x(), rect.y(), ctx.surfaces.back_buffer, rect.translated(0, ctx.surfaces.scroll));
+    ctx.pacer.Invalidate(rect);
+}
+
+void FlushToWindow(const DrawContext& ctx) {
+    RefreshRect(ctx, ctx.state.dirty);
+    ctx.state.dirty = QRect();
+}
+
+void RefreshWindow(const DrawContext& ctx) {
+    RefreshRect(ctx, ctx.surfaces.window.Bounds());
+    ctx.state.dirty = QRect();
+}
+
+}  // namespace velmora

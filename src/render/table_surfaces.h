@@ -1,0 +1,42 @@
+#pragma once
+// The bitmaps the table is drawn on. The back buffer holds the whole table
+// in table coordinates (y not scrolled); the background image holds the bare
+// table and is the source of every erase; the window surface is what the
+// window shows (the table widget's front image, or a plain surface when
+// drawing offscreen), scrolled by `scroll`. Back buffer and background are
+// the screen size + 30 each way.
+
+#include <QRect>
+
+#include "platform/surface.h"
+
+namespace velmora {
+
+struct TableSurfaces {
+    Surface window;
+    Surface back_buffer;
+    Surface background;
+    int scroll = 0;  // the vertical scroll position of the table
+
+    // New back buffer and background for a screen of this size (+ 30); the
+    // window surface takes the window's size.
+    void Resize(int screen_width, int screen_height, int window_width, int window_height);
+};
+
+// What drawing needs from the window: to show a changed part at once (a
+// synchronous repaint, so busy-wait animations show every step) and to wait.
+// Offscreen drawing uses QuietPacer: nothing shown, no wait.
+class Pacer {
+public:
+    virtual ~Pacer() = default;
+    // The window surface changed in `rect` (window coordinates).
+    virtual void Invalidate(const QRect& /*rect*/) {}
+    // Repaints what was invalidated now.
+    virtual void Update() {}
+    // Busy wait on the tick counter (pending window events may run).
+    virtual void Wait(int /*milliseconds*/) {}
+};
+
+using QuietPacer = Pacer;
+
+}  // namespace velmora

@@ -1,0 +1,129 @@
+// The full redraw and the renderer on the nine games of the catalogue, at
+// the driver's table of 1280 by 800.
+#include "render/full_redraw.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "drawing_fixture.h"
+#include "engine/deal/start_game.h"
+#include "engine/layout/pile_layout.h"
+#include "engine/model/games_file.h"
+#include "engine/model/pile_string.h"
+#include "engine/play/deal_placement.h"
+#include "engine/play/execute_action.h"
+#include "render/table_renderer.h"
+
+namespace velmora {
+namespace {
+
+using render_test::DrawingTable;
+
+class RecordingSounds : public SoundEvents {
+public:
+    void PlayEvent(std::string_view name) override { played.emplace_back(name); }
+    std::vector<std::string> played;
+};
+
+class NineGames : public ::testing::TestWithParam<int> {
+protected:
+    void SetUp() override {
+        table.surfaces.Resize(1280, 800, 1280, 800);
+        Engine& e = table.e();
+        e.sounds = &sounds;
+        ASSERT_TRUE(ReadGamesFile(std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT", games));
+        LoadCatalogue(e, games);
+        ChooseGame(e, GetParam());
+        const LayoutInputs inputs = MainWindowInputs(1280, 800, 0, 0, 1280, 800);
+        StartOptions options;
+        options.deal_number = "1";
+        options.rules = &rules;
+        options.layout = &inputs;
+        ASSERT_TRUE(StartGame(e, games, options));
+    }
+
+    DrawingTable table;
+    RecordingSounds sounds;
+    GamesData games;
+    PlayDealRules rules;
+};
+
+TEST_P(NineGames, TheAnimatedDealEndsAsAPlainRedrawLeavesTheTable) {
+    table.e().params.ParamWrite(149, 1, "Y");
+    TableRenderer renderer(table.e(), table.surfaces, table.library, table.waiting);
+    renderer.FullRedraw(false);
+    const QImage plain = table.surfaces.window.Image().copy();
+    const QImage plain_buffer = table.surfaces.back_buffer.Image().copy();
+    EXPECT_TRUE(table.waiting.waits.empty());
+    EXPECT_TRUE(sounds.played.empty());
+    renderer.FullRedraw(true);
+    EXPECT_TRUE(table.surfaces.window.Image() == plain);
+    EXPECT_TRUE(table.surfaces.back_buffer.Image() == plain_buffer);
+    EXPECT_EQ(sounds.played, std::vector<std::string>{"Shuffle"});
+    // The source is shown for 100 ms before the cards fly.
+    ASSERT_FALSE(table.waiting.waits.empty());
+    EXPECT_EQ(table.waiting.waits.front(), 100);
+}
+
+int TopOf(const std::string& pile) { return pile.size() < 3 ? 0 : std::stoi(pile.substr(pile.size() - 3)); }
+
+// The tableaus with a card on top (not an empty slot).
+std::vector<int> TableausWithCards(const Engine& e) {
+    std::vector<int> out;
+    for (int t = 0; t < kTableauPiles; ++t)
+        if (TopOf(e.piles.tableau[static_cast<size_t>(t)]) > 0) out.push_back(t);
+    return out;
+}
+
+// Moves are carried out whether the rules allow them or not: the drawing
+// must follow whatever the table does.
+TEST_P(NineGames, RepaintsAfterEachMoveMatchAFullRedraw) {
+    Engine& e = table.e();
+    TableRenderer renderer(e, table.surfaces, table.library, table.waiting);
+    e.view = &renderer;
+    renderer.FullRedraw(false);
+    const auto expect_as_full_redraw = [&](const char* what) {
+        const QImage repainted = table.surfaces.window.Image().copy();
+        renderer.FullRedraw(false);
+        EXPECT_TRUE(table.surfaces.window.Image() == repainted) << what;
+    };
+    if (!e.piles.stock_area[kStockIndex].empty()) {
+        ExecuteAction(e, 0, e.R(302) >= 2 ? "Mazzo_Vis" : "Mazzo_Waste");
+        expect_as_full_redraw("stock");
+    }
+    std::vector<int> holding = TableausWithCards(e);
+    ASSERT_GE(holding.size(), 2u);
+    const std::string& first = e.piles.tableau[static_cast<size_t>(holding[0])];
+    const int below_top = first.size() >= 6 ? std::stoi(first.substr(first.size() - 6, 3)) : TopOf(first);
+    EXPECT_TRUE(ExecuteAction(e, below_top, "Fila" + std::to_string(holding[1] + 1)));
+    expect_as_full_redraw("run to a tableau");
+    holding = TableausWithCards(e);
+    ASSERT_FALSE(holding.empty());
+    const int card = TopOf(e.piles.tableau[static_cast<size_t>(holding.back())]);
+    EXPECT_TRUE(ExecuteAction(e, card, e.R(303) > 0 ? "Dest1" : "Waste"));
+    expect_as_full_redraw("card to a foundation or the discard");
+    // A card carried by the player and brought back, then carried and
+    // dropped on another tableau.
+    holding = TableausWithCards(e);
+    ASSERT_GE(holding.size(), 2u);
+    const PileRef from{ListId::Tableau, holding[0]};
+    const int top = PileCount(e.piles.tableau[static_cast<size_t>(holding[0])]) - 1;
+    renderer.LiftRun(from, top);
+    renderer.MoveRun(300, 400);
+    renderer.ReturnRun(from, top);
+    expect_as_full_redraw("run carried back");
+    renderer.LiftRun(from, top);
+    renderer.MoveRun(500, 300);
+    EXPECT_TRUE(ExecuteAction(e, TopOf(e.piles.tableau[static_cast<size_t>(holding[0])]),
+                              "Fila" + std::to_string(holding[1] + 1)));
+    expect_as_full_redraw("run carried to a tableau");
+    e.view = &e.quiet_view;
+}
+
+INSTANTIATE_TEST_SUITE_P(Catalogue, NineGames, ::testing::Range(1, 10));
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,79 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "engine/model/card_code.h"
+#include "render/card_corners.h"
+#include "render/selection_marks.h"
+#include "render_fixture.h"
+
+namespace velmora {
+namespace {
+
+using render_test::kBlack;
+using render_test::kGreen;
+using render_test::kWhite;
+using render_test::RenderTable;
+
+// A white card with rounded corners on the green table, window and back buffer.
+void LayCard(RenderTable& table, const Rect& r) {
+    table.FillAll(kGreen);
+    TableSurfaces& s = table.surfaces;
+    for (auto [surface, dy] : {std::pair{&s.window, 0}, {&s.back_buffer, s.scroll}}) {
+        surface->Fill(QRect(r.left, r.top + dy, r.Width(), r.Height()), kWhite);
+        RestoreCorners(*surface, r.left, r.top + dy, r.Width(), r.Height(), s.background, r.left, r.top + s.scroll);
+    }
+}
+
+TEST(SelectionMarks, TheCardIsInvertedAndItsCornersGivenBackTheTable) {
+    RenderTable table;
+    for (int width : {71, 25}) {
+        table.surfaces.scroll = width == 25 ? 7 : 0;
+        const Rect r{30, 40, 30 + width, 40 + 96};
+        LayCard(table, r);
+        const QImage window = table.surfaces.window.Image();
+        MarkSelection(table.surfaces, table.pacer, r);
+        SCOPED_TRACE(width);
+        EXPECT_EQ(table.Shown(r.left + 10, r.top + 10), kBlack);
+        EXPECT_EQ(table.Shown(r.left, r.top), kGreen);
+        EXPECT_EQ(table.Shown(r.right - 1, r.bottom - 1), kGreen);
+        EXPECT_EQ(table.Shown(r.left + 1, r.top), width == 25 ? kBlack : kGreen);  // one or three per corner
+        EXPECT_EQ(table.Shown(r.left - 1, r.top), kGreen);
+        MarkSelection(table.surfaces, table.pacer, r);
+        EXPECT_EQ(table.surfaces.window.Image(), window);  // marking twice unmarks
+    }
+    MarkSelection(table.surfaces, table.pacer, Rect{30, 40, 101, 136}, false);
+    EXPECT_EQ(table.surfaces.window.Pixel(40, 50), kWhite);  // the window left as it was
+    EXPECT_EQ(table.surfaces.back_buffer.Pixel(40, 50), kBlack);
+}
+
+TEST(SelectionMarks, AFullRedrawMarksTheSelectionAgainInTheSelectionGamesOnly) {
+    RenderTable table;
+    Engine& e = table.e();
+    e.rules.Set(304, 2);
+    e.rules.Set(3, 3);  // squared tableaus
+    SetTableauX(e.tableau_anchors, 0, 30);
+    SetTableauY(e.tableau_anchors, 0, 40);
+    e.piles.tableau[0] = CardCodeText(5);
+    e.piles.foundations[0] = CardCodeText(5);  // card 5 is selected
+    const Rect card{30, 40, 101, 136};
+    const struct {
+        int code47, entry38;
+        bool redraws;
+    } cases[] = {{3, 0, true}, {4, 0, true}, {33, 0, true}, {0, 1, true}, {12, 0, false}, {0, 0, false}};
+    for (const auto& c : cases) {
+        e.rules.Set(47, c.code47);
+        e.rules.Set(38, c.entry38);
+        LayCard(table, card);
+        std::vector<int> drawn;
+        RedrawSelections(table.surfaces, e, table.pacer, [&](int code, const Rect& r) {
+            drawn.push_back(code);
+            EXPECT_EQ(r, card);
+        });
+        EXPECT_EQ(drawn, c.redraws ? std::vector<int>{5} : std::vector<int>{});
+        EXPECT_EQ(table.Shown(60, 60), c.redraws ? kBlack : kWhite) << c.code47 << " " << c.entry38;
+    }
+}
+
+}  // namespace
+}  // namespace velmora
