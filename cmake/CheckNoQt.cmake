@@ -1,7 +1,7 @@
 # Fails when a file of the engine or of the text routines includes a Qt header.
 file(GLOB_RECURSE files
   ${ROOT}/src/engine/*.h ${ROOT}/src/engine/*.cpp
-  ${ROOT}/src/support/text/*.h ${ROOT}/src/support/text/*.cpp)
+  ${ROOT}/src/text/*.h ${ROOT}/src/text/*.cpp)
 set(offenders "")
 foreach(f IN LISTS files)
   file(STRINGS ${f} lines REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")

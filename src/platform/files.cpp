@@ -7,7 +7,7 @@
 #include <system_error>
 #include <vector>
 
-#include "support/text/name_on_disk.h"
+#include "text/name_on_disk.h"
 
 namespace velmora {
 namespace {

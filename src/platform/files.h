@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "support/text/name_on_disk.h"
+#include "text/name_on_disk.h"
 
 namespace velmora {
 

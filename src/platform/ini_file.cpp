@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "platform/temporary_files.h"
-#include "support/text/ascii_case.h"
-#include "support/text/whole_file.h"
+#include "text/ascii_case.h"
+#include "text/whole_file.h"
 
 namespace velmora {
 namespace {

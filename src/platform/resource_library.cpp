@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <climits>
 
-#include "support/text/ascii_case.h"
-#include "support/text/whole_file.h"
+#include "text/ascii_case.h"
+#include "text/whole_file.h"
 
 namespace velmora {
 namespace {

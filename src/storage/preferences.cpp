@@ -8,7 +8,7 @@
 #include "storage/players.h"
 #include "storage/preference_keys.h"
 #include "storage/record_settings.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "support/text/name_on_disk.h"
+#include "text/name_on_disk.h"
 
 namespace velmora {
 namespace {

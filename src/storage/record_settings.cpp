@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

@@ -1,7 +1,7 @@
 #include "arguments.h"
 
 #include "engine/model/card_code.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora::cli {
 

@@ -7,7 +7,7 @@
 #include "engine/deal/shuffle.h"
 #include "engine/deal/start_game.h"
 #include "engine/model/games_file.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora::cli {
 

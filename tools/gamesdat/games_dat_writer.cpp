@@ -1,7 +1,7 @@
 #include "games_dat_writer.h"
 
-#include "support/text/fixed_text.h"
-#include "support/text/sections.h"
+#include "text/fixed_text.h"
+#include "text/sections.h"
 
 namespace velmora::gamesdat {
 

@@ -4,8 +4,8 @@
 #include <map>
 #include <set>
 
-#include "support/text/fixed_text.h"
-#include "support/text/sections.h"
+#include "text/fixed_text.h"
+#include "text/sections.h"
 
 namespace velmora::gamesdat {
 

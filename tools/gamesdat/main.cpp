@@ -8,7 +8,7 @@
 
 #include "games_dat_writer.h"
 #include "games_source.h"
-#include "support/text/whole_file.h"
+#include "text/whole_file.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "fonts.h"
 #include "library.h"
 #include "platform/resource_format.h"
-#include "support/text/whole_file.h"
+#include "text/whole_file.h"
 
 namespace {
 

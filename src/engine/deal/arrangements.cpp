@@ -12,7 +12,7 @@
 #include "engine/model/card_table.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <random>
 
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

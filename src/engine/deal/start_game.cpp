@@ -7,7 +7,7 @@
 #include "engine/layout/prepare_table.h"
 #include "engine/model/games_file_rules.h"
 #include "engine/model/piles.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

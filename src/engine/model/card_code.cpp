@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

@@ -2,7 +2,7 @@
 
 #include "engine/model/card_code.h"
 #include "engine/model/pile_string.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

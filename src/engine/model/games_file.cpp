@@ -4,10 +4,10 @@
 
 #include "engine/model/engine.h"
 #include "engine/model/games_file_format.h"
-#include "support/text/fixed_text.h"
-#include "support/text/name_on_disk.h"
-#include "support/text/sections.h"
-#include "support/text/whole_file.h"
+#include "text/fixed_text.h"
+#include "text/name_on_disk.h"
+#include "text/sections.h"
+#include "text/whole_file.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
 #include "engine/model/param_record.h"
 
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
 #include "engine/model/pile_string.h"
 
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

@@ -5,7 +5,7 @@
 
 #include "engine/model/position_snapshot.h"
 #include "engine/play/selection_pile.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

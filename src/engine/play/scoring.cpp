@@ -6,7 +6,7 @@
 #include "engine/model/piles.h"
 #include "engine/play/joker_labels.h"
 #include "engine/play/scoring_codes.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

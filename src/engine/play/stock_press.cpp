@@ -10,7 +10,7 @@
 #include "engine/play/selection.h"
 #include "engine/play/stock.h"
 #include "engine/play/stock_actions.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora {
 

@@ -10,8 +10,8 @@
 
 #include "engine/layout/pile_layout.h"
 #include "engine/model/engine.h"
-#include "support/text/fixed_text.h"
-#include "support/text/sections.h"
+#include "text/fixed_text.h"
+#include "text/sections.h"
 
 namespace velmora {
 namespace {

@@ -185,6 +185,7 @@ TEST(RareRuleCodes, FoundationCodes) {
         Case("83 the fifth still takes its 5", 83, H(6), S(5), true).Fnd(4).With(On("Dest5", {H(7), H(6)})),
         Case("83 the first is done at its Ace", 83, H(A), S(K), false).Fnd().With(On("Dest1", {H(2), H(A)})),
         Case("96 other suit", 96, H(5), S(6), false).Fnd().Up(),
+        Case("96 same colour is not enough", 96, H(5), D(6), false).Fnd().Up(),
         Case("96 empty tableau: no four-suit check", 96, kNone, H(A), true).Empty(1).With(On("Dest2", {H(A) + 52})),
         Case("96 empty: by its rule", 96, kNone, H(2), false).Fnd().Empty(1),
     });
@@ -280,6 +281,9 @@ TEST(RareRuleCodes, StepsAndBases) {
         Case("93 a lone stranger: not from a reserve", 93, H(4), S(A), false)
             .With(All({Set(128, 1), On("Fila1", {H(4)}), On("Appogg1", {S(A)})})),
         Case("93 the base of its own index", 93, kNone, S(3), true).Pile(2).With(Set(130, 3)),
+        Case("93 a lone stranger: the base from the first tableau", 93, H(4), S(A), true)
+            .Pile(1).With(All({Set(129, 1), Set(128, 4), On("Fila2", {H(4)}), On("Fila1", {S(A)})})),
+        Case("91 empty by its rule, not by a step", 91, kNone, S(5), true).Fnd().Empty(5),
     });
 }
 
@@ -290,13 +294,13 @@ TEST(RareRuleCodes, GridCells) {
         int jumped;  // the cell jumped over, -1 for none
     };
     const Row rows[] = {
-        {3, 5, 6, true, -1},    {3, 6, 5, true, -1},   {3, 3, 4, false, -1},  {3, 4, 3, false, -1},
-        {3, 2, 5, true, -1},    {3, 8, 5, true, -1},   {3, 1, 5, false, -1},  {3, 1, 3, false, 2},
-        {3, 3, 1, false, 2},    {3, 1, 7, false, 4},   {3, 7, 1, false, 4},   {3, 2, 4, false, -1},
-        {3, 3, 5, false, -1},   {4, 1, 9, false, 5},   {4, 9, 1, false, 5},   {3, 0, 1, false, -1},
-        {3, 1, 0, false, -1},   {3, 27, 26, true, -1}, {3, 28, 25, true, -1},  {3, 29, 26, false, -1},
-        {3, 25, 27, false, 26}, {3, 22, 28, false, 25},
-        {3, 28, 30, false, -1}, {0, 1, 2, false, -1},  {1, 1, 2, true, -1},   {1, 1, 3, false, 2},
+        {3, 5, 6, true, -1},    {3, 6, 5, true, -1},    {3, 3, 4, false, -1},  {3, 4, 3, false, -1},
+        {3, 2, 5, true, -1},    {3, 8, 5, true, -1},    {3, 1, 5, false, -1},  {3, 1, 3, false, 2},
+        {3, 3, 1, false, 2},    {3, 1, 7, false, 4},    {3, 7, 1, false, 4},   {3, 2, 4, false, -1},
+        {3, 3, 5, false, -1},   {4, 1, 9, false, 5},    {4, 9, 1, false, 5},   {3, 0, 1, false, -1},
+        {3, 1, 0, false, -1},   {3, 27, 26, true, -1},  {3, 28, 25, true, -1}, {3, 29, 26, false, -1},
+        {3, 25, 27, false, 26}, {3, 22, 28, false, 25}, {3, 28, 30, false, -1}, {0, 1, 2, false, -1},
+        {0, 5, 5, false, -1},   {1, 1, 2, true, -1},    {1, 1, 3, false, 2},
     };
     for (const Row& row : rows) {
         EXPECT_EQ(GridNeighbours(row.columns, row.from, row.to), row.neighbours)
@@ -308,6 +312,8 @@ TEST(RareRuleCodes, GridCells) {
 
 TEST(RareRuleCodes, JokerFoundations) {
     Check({
+        Case("75 builds up in suit like 72", 75, H(4), H(5), true).Fnd().With(All({Set(48, 1), On("Dest1", {H(4)})})),
+        Case("75 not in another suit", 75, H(4), S(5), false).Fnd().With(All({Set(48, 1), On("Dest1", {H(4)})})),
         Case("onto a joker: one above the card below", 72, kJoker, H(2), true)
             .Fnd().With(All({Set(48, 1), On("Dest1", {H(A), kJoker})})),
         Case("onto a joker: not three above", 72, kJoker, H(4), false)
@@ -332,11 +338,20 @@ TEST(RareRuleCodes, JokerFoundations) {
             .Fnd().With(All({Set(48, 1), On("Dest1", {H(A), kJoker, H(3)})})),
         Case("base -2 under a bottom joker over an Ace: the King", 72, kNone, S(K), true)
             .Fnd().With(All({Set(48, -2), On("Dest2", {kJoker, H(A)})})),
+        Case("base -2 under a bottom joker over an Ace: not a 5", 72, kNone, S(5), false)
+            .Fnd().With(All({Set(48, -2), On("Dest2", {kJoker, H(A)})})),
+        Case("base -2 under a bottom joker over a 2: the Ace", 72, kNone, S(A), true)
+            .Fnd().With(All({Set(48, -2), On("Dest2", {kJoker, H(2)})})),
+        Case("base -2: a foundation not in use fixes nothing", 72, kNone, S(4), true)
+            .Fnd().With(All({Set(48, -2), On("Dest5", {D(9)})})),
+        Case("a King on a Queen with base 7", 72, H(Q), H(K), true)
+            .Fnd().With(All({Set(48, 7), On("Dest1", {H(J), H(Q)})})),
         Case("base -2 under jokers only: anything", 72, kNone, S(4), true)
             .Fnd().With(All({Set(48, -2), On("Dest2", {kJoker, kJoker + 1})})),
         Case("base -2 from the first foundation that holds cards", 72, kNone, S(4), true)
             .Fnd(1).With(All({Set(49, -2), On("Dest1", {D(4)}), On("Dest3", {C(9)})})),
-        Case("a joker onto a tableau is no foundation move", 72, H(4), kJoker, false).With(On("Fila1", {H(4)})),
+        Case("a joker onto a tableau is no foundation move", 72, H(4), kJoker, false)
+            .With(All({Set(48, 1), On("Fila1", {H(4)}), On("Dest1", {H(4) + 52})})),
         Case("four foundations: the joker passes the suit check", 72, H(4), kJoker, true)
             .Fnd().With(All({Set(48, 1), On("Dest1", {H(4)}), On("Dest2", {S(A)})})),
     });
@@ -348,6 +363,11 @@ TEST(RareRuleCodes, EmptyRuleEdgesAndFourSuitGroups) {
             .Empty(']').With(All({On("Appogg1", {S(8)}), On("Dest3", {D(9)})})),
         Case("\\: every started foundation must match", 2, kNone, S(9), false)
             .Empty('\\').With(All({On("Dest1", {D(9)}), On("Dest3", {D(8)})})),
+        Case("\\: the first foundation counts too", 2, kNone, S(4), false).Empty('\\').With(On("Dest1", {D(3)})),
+        Case("U: no hearts twice", 2, kNone, H(A) + 52, false)
+            .Fnd().Empty('U').With(All({Set(48, 'U'), Set(49, 'U'), Set(50, 'U'), Set(51, 'U'), On("Dest2", {H(A)})})),
+        Case("U: hearts beside diamonds", 2, kNone, H(A) + 52, true)
+            .Fnd().Empty('U').With(All({Set(48, 'U'), Set(49, 'U'), Set(50, 'U'), Set(51, 'U'), On("Dest2", {D(A)})})),
         Case("\\: only foundations in use count", 2, kNone, S(9), true)
             .Empty('\\').With(All({Set(303, 2), On("Dest1", {D(9)}), On("Dest3", {D(8)})})),
         Case("`: reserves beyond those in use do not count", 2, kNone, S(9), true)
@@ -362,17 +382,36 @@ TEST(RareRuleCodes, EmptyRuleEdgesAndFourSuitGroups) {
         Case("128 is out of range", 2, kNone, S(A), false).Empty(128).Base(-1),
         Case("-3 is out of range", 2, kNone, S(A), false).Empty(-3).Base(-1),
     });
-    Table t;
-    t.Put("Dest2", {H(A), kJoker});
-    EXPECT_FALSE(FourSuitCheck(t.e(), 0, H(5))) << "a joker on top shows the suit under it";
-    EXPECT_TRUE(FourSuitCheck(t.e(), 0, kJoker)) << "a joker brings no suit";
-    EXPECT_FALSE(FourSuitCheck(t.e(), -1, S(5)));
-    EXPECT_TRUE(FourSuitCheck(t.e(), 15, S(5)));
-    t.Put("Dest8", {S(A)});
-    EXPECT_FALSE(FourSuitCheck(t.e(), 7, S(5) + 52)) << "the second group ends at the eighth";
-    EXPECT_TRUE(FourSuitCheck(t.e(), 3, S(5) + 52)) << "the fourth belongs to the first group";
-    t.Put("Dest1", {kJoker});
-    EXPECT_TRUE(FourSuitCheck(t.e(), 1, D(5))) << "a foundation of jokers only shows no suit";
+    struct Row {
+        const char* what;
+        std::vector<std::pair<const char*, std::vector<int>>> foundations;
+        int dest, moving;
+        bool passes;
+    };
+    const std::vector<Row> rows = {
+        {"a joker on top shows the suit under it", {{"Dest2", {H(A), kJoker}}}, 0, H(5), false},
+        {"a joker brings no suit", {{"Dest2", {H(A), kJoker}}}, 0, kJoker, true},
+        {"a foundation of jokers only shows none", {{"Dest1", {kJoker}}, {"Dest3", {H(2)}}}, 1, D(5), true},
+        {"the moving card takes the destination's place", {{"Dest4", {H(A)}}}, 3, H(5), true},
+        {"the fourth belongs to the first group", {{"Dest2", {H(A)}}, {"Dest8", {S(A)}}}, 3, H(5) + 52, false},
+        {"the fourth, another suit", {{"Dest2", {H(A)}}, {"Dest8", {S(A)}}}, 3, S(5) + 52, true},
+        {"the first group ends at the fourth", {{"Dest5", {D(A)}}}, 0, D(5), true},
+        {"beyond the first group the card is one more suit", {{"Dest5", {D(A)}}}, 4, D(5) + 52, false},
+        {"the eighth", {{"Dest8", {S(A)}}}, 7, S(5) + 52, false},
+        {"the eighth, another suit", {{"Dest8", {S(A)}}}, 7, C(5), true},
+        {"foundations past the eighth use the second group", {}, 15, S(5), true},
+        {"the second group there too", {{"Dest6", {S(2)}}}, 15, S(5), false},
+        {"no foundation 17", {}, 16, S(5), false},
+        {"no foundation 0", {}, -1, S(5), false},
+    };
+    for (const Row& row : rows) {
+        Table t;
+        for (const auto& [pile, cards] : row.foundations) {
+            std::string& text = t.e().piles.foundations[static_cast<size_t>(ParsePileName(pile)->index)];
+            for (int card : cards) text += CardCodeText(card);
+        }
+        EXPECT_EQ(FourSuitCheck(t.e(), row.dest, row.moving), row.passes) << row.what;
+    }
 }
 
 }  // namespace

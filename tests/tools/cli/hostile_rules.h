@@ -12,8 +12,8 @@
 
 #include "engine/model/games_file.h"
 #include "engine/model/games_file_format.h"
-#include "support/text/fixed_text.h"
-#include "support/text/sections.h"
+#include "text/fixed_text.h"
+#include "text/sections.h"
 
 namespace velmora::cli {
 

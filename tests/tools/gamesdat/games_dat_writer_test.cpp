@@ -4,7 +4,7 @@
 
 #include "engine/model/engine.h"
 #include "engine/model/games_file_rules.h"
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 namespace velmora::gamesdat {
 namespace {

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "games_source.h"
-#include "support/text/sections.h"
+#include "text/sections.h"
 
 namespace velmora {
 namespace {

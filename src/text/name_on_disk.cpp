@@ -1,8 +1,8 @@
-#include "support/text/name_on_disk.h"
+#include "text/name_on_disk.h"
 
 #include <system_error>
 
-#include "support/text/ascii_case.h"
+#include "text/ascii_case.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/text/name_on_disk.h"
+#include "text/name_on_disk.h"
 
 #include <gtest/gtest.h>
 

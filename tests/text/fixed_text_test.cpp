@@ -1,8 +1,8 @@
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 #include <gtest/gtest.h>
 
-#include "support/text/sections.h"
+#include "text/sections.h"
 
 namespace velmora {
 namespace {

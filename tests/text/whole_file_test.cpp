@@ -1,4 +1,4 @@
-#include "support/text/whole_file.h"
+#include "text/whole_file.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "support/text/sections.h"
+#include "text/sections.h"
 
 namespace velmora {
 

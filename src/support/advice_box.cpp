@@ -1,4 +1,4 @@
-#include "ui/dialogs/advice_box.h"
+#include "support/advice_box.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,4 +1,4 @@
-#include "support/text/whole_file.h"
+#include "text/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

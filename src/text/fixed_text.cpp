@@ -1,4 +1,4 @@
-#include "support/text/fixed_text.h"
+#include "text/fixed_text.h"
 
 #include <algorithm>
 #include <charconv>
