@@ -4,6 +4,7 @@
 
 #include "engine/deal/deal_game.h"
 #include "engine/deal/deal_number.h"
+#include "engine/layout/card_positions.h"
 #include "engine/layout/prepare_table.h"
 #include "engine/model/games_file_rules.h"
 #include "engine/model/piles.h"
@@ -25,6 +26,8 @@ void ClearPerGameState(Engine& e) {
     e.main_game.SetField(field::kJokerIndicator, -1);
     e.play.redeal_armed = false;
     ClearPiles(e, true);
+    // Every deal gets its own hand-laid look.
+    FillDisplacementTable(e.geometry.displacement, e.random);
 }
 
 bool LoadOrRestoreRules(Engine& e, const GamesData& games, const LayoutInputs& layout) {

@@ -68,6 +68,30 @@ TEST(LayoutCommands, WindowAndSizeLayTheCurrentGameOutAgain) {
     EXPECT_EQ(ReadLayout(s)[0].anchor, piles[0].anchor);
 }
 
+// Untidy piles: each deal shifts Klondike's tableau cards sideways by its own
+// few pixels, and never when the player keeps the piles tidy.
+TEST(LayoutCommands, UntidyPilesChangeWithEveryDeal) {
+    Session s;
+    const auto columns = [&s] {
+        std::vector<int> lefts;
+        for (const PlacedPile& pile : ReadLayout(s))
+            if (pile.name.rfind("Fila", 0) == 0)
+                for (const Rect& card : pile.cards) lefts.push_back(card.left - pile.anchor.left);
+        return lefts;
+    };
+    s.Lines("new 2 5");
+    const std::vector<int> tidy = columns();
+    EXPECT_TRUE(std::all_of(tidy.begin(), tidy.end(), [](int dx) { return dx == 0; }));
+    s.Lines("set 179 1 Y");
+    s.Lines("new 2 5");
+    const std::vector<int> first = columns();
+    s.Lines("new 2 5");
+    const std::vector<int> second = columns();
+    EXPECT_NE(first, tidy);
+    EXPECT_NE(first, second);
+    for (int dx : first) EXPECT_TRUE(dx >= -2 && dx <= 3) << dx;
+}
+
 TEST(LayoutCommands, RefuseWhatTheyCannotUse) {
     Session s;
     for (const char* command : {"window", "window 800", "window 0 600", "window 800 600 1024", "window a b",
