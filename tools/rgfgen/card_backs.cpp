@@ -8,10 +8,10 @@ namespace velmora::rgfgen {
 
 namespace {
 
-// White margin between the card edge and the picture.
-int MarginFor(const CardSize& size) {
-    return size.small() ? 2 : 3;
-}
+// The picture starts inside the outline and one white pixel: a narrow
+// margin, so that the few pixels a face-down card shows in a fan are mostly
+// picture.
+constexpr int kPictureInset = 2;
 
 QImage PaintedArea(QSize size, void (*paint)(QPainter&)) {
     QImage area(size, QImage::Format_RGB32);
@@ -44,28 +44,16 @@ QImage BackArea(const CardSize& size, int number, QSize area) {
     }
 }
 
-// A dark line round the picture, with its corners cut like the card's.
-void FramePicture(QImage& card, QRect frame) {
-    QPainter p(&card);
-    p.setPen(QColor(40, 40, 40));
-    p.drawLine(frame.left() + 1, frame.top(), frame.right() - 1, frame.top());
-    p.drawLine(frame.left() + 1, frame.bottom(), frame.right() - 1, frame.bottom());
-    p.drawLine(frame.left(), frame.top() + 1, frame.left(), frame.bottom() - 1);
-    p.drawLine(frame.right(), frame.top() + 1, frame.right(), frame.bottom() - 1);
-}
-
 }  // namespace
 
 QImage DrawCardBack(const CardSize& size, int number) {
     QImage card = BlankCard(size, QColor(255, 255, 255), QColor(32, 32, 32));
-    const int margin = MarginFor(size);
-    const QRect frame(margin, margin, size.width - 2 * margin, size.height - 2 * margin);
-    const QRect inside = frame.adjusted(1, 1, -1, -1);
+    const QRect inside(kPictureInset, kPictureInset, size.width - 2 * kPictureInset,
+                       size.height - 2 * kPictureInset);
     {
         QPainter p(&card);
         p.drawImage(inside.topLeft(), BackArea(size, number, inside.size()));
     }
-    FramePicture(card, frame);
     ClearCorners(card, size);
     return card;
 }

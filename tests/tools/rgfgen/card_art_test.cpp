@@ -49,7 +49,8 @@ void ExpectRoundedCard(const QImage& card, const CardSize& size, const std::stri
     EXPECT_EQ(card.pixel(0, inner), outline) << what;
     EXPECT_EQ(card.pixel(size.width - 1, size.height / 2), outline) << what;
     EXPECT_EQ(card.pixel(size.width - 1 - inner, size.height - 1), outline) << what;
-    EXPECT_GT(std::abs(qGray(card.pixel(inner, size.height / 2)) - qGray(outline)), 60) << what;
+    // Just inside, a light margin sets the outline off.
+    EXPECT_GT(std::abs(qGray(card.pixel(1, size.height / 2)) - qGray(outline)), 60) << what;
 }
 
 bool HasRed(const QImage& card) {
