@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 #include "support/message_texts.h"
-#include "support/advice_box.h"
+#include "ui/dialogs/advice_box.h"
 
 namespace velmora {
 namespace {

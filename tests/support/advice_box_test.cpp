@@ -5,7 +5,7 @@
 
 #include "qt_test_app.h"
 #include "support/qt_message_boxes.h"
-#include "support/advice_box.h"
+#include "ui/dialogs/advice_box.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "support/advice_box.h"
+#include "ui/dialogs/advice_box.h"
 
 #include <QGuiApplication>
 #include <QPainter>
