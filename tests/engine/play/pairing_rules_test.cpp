@@ -95,13 +95,16 @@ TEST(JudgePairing, EachGameCodeAcceptsAndCompletesByItsRule) {
 }
 
 TEST(JudgePairing, BandPairsLieTwoPilesApartInOneBand) {
-    using Case = std::tuple<const char*, const char*, bool>;
-    for (auto [first, second, pairs] : {Case{"Fila1", "Fila3", true}, Case{"Fila1", "Fila2", false},
-                                        Case{"Fila6", "Fila8", false}, Case{"Fila20", "Fila22", true}}) {
+    // The first card is always the five of hearts; the second names its card.
+    using Case = std::tuple<const char*, const char*, int, bool>;
+    for (auto [first, second, card, pairs] :
+         {Case{"Fila1", "Fila3", D(5), true}, Case{"Fila1", "Fila2", D(5), false},
+          Case{"Fila6", "Fila8", D(5), false}, Case{"Fila20", "Fila22", D(5), true},
+          Case{"Fila1", "Fila3", D(6), false}, Case{"Fila20", "Fila22", S(K), false}}) {
         SelectionTable t;
         t.Rule(47, 47).Rule(38, 1).Rule(304, 22);
-        t.Put(first, {H(5)}).Put(second, {D(5)});
-        EXPECT_EQ(JudgePairing(t.e(), {H(5), D(5)}).complete, pairs) << first << " " << second;
+        t.Put(first, {H(5)}).Put(second, {card});
+        EXPECT_EQ(JudgePairing(t.e(), {H(5), card}).complete, pairs) << first << " " << second << " " << card;
     }
 }
 
