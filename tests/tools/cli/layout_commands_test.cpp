@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,28 +13,6 @@
 
 namespace velmora::cli {
 namespace {
-
-struct PlacedPile {
-    std::string name;
-    Rect anchor;              // the bottom card's place
-    std::vector<Rect> cards;  // bottom card first
-};
-
-std::vector<PlacedPile> ReadLayout(Session& s) {
-    const CardSize card = s.engine().geometry.card;
-    std::vector<PlacedPile> piles;
-    for (const std::string& line : s.Lines("layout")) {
-        std::istringstream words(line);
-        PlacedPile pile;
-        int x = 0;
-        int y = 0;
-        words >> pile.name >> x >> y;
-        pile.anchor = {x, y, x + card.width, y + card.height};
-        for (Rect r; words >> r.left >> r.top >> r.right >> r.bottom;) pile.cards.push_back(r);
-        piles.push_back(pile);
-    }
-    return piles;
-}
 
 TEST(LayoutCommands, NewLaysTheGameOutForTheDefaultWindow) {
     Session s;

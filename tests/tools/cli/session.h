@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "engine/layout/table_geometry.h"
 
 namespace velmora::cli {
 
@@ -54,5 +55,28 @@ public:
 private:
     Driver driver_;
 };
+
+// One line of "layout": a placed pile with its anchor and its cards.
+struct PlacedPile {
+    std::string name;
+    Rect anchor;              // the bottom card's place
+    std::vector<Rect> cards;  // bottom card first
+};
+
+inline std::vector<PlacedPile> ReadLayout(Session& s) {
+    const CardSize card = s.engine().geometry.card;
+    std::vector<PlacedPile> piles;
+    for (const std::string& line : s.Lines("layout")) {
+        std::istringstream words(line);
+        PlacedPile pile;
+        int x = 0;
+        int y = 0;
+        words >> pile.name >> x >> y;
+        pile.anchor = {x, y, x + card.width, y + card.height};
+        for (Rect r; words >> r.left >> r.top >> r.right >> r.bottom;) pile.cards.push_back(r);
+        piles.push_back(pile);
+    }
+    return piles;
+}
 
 }  // namespace velmora::cli
