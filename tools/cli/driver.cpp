@@ -72,6 +72,7 @@ void Driver::RegisterCommands() {
     RegisterLayoutCommands(commands_);
     RegisterGeometryCommands(commands_);
     RegisterShotCommands(commands_);
+    RegisterCelebrateCommands(commands_);
 }
 
 Reply Driver::Call(const std::string& name, const Args& args) {

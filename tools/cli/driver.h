@@ -90,6 +90,8 @@ void RegisterLayoutCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterGeometryCommands(std::map<std::string, Driver::Handler>& table);
 // "shot": the table drawn as the window would show it (starts Qt's GUI part).
 void RegisterShotCommands(std::map<std::string, Driver::Handler>& table);
+// "celebrate": the winning animation over the table, as a picture.
+void RegisterCelebrateCommands(std::map<std::string, Driver::Handler>& table);
 
 // The table the driver lays games out on until "window" says otherwise: a
 // 1280 by 800 window on a 1280 by 800 screen.

@@ -2,7 +2,6 @@
 
 #include <cstddef>
 #include <functional>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "engine/model/card_table.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
+#include "engine/model/random_draw.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -113,8 +113,7 @@ void EmptyPileWithBottom(Engine& e) {
 void EmptyRandomPile(Engine& e) {
     const int piles = TableauInUse(e);
     if (piles < 2) return;
-    std::uniform_int_distribution<int> pick(0, piles - 2);
-    Tableau(e, pick(e.random)).clear();
+    Tableau(e, RandomBelow(e.random, piles - 1)).clear();
 }
 
 // Each empty foundation in use shows the buffer card of its own index; the

@@ -1,0 +1,48 @@
+#include "table_picture.h"
+
+#include <QCoreApplication>
+#include <QGuiApplication>
+#include <QString>
+
+#include "engine/layout/pile_layout.h"
+#include "platform/files.h"
+
+namespace velmora::cli {
+
+namespace {
+
+// The application object pictures and fonts need; it lives as long as the
+// program, created at the first picture.
+bool EnsureGuiApplication() {
+    if (QCoreApplication::instance()) return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "velmora-cli";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    return true;
+}
+
+}  // namespace
+
+std::string TablePicture::Draw(Driver& d) {
+    if (!EnsureGuiApplication()) return "pictures need a GUI application";
+    Engine& e = d.engine();
+    const std::string folder = e.params.ParamRead(param::kProgramFolder, 200);
+    const std::string library_path = FindPath(folder, "QOR.RGF", EntryKind::File);
+    std::string error;
+    if (!library.Load(library_path, &error)) return "cannot read " + library_path + ": " + error;
+    if (e.R(307) != 0) LayOutTable(e, e.geometry.inputs);
+    const LayoutInputs& inputs = e.geometry.inputs;
+    surfaces.Resize(inputs.screen_width, inputs.screen_height, inputs.available_width, inputs.available_height);
+    renderer = std::make_unique<TableRenderer>(e, surfaces, library, pacer);
+    renderer->FullRedraw(false);
+    return {};
+}
+
+bool TablePicture::Save(const Surface& surface, int scroll, const std::string& path) const {
+    const QImage shown = surface.Image().copy(0, scroll, surfaces.window.Width(), surfaces.window.Height());
+    return shown.save(QString::fromStdString(path), "PNG");
+}
+
+}  // namespace velmora::cli
