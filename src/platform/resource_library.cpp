@@ -57,12 +57,16 @@ bool ResourceLibrary::Contains(rgf::Kind kind, std::string_view name) const {
     return Find(kind, name) != nullptr;
 }
 
-QImage ResourceLibrary::Bitmap(std::string_view name) const {
+QImage ResourceLibrary::BitmapAs(std::string_view name, QImage::Format format) const {
     const rgf::Entry* entry = Find(rgf::Kind::Bitmap, name);
     if (!entry) return {};
     QImage image = Decode(*entry);
-    return image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32);
+    return image.isNull() ? QImage() : image.convertToFormat(format);
 }
+
+QImage ResourceLibrary::Bitmap(std::string_view name) const { return BitmapAs(name, QImage::Format_RGB32); }
+
+QImage ResourceLibrary::Glyph(std::string_view name) const { return BitmapAs(name, QImage::Format_ARGB32); }
 
 bool ResourceLibrary::CursorImage(std::string_view name, QImage* image, QPoint* hotspot) const {
     const rgf::Entry* entry = Find(rgf::Kind::Cursor, name);

@@ -35,6 +35,9 @@ public:
     bool Contains(rgf::Kind kind, std::string_view name) const;
     // RGB32; a null image when the bitmap is missing or does not decode.
     QImage Bitmap(std::string_view name) const;
+    // The same bitmap as ARGB32 with its see-through pixels kept (toolbar
+    // glyphs sit on any button face); a null image as above.
+    QImage Glyph(std::string_view name) const;
     // The cursor's picture (ARGB32) and its hotspot, kept inside the picture.
     bool CursorImage(std::string_view name, QImage* image, QPoint* hotspot) const;
     // Needs a QGuiApplication.
@@ -44,6 +47,7 @@ public:
 
 private:
     const rgf::Entry* Find(rgf::Kind kind, std::string_view name) const;
+    QImage BitmapAs(std::string_view name, QImage::Format format) const;
 
     bool loaded_ = false;
     std::vector<rgf::Entry> entries_;

@@ -22,6 +22,21 @@ std::vector<uint8_t> Png(QImage image) {
     return {bytes.begin(), bytes.end()};
 }
 
+// Toolbar glyphs keep their see-through pixels; the table's bitmaps do not.
+TEST(ResourceLibrary, GlyphsKeepWhatIsSeeThrough) {
+    QImage glyph(2, 1, QImage::Format_ARGB32);
+    glyph.setPixel(0, 0, qRgba(0, 0, 0, 0));
+    glyph.setPixel(1, 0, qRgba(20, 70, 170, 255));
+    ResourceLibrary library;
+    ASSERT_TRUE(library.LoadBytes(rgf::Serialize({{rgf::Kind::Bitmap, "TB_UNDO", Png(glyph), 0, 0}})));
+    const QImage shown = library.Glyph("tb_undo");
+    ASSERT_EQ(shown.format(), QImage::Format_ARGB32);
+    EXPECT_EQ(qAlpha(shown.pixel(0, 0)), 0);
+    EXPECT_EQ(shown.pixel(1, 0), qRgba(20, 70, 170, 255));
+    EXPECT_EQ(qAlpha(library.Bitmap("TB_UNDO").pixel(0, 0)), 255);
+    EXPECT_TRUE(library.Glyph("TB_REDO").isNull());
+}
+
 TEST(ResourceLibrary, FindsEntriesByKindWithoutRegardToCase) {
     QImage picture(4, 3, QImage::Format_ARGB32);
     picture.fill(qRgb(200, 10, 20));

@@ -7,6 +7,7 @@
 #include "engine/deal/shuffle.h"
 #include "engine/deal/start_game.h"
 #include "engine/model/games_file.h"
+#include "engine/play/after_deal.h"
 #include "text/fixed_text.h"
 
 namespace velmora::cli {
@@ -48,6 +49,9 @@ Reply New(Driver& d, const Driver::Args& args) {
     // As the window does on game set-up: the Autoplay command is usable
     // only in the games that allow it.
     e.play.autoplay_enabled = e.R(18) != 0;
+    // Then what the window does once the deal lies on the table, without
+    // its pause.
+    if (!EndDealtGameIfOver(e)) AutoplayAfterDeal(e);
     return d.Call("state", {});
 }
 

@@ -6,6 +6,7 @@
 #include "driver.h"
 #include "engine/layout/card_positions.h"
 #include "engine/layout/pile_layout.h"
+#include "engine/layout/prepare_table.h"
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_string.h"
 
@@ -20,13 +21,6 @@ LayoutInputs TableInputs(int width, int height, int screen_width, int screen_hei
 }
 
 bool GameLoaded(const Engine& e) { return e.R(307) != 0; }
-
-void LayOutAgain(Engine& e, const LayoutInputs& inputs) {
-    if (GameLoaded(e))
-        LayOutTable(e, inputs);
-    else
-        e.geometry.inputs = inputs;  // for the next game
-}
 
 Reply Window(Driver& d, const Driver::Args& args) {
     if (args.size() != 2 && args.size() != 4)

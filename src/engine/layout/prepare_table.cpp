@@ -37,4 +37,11 @@ bool LoadGameAndPrepareTable(Engine& e, const GamesData& games, int game, const 
     return true;
 }
 
+void LayOutAgain(Engine& e, const LayoutInputs& inputs) {
+    if (e.R(307) != 0)
+        LayOutTable(e, inputs);
+    else
+        e.geometry.inputs = inputs;
+}
+
 }  // namespace velmora

@@ -15,4 +15,9 @@ struct Engine;
 // when the definition could not be loaded.
 bool LoadGameAndPrepareTable(Engine& engine, const GamesData& games, int game, const LayoutInputs& inputs);
 
+// Lays the current game out again for new inputs (a resized window, another
+// card size); with no game loaded the inputs are only kept for the next
+// game's layout.
+void LayOutAgain(Engine& engine, const LayoutInputs& inputs);
+
 }  // namespace velmora

@@ -4,6 +4,7 @@
 // drag image, the cursor, drawing a peeked card); these functions decide
 // which engine action runs. Beeps are made here, through the view.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,9 +41,12 @@ PressResult PickUpToDrag(Engine& e, std::string_view pile, int card);
 
 // The release after `press`: an armed redeal is carried out; a carried run
 // that `moved` is dropped on the first of `candidates` that takes it (a
-// refused drop beeps; the window then returns the run); then the gaps are
-// filled and automatic play runs. True when a drop or the redeal was made.
-bool PointerRelease(Engine& e, const PressResult& press, const std::vector<DropCandidate>& candidates, bool moved);
+// refused drop beeps); then the gaps are filled and automatic play runs.
+// A carried run that stays (not moved, or refused) is handed to
+// `put_back` before that, so the window returns it to its pile before any
+// automatic move is drawn. True when a drop or the redeal was made.
+bool PointerRelease(Engine& e, const PressResult& press, const std::vector<DropCandidate>& candidates, bool moved,
+                    const std::function<void()>& put_back = {});
 
 // The pointer left the pressed redeal mark: the redeal is not carried out.
 void PointerLeftRedealMark(Engine& e);

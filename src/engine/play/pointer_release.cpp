@@ -13,23 +13,26 @@ constexpr int kDoubleClickToFoundations = 249;
 constexpr int kDoubleClickToTableaus = 251;
 
 // The carried run goes to the first candidate that takes it.
-bool DropCarriedRun(Engine& e, const PressResult& press, const std::vector<DropCandidate>& candidates, bool moved) {
+bool DropCarriedRun(Engine& e, const PressResult& press, const std::vector<DropCandidate>& candidates, bool moved,
+                    const std::function<void()>& put_back) {
     bool dropped = false;
     if (moved) {
         dropped = TryDropAt(e, press.card, candidates, false);
         if (!dropped) e.view->Beep();
     }
     e.main_game.SetField(field::kDraggedCard, 0);
+    if (!dropped && put_back) put_back();
     if (dropped && e.flags.Get(flag::kFinished)) EndGame(e);
     return dropped;
 }
 
 }  // namespace
 
-bool PointerRelease(Engine& e, const PressResult& press, const std::vector<DropCandidate>& candidates, bool moved) {
+bool PointerRelease(Engine& e, const PressResult& press, const std::vector<DropCandidate>& candidates, bool moved,
+                    const std::function<void()>& put_back) {
     bool done = false;
     if (e.play.redeal_armed) done = ReleaseStock(e);
-    if (press.kind == PressResult::PickUp) done = DropCarriedRun(e, press, candidates, moved) || done;
+    if (press.kind == PressResult::PickUp) done = DropCarriedRun(e, press, candidates, moved, put_back) || done;
     if (e.flags.Get(flag::kInProgress)) AfterRelease(e);
     return done;
 }

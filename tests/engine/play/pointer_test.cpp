@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "engine/model/piles.h"
 #include "selection_fixture.h"
 
@@ -77,6 +79,33 @@ TEST(PointerPress, SecondWasteGamesPlayNeighbouringRanksAtOnce) {
         EXPECT_EQ(t.Press("Fila4", c.card), c.plays ? PressResult::Handled : PressResult::Beep) << c.code;
         EXPECT_EQ(t.Pile("Fila4").empty(), c.plays) << c.code << " " << c.card;
     }
+}
+
+// A run that stays in the hand goes back before automatic play moves
+// anything, so the window never draws an automatic move over it.
+TEST(PointerRelease, ARunThatStaysIsPutBackBeforeAutomaticPlay) {
+    for (const bool moved : {false, true}) {
+        PointerTable t;
+        t.e().play.autoplay_enabled = true;
+        int put_back = 0;
+        std::string foundation_then = "unset";
+        const PressResult run = PointerPress(t.e(), "Fila2", S(8), Button::Left, false);
+        ASSERT_EQ(run.kind, PressResult::PickUp);
+        PointerRelease(t.e(), run, {{kKindTableau, 0, 90}}, moved, [&] {
+            ++put_back;
+            foundation_then = t.Pile("Dest1");
+            EXPECT_EQ(t.e().main_game.Field(field::kDraggedCard), 0);
+        });
+        EXPECT_EQ(put_back, 1) << moved;
+        EXPECT_EQ(foundation_then, "") << moved;
+        EXPECT_EQ(t.Pile("Dest1"), t.Codes({H(A)})) << "automatic play ran after it";
+        EXPECT_EQ(t.view.beeps, moved ? 1 : 0);
+    }
+    PointerTable t;
+    int put_back = 0;
+    const PressResult run = PointerPress(t.e(), "Fila3", D(7), Button::Left, false);
+    EXPECT_TRUE(PointerRelease(t.e(), run, {{kKindTableau, 1, 90}}, true, [&] { ++put_back; }));
+    EXPECT_EQ(put_back, 0) << "a dropped run is the move's to draw";
 }
 
 }  // namespace

@@ -12,7 +12,11 @@ namespace {
 
 class CardCensusTest : public ::testing::Test {
 protected:
-    CardCensusTest() { s.Lines("new 1 1"); }
+    // The deal as dealt: automatic play would take the Ace on Fila8 home.
+    CardCensusTest() {
+        s.Lines("autoplay off");
+        s.Lines("new 1 1");
+    }
     Engine& e() { return s.engine(); }
     std::string& Pile(ListId list, int index) { return *e().piles.Pile(list, index); }
 

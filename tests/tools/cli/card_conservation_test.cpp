@@ -55,9 +55,13 @@ std::string RandomAction(Session& s, std::mt19937& random) {
 // the position as the move log keeps it is compared.
 // `changes` counts the commands that changed the table.
 void PlayAndUndoAll(Session& s, const std::string& game, int deal, std::mt19937& random, int actions, int& changes) {
+    // Dealt without automatic play, so the dealt position is the one undo
+    // returns to; automatic play then joins the random play.
+    s.Lines("autoplay off");
     s.Lines("new " + game.substr(0, game.find(' ')) + " " + std::to_string(deal));
     const std::vector<std::string> start = s.Lines("state");
     const std::vector<std::string> start_position = LogSnapshot(s.engine());
+    s.Lines("autoplay on");
     const CardCensus dealt = TakeCensus(s.engine());
     ASSERT_EQ(dealt.fault, "") << game << " deal " << deal;
     changes = 0;

@@ -189,6 +189,7 @@ TEST(GameCatalogue, ListsTheNineGames) {
 
 TEST(GameDeals, EveryGameDealsItsShapeWithEveryCardOnce) {
     Session s;
+    s.Lines("autoplay off");  // the deal itself, before any card goes home
     for (int game = kKlondike; game <= kElevens; ++game) {
         const Shape shape = ShapeOf(game);
         for (int deal = 1; deal <= 400; deal += 13) {
@@ -689,8 +690,8 @@ class Solver {
 // again.
 void Replay(int game, int deal, const std::vector<Action>& path, int score) {
     Session s;
-    s.Lines("new " + std::to_string(game) + " " + std::to_string(deal));
     s.Say("autoplay off");
+    s.Lines("new " + std::to_string(game) + " " + std::to_string(deal));
     for (const Action& action : path)
         for (const std::string& press : action) ASSERT_TRUE(Changed(s.Say(press))) << press;
     EXPECT_EQ(s.State("won"), "won 1");
@@ -707,8 +708,8 @@ TEST(GameWins, EveryGameIsPlayedToAWinBySearch) {
                          Win{kGolf, 25}, Win{kBlackHole, 21}, Win{kElevens, 4}}) {
         SCOPED_TRACE("game " + std::to_string(w.game) + " deal " + std::to_string(w.deal));
         Session s;
-        s.Lines("new " + std::to_string(w.game) + " " + std::to_string(w.deal));
         s.Say("autoplay off");
+        s.Lines("new " + std::to_string(w.game) + " " + std::to_string(w.deal));
         Solver solver(s, w.game, 2000);
         ASSERT_TRUE(solver.Search()) << "searched " << solver.positions() << " positions";
         EXPECT_EQ(s.State("won"), "won 1");

@@ -16,6 +16,7 @@ namespace {
 
 TEST(LayoutCommands, NewLaysTheGameOutForTheDefaultWindow) {
     Session s;
+    s.Lines("autoplay off");  // the foundations as dealt: empty
     s.Lines("new 1 1");
     const auto lines = s.Lines("layout");
     ASSERT_EQ(lines.size(), 16u);  // 4 foundations, 8 tableaus, 4 free cells

@@ -15,16 +15,17 @@
 namespace velmora::cli {
 namespace {
 
-// The first deal of Freecell, then a press on its empty stock: the release
-// lets automatic play put the Ace of hearts on foundation 1.
+// The first deal of Freecell dealt with automatic play off, then switched
+// on: automatic play puts the Ace of hearts on foundation 1.
 TEST(UndoSelectionRows, UndoAndRedoKeepTheCardOnFoundationOne) {
     for (const RulesRow& row : {RulesRow{{38, -32768}}, RulesRow{{38, 1}}, RulesRow{{47, 3}}, RulesRow{{47, 4}}}) {
         SCOPED_TRACE(DescribeRow(row));
         Session s(ShippedGamesWith(row));
+        s.Lines("autoplay off");
         const auto dealt_state = s.Lines("new 1 1");
         const CardCensus dealt = TakeCensus(s.engine());
         ASSERT_EQ(dealt.piles.size(), 52u);
-        s.Lines("press Mazzo");
+        EXPECT_EQ(s.Say("autoplay on"), "done");
         ASSERT_EQ(s.State("Dest1"), "Dest1 0011") << "automatic play put the Ace there";
         const auto played = s.Lines("state");
         EXPECT_EQ(s.Say("undo"), "done");

@@ -1,0 +1,150 @@
+// The menu commands: new game, open, undo and redo, autoplay, help, the
+// customize dialog and the about box.
+#include <QAction>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "engine/deal/start_game.h"
+#include "engine/play/after_deal.h"
+#include "engine/play/end_game.h"
+#include "engine/play/undo_redo.h"
+#include "storage/game_autoplay.h"
+#include "storage/preference_keys.h"
+#include "storage/settings_file.h"
+#include "text/fixed_text.h"
+#include "ui/main/caption.h"
+#include "ui/main/main_window.h"
+#include "ui/main/wait_cursor.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kFirstCustomGame = 8000;
+constexpr int kRulesTopicBase = 3000;
+
+int CurrentGameNumber(const Engine& e) {
+    int64_t id = -1;
+    if (!ParseInt(e.params.ParamRead(param::kGameId, 4), id)) return -1;
+    return static_cast<int>(id);
+}
+
+bool GameRunning(const Engine& e) {
+    return e.flags.Get(flag::kInProgress) && !e.flags.Get(flag::kFinished);
+}
+
+}  // namespace
+
+bool WindowHost::AskQuitGame(std::string_view question) {
+    const QMessageBox::StandardButton answer =
+        QMessageBox::question(nullptr, QString::fromUtf8(kProgramName), QString::fromUtf8(question),
+                              QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+    return answer == QMessageBox::Ok;
+}
+
+void TfrmMain::mnuNewClick() {
+    if (winning_running_ || !started_) return;
+    if (engine_.params.ParamRead(key::kConfirmQuitGame.position, 1) != "N" &&
+        GameRunning(engine_) && !host_->AskQuitGame("Quit this game?"))
+        return;
+    // A game that ends as a win goes on to its own celebration instead.
+    if (EndCurrentGame()) return;
+    {
+        WaitCursor wait;
+        engine_.sounds->PlayEvent("New");
+    }
+    StartGameProcedure();
+}
+
+void TfrmMain::mnuOpenClick() {
+    if (!started_) return;
+    const std::optional<ChosenGame> chosen = selection_->Choose();
+    if (!chosen) return;
+    ChooseGame(engine_, chosen->number);
+    engine_.params.ParamWrite(param::kGameName, 50, chosen->name);
+    StartGameProcedure();
+}
+
+void TfrmMain::mnuUndoClick() {
+    if (Undo(engine_)) ShowStoredScore();
+}
+
+void TfrmMain::mnuRedoClick() {
+    if (Redo(engine_)) ShowStoredScore();
+}
+
+void TfrmMain::mnuAutoPlayClick() {
+    // The menu item has flipped its own tick; everything else follows it.
+    const bool on = Item("mnuAutoPlay")->isChecked();
+    engine_.play.autoplay_checked = on;
+    StoreGameAutoplay(on);
+    if (on) AutoplayAfterDeal(engine_);
+}
+
+void TfrmMain::ChooseAutoplay() {
+    QAction* item = Item("mnuAutoPlay");
+    item->setChecked(!item->isChecked());
+    mnuAutoPlayClick();
+}
+
+bool TfrmMain::AutoplayCommandEnabled() const {
+    return Item("mnuAutoPlay")->isEnabled();
+}
+
+void TfrmMain::SetAutoplay(bool on) {
+    Item("mnuAutoPlay")->setChecked(on);
+    engine_.play.autoplay_checked = on;
+}
+
+void TfrmMain::StoreGameAutoplay(bool on) {
+    if (engine_.main_game.Field(field::kAutoplayAllGames) != kPerGameAutoplayMode ||
+        !AutoplayCommandEnabled())
+        return;
+    SettingsFile file = OpenSettingsFile(engine_.params);
+    WriteGameAutoplay(file, CurrentGameNumber(engine_), on);
+}
+
+void TfrmMain::ApplyGameAutoplay() {
+    if (engine_.main_game.Field(field::kAutoplayAllGames) != kPerGameAutoplayMode ||
+        !AutoplayCommandEnabled())
+        return;
+    SetAutoplay(GameAutoplayOn(OpenSettingsFile(engine_.params), CurrentGameNumber(engine_)));
+}
+
+void TfrmMain::mnuRulesClick() {
+    const int game = CurrentGameNumber(engine_);
+    if (game < 0 || game >= kFirstCustomGame) return;
+    const std::string folder = engine_.params.ParamRead(param::kProgramFolder, 200);
+    help_->ShowTopic(folder + "tabloria.hlp>rules", kRulesTopicBase + game);
+}
+
+void TfrmMain::Sommario1Click() {
+    help_->ShowContents(help_file_);
+}
+
+void TfrmMain::mnuCustomizeClick() {
+    // The hourglass until the dialog is up: the first event its loop runs.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QTimer::singleShot(0, [] { QGuiApplication::restoreOverrideCursor(); });
+    host_->ShowCustomize();
+}
+
+void TfrmMain::mnuAboutClick() {
+    host_->ShowAbout();
+}
+
+bool TfrmMain::EndCurrentGame() {
+    const bool was_running = engine_.flags.Get(flag::kInProgress);
+    const bool won = EndGame(engine_);
+    if (was_running) StopClock();
+    for (const char* name : {"mnuPause", "mnuQuitGame", "mnuSnapshotPosition"})
+        Item(name)->setEnabled(false);
+    return won;
+}
+
+void TfrmMain::ShowStoredScore() {
+    lblScore->setText(QString::fromStdString(engine_.params.ParamRead(param::kScore, 6)));
+}
+
+}  // namespace velmora

@@ -1,0 +1,83 @@
+// The engine's start-up proper, run once while the main window is created:
+// the resource library, the menus of this edition, the cursors, the
+// settings, the card table and the game catalogue, and some tidying of the
+// program folder.
+#include <QAction>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+
+#include "engine/layout/pile_layout.h"
+#include "platform/files.h"
+#include "storage/preference_keys.h"
+#include "storage/preferences.h"
+#include "storage/program_housekeeping.h"
+#include "text/fixed_text.h"
+#include "ui/main/main_window.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kShadowOffset = 9;
+constexpr int kCardSizeStateAtStart = 2;
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+}  // namespace
+
+bool TfrmMain::EngineStart() {
+    const std::string folder = engine_.params.ParamRead(param::kProgramFolder, 200);
+    const std::string library_path = FindPath(folder, "QOR.RGF", EntryKind::File);
+    if (!library_.Load(library_path)) {
+        host_->FatalError("Can't find/load " + Lower(library_path));
+        return false;
+    }
+    LoadToolbarGlyphs();
+    PrepareMenusForEdition();
+    cursors_.Load(library_);
+    engine_.flags.Reset();
+    help_file_ = folder + "tabloria.hlp>proc";
+    CreateFolder(FindPath(folder, "DATA", EntryKind::Folder));
+    // The command starts unticked; a stored "AutoPlay" ticks it as the
+    // player would.
+    engine_.play.autoplay_checked = false;
+    LoadPreferences(engine_, *this);
+    engine_.main_game.SetField(field::kCardSizeState, kCardSizeStateAtStart);
+    engine_.geometry.shadow_offset =
+        engine_.params.ParamRead(param::kCardsShadowed, 1) != "N" ? kShadowOffset : 0;
+    PrepareTable(engine_);
+    const std::string games_path = GamesFilePath(engine_.params);
+    if (!ReadGamesFile(games_path, games_)) {
+        host_->FatalMissingFile(games_path);
+        return false;
+    }
+    LoadCatalogue(engine_, games_);
+    CheckStoredGame();
+    CardSizeForLetter(CardSizeLetter(engine_), engine_.geometry.card);
+    EnableUndoCommands(engine_.params.ParamRead(key::kUndoEnabled.position, 1) != "2");
+    engine_.random.seed(
+        static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
+    WriteVersionMarker(folder);
+    RemoveObsoleteFiles(folder);
+    for (int f : {field::kNotice640, field::kNotice800, field::kDealCounterB})
+        engine_.main_game.SetField(f, 0);
+    engine_.main_game.SetField(field::kJokerIndicator, -1);
+    return true;
+}
+
+void TfrmMain::CheckStoredGame() {
+    int64_t id = -1;
+    if (!ParseInt(engine_.params.ParamRead(param::kGameId, 4), id) || id < 0) return;
+    if (CatalogueIndex(engine_.main_game, static_cast<int>(id)) >= 0) return;
+    // A game the catalogue no longer holds is forgotten; the player chooses anew.
+    engine_.params.ParamWrite(param::kGameId, 4, "-1");
+    engine_.params.ParamWrite(param::kGameName, 50, "");
+}
+
+}  // namespace velmora

@@ -1,0 +1,241 @@
+#pragma once
+// TfrmMain, the program's main window: the menu, the two toolbars, the time
+// and score panels and the table. Creating it starts the engine (resource
+// library, settings, card table, game catalogue); its commands start and end
+// games; the table widget hands the player's mouse to the pointer handling.
+//
+// The engine, the sounds, the messages and the dialogs belong to the program
+// entry; the window reaches them through MainWindowServices.
+
+#include <QMainWindow>
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/model/engine.h"
+#include "engine/model/games_file.h"
+#include "engine/play/deal_placement.h"
+#include "platform/input_filter.h"
+#include "platform/resource_library.h"
+#include "render/table_surfaces.h"
+#include "storage/settings_view.h"
+#include "ui/main/cursor_slots.h"
+#include "ui/main/main_window_services.h"
+#include "ui/main/panel_placement.h"
+#include "ui/main/window_table_view.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QTimer;
+class QToolButton;
+
+namespace velmora {
+
+class TableInput;
+class TableWidget;
+class WindowPacer;
+
+class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner {
+  public:
+    TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // False when the start-up failed for want of the resource library or
+    // the game definitions (the host was told; the program should end).
+    bool Started() const { return started_; }
+
+    // The pointer handling of the table; not owned, may be null.
+    void SetTableInput(TableInput* input);
+    TableWidget& Table() { return *table_; }
+    WindowTableView* View() { return view_.get(); }
+    const CursorSlots& Cursors() const { return cursors_; }
+    const ResourceLibrary& Library() const { return library_; }
+    const GamesData& Games() const { return games_; }
+
+    // The menu commands (the toolbar buttons run the same).
+    void mnuNewClick();
+    void mnuOpenClick();
+    void mnuUndoClick();
+    void mnuRedoClick();
+    void mnuAutoPlayClick();
+    void mnuRulesClick();
+    void Sommario1Click();
+    void mnuCustomizeClick();
+    void mnuAboutClick();
+
+    // Deals the current game (a new random deal number unless one is given),
+    // draws it and starts the clock; the game selection's choice starts here
+    // too, after ChooseGame.
+    void StartGameProcedure(std::optional<std::string> deal_number = std::nullopt);
+
+    // The toolbar's appearance, each optionally stored in the settings file.
+    void SetToolbarLarge(bool large, bool store);
+    void SetToolbarFlat(bool flat, bool store);
+    void SetToolbarVisible(bool visible, bool store);
+    // The time and score panels (saved: record position 66/136 and file).
+    void ShowTime(bool visible, bool save);
+    void ShowScore(bool visible, bool save);
+    void PlacePanels();
+
+    // The one-second tick: the playing time while the clock runs.
+    void Timer1Timer();
+    void RefreshCaption();
+    // The table laid out for the window as it is now and drawn whole.
+    void RelayoutTable();
+    // The window's place and size from the settings file.
+    void RestorePlacement();
+    bool WinningAnimationRunning() const { return winning_running_; }
+
+    // SettingsView: what loading the preferences applies to the window.
+    void ApplyToolbarLarge(bool large) override { SetToolbarLarge(large, false); }
+    void ApplyToolbarFlat(bool flat) override { SetToolbarFlat(flat, false); }
+    int64_t ScreenColorCount() const override;
+    void ShowScreenColorAdvice() override { host_->ShowScreenColorAdvice(); }
+    void ApplyCursor(int number) override;
+    void ShowTimePanel(bool shown) override { ShowTime(shown, false); }
+    void ShowScorePanel(bool shown) override { ShowScore(shown, false); }
+    void ChooseAutoplay() override;
+    bool AutoplayCommandEnabled() const override;
+    void SetAutoplay(bool on) override;
+    void HideStatusBar() override;
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    struct Toolbar {
+        QFrame* panel = nullptr;
+        std::map<std::string, QToolButton*> buttons;  // by command name
+        bool large = false;
+    };
+
+    // Building the window (menus.cpp, toolbars.cpp, panels.cpp, hidden_panels.cpp).
+    void BuildMenus();
+    void PrepareMenusForEdition();
+    void BuildToolbars();
+    void BuildToolbar(Toolbar& toolbar, bool large);
+    void BuildToolbarMenu();
+    void LoadToolbarGlyphs();
+    void BuildPanels();
+    void BuildPanelMenus();
+    void BuildHiddenPanels();
+    QAction* Item(const char* name) const;
+
+    // The engine's start-up proper (engine_start.cpp); false on a fatal failure.
+    bool EngineStart();
+    void CheckStoredGame();
+    void ApplyToolbarVisibilityFromSettings();
+
+    // Toolbar geometry and the panels (toolbars.cpp, panels.cpp).
+    void SetButtonGeometry();
+    void ShowToolbarPanels();
+    ToolbarRow CurrentToolbarRow() const;
+    int ToolbarBottom() const;
+    void SetPanelHeights(bool large);
+    void PlaceStatusBar();
+    void ResetTimeLabel();
+    void StartClock();
+    void StopClock();
+    int Now() const;
+
+    // Commands (commands.cpp, game_start.cpp).
+    bool EndCurrentGame();
+    void ScheduleAutoplay();
+    void ApplyGameAutoplay();
+    void StoreGameAutoplay(bool on);
+    void ShowStoredScore();
+    void EnableGameRunningCommands();
+    void CloseGame();
+    void WritePlacement();
+
+    // The table (main_window.cpp).
+    LayoutInputs TableInputs() const;
+    QSize ScreenSize() const;
+    // Back buffer and background for the screen, the window surface for the table.
+    void ResizeSurfaces();
+    void TableResized();
+    // Runs an action of the player; a close asked for meanwhile waits for
+    // the outermost one to end.
+    void Guarded(const std::function<void()>& action);
+    void Connect(QAction* action, void (TfrmMain::*command)());
+    void FirstActivation();
+
+    // TableViewOwner.
+    void HoldInput(bool hold) override;
+    void EnableUndoCommands(bool enabled) override;
+    void EnableAutoplayCommand(bool enabled) override;
+    void EnableSaveCommands(bool enabled) override;
+    void EnableCustomizeCommand(bool enabled) override;
+    void ShowScoreText(std::string_view score) override;
+    void CelebrateWin() override;
+    void OfferGameSelection() override;
+    void StopWinningAnimation();
+
+    Engine& engine_;
+    MainWindowServices services_;
+    WindowHost default_host_;
+    HelpOpener default_help_;
+    GameSelection default_selection_;
+    WindowHost* host_ = nullptr;
+    HelpOpener* help_ = nullptr;
+    GameSelection* selection_ = nullptr;
+
+    ResourceLibrary library_;
+    GamesData games_;
+    CursorSlots cursors_;
+    PlayDealRules deal_rules_;
+    TableSurfaces surfaces_;
+    TableWidget* table_ = nullptr;
+    std::unique_ptr<WindowPacer> pacer_;
+    std::unique_ptr<WindowTableView> view_;
+    InputFilter input_filter_;
+    std::string help_file_;
+
+    // Components, named as the rest of the program knows them.
+    QMenu* popTB = nullptr;
+    QMenu* popTime = nullptr;
+    QMenu* popScore = nullptr;
+    QMenu* popMain = nullptr;
+    QAction* popTBLarge = nullptr;
+    QAction* popTBSmall = nullptr;
+    QAction* popTBFlat = nullptr;
+    QAction* popTBRaised = nullptr;
+    QAction* popTBShowTime = nullptr;
+    QAction* popTBShowScore = nullptr;
+    Toolbar pnlTB;
+    Toolbar pnlTB1;
+    QFrame* pnlTempo = nullptr;
+    QLabel* lblTempo2 = nullptr;
+    QLabel* lblTempo = nullptr;
+    QFrame* pnlScore = nullptr;
+    QLabel* lblScore2 = nullptr;
+    QLabel* lblScore = nullptr;
+    QFrame* pnlLineaGrigia = nullptr;
+    QFrame* pnlLineaNera = nullptr;
+    QFrame* pnlStatusBar = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    bool started_ = false;
+    bool toolbar_visible_ = true;
+    bool toolbar_large_ = false;
+    bool toolbar_flat_ = true;
+    bool status_bar_shown_ = true;
+    int clock_start_ = 0;      // seconds since midnight
+    int deal_generation_ = 0;  // tells a pending autoplay its deal is gone
+    int hold_depth_ = 0;
+    int guard_depth_ = 0;
+    bool close_pending_ = false;
+    bool relayout_pending_ = false;
+    bool closing_ = false;
+    bool winning_running_ = false;
+};
+
+}  // namespace velmora

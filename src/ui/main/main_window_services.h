@@ -1,0 +1,78 @@
+#pragma once
+// What the main window needs from the program around it. The window is
+// created by the program entry, which owns the sounds, the messages, the
+// dialogs and the help viewer; they reach the window through these small
+// interfaces. Every interface has a quiet default, so a test builds a
+// window with only what it looks at.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+class Messages;
+class SoundEvents;
+
+// The help file's topics ("<folder>tabloria.hlp>rules", topic 3000 + game).
+class HelpOpener {
+  public:
+    virtual ~HelpOpener() = default;
+    // `help_file` is the file name with its window name after '>'.
+    virtual void ShowTopic(const std::string& /*help_file*/, int /*context*/) {}
+    // The contents of the help file (its finder).
+    virtual void ShowContents(const std::string& /*help_file*/) {}
+};
+
+// The game the player chose in the game selection dialog.
+struct ChosenGame {
+    int number = 0;
+    std::string name;
+};
+
+class GameSelection {
+  public:
+    virtual ~GameSelection() = default;
+    // Shows the dialog modally; the chosen game, or none after Cancel.
+    virtual std::optional<ChosenGame> Choose() { return std::nullopt; }
+};
+
+// The boxes, dialogs and services the entry provides.
+class WindowHost {
+  public:
+    virtual ~WindowHost() = default;
+    // The product names in captions ("A&bout [Program]...").
+    virtual std::string ExpandPlaceholders(std::string_view text) { return std::string(text); }
+    // A start-up failure the program cannot run without: the box, then the
+    // end of the program.
+    virtual void FatalError(std::string_view /*text*/) {}
+    // The missing-file box for a required file, then the end of the program.
+    virtual void FatalMissingFile(const std::string& /*path*/) {}
+    // "Quit this game?" with OK and Cancel; true for OK. The default asks
+    // with a message box.
+    virtual bool AskQuitGame(std::string_view question);
+    // The silenceable advice about a screen of 256 colours or fewer.
+    virtual void ShowScreenColorAdvice() {}
+    virtual void ShowCustomize() {}
+    virtual void ShowAbout() {}
+    // Stops a sound that is playing (the window is closing).
+    virtual void StopSound() {}
+    // The first activation's statistics work; true when no player has
+    // statistics yet, so the game selection should open by itself.
+    virtual bool PrepareStatistics() { return false; }
+};
+
+// Seconds since midnight, now.
+using TimeOfDay = std::function<int()>;
+
+struct MainWindowServices {
+    Messages* messages = nullptr;  // the engine's quiet messages when null
+    SoundEvents* sounds = nullptr;
+    WindowHost* host = nullptr;
+    HelpOpener* help = nullptr;
+    GameSelection* game_selection = nullptr;
+    TimeOfDay time_of_day;  // the system clock when empty
+};
+
+}  // namespace velmora

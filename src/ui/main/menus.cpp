@@ -1,0 +1,178 @@
+// The main menu and the table's pop-up menu: every command of the program,
+// with the commands this edition does not offer hidden or left without
+// action.
+#include <QAction>
+#include <QCoreApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <span>
+
+#include "ui/main/caption.h"
+#include "ui/main/main_window.h"
+
+namespace velmora {
+
+namespace {
+
+struct MenuItem {
+    const char* name;  // null for a separator
+    const char* caption;
+    const char* shortcut;
+};
+
+constexpr MenuItem kSeparator{nullptr, nullptr, nullptr};
+
+constexpr MenuItem kGameItems[] = {
+    {"mnuNew", "&New game", "F2"},
+    {"mnuOpen", "&Open a game", "Ctrl+F12"},
+    {"mnuRestartGame", "&Restart game", "Ctrl+F2"},
+    {"mnuSelect", "S&elect a game number...", "F3"},
+    {"mnuRandomGame", "R&andom game", ""},
+    kSeparator,
+    {"mnuSave", "&Save...", "Shift+Ctrl+F12"},
+    {"mnuPlayers", "&Players...", "Ctrl+L"},
+    kSeparator,
+    {"mnuHoldAndExit", "&Hold and exit...", ""},
+    {"mnuEsci", "E&xit", ""},
+};
+
+constexpr MenuItem kPlayItems[] = {
+    {"mnuUndo", "&Undo", "Ctrl+Z"},
+    {"mnuRedo", "&Redo", "Ctrl+Y"},
+    kSeparator,
+    {"mnuSnapshotPosition", "Insert &bookmark", ""},
+    {"mnuUndoToSnapshot", "Go &to bookmark", ""},
+    kSeparator,
+    {"mnuPause", "P&ause", "Ctrl+P"},
+    {"mnuQuitGame", "&Quit game", "Ctrl+Q"},
+    {"mnuGameInformation", "Game &information...", "F5"},
+    kSeparator,
+    {"mnuAutoPlay", "Au&toplay", "F7"},
+    {"mnuDemo", "&Demo", "Ctrl+D"},
+};
+
+constexpr MenuItem kStatisticsItems[] = {
+    {"mnuGameStatistics", "&Game statistics...", "F4"},
+    {"mnuPlayersStatistics", "&Players statistics...", ""},
+    {"mnuAllGamesStatistics", "&All games statistics...", ""},
+    {"mnuLogStatistics", "&Log of games...", ""},
+    {"mnuHiScores", "&Hi-scores...", "F9"},
+    {"mnuOverallScore", "&Overall score...", ""},
+};
+
+constexpr MenuItem kOptionsItems[] = {
+    {"mnuCustomize", "C&ustomize...", "Ctrl+U"},
+    {"mnuCustomizeRules", "Customize &rules...", "Ctrl+R"},
+    {"mnuFavoriteGames", "&Favorite games...", "Ctrl+F"},
+    {"mnuCardCounter", "&Card counter...", "F8"},
+};
+
+constexpr MenuItem kHelpItems[] = {
+    {"mnuRules", "&Rules", "F1"},
+    {"Sommario1", "&Contents", ""},
+    kSeparator,
+    {"mnuTips", "&Tip of the Day...", ""},
+    kSeparator,
+    {"mnuAbout", "A&bout [Program]...", ""},
+};
+
+struct MenuDefinition {
+    const char* name;
+    const char* caption;
+    std::span<const MenuItem> items;
+};
+
+const MenuDefinition kMenus[] = {
+    {"mnuGame", "&Game", kGameItems},
+    {"mnuPlay", "&Play", kPlayItems},
+    {"mnuStatistics", "&Statistics", kStatisticsItems},
+    {"mnuOptions", "&Options", kOptionsItems},
+    {"mnuHelp", "&Help", kHelpItems},
+};
+
+// What this edition does not offer: hidden, and disabled so that their
+// shortcuts stay silent.
+constexpr const char* kNotInThisEdition[] = {
+    "mnuRestartGame",    "mnuRandomGame",      "mnuSelect",   "mnuSnapshotPosition",
+    "mnuUndoToSnapshot", "mnuGameInformation", "mnuQuitGame", "mnuSave",
+    "mnuPlayers",        "mnuHoldAndExit",     "mnuPause",    "mnuFavoriteGames",
+    "mnuCustomizeRules", "mnuCardCounter",     "mnuTips",     "mnuStatistics",
+};
+
+// The table's own pop-up menu; no control shows it in this edition.
+struct PopupItem {
+    const char* caption;
+    bool opens_customize;
+};
+
+constexpr PopupItem kTablePopupItems[] = {
+    {"Change card set", true},      {"Change deck", true},        {"Change background", true},
+    {"Game information...", false}, {"Favorite games...", false}, {"Pause", false},
+    {"Quit game", false},           {"Card counter", false},
+};
+
+void AddItems(QMenu* menu, std::span<const MenuItem> items) {
+    for (const MenuItem& item : items) {
+        if (!item.name) {
+            menu->addSeparator();
+            continue;
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(item.caption));
+        action->setObjectName(item.name);
+        if (*item.shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+    }
+}
+
+}  // namespace
+
+QAction* TfrmMain::Item(const char* name) const {
+    return findChild<QAction*>(name);
+}
+
+void TfrmMain::BuildMenus() {
+    for (const MenuDefinition& definition : kMenus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromUtf8(definition.caption));
+        menu->setObjectName(definition.name);
+        menu->menuAction()->setObjectName(definition.name);
+        AddItems(menu, definition.items);
+    }
+    Item("mnuAutoPlay")->setCheckable(true);
+    Connect(Item("mnuNew"), &TfrmMain::mnuNewClick);
+    Connect(Item("mnuOpen"), &TfrmMain::mnuOpenClick);
+    Connect(Item("mnuUndo"), &TfrmMain::mnuUndoClick);
+    Connect(Item("mnuRedo"), &TfrmMain::mnuRedoClick);
+    Connect(Item("mnuAutoPlay"), &TfrmMain::mnuAutoPlayClick);
+    Connect(Item("mnuCustomize"), &TfrmMain::mnuCustomizeClick);
+    Connect(Item("mnuRules"), &TfrmMain::mnuRulesClick);
+    Connect(Item("Sommario1"), &TfrmMain::Sommario1Click);
+    Connect(Item("mnuAbout"), &TfrmMain::mnuAboutClick);
+    // Both leave by the window's close, which decides whether it may.
+    for (const char* name : {"mnuEsci", "mnuHoldAndExit"})
+        connect(Item(name), &QAction::triggered, this, [this] { close(); });
+
+    popMain = new QMenu(this);
+    popMain->setObjectName("popMain");
+    for (const PopupItem& item : kTablePopupItems) {
+        QAction* action = popMain->addAction(QString::fromUtf8(item.caption));
+        if (item.opens_customize) Connect(action, &TfrmMain::mnuCustomizeClick);
+    }
+}
+
+void TfrmMain::PrepareMenusForEdition() {
+    QCoreApplication::setApplicationName(QString::fromUtf8(kProgramName));
+    for (QAction* action : findChildren<QAction*>()) {
+        const std::string text = action->text().toStdString();
+        if (text.find('[') != std::string::npos)
+            action->setText(QString::fromStdString(host_->ExpandPlaceholders(text)));
+    }
+    for (const char* name : kNotInThisEdition) {
+        QAction* action = Item(name);
+        action->setVisible(false);
+        action->setEnabled(false);
+    }
+    Item("mnuDemo")->setVisible(false);
+}
+
+}  // namespace velmora

@@ -1,0 +1,122 @@
+#pragma once
+// A main window over a throw-away program folder: GAMES.DAT and QOR.RGF are
+// linked in from the build's program folder, the settings file starts with
+// what a test writes, and the host, help, game selection and clock are
+// recorders the tests look at. Animations are off, so nothing waits.
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/model/engine.h"
+#include "qt_test_app.h"
+#include "ui/main/main_window.h"
+
+namespace velmora::window_test {
+
+class RecordingHost : public WindowHost {
+  public:
+    std::string ExpandPlaceholders(std::string_view text) override {
+        std::string out(text);
+        const size_t at = out.find("[Program]");
+        if (at != std::string::npos) out.replace(at, 9, "Velmora");
+        return out;
+    }
+    bool AskQuitGame(std::string_view question) override {
+        questions.emplace_back(question);
+        return answer;
+    }
+    void StopSound() override { ++sounds_stopped; }
+    void FatalError(std::string_view text) override { fatal = std::string(text); }
+
+    std::vector<std::string> questions;
+    bool answer = true;
+    int sounds_stopped = 0;
+    std::string fatal;
+};
+
+class RecordingHelp : public HelpOpener {
+  public:
+    void ShowTopic(const std::string& file, int context) override {
+        topics.push_back(file + " " + std::to_string(context));
+    }
+    std::vector<std::string> topics;
+};
+
+class ScriptedSelection : public GameSelection {
+  public:
+    std::optional<ChosenGame> Choose() override {
+        ++shown;
+        if (during_choice) during_choice();
+        return choice;
+    }
+    std::optional<ChosenGame> choice;
+    std::function<void()> during_choice;
+    int shown = 0;
+};
+
+class WindowFixture {
+  public:
+    // `settings`: the lines of the [Preference] section to start with.
+    explicit WindowFixture(const std::string& settings = "") {
+        test::EnsureApplication();
+        const QString dir = QDir(folder_.path()).absolutePath();
+        for (const char* name : {"GAMES.DAT", "QOR.RGF"})
+            QFile::link(QString(VELMORA_PROGRAM_DIR) + name, dir + "/" + name);
+        QDir(dir).mkdir("DATA");
+        std::ofstream(dir.toStdString() + "/DATA/CFG.DAT")
+            << "[Preference]\nDeal_Animation=N\nCards_Animate=N\nMainWindowState_Maximized=N\n"
+            << settings;
+        engine_ = EngineInit(dir.toStdString() + "/");
+        MainWindowServices services;
+        services.host = &host;
+        services.help = &help;
+        services.game_selection = &selection;
+        services.time_of_day = [this] { return now; };
+        window = std::make_unique<TfrmMain>(*engine_, services);
+    }
+    ~WindowFixture() { window.reset(); }
+
+    Engine& e() { return *engine_; }
+    std::string Folder() const { return QDir(folder_.path()).absolutePath().toStdString() + "/"; }
+    std::string Settings() const {
+        std::ifstream in(Folder() + "DATA/CFG.DAT");
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // Shows the window at that size and lets the resize reach every widget.
+    void Show(int width = 1000, int height = 700) {
+        window->resize(width, height);
+        window->show();
+        Settle();
+    }
+    void Resize(int width, int height) {
+        window->resize(width, height);
+        Settle();
+    }
+    static void Settle() {
+        for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    }
+    template <typename T>
+    T* Find(const char* name) const {
+        return window->findChild<T*>(name);
+    }
+
+    RecordingHost host;
+    RecordingHelp help;
+    ScriptedSelection selection;
+    int now = 12 * 3600;  // seconds since midnight
+    std::unique_ptr<TfrmMain> window;
+
+  private:
+    QTemporaryDir folder_;
+    std::unique_ptr<Engine> engine_;
+};
+
+}  // namespace velmora::window_test
