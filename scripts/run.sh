@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Starts the program from the build tree's program folder. Until the window
-# exists, runs the headless driver, or says what was built.
+# Starts the program from the build tree's program folder; in a build
+# without the window, the headless driver, or says what was built.
 set -euo pipefail
 bin="${1:-build}/bin"
 if [ -x "$bin/velmora" ]; then

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "ui/dialogs/advanced_form.h"
+
 namespace velmora {
 namespace {
 
@@ -73,6 +75,7 @@ TfrmMsgAdvice::TfrmMsgAdvice(QWidget* owner)
     btnOK->setGeometry(335, 142, 75, 25);
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    ApplyAdvancedFormFont(*this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         move(screen->availableGeometry().center() - rect().center());
     }

@@ -10,7 +10,7 @@ namespace velmora {
 
 class WidgetCursor : public PointerCursor {
 public:
-    WidgetCursor(QWidget& widget, const CursorSlots& slots) : widget_(widget), slots_(slots) {}
+    WidgetCursor(QWidget& widget, const CursorSlots& cursor_slots) : widget_(widget), slots_(cursor_slots) {}
     void ShowCursorSlot(int slot) override { widget_.setCursor(slots_.ForSetting(slot)); }
 
 private:

@@ -1,0 +1,110 @@
+#include "support/program_entry.h"
+
+#include <QCoreApplication>
+#include <QTimer>
+
+#include <memory>
+#include <optional>
+
+#include "engine/model/engine.h"
+#include "platform/files.h"
+#include "support/entry_services.h"
+#include "support/splash_form.h"
+#include "ui/dialogs/advanced_form.h"
+#include "ui/main/main_window.h"
+#include "ui/main/table_pointer.h"
+#include "ui/main/table_widget.h"
+#include "ui/main/wait_cursor.h"
+#include "ui/main/widget_cursor.h"
+
+namespace velmora {
+
+namespace {
+
+// Shown and painted before the slow start-up work, which keeps the loop busy.
+void ShowSplash(TfrmSplashForm& splash) {
+    ApplyAdvancedFormFont(splash);
+    splash.show();
+    splash.repaint();
+    QCoreApplication::processEvents();
+}
+
+// Ties the services to the window for as long as it lives.
+class WindowAttachment {
+  public:
+    WindowAttachment(EntryServices& services, TfrmMain& window) : services_(services) { services_.Attach(window); }
+    ~WindowAttachment() { services_.Detach(); }
+    WindowAttachment(const WindowAttachment&) = delete;
+    WindowAttachment& operator=(const WindowAttachment&) = delete;
+
+  private:
+    EntryServices& services_;
+};
+
+// The game of the last session (the catalogue's first on a first run) is
+// dealt as soon as the loop runs, unless a game was started meanwhile. A
+// stored game the catalogue no longer holds opens the game selection.
+void DealStoredGame(TfrmMain& window, const Engine& engine) {
+    if (engine.flags.Get(flag::kInProgress)) return;
+    // Through the window's guard, so a close during the deal waits for it.
+    if (window.Table().run_guarded)
+        window.Table().run_guarded([&window] { window.StartGameProcedure(); });
+    else
+        window.StartGameProcedure();
+}
+
+// From the window's creation to the end of its message loop.
+int RunMainWindow(Engine& engine, EntryServices& services, TfrmSplashForm& splash,
+                  std::optional<WaitCursor>& hourglass, const ProgramHooks& hooks) {
+    TfrmMain window(engine, services.ForWindow());
+    ApplyAdvancedFormFont(window);
+    WindowAttachment attachment(services, window);
+    if (!window.Started() || services.End().requested) return services.End().code;
+    window.RestorePlacement();
+    // The game selection dialog would be created here; until it exists the
+    // window's default selection chooses nothing.
+    splash.repaint();
+
+    WidgetCursor cursor(window.Table(), window.Cursors());
+    PointerWindow hand;
+    hand.cursor = &cursor;
+    hand.refresh_time = [&window] { window.Timer1Timer(); };
+    TablePointer pointer(engine, *window.View(), hand);
+    window.SetTableInput(&pointer);
+
+    splash.hide();
+    window.show();
+    window.repaint();
+    hourglass.reset();
+    QTimer::singleShot(0, &window, [&window, &engine, &hooks] {
+        DealStoredGame(window, engine);
+        if (hooks.running) hooks.running(window, engine);
+    });
+    const int code = QCoreApplication::exec();
+    window.SetTableInput(nullptr);
+    return services.End().requested ? services.End().code : code;
+}
+
+}  // namespace
+
+int RunProgram(const ProgramHooks& hooks) {
+    std::optional<WaitCursor> hourglass(std::in_place);
+    const std::string folder = hooks.program_folder.empty() ? ProgramFolder() : hooks.program_folder;
+    std::unique_ptr<Engine> engine = EngineInit(folder);
+    int code = 0;
+    {
+        EntryServices services(*engine, folder, hooks);
+        TfrmSplashForm splash(&services.SplashLibrary());
+        services.SetSplash(&splash);
+        ShowSplash(splash);
+        PlaySplashSound(engine->params, OpenSettingsFile(engine->params), services.GetSounds());
+        code = RunMainWindow(*engine, services, splash, hourglass, hooks);
+        splash.hide();
+    }
+    // The window has closed (it ended the game, stopped the sound and wrote
+    // its settings); now the engine's objects go.
+    EngineDone(engine);
+    return code;
+}
+
+}  // namespace velmora

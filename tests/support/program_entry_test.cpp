@@ -1,0 +1,179 @@
+#include "support/program_entry.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QWidget>
+
+#include <cctype>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "engine/model/engine.h"
+#include "platform/resource_library.h"
+#include "program_folder.h"
+#include "qt_test_app.h"
+#include "support/messages.h"
+#include "support/sound_output.h"
+#include "ui/main/main_window.h"
+
+namespace velmora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class RecordingBoxes : public MessageBoxes {
+public:
+    void Information(std::string_view text) override { shown.push_back("info: " + std::string(text)); }
+    bool Advice(std::string_view text, int /*page*/) override {
+        shown.push_back("advice: " + std::string(text));
+        return false;
+    }
+    void Error(std::string_view text) override {
+        shown.push_back("error: " + std::string(text));
+        for (const QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "frmSplashForm" && w->isVisible()) splash_over_box = true;
+    }
+    std::vector<std::string> shown;
+    bool splash_over_box = false;
+};
+
+// Keeps the bytes of every sound started, in order.
+class RecordingOutput : public SoundOutput {
+public:
+    void PlayAsync(std::span<const uint8_t> wave) override { Record(wave); }
+    void PlaySync(std::span<const uint8_t> wave) override { Record(wave); }
+    void PlayLoop(std::span<const uint8_t> wave) override { Record(wave); }
+    void Stop() override {}
+    void Record(std::span<const uint8_t> wave) { played.emplace_back(wave.begin(), wave.end()); }
+    std::vector<std::vector<uint8_t>> played;
+};
+
+// A program folder; `files` of the build's program folder are linked in.
+class EntryFolder : public testing_support::ProgramFolder {
+public:
+    explicit EntryFolder(std::initializer_list<const char*> files, const std::string& settings = "") {
+        test::EnsureApplication();
+        for (const char* name : files) fs::create_symlink(fs::path(VELMORA_PROGRAM_DIR) / name, Path() / name);
+        // No animations, so nothing in these tests waits.
+        PutSettings("[Preference]\nDeal_Animation=N\nCards_Animate=N\n" + settings);
+    }
+};
+
+struct StartResult {
+    int code = -1;
+    bool ran = false;  // the loop ran with the window shown
+    std::string game_id;
+    bool in_progress = false;
+    int cards = 0;  // on the table, all piles together
+    std::string caption;
+};
+
+StartResult RunAndClose(const EntryFolder& folder, RecordingBoxes& boxes, SoundOutput* output = nullptr) {
+    StartResult run;
+    ProgramHooks hooks;
+    hooks.program_folder = folder.Folder();
+    hooks.boxes = &boxes;
+    hooks.sound_output = output;
+    hooks.running = [&run](TfrmMain& window, Engine& engine) {
+        run.ran = window.isVisible();
+        run.game_id = engine.params.ParamRead(param::kGameId, 4);
+        run.cards = 0;
+        for (int n = 0; n < 57; ++n) run.cards += static_cast<int>(engine.piles.Flat(n)->size() / 3);
+        run.in_progress = engine.flags.Get(flag::kInProgress);
+        run.caption = window.windowTitle().toStdString();
+        window.close();
+    };
+    run.code = RunProgram(hooks);
+    return run;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+TEST(ProgramEntry, AMissingFileEndsTheStartWithItsBoxAndCodeZero) {
+    struct Case {
+        std::initializer_list<const char*> files;
+        std::string missing;
+    };
+    const Case cases[] = {{{"GAMES.DAT"}, "QOR.RGF"}, {{"QOR.RGF"}, "GAMES.DAT"}};
+    for (const Case& c : cases) {
+        EntryFolder folder(c.files);
+        RecordingBoxes boxes;
+        const StartResult run = RunAndClose(folder, boxes);
+        EXPECT_EQ(run.code, 0) << c.missing;
+        EXPECT_FALSE(run.ran) << c.missing << ": the program ended before its loop";
+        const std::string path = folder.Folder() + c.missing;
+        const std::string box = c.missing == "QOR.RGF"
+                                    ? "Can't find/load " + Lower(path)
+                                    : "Cannot find file:\r" + path +
+                                          "\rCopy the file into the directory that above is specified\r"
+                                          "or reinstall the program.";
+        EXPECT_EQ(boxes.shown, std::vector<std::string>{"error: " + box});
+        EXPECT_FALSE(boxes.splash_over_box) << "the splash is hidden before the box";
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
+}
+
+TEST(ProgramEntry, StartsWithTheStoredOrFirstGameDealtAndWritesItsSettingsOnClose) {
+    struct Case {
+        std::string settings;
+        std::string game_id;
+        std::string placement;  // as written on close
+    };
+    const Case cases[] = {
+        {"", "0001", "MainWindowState_Maximized=Y"},  // a first run: the first game, maximized
+        {"Game=3\nMainWindowState_Maximized=N\nMainWindowState_Left=40\nMainWindowState_Top=30\n"
+         "MainWindowState_Width=800\nMainWindowState_Height=600\n",
+         "0003", "MainWindowState_Width=800"},
+    };
+    for (const Case& c : cases) {
+        EntryFolder folder({"GAMES.DAT", "QOR.RGF"}, c.settings);
+        RecordingBoxes boxes;
+        const StartResult run = RunAndClose(folder, boxes);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_TRUE(run.ran);
+        EXPECT_EQ(run.game_id, c.game_id);
+        EXPECT_TRUE(run.in_progress) << "game " << c.game_id;
+        EXPECT_GE(run.cards, 52) << "game " << c.game_id;
+        EXPECT_NE(run.caption.find("Velmora ["), std::string::npos) << run.caption;
+        EXPECT_TRUE(boxes.shown.empty());
+        const std::string written = folder.Settings();
+        for (const std::string& key : {std::string("AutoPlay=Y"), std::string("Random_Game_Type="), c.placement})
+            EXPECT_NE(written.find(key), std::string::npos) << key << " in\n" << written;
+        EXPECT_TRUE(fs::exists(folder.Path() / "DATA")) << "the DATA folder is made at start-up";
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
+}
+
+TEST(ProgramEntry, TheSplashSoundFollowsItsOwnSwitchAndTheMasterSwitch) {
+    ResourceLibrary library;
+    ASSERT_TRUE(library.Load(std::string(VELMORA_PROGRAM_DIR) + "QOR.RGF"));
+    const std::span<const uint8_t> splash = library.Wave("Splash");
+    ASSERT_FALSE(splash.empty());
+    const std::vector<uint8_t> splash_bytes(splash.begin(), splash.end());
+    struct Case {
+        std::string settings;
+        bool heard;
+    };
+    const Case cases[] = {
+        {"Sounds_Enabled=Y\nSounds_Splash=Y\n", true},
+        {"Sounds_Enabled=Y\nSounds_Splash=N\n", false},
+        {"Sounds_Enabled=N\nSounds_Splash=Y\n", false},
+        {"", true},  // both default to "Y"
+    };
+    for (const Case& c : cases) {
+        EntryFolder folder({"GAMES.DAT", "QOR.RGF"}, c.settings);
+        RecordingBoxes boxes;
+        RecordingOutput output;
+        RunAndClose(folder, boxes, &output);
+        const bool heard = !output.played.empty() && output.played.front() == splash_bytes;
+        EXPECT_EQ(heard, c.heard) << c.settings;
+    }
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,51 @@
+#include "support/splash_form.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/resource_library.h"
+#include "qt_test_app.h"
+#include "support/splash_picture.h"
+
+namespace velmora {
+namespace {
+
+TEST(SplashForm, IsABorderlessFixedWindowAboveTheOthers) {
+    test::EnsureApplication();
+    TfrmSplashForm splash(nullptr);
+    EXPECT_EQ(splash.size(), QSize(393, 309));
+    EXPECT_EQ(splash.minimumSize(), splash.maximumSize());
+    EXPECT_TRUE(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_TRUE(splash.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_EQ(splash.Picture().size(), splash.size());
+}
+
+double LightShare(const QImage& picture, const QRect& area) {
+    int light = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            light += c.red() + c.green() + c.blue() > 600 ? 1 : 0;
+        }
+    return static_cast<double>(light) / (area.width() * area.height());
+}
+
+// Fans the library's card faces; without them it still shows cards.
+TEST(SplashForm, TheCardsComeFromTheLibraryWhenItHasThem) {
+    test::EnsureApplication();
+    ResourceLibrary library;
+    ASSERT_TRUE(library.Load(std::string(VELMORA_PROGRAM_DIR) + "QOR.RGF"));
+    const QImage with_faces = DrawSplashPicture(&library);
+    const QImage plain = DrawSplashPicture(nullptr);
+    EXPECT_NE(with_faces, plain);
+    EXPECT_EQ(with_faces, DrawSplashPicture(&library)) << "the same picture every time";
+    // Much of the fan's area is the cards' white paper, none of the felt is.
+    for (const QImage& picture : {with_faces, plain}) {
+        EXPECT_GT(LightShare(picture, QRect(120, 30, 150, 100)), 0.4);
+        EXPECT_EQ(LightShare(picture, QRect(20, 160, 60, 100)), 0.0);
+    }
+}
+
+}  // namespace
+}  // namespace velmora
