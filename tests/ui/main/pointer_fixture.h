@@ -66,6 +66,16 @@ struct Spot {
     int y = 0;
 };
 
+// The rectangle of the card `skip` cards below the top of a pile; for 0 the
+// anchor rectangle as the drop geometry measures it (the top card, or where
+// a first card would lie).
+inline Rect CardRectBelowTop(const Engine& e, const std::string& pile, int skip) {
+    const int x = CardX(e, pile, ParsePileName(pile)->index, skip, false);
+    const int y = CardY(e, pile, skip, false);
+    return {x, y, x + e.geometry.card.width, y + e.geometry.card.height};
+}
+inline Rect TopCardRectOf(const Engine& e, const std::string& pile) { return CardRectBelowTop(e, pile, 0); }
+
 class PointerTable {
     // First, so they outlive the renderer and the pointer built over them.
     QTemporaryDir dir_;
@@ -102,11 +112,11 @@ public:
     }
 
     Engine& e() { return *engine_; }
-    // Deal 1 of the game, as the window starts it (without automatic play).
-    bool Deal() {
+    // A deal of the game, as the window starts it (without automatic play).
+    bool Deal(const std::string& number = "1") {
         const LayoutInputs inputs = MainWindowInputs(kTableWidth, kTableHeight, 0, 0, kTableWidth, kTableHeight);
         StartOptions options;
-        options.deal_number = "1";
+        options.deal_number = number;
         options.rules = &rules_;
         options.layout = &inputs;
         const bool dealt = StartGame(e(), games_, options);
@@ -128,18 +138,11 @@ public:
     Rect CardRectOf(int card) { return CardRect(e(), card); }
     // The rectangle of card `position` (0 the bottom) of a tableau.
     Rect CardInPile(const std::string& pile, int position) {
-        const int skip = static_cast<int>(Pile(pile).size() / 3) - 1 - position;
-        const int x = CardX(e(), pile, ParsePileName(pile)->index, skip, false);
-        const int y = CardY(e(), pile, skip, false);
-        return {x, y, x + e().geometry.card.width, y + e().geometry.card.height};
+        return CardRectBelowTop(e(), pile, static_cast<int>(Pile(pile).size() / 3) - 1 - position);
     }
     static Spot Centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
     // The anchor rectangle of a pile as the drop geometry measures it.
-    Rect TopCardRect(const std::string& pile) {
-        const int x = CardX(e(), pile, ParsePileName(pile)->index, 0, false);
-        const int y = CardY(e(), pile, 0, false);
-        return {x, y, x + e().geometry.card.width, y + e().geometry.card.height};
-    }
+    Rect TopCardRect(const std::string& pile) { return TopCardRectOf(e(), pile); }
     QImage Window() const { return surfaces.window.Image().copy(); }
     // The window shows exactly what the back buffer holds.
     bool WindowMatchesBackBuffer() const {

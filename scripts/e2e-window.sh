@@ -1,0 +1,346 @@
+#!/usr/bin/env bash
+# The real program played with the mouse on a virtual display: for each game
+# of the catalogue the program starts on that game (the settings file of a
+# throw-away program folder names it), one legal drag or press is made with
+# xdotool, and screenshots show that the table changed while the program
+# kept running. Then the program is closed from its menu and must end well.
+#
+#   scripts/e2e-window.sh [program folder]   (default: build/bin)
+#
+# The folder holds velmora, velmora-cli, GAMES.DAT and QOR.RGF. The headless
+# driver deals the same deal to tell which move is legal and where its cards
+# lie. Needs xvfb-run, xdotool and ImageMagick (import, compare, convert);
+# without them the script says so and ends with 77 (skipped). On a failure
+# the folder with the screenshots is kept and named.
+set -euo pipefail
+
+bin="$(cd "${1:-build/bin}" && pwd)"
+readonly screen_width=1280 screen_height=800
+# The table widget lies below the menu bar (19 pixels): the driver lays its
+# table out for that height. The screenshots compared start below the
+# toolbar row, whose clock changes every second.
+readonly table_height=$((screen_height - 19)) table_top=50
+# "B" cards; with shadows on a picked card rises by the shadow offset less 2.
+readonly card_width=71 card_height=96 lift=7
+
+if [ "${2:-}" != "--on-display" ]; then
+  for tool in xvfb-run xdotool import compare convert; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "e2e-window: $tool is not installed (scripts/install-deps.sh); skipped"
+      exit 77
+    fi
+  done
+  for file in velmora velmora-cli GAMES.DAT QOR.RGF; do
+    if [ ! -e "$bin/$file" ]; then
+      echo "e2e-window: $bin/$file is missing: build the program first" >&2
+      exit 1
+    fi
+  done
+  exec xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" "$0" "$bin" --on-display
+fi
+
+work="$(mktemp -d)"
+pid=""
+failed=0
+cleanup() {
+  stop_program
+  if [ "$failed" -eq 0 ]; then rm -rf "$work"; else echo "screenshots and program folders kept in $work"; fi
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL $*"
+  failed=1
+}
+
+stop_program() {
+  if [ -n "$pid" ]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+    pid=""
+  fi
+}
+
+# --- The headless driver on the program's deal -------------------------------
+
+game="" deal=""
+# The driver's answers to the commands given, after dealing the program's
+# deal on a table of the program's size; only the answers of those commands,
+# without their closing "ok" lines.
+ask() {
+  { printf '%s\n' "autoplay off" "new $game $deal" "window $screen_width $table_height $screen_width $screen_height"
+    printf '%s\n' "$@"; } | "$bin/velmora-cli" 2>>"$work/driver-errors.txt" | awk '/^(ok$|error:)/ { n++; next } n >= 3'
+}
+
+# "x1 y1 x2 y2" of card `index` (0 the bottom) of a pile as the driver lays
+# it out; the pile's anchor rectangle for index -1 of an empty pile.
+card_rect() {
+  local pile=$1 index=$2
+  ask layout | awk -v pile="$pile" -v i="$index" -v w="$card_width" -v h="$card_height" '
+    $1 == pile { if (i < 0) print $2, $3, $2 + w, $3 + h
+                 else print $(4 + 4 * i), $(5 + 4 * i), $(6 + 4 * i), $(7 + 4 * i) }'
+}
+
+# The position of a card in its pile (0 the bottom), from "state".
+index_in_pile() {
+  local pile=$1 code=$2
+  ask state | awk -v pile="$pile" -v code="$code" '
+    $1 == pile { for (f = 2; f <= NF; f++) if (substr($f, 1, 3) + 0 == code) print f - 2 }'
+}
+
+pile_size() {
+  ask state | awk -v pile="$1" '$1 == pile { print NF - 1 }'
+}
+
+# --- The program's window -------------------------------------------------
+
+# Waits for the window of a dealt game; prints its id.
+find_window() {
+  local name=$1 wid
+  for _ in $(seq 1 100); do
+    wid="$(xdotool search --name "^Velmora \\[$name\\]  \\[" 2>/dev/null | head -1 || true)"
+    if [ -n "$wid" ]; then echo "$wid"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+deal_of_window() {
+  xdotool getwindowname "$1" | sed -n 's/.*  \[0*\([0-9][0-9]*\)\]$/\1/p'
+}
+
+# Waits for a deal other than $2 in the caption of window $1; prints it.
+wait_for_deal() {
+  local shown
+  for _ in $(seq 1 50); do
+    shown="$(deal_of_window "$1")"
+    if [ -n "$shown" ] && [ "$shown" != "$2" ]; then echo "$shown"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# True while the process runs (an ended child not yet waited for does not).
+running() {
+  local state
+  state="$(ps -o stat= -p "$1" 2>/dev/null)" || return 1
+  [[ "$state" != Z* ]]
+}
+
+# The table below the toolbar row, on the screen.
+shoot() {
+  import -window root "$work/screen.png"
+  convert "$work/screen.png" -crop "${screen_width}x$((screen_height - table_top))+0+$table_top" +repage "$1"
+}
+
+differs() {
+  local count
+  count="$(compare -metric AE "$1" "$2" null: 2>&1 || true)"
+  awk -v c="$count" 'BEGIN { exit !(c + 0 > 0) }'
+}
+
+# Waits until the table stops changing (card flights), then keeps it in $1.
+settled_shot() {
+  shoot "$1"
+  for _ in $(seq 1 20); do
+    sleep 0.25
+    shoot "$work/again.png"
+    if ! differs "$1" "$work/again.png"; then return 0; fi
+    cp "$work/again.png" "$1"
+  done
+}
+
+# Where the driver's table lies on the screen: the first pile of the
+# driver's picture of the table looked for in a screenshot, a few times
+# while the program may still be drawing. Sets dx, dy.
+find_table_offset() {
+  local shots=$1 ax ay left found
+  ask "shot $shots/driver.png" >/dev/null
+  read -r _ ax ay _ < <(ask layout | head -1)
+  left=$((ax > 20 ? ax - 20 : 0))
+  convert "$shots/driver.png" -crop "${card_width}x${card_height}+$ax+$ay" +repage "$shots/patch.png"
+  for _ in $(seq 1 10); do
+    import -window root "$shots/start.png"
+    convert "$shots/start.png" -crop "$((card_width + 40))x$((ay + card_height + 200))+$left+0" +repage \
+      "$shots/strip.png"
+    found="$(compare -metric AE -fuzz 5% -subimage-search "$shots/strip.png" "$shots/patch.png" null: 2>&1 || true)"
+    # "0 @ x,y" where the picture was found unchanged.
+    if [[ "$found" =~ ^0\ @\ ([0-9]+),([0-9]+) ]]; then
+      dx=$((left + BASH_REMATCH[1] - ax))
+      dy=$((BASH_REMATCH[2] - ay))
+      return 0
+    fi
+    sleep 0.2
+  done
+  return 1
+}
+
+# --- Choosing and making the move -------------------------------------------
+
+# A point on the part of card `index` of `pile` that shows: the whole card
+# for the top card, else the band between it and the next card.
+grip_point() {
+  local pile=$1 index=$2 x1 y1 x2 y2 n1 m1
+  read -r x1 y1 x2 y2 < <(card_rect "$pile" "$index")
+  gx=$(((x1 + x2) / 2)) gy=$(((y1 + y2) / 2))
+  if [ "$index" -lt "$(($(pile_size "$pile") - 1))" ]; then
+    read -r n1 m1 _ < <(card_rect "$pile" "$((index + 1))")
+    if [ "$m1" -gt "$y1" ]; then gy=$(((y1 + m1) / 2)); fi
+    if [ "$m1" -le "$y1" ] && [ "$n1" -gt "$x1" ]; then gx=$(((x1 + n1) / 2)); fi
+  fi
+}
+
+# The drag the driver lists first, checked by the driver's own drop at the
+# place the release will leave the card. Sets the press and release points.
+plan_drag() {
+  local code from to index tx ty
+  read -r code from to < <(ask moves | head -1) || return 1
+  index="$(index_in_pile "$from" "$code")"
+  grip_point "$from" "$index"
+  [ "$(ask "hit $gx $gy" | cut -d' ' -f1,2)" = "$from $code" ] || return 1
+  local size x1 y1
+  read -r x1 y1 _ < <(card_rect "$from" "$index")
+  size="$(pile_size "$to")"
+  read -r tx ty _ < <(card_rect "$to" "$((size - 1))")
+  [ "$(ask "drag $code $tx $ty")" = "moved" ] || return 1
+  # The picked card keeps its lift under the pointer; the release makes up
+  # for it so the card lies on the target's top card.
+  press_x=$gx press_y=$gy
+  release_x=$((gx + tx - x1 + lift)) release_y=$((gy + ty - y1 + lift))
+  action="drag card $code from $from to $to"
+}
+
+# A press on the stock that the driver acts on.
+plan_stock_press() {
+  [ "$(pile_size Mazzo)" != "" ] && [ "$(pile_size Mazzo)" -gt 0 ] || return 1
+  [ "$(ask "press Mazzo")" = "done" ] || return 1
+  grip_point Mazzo "$(($(pile_size Mazzo) - 1))"
+  press_x=$gx press_y=$gy release_x=$gx release_y=$gy
+  action="press on the stock"
+}
+
+# A press on a tableau's top card that the engine acts on (the games played
+# by selecting cards, or whose press sends a fitting card away at once).
+plan_tableau_press() {
+  local pile
+  for pile in $(ask state | awk '/^Fila[0-9]+ [0-9]/ { print $1 }'); do
+    [ "$(ask "press $pile")" = "done" ] || continue
+    grip_point "$pile" "$(($(pile_size "$pile") - 1))"
+    press_x=$gx press_y=$gy release_x=$gx release_y=$gy
+    action="press on the top card of $pile"
+    return 0
+  done
+  return 1
+}
+
+mouse() {
+  xdotool "$@"
+  sleep 0.15
+}
+
+make_move() {
+  local shots=$1
+  mouse mousemove $((dx + press_x)) $((dy + press_y))
+  mouse mousedown 1
+  mouse mousemove $((dx + (press_x + release_x) / 2)) $((dy + (press_y + release_y) / 2))
+  import -window root "$shots/during.png"
+  mouse mousemove $((dx + release_x)) $((dy + release_y))
+  mouse mouseup 1
+}
+
+# --- One game ------------------------------------------------------------
+
+play() {
+  local number=$1 name=$2
+  local folder="$work/$number"
+  stop_program  # what a failed game left running
+  mkdir -p "$folder/DATA"
+  cp "$bin/velmora" "$bin/GAMES.DAT" "$bin/QOR.RGF" "$folder/"
+  if [ -e "$bin/tabloria.hlp" ]; then cp "$bin/tabloria.hlp" "$folder/"; fi
+  # The stored game starts; nothing moves by itself and nothing sounds.
+  cat >"$folder/DATA/CFG.DAT" <<EOF
+[Preference]
+Game=$number
+Game_name=$name
+MainWindowState_Maximized=N
+MainWindowState_Left=0
+MainWindowState_Top=0
+MainWindowState_Width=$screen_width
+MainWindowState_Height=$screen_height
+Deal_Animation=N
+Cards_Animate=Y
+Cards_Shadowed=Y
+AutoPlay=N
+Sounds_Enabled=N
+EOF
+  "$folder/velmora" >"$folder/output.txt" 2>&1 &
+  pid=$!
+  local wid
+  if ! wid="$(find_window "$name")"; then
+    fail "$number $name: no window with the game dealt"
+    return
+  fi
+  game=$number
+  deal=""
+  for attempt in 1 2 3 4 5; do
+    if ! deal="$(wait_for_deal "$wid" "$deal")"; then
+      fail "$number $name: no deal number in the caption"
+      return
+    fi
+    if ! find_table_offset "$folder"; then
+      fail "$number $name: the table on the screen is not the driver's table of deal $deal"
+      return
+    fi
+    if plan_drag || plan_stock_press || plan_tableau_press; then break; fi
+    # A deal without a move: the next one (F2, a new game).
+    if [ "$attempt" -eq 5 ]; then
+      fail "$number $name: no legal move found in five deals"
+      return
+    fi
+    xdotool windowfocus "$wid" key F2
+  done
+
+  settled_shot "$folder/before.png"
+  make_move "$folder"
+  settled_shot "$folder/after.png"
+  if ! running "$pid"; then
+    fail "$number $name: the program ended after the $action (deal $deal)"
+    pid=""
+    return
+  fi
+  local changed=1
+  if ! differs "$folder/before.png" "$folder/after.png"; then
+    fail "$number $name: the table did not change after the $action (deal $deal)"
+    changed=0
+  fi
+
+  # "E&xit" from the "&Game" menu.
+  xdotool windowfocus "$wid" key alt+g
+  sleep 0.3
+  xdotool key x
+  local code=""
+  for _ in $(seq 1 100); do
+    if ! running "$pid"; then
+      code=0
+      wait "$pid" || code=$?
+      break
+    fi
+    sleep 0.1
+  done
+  pid=""
+  if [ "$code" != "0" ]; then
+    fail "$number $name: the program did not end well from its menu (${code:-still running})"
+    return
+  fi
+  if [ "$changed" -eq 1 ]; then echo "ok $number $name: $action (deal $deal)"; fi
+}
+
+mapfile -t games < <(printf 'games\n' | "$bin/velmora-cli" | grep -E '^[0-9]+ ')
+if [ "${#games[@]}" -eq 0 ]; then
+  fail "the driver lists no games"
+  exit 1
+fi
+for entry in "${games[@]}"; do
+  play "${entry%% *}" "${entry#* }"
+done
+exit "$failed"

@@ -1,0 +1,379 @@
+// Whole games in the main window, played as a player plays them: Qt mouse
+// events on the table widget, through the table pointer connected as the
+// program connects it, into the engine and back onto the screen.
+#include <QAction>
+#include <QLabel>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/layout/card_positions.h"
+#include "engine/model/pile_names.h"
+#include "engine/model/pile_string.h"
+#include "engine/play/win_condition.h"
+#include "main_window_fixture.h"
+#include "pointer_fixture.h"
+#include "ui/main/table_widget.h"
+#include "ui/main/widget_cursor.h"
+#include "winning_line.h"
+
+namespace velmora::window_test {
+namespace {
+
+constexpr int kWindowWidth = 1280;
+constexpr int kWindowHeight = 800;
+
+int Rank(int code) {
+    return (code - 1) % 13 + 1;
+}
+
+QRect ToQRect(const Rect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
+// The settings that start the game without automatic play.
+std::string StoredGame(int game, const char* name) {
+    return "Game=" + std::to_string(game) + "\nGame_name=" + name + "\nAutoPlay=N\n";
+}
+
+// The piles that hold cards, by name, so a difference reads well.
+std::vector<std::string> Named(const PileLists& piles) {
+    std::vector<std::string> out;
+    for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve})
+        for (int i = 0; i < ListSize(list); ++i)
+            if (!piles.Text(list, i).empty())
+                out.push_back(PileName({list, i}) + " " + piles.Text(list, i));
+    return out;
+}
+
+// ---------------------------------------------------------------------------
+// The window with the player's hand on it.
+
+class PlayedWindow {
+  public:
+    explicit PlayedWindow(const std::string& settings) : f(settings) {
+        if (!f.window->Started()) return;
+        TfrmMain& window = *f.window;
+        cursor_ = std::make_unique<WidgetCursor>(window.Table(), window.Cursors());
+        PointerWindow hand;
+        hand.cursor = cursor_.get();
+        hand.refresh_time = [&window] { window.Timer1Timer(); };
+        pointer_ = std::make_unique<TablePointer>(f.e(), *window.View(), hand);
+        window.SetTableInput(pointer_.get());
+        f.Show(kWindowWidth, kWindowHeight);
+    }
+    ~PlayedWindow() {
+        if (f.window) f.window->SetTableInput(nullptr);
+    }
+
+    Engine& e() { return f.e(); }
+    TableWidget& Table() { return f.window->Table(); }
+    std::string Label(const char* name) { return f.Find<QLabel>(name)->text().toStdString(); }
+    std::string Pile(const std::string& name) {
+        const PileRef ref = *ParsePileName(name);
+        return e().piles.Text(ref.list, ref.index);
+    }
+
+    // Shown: the table widget's picture, which its paint copies unchanged.
+    // Painted: what the widget paints, the toolbars lying over it included.
+    QImage Shown() { return Table().Front().Image().copy(); }
+    QImage Painted() { return Table().grab().toImage().convertToFormat(QImage::Format_RGB32); }
+    QImage BackBuffer(const QRect& r) {
+        const DrawContext ctx = f.window->View()->Context();
+        return ctx.surfaces.back_buffer.Image().copy(r.translated(0, ctx.surfaces.scroll));
+    }
+    QImage Background(const QRect& r) {
+        const DrawContext ctx = f.window->View()->Context();
+        return ctx.surfaces.background.Image().copy(r.translated(0, ctx.surfaces.scroll));
+    }
+    // The table below the toolbar row and its lines, which lie over the
+    // widget's top.
+    QRect TableArea() {
+        int top = 0;
+        for (const QWidget* child : Table().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (child->isVisible()) top = std::max(top, child->geometry().bottom() + 1);
+        return QRect(0, top, Table().width(), Table().height() - top);
+    }
+    // Compared in place, pixel by pixel: the pictures are large and the
+    // check runs after every move.
+    bool ShowsBackBuffer() {
+        const QRect table = TableArea();
+        const DrawContext ctx = f.window->View()->Context();
+        const QImage& shown = Table().Front().Image();
+        const QImage& back = ctx.surfaces.back_buffer.Image();
+        constexpr QRgb kColour = 0xffffff;
+        for (int y = table.top(); y <= table.bottom(); ++y) {
+            const auto* a = reinterpret_cast<const QRgb*>(shown.constScanLine(y)) + table.left();
+            const auto* b =
+                reinterpret_cast<const QRgb*>(back.constScanLine(y + ctx.surfaces.scroll)) +
+                table.left();
+            for (int x = 0; x < table.width(); ++x)
+                if ((a[x] ^ b[x]) & kColour) return false;
+        }
+        return true;
+    }
+    const DragImage& Carried() { return f.window->View()->State().drag; }
+
+    // Where the card lies, the covered cards of a tableau too.
+    Rect CardPlace(int card) {
+        const Rect whole = CardRect(e(), card);
+        if (!whole.IsEmpty()) return whole;
+        for (int i = 0; i < ListSize(ListId::Tableau); ++i) {
+            const std::string& pile = e().piles.tableau[static_cast<size_t>(i)];
+            const int at = PileIndexOf(pile, card);
+            if (at < 0) continue;
+            const int skip = static_cast<int>(pile.size() / 3) - 1 - at;
+            return pointer_test::CardRectBelowTop(e(), PileName({ListId::Tableau, i}), skip);
+        }
+        return {};
+    }
+    // The middle of the part of the card that shows (all of it for a top card).
+    QPoint Grip(int card) {
+        const Rect r = CardPlace(card);
+        const int x = (r.left + r.right) / 2;
+        int first = -1, last = -1;
+        for (int y = r.top; y <= r.bottom; ++y) {
+            if (CardAt(e(), x, y).code != card) continue;
+            if (first < 0) first = y;
+            last = y;
+        }
+        return {x, (first + last) / 2};
+    }
+    QRect PileArea(const std::string& pile) {
+        const int cards = std::max<int>(1, static_cast<int>(Pile(pile).size() / 3));
+        const PileRef ref = *ParsePileName(pile);
+        const int x = CardX(e(), pile, ref.index, cards - 1, false);
+        const int y = CardY(e(), pile, cards - 1, false);
+        const Rect top = pointer_test::TopCardRectOf(e(), pile);
+        return QRect(QPoint(std::min(x, top.left), y), QPoint(top.right, top.bottom));
+    }
+
+    void Press(QPoint at) { QTest::mousePress(&Table(), Qt::LeftButton, Qt::NoModifier, at); }
+    void MoveTo(QPoint at) { QTest::mouseMove(&Table(), at); }
+    void Release(QPoint at) { QTest::mouseRelease(&Table(), Qt::LeftButton, Qt::NoModifier, at); }
+    void Click(QPoint at) { QTest::mouseClick(&Table(), Qt::LeftButton, Qt::NoModifier, at); }
+    // A double click as the system delivers it: press, release, the double
+    // click in place of the second press, release.
+    void DoubleClick(QPoint at) {
+        Click(at);
+        QTest::mouseDClick(&Table(), Qt::LeftButton, Qt::NoModifier, at);
+        Release(at);
+    }
+    // Picks the card up and carries it, halfway first, until it lies on the
+    // top card of `to` (the run keeps its place under the pointer).
+    QPoint Lift(int card, const std::string& to) {
+        const QPoint grip = Grip(card);
+        const Rect from = CardPlace(card);
+        const Rect onto = pointer_test::TopCardRectOf(e(), to);
+        const QPoint over = grip + QPoint(onto.left - from.left, onto.top - from.top);
+        Press(grip);
+        MoveTo((grip + over) / 2);
+        MoveTo(over);
+        return over;
+    }
+    void Drag(int card, const std::string& to) { Release(Lift(card, to)); }
+
+    WindowFixture f;
+
+  private:
+    std::unique_ptr<WidgetCursor> cursor_;
+    std::unique_ptr<TablePointer> pointer_;
+};
+
+constexpr int kFreecell = 1;
+constexpr const char* kFreecellDeal = "3";  // the search wins it within its budget
+constexpr int kNoon = 12 * 3600;
+
+// A tableau's top card that is no Ace, dropped on an empty foundation:
+// refused, it goes home, and the screen is as it was.
+void RefuseADropOnAnEmptyFoundation(PlayedWindow& w) {
+    std::string source;
+    int card = 0;
+    for (int i = 1; card == 0 && i <= w.e().R(304); ++i) {
+        source = "Fila" + std::to_string(i);
+        const int top = PileTop(w.Pile(source));
+        if (top > 0 && Rank(top) != 1) card = top;
+    }
+    ASSERT_NE(card, 0);
+    const PileLists before = w.e().piles;
+    const QImage shown = w.Shown();
+    w.Drag(card, "Dest1");
+    EXPECT_EQ(w.e().piles, before);
+    const QRect area = w.PileArea(source);
+    EXPECT_TRUE(w.Painted().copy(area) == w.BackBuffer(area));
+    EXPECT_TRUE(w.Shown().copy(area) == shown.copy(area));
+    EXPECT_TRUE(w.ShowsBackBuffer()) << "no trace of the flight is left anywhere";
+}
+
+TEST(WindowPlay, AFreecellDealIsWonWithTheMouse) {
+    pointer_test::PointerTable twin(kFreecell);
+    ASSERT_TRUE(twin.Deal(kFreecellDeal));
+    twin.e().view = &twin.e().quiet_view;  // the search draws nothing
+    const PileLists dealt = twin.e().piles;
+    WinningLine line(twin.e());
+    ASSERT_TRUE(line.Find());
+
+    PlayedWindow w("AutoPlay=N\nCards_Shadowed=Y\nWinning_Animations_Time=0\n");
+    ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
+    w.f.now = kNoon;
+    w.f.window->StartGameProcedure(kFreecellDeal);
+    ASSERT_EQ(w.e().piles, dealt);
+    ASSERT_FALSE(w.e().play.autoplay_checked);
+    EXPECT_EQ(w.f.window->windowTitle().toStdString(), "Velmora [Freecell]  [0000000000003]");
+
+    RefuseADropOnAnEmptyFoundation(w);
+
+    // The first foundation move that is not an Ace is made by a double click.
+    const auto home = std::find_if(line.moves.begin(), line.moves.end(), [](const DragMove& m) {
+        return ParsePileName(m.to)->list == ListId::Foundation && Rank(m.code) != 1;
+    });
+    ASSERT_NE(home, line.moves.end());
+    const size_t double_clicked = static_cast<size_t>(home - line.moves.begin());
+
+    for (size_t i = 0; i < line.moves.size(); ++i) {
+        const DragMove& move = line.moves[i];
+        if (i + 1 == line.moves.size()) w.f.now = kNoon + 3723;
+        if (i == double_clicked) {
+            w.DoubleClick(w.Grip(move.code));
+        } else if (i == 0) {
+            // While carried, the run is shown under the pointer.
+            const QPoint over = w.Lift(move.code, move.to);
+            ASSERT_GT(w.Carried().cards, 0);
+            EXPECT_TRUE(w.Shown().copy(w.Carried().rect) == w.Carried().image.Image());
+            w.Release(over);
+        } else {
+            w.Drag(move.code, move.to);
+        }
+        ASSERT_EQ(Named(w.e().piles), Named(line.piles[i]))
+            << "move " << i << ": " << move.code << " " << move.from << " to " << move.to
+            << (i == double_clicked ? " (double click)" : "");
+        ASSERT_TRUE(w.ShowsBackBuffer()) << "move " << i;
+    }
+    w.f.Settle();
+
+    EXPECT_TRUE(IsGameWon(w.e()));
+    EXPECT_FALSE(w.e().flags.Get(flag::kInProgress));
+    EXPECT_EQ(w.Label("lblScore"), w.e().params.ParamRead(param::kScore, 6));
+    EXPECT_EQ(w.Label("lblScore"), "208");
+    EXPECT_EQ(w.Label("lblTempo"), "1:02:03");
+    w.f.now += 600;
+    w.f.window->Timer1Timer();
+    EXPECT_EQ(w.Label("lblTempo"), "1:02:03") << "the clock stopped with the win";
+    EXPECT_EQ(w.f.selection.shown, 1) << "the game selection follows the win";
+
+    // Autoplay, switched on now, is what the closing window stores.
+    QAction* autoplay = w.f.Find<QAction>("mnuAutoPlay");
+    ASSERT_TRUE(autoplay->isEnabled());
+    autoplay->trigger();
+    w.f.window->close();
+    const std::string settings = w.f.Settings();
+    for (const char* written : {"MainWindowState_Maximized=N", "MainWindowState_Width=1280",
+                                "MainWindowState_Height=800", "AutoPlay=Y", "Random_Game_Type=2"})
+        EXPECT_NE(settings.find(written), std::string::npos) << written << "\n" << settings;
+    EXPECT_EQ(settings.find("AutoPlay=N"), std::string::npos) << settings;
+}
+
+// Presses on the stock turn its cards to the waste. The empty stock shows
+// the redeal mark while the game allows another pass: a press there arms
+// the redeal and its release gathers the waste back in the old order (and
+// turns its first card again). Once the passes are used up the stock shows
+// another mark and a press does nothing. Klondike allows any number of
+// passes, Pyramid two gatherings.
+TEST(WindowPlay, TheStockIsTurnedThroughItsPassesWithTheMouse) {
+    struct Case {
+        int game;
+        const char* name;
+        int gatherings;  // -1: any number
+        int passes;      // tried here
+    };
+    for (const Case c : {Case{2, "Klondike", -1, 3}, Case{6, "Pyramid", 2, 3}}) {
+        SCOPED_TRACE(c.name);
+        PlayedWindow w(StoredGame(c.game, c.name));
+        ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
+        w.f.window->StartGameProcedure("1");
+        const std::string dealt_stock = w.Pile("Mazzo");
+        ASSERT_EQ(PileCount(dealt_stock), 24);
+        const QRect stock_area = ToQRect(pointer_test::TopCardRectOf(w.e(), "Mazzo"));
+        const QPoint stock = stock_area.center();
+        QImage redeal_mark;
+
+        for (int pass = 1; pass <= c.passes; ++pass) {
+            SCOPED_TRACE("pass " + std::to_string(pass));
+            while (!w.Pile("Mazzo").empty()) {
+                const int top = PileTop(w.Pile("Mazzo"));
+                const size_t waste = w.Pile("Mazzo_Vis").size();
+                w.Click(stock);
+                ASSERT_EQ(PileTop(w.Pile("Mazzo_Vis")), top);
+                ASSERT_EQ(w.Pile("Mazzo_Vis").size(), waste + 3);
+            }
+            EXPECT_TRUE(w.ShowsBackBuffer());
+            const QImage empty_stock = w.Shown().copy(stock_area);
+            EXPECT_TRUE(empty_stock != w.Background(stock_area)) << "the empty stock shows a mark";
+            const bool allowed = c.gatherings < 0 || pass <= c.gatherings;
+            if (pass == 1) redeal_mark = empty_stock;
+            EXPECT_EQ(empty_stock == redeal_mark, allowed)
+                << "the redeal mark while a pass is left";
+
+            const std::string waste = w.Pile("Mazzo_Vis");
+            w.Press(stock);
+            EXPECT_EQ(w.e().play.redeal_armed, allowed);
+            w.Release(stock);
+            EXPECT_FALSE(w.e().play.redeal_armed);
+            if (allowed) {
+                EXPECT_EQ(w.Pile("Mazzo") + w.Pile("Mazzo_Vis"), dealt_stock);
+                EXPECT_EQ(PileCount(w.Pile("Mazzo_Vis")), 1);
+            } else {
+                EXPECT_TRUE(w.Pile("Mazzo").empty());
+                EXPECT_EQ(w.Pile("Mazzo_Vis"), waste);
+                EXPECT_TRUE(w.Shown().copy(stock_area) == empty_stock);
+            }
+            EXPECT_TRUE(w.ShowsBackBuffer());
+        }
+    }
+}
+
+// Free cards of the pyramid adding up to 13 leave it for the discard pile
+// after two clicks (a King after one); the first click marks its card.
+TEST(WindowPlay, APyramidPairIsRemovedWithTwoClicks) {
+    PlayedWindow w(StoredGame(6, "Pyramid"));
+    ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
+    w.f.window->StartGameProcedure("1");
+    // The bottom row is free: a King there, or else a pair of it.
+    std::vector<int> row;
+    for (size_t at = 0; at < w.Pile("Fila7").size(); at += 3)
+        row.push_back(PileCodeAt(w.Pile("Fila7"), static_cast<int>(at / 3)));
+    std::vector<int> pick;
+    for (size_t i = 0; i < row.size() && pick.empty(); ++i) {
+        if (Rank(row[i]) == 13) pick = {row[i]};
+        for (size_t j = i + 1; j < row.size() && pick.empty(); ++j)
+            if (Rank(row[i]) + Rank(row[j]) == 13) pick = {row[i], row[j]};
+    }
+    ASSERT_FALSE(pick.empty()) << w.Pile("Fila7");
+
+    std::vector<QRect> places;
+    for (int card : pick) places.push_back(ToQRect(w.CardPlace(card)));
+    const QImage before = w.Shown();
+    w.Click(w.Grip(pick[0]));
+    if (pick.size() == 2) {
+        EXPECT_TRUE(w.Shown().copy(places[0]) != before.copy(places[0]))
+            << "the selected card is marked";
+        w.Click(w.Grip(pick[1]));
+    }
+
+    for (int card : pick) EXPECT_LT(PileIndexOf(w.Pile("Fila7"), card), 0) << card;
+    EXPECT_EQ(PileCount(w.Pile("Fila7")), 7) << "empty slots keep the places of the others";
+    const std::string discard = w.Pile("Mazzo_Waste");
+    ASSERT_EQ(PileCount(discard), static_cast<int>(pick.size()));
+    for (int card : pick) EXPECT_GE(PileIndexOf(discard, card), 0) << card;
+    for (const QRect& place : places)
+        EXPECT_TRUE(w.Shown().copy(place) != before.copy(place))
+            << "the card is gone from the screen";
+    EXPECT_TRUE(w.ShowsBackBuffer());
+}
+
+}  // namespace
+}  // namespace velmora::window_test
