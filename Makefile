@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test tables asan fuzz clean
+.PHONY: all deps configure build run test tables startup-bench asan fuzz clean
 
 all: build
 
@@ -25,6 +25,12 @@ test: build
 # A contact sheet of the nine games' first deals: $(BUILD_DIR)/tables.png.
 tables: build
 	@bash scripts/contact-sheet.sh $(BUILD_DIR)
+
+# Start-up time to the first dealt table and memory, against a bare Qt
+# window, under Xvfb (median of STARTUP_RUNS runs each).
+STARTUP_RUNS ?= 9
+startup-bench: build
+	@bash bench/startup/startup_bench.sh $(BUILD_DIR) $(STARTUP_RUNS)
 
 # The sanitizer build, used once for every change of the engine.
 asan: deps

@@ -5,8 +5,11 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <stdlib.h>
+
 #include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -17,6 +20,7 @@
 #include "support/messages.h"
 #include "support/sound_output.h"
 #include "ui/main/main_window.h"
+#include "ui/main/table_widget.h"
 
 namespace velmora {
 namespace {
@@ -173,6 +177,38 @@ TEST(ProgramEntry, TheSplashSoundFollowsItsOwnSwitchAndTheMasterSwitch) {
         const bool heard = !output.played.empty() && output.played.front() == splash_bytes;
         EXPECT_EQ(heard, c.heard) << c.settings;
     }
+}
+
+// The start-up probe reports once, at the first paint after the first deal.
+TEST(ProgramEntry, TheStartupProbeReportsTheFirstPaintedDealOnce) {
+    EntryFolder folder({"GAMES.DAT", "QOR.RGF"});
+    const std::string probe = folder.Folder() + "probe.txt";
+    setenv("VELMORA_STARTUP_PROBE", probe.c_str(), 1);
+    RecordingBoxes boxes;
+    bool reported_before_paint = true;
+    bool dealt = false;
+    ProgramHooks hooks;
+    hooks.program_folder = folder.Folder();
+    hooks.boxes = &boxes;
+    hooks.running = [&](TfrmMain& window, Engine& engine) {
+        dealt = engine.flags.Get(flag::kInProgress);
+        reported_before_paint = fs::exists(probe);
+        // The window shows once the platform exposes it; later paints
+        // must not report again.
+        for (int i = 0; i < 10; ++i) {
+            QApplication::processEvents();
+            window.Table().repaint();
+        }
+        window.close();
+    };
+    RunProgram(hooks);
+    unsetenv("VELMORA_STARTUP_PROBE");
+    EXPECT_TRUE(dealt);
+    EXPECT_FALSE(reported_before_paint);
+    std::ifstream in(probe);
+    int lines = 0;
+    for (std::string line; std::getline(in, line);) ++lines;
+    EXPECT_EQ(lines, 1);
 }
 
 }  // namespace

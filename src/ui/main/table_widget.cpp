@@ -74,6 +74,11 @@ bool TableWidget::event(QEvent* event) {
     return SurfaceWidget::event(event);
 }
 
+void TableWidget::paintEvent(QPaintEvent* event) {
+    SurfaceWidget::paintEvent(event);
+    if (painted) painted();
+}
+
 void TableWidget::resizeEvent(QResizeEvent* event) {
     SurfaceWidget::resizeEvent(event);
     if (resized) resized();

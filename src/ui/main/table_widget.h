@@ -23,6 +23,8 @@ class TableWidget : public SurfaceWidget {
     std::function<void(const std::function<void()>&)> run_guarded;
     // After the widget took its new size.
     std::function<void()> resized;
+    // After each paint (the start-up probe listens here).
+    std::function<void()> painted;
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -32,6 +34,7 @@ class TableWidget : public SurfaceWidget {
     void focusOutEvent(QFocusEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool event(QEvent* event) override;
 
   private:
