@@ -108,7 +108,7 @@ void ComputeFanRooms(LayoutPass& pass);
 bool PlaceRegularTableaus(LayoutPass& pass);
 // The arrangements 052, 053, 054, 103 and 123 to 130, with the piles of
 // other groups they place; true when the code was one of them.
-bool PlaceSpecialTableaus(LayoutPass& pass);
+bool PlaceFigureTableaus(LayoutPass& pass);
 // The cell grids 123 to 129; true when the code was one of them.
 bool PlaceCellGrid(LayoutPass& pass);
 void PlaceStockAndWaste(LayoutPass& pass);

@@ -26,7 +26,7 @@ void RunPass(LayoutPass& p) {
     ComputeRows(p);
     ComputeLeftMargin(p);
     ComputeFanRooms(p);
-    if (!PlaceRegularTableaus(p)) PlaceSpecialTableaus(p);
+    if (!PlaceRegularTableaus(p)) PlaceFigureTableaus(p);
     PlaceStockAndWaste(p);
     PlaceFoundations(p);
     CentreTableausUnderFoundations(p);

@@ -103,7 +103,7 @@ void TenColumns(LayoutPass& p) {
 
 }  // namespace
 
-bool PlaceSpecialTableaus(LayoutPass& p) {
+bool PlaceFigureTableaus(LayoutPass& p) {
     switch (p.tableau_code) {
         case 52: Cross(p); return true;
         case 53: GridWithSecondWaste(p); return true;
