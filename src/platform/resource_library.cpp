@@ -26,7 +26,9 @@ bool ResourceLibrary::Load(const std::string& path, std::string* error) {
         if (error) *error = "cannot read " + path;
         return false;
     }
-    return LoadBytes(bytes, error);
+    if (!LoadBytes(bytes, error)) return false;
+    path_ = path;
+    return true;
 }
 
 bool ResourceLibrary::LoadBytes(const std::vector<uint8_t>& bytes, std::string* error) {
@@ -45,6 +47,7 @@ bool ResourceLibrary::LoadBytes(const std::vector<uint8_t>& bytes, std::string* 
 void ResourceLibrary::Unload() {
     entries_.clear();
     index_.clear();
+    path_.clear();
     loaded_ = false;
 }
 

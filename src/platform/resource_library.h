@@ -31,6 +31,8 @@ public:
     bool LoadBytes(const std::vector<uint8_t>& bytes, std::string* error = nullptr);
     void Unload();
     bool IsLoaded() const { return loaded_; }
+    // The file the library was loaded from (empty when from memory or none).
+    const std::string& LoadedFrom() const { return path_; }
 
     bool Contains(rgf::Kind kind, std::string_view name) const;
     // RGB32; a null image when the bitmap is missing or does not decode.
@@ -50,6 +52,7 @@ private:
     QImage BitmapAs(std::string_view name, QImage::Format format) const;
 
     bool loaded_ = false;
+    std::string path_;
     std::vector<rgf::Entry> entries_;
     std::map<std::pair<rgf::Kind, std::string>, size_t> index_;  // lower-case names
 };

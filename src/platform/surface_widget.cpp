@@ -12,8 +12,14 @@ SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
     front_.Resize(width(), height());
 }
 
+void SurfaceWidget::ShowSurface(Surface* surface) {
+    shown_ = surface;
+    front_ = surface ? Surface() : Surface(width(), height());
+    update();
+}
+
 void SurfaceWidget::MarkDirty(const QRect& rect) {
-    QRect r = rect.intersected(front_.Bounds());
+    QRect r = rect.intersected(Front().Bounds());
     if (r.isEmpty()) return;
     dirty_ += r;
     update(r);
@@ -31,12 +37,13 @@ void SurfaceWidget::UpdateDirty() {
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), front_.Image(), r);
+    const QImage& image = Front().Image();
+    for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), image, r);
     dirty_ -= event->region();
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event) {
-    front_.Resize(event->size().width(), event->size().height());
+    if (!shown_) front_.Resize(event->size().width(), event->size().height());
     QWidget::resizeEvent(event);
 }
 

@@ -15,8 +15,13 @@ class SurfaceWidget : public QWidget {
 public:
     explicit SurfaceWidget(QWidget* parent = nullptr);
 
-    Surface& Front() { return front_; }
-    const Surface& Front() const { return front_; }
+    Surface& Front() { return shown_ ? *shown_ : front_; }
+    const Surface& Front() const { return shown_ ? *shown_ : front_; }
+
+    // Shows a surface kept by its owner (who sizes it with the widget)
+    // instead of a copy of its own, so the window's pixels are held once;
+    // null goes back to the widget's own surface.
+    void ShowSurface(Surface* surface);
 
     // The rectangle of Front() changed; it is shown at the next repaint.
     void MarkDirty(const QRect& rect);
@@ -32,6 +37,7 @@ protected:
 
 private:
     Surface front_;
+    Surface* shown_ = nullptr;
     QRegion dirty_;
 };
 

@@ -18,9 +18,10 @@ EntryServices::EntryServices(Engine& engine, const std::string& program_folder, 
       boxes_(hooks.boxes ? *hooks.boxes : qt_boxes_),
       messages_(engine.params, boxes_, [this](int code) { EndProgram(code); }),
       host_(messages_, boxes_, sounds_, [this](int code) { EndProgram(code); }) {
-    // The splash needs the card pictures and its sound before the window
-    // loads the library; a library that does not load is reported by the
-    // window, so here it only leaves the splash plainer and silent.
+    // The splash needs its picture and its sound before the window starts;
+    // the window then takes this library over. A library that does not load
+    // is reported by the window, so here it only leaves the splash plainer
+    // and silent.
     if (splash_library_.Load(FindPath(program_folder, "QOR.RGF", EntryKind::File)))
         sound_library_.Use(&splash_library_);
 }
@@ -30,6 +31,7 @@ MainWindowServices EntryServices::ForWindow() {
     services.messages = &messages_;
     services.sounds = &event_sounds_;
     services.host = &host_;
+    services.loaded_library = &splash_library_;
     return services;
 }
 

@@ -11,7 +11,7 @@ namespace velmora {
 
 TfrmSplashForm::TfrmSplashForm(const ResourceLibrary* library, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      picture_(DrawSplashPicture(library)) {
+      picture_(SplashPicture(library)) {
     setObjectName(QStringLiteral("frmSplashForm"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(kSplashWidth, kSplashHeight);

@@ -12,7 +12,7 @@ class ResourceLibrary;
 
 class TfrmSplashForm : public QWidget {
   public:
-    // The picture is drawn here, once: the library may be released after.
+    // The picture is taken here, once: the library may be released after.
     explicit TfrmSplashForm(const ResourceLibrary* library, QWidget* parent = nullptr);
 
     const QImage& Picture() const { return picture_; }

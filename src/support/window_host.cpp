@@ -58,7 +58,7 @@ void ProgramHost::ShowAbout() {
     const QString name = FromUtf8(ExpandPlaceholders("[Program]"));
     QMessageBox about(window_);
     about.setWindowTitle(QStringLiteral("About ") + name);
-    about.setIconPixmap(QPixmap::fromImage(DrawSplashPicture(library_))
+    about.setIconPixmap(QPixmap::fromImage(SplashPicture(library_))
                             .scaledToWidth(kAboutPictureWidth, Qt::SmoothTransformation));
     about.setText(QStringLiteral("<b>%1</b><br>Patience for Linux<br>Version %2").arg(name, ProgramVersion()));
     about.setStandardButtons(QMessageBox::Ok);

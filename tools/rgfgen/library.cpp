@@ -9,6 +9,7 @@
 #include "pips.h"
 #include "resource_sink.h"
 #include "sounds.h"
+#include "splash_art.h"
 
 namespace velmora::rgfgen {
 
@@ -27,6 +28,7 @@ std::vector<rgf::Entry> BuildLibrary() {
     AddToolbarGlyphs(sink);
     AddCursors(sink);
     AddSounds(sink);
+    AddSplashPicture(sink);
     return sink.Take();
 }
 

@@ -31,10 +31,20 @@ std::string Lower(std::string text) {
 
 }  // namespace
 
+bool TfrmMain::LoadResourceLibrary(const std::string& path) {
+    ResourceLibrary* ready = services_.loaded_library;
+    if (ready && ready->IsLoaded() && ready->LoadedFrom() == path) {
+        library_ = std::move(*ready);
+        ready->Unload();
+        return true;
+    }
+    return library_.Load(path);
+}
+
 bool TfrmMain::EngineStart() {
     const std::string folder = engine_.params.ParamRead(param::kProgramFolder, 200);
     const std::string library_path = FindPath(folder, "QOR.RGF", EntryKind::File);
-    if (!library_.Load(library_path)) {
+    if (!LoadResourceLibrary(library_path)) {
         host_->FatalError("Can't find/load " + Lower(library_path));
         return false;
     }

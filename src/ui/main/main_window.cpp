@@ -52,7 +52,8 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
     BuildPanels();
     BuildHiddenPanels();
     ResetTimeLabel();
-    pacer_ = std::make_unique<WindowPacer>(*table_, surfaces_);
+    table_->ShowSurface(&surfaces_.window);
+    pacer_ = std::make_unique<WindowPacer>(*table_);
     started_ = EngineStart();
     if (started_) {
         TableViewOwner& owner = *this;

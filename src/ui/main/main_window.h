@@ -131,6 +131,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
 
     // The engine's start-up proper (engine_start.cpp); false on a fatal failure.
     bool EngineStart();
+    bool LoadResourceLibrary(const std::string& path);
     void CheckStoredGame();
     void ApplyToolbarVisibilityFromSettings();
 

@@ -13,6 +13,7 @@
 namespace velmora {
 
 class Messages;
+class ResourceLibrary;
 class SoundEvents;
 
 // The help file's topics ("<folder>tabloria.hlp>rules", topic 3000 + game).
@@ -73,6 +74,10 @@ struct MainWindowServices {
     HelpOpener* help = nullptr;
     GameSelection* game_selection = nullptr;
     TimeOfDay time_of_day;  // the system clock when empty
+    // The resource library the entry already read for the splash: the
+    // window takes it over instead of reading the file a second time when
+    // it comes from the file the window would load.
+    ResourceLibrary* loaded_library = nullptr;
 };
 
 }  // namespace velmora

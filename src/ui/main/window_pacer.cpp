@@ -6,10 +6,7 @@
 namespace velmora {
 
 void WindowPacer::Invalidate(const QRect& rect) {
-    const QRect shown = rect.intersected(widget_.Front().Bounds());
-    if (shown.isEmpty()) return;
-    widget_.Front().Copy(shown.x(), shown.y(), surfaces_.window, shown);
-    widget_.MarkDirty(shown);
+    widget_.MarkDirty(rect);
 }
 
 void WindowPacer::Update() {

@@ -1,8 +1,8 @@
 #pragma once
-// The pacer of the real window: what the drawing changed on the window
-// surface goes to the table widget's front image and is repainted at once
-// when asked, so the busy-wait animations show every step; waits let
-// pending events run.
+// The pacer of the real window: the table widget shows the window surface
+// itself; what the drawing changed on it is repainted at once when asked,
+// so the busy-wait animations show every step; waits let pending events
+// run.
 
 #include "render/table_surfaces.h"
 
@@ -12,8 +12,7 @@ class SurfaceWidget;
 
 class WindowPacer : public Pacer {
   public:
-    WindowPacer(SurfaceWidget& widget, TableSurfaces& surfaces)
-        : widget_(widget), surfaces_(surfaces) {}
+    explicit WindowPacer(SurfaceWidget& widget) : widget_(widget) {}
 
     void Invalidate(const QRect& rect) override;
     void Update() override;
@@ -21,7 +20,6 @@ class WindowPacer : public Pacer {
 
   private:
     SurfaceWidget& widget_;
-    TableSurfaces& surfaces_;
 };
 
 }  // namespace velmora

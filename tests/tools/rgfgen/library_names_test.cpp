@@ -108,6 +108,7 @@ std::vector<std::string> TableAndDialogNames() {
         "TB_OPEN",
         "TB_RULES",
         "TB_EXIT",
+        "SPLASH_PICTURE",
     };
     for (const char* type :
          {"CANFIELD",          "FORTYTHIEVES", "FREECELL", "KLONDIKE",     "PAIRING",
