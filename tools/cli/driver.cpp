@@ -72,6 +72,7 @@ void Driver::RegisterCommands() {
     RegisterLayoutCommands(commands_);
     RegisterGeometryCommands(commands_);
     RegisterShotCommands(commands_);
+    RegisterPreviewCommands(commands_);
     RegisterCelebrateCommands(commands_);
 }
 

@@ -90,6 +90,7 @@ void RegisterLayoutCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterGeometryCommands(std::map<std::string, Driver::Handler>& table);
 // "shot": the table drawn as the window would show it (starts Qt's GUI part).
 void RegisterShotCommands(std::map<std::string, Driver::Handler>& table);
+void RegisterPreviewCommands(std::map<std::string, Driver::Handler>& table);
 // "celebrate": the winning animation over the table, as a picture.
 void RegisterCelebrateCommands(std::map<std::string, Driver::Handler>& table);
 

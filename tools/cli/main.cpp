@@ -1,10 +1,13 @@
 // velmora-cli: the headless driver. Finds GAMES.DAT beside its executable;
-// "--games <file>" points elsewhere.
+// "--games <file>" points elsewhere. Reads commands from standard input, or
+// runs the one command given after the options (for build steps and
+// scripts) and exits with 1 when it fails.
 #include <unistd.h>
 
 #include <climits>
 #include <iostream>
 #include <string>
+#include <vector>
 
 #include "driver.h"
 
@@ -23,17 +26,24 @@ std::string ExecutableFolder() {
 int main(int argc, char** argv) {
     const std::string folder = ExecutableFolder();
     std::string games = folder + "GAMES.DAT";
-    for (int i = 1; i < argc; ++i) {
-        const std::string arg = argv[i];
-        if (arg == "--games" && i + 1 < argc) {
+    int i = 1;
+    for (; i < argc && std::string(argv[i]).rfind("--", 0) == 0; ++i) {
+        if (std::string(argv[i]) == "--games" && i + 1 < argc) {
             games = argv[++i];
         } else {
-            std::cerr << "usage: velmora-cli [--games <GAMES.DAT>]\n";
+            std::cerr << "usage: velmora-cli [--games <GAMES.DAT>] [<command> <argument>...]\n";
             return 2;
         }
     }
     std::ios::sync_with_stdio(false);
     velmora::cli::Driver driver(folder, games);
-    driver.Run(std::cin, std::cout);
-    return 0;
+    if (i == argc) {
+        driver.Run(std::cin, std::cout);
+        return 0;
+    }
+    const velmora::cli::Reply reply = driver.Call(argv[i], std::vector<std::string>(argv + i + 1, argv + argc));
+    for (const std::string& line : reply.lines) std::cout << line << '\n';
+    if (reply.error.empty()) return 0;
+    std::cerr << "velmora-cli: " << reply.error << '\n';
+    return 1;
 }

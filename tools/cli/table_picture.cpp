@@ -9,8 +9,6 @@
 
 namespace velmora::cli {
 
-namespace {
-
 // The application object pictures and fonts need; it lives as long as the
 // program, created at the first picture.
 bool EnsureGuiApplication() {
@@ -22,8 +20,6 @@ bool EnsureGuiApplication() {
     static QGuiApplication application(argc, argv);
     return true;
 }
-
-}  // namespace
 
 std::string TablePicture::Draw(Driver& d) {
     if (!EnsureGuiApplication()) return "pictures need a GUI application";

@@ -17,6 +17,10 @@
 
 namespace velmora::cli {
 
+// Starts Qt's GUI part once (offscreen unless another platform is asked
+// for); false when another kind of application object already runs.
+bool EnsureGuiApplication();
+
 class TablePicture {
 public:
     // Draws the table; empty on success, else the reason.
