@@ -41,7 +41,7 @@ asan: deps
 # The libFuzzer harnesses (clang): each runs FUZZ_SECONDS from its seed
 # corpus; inputs that crash land in build-fuzz/artifacts/.
 FUZZ_SECONDS ?= 60
-FUZZERS ?= games_file engine_commands resource_library ini_file settings wave_file
+FUZZERS ?= games_file engine_commands resource_library ini_file settings wave_file help_file
 
 fuzz:
 	@bash scripts/install-deps.sh --fuzz

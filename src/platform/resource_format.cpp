@@ -14,6 +14,8 @@
 #include <cstring>
 #include <utility>
 
+#include "platform/byte_cursor.h"
+
 namespace velmora::rgf {
 namespace {
 
@@ -23,50 +25,6 @@ constexpr size_t kHeaderSize = 12;
 constexpr size_t kMaxNameLength = 64;
 // Fixed part of a directory entry: kind, name length, offset, size, hotspot.
 constexpr size_t kEntryFixedSize = 4 + 4 + 8 + 8 + 4 + 4;
-
-void PutU32(std::vector<uint8_t>& out, uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-void PutU64(std::vector<uint8_t>& out, uint64_t v) {
-    for (int i = 0; i < 8; ++i) out.push_back(static_cast<uint8_t>(v >> (8 * i)));
-}
-
-// A bounds-checked cursor over the file's bytes.
-class Reader {
-public:
-    explicit Reader(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
-
-    size_t Position() const { return pos_; }
-    size_t Remaining() const { return bytes_.size() - pos_; }
-
-    bool U32(uint32_t* v) {
-        uint64_t wide = 0;
-        if (!Little(4, &wide)) return false;
-        *v = static_cast<uint32_t>(wide);
-        return true;
-    }
-    bool U64(uint64_t* v) { return Little(8, v); }
-    bool Bytes(size_t n, std::string* s) {
-        if (n > Remaining()) return false;
-        s->assign(reinterpret_cast<const char*>(bytes_.data() + pos_), n);
-        pos_ += n;
-        return true;
-    }
-
-private:
-    bool Little(size_t n, uint64_t* v) {
-        if (n > Remaining()) return false;
-        uint64_t r = 0;
-        for (size_t i = 0; i < n; ++i) r |= static_cast<uint64_t>(bytes_[pos_ + i]) << (8 * i);
-        pos_ += n;
-        *v = r;
-        return true;
-    }
-
-    const std::vector<uint8_t>& bytes_;
-    size_t pos_ = 0;
-};
 
 struct Slot {
     uint64_t offset = 0;
@@ -87,7 +45,7 @@ bool ValidKind(uint32_t kind) {
     return kind >= static_cast<uint32_t>(Kind::Bitmap) && kind <= static_cast<uint32_t>(Kind::Wave);
 }
 
-bool ReadHeader(Reader& in, uint32_t* count, std::string* error) {
+bool ReadHeader(ByteCursor& in, uint32_t* count, std::string* error) {
     std::string magic;
     uint32_t version = 0;
     if (!in.Bytes(4, &magic) || !in.U32(&version) || !in.U32(count))
@@ -100,7 +58,7 @@ bool ReadHeader(Reader& in, uint32_t* count, std::string* error) {
     return true;
 }
 
-bool ReadEntry(Reader& in, Entry* entry, Slot* slot, std::string* error) {
+bool ReadEntry(ByteCursor& in, Entry* entry, Slot* slot, std::string* error) {
     uint32_t kind = 0, name_length = 0, hx = 0, hy = 0;
     if (!in.U32(&kind) || !in.U32(&name_length)) return Fail(error, "directory truncated");
     if (!ValidKind(kind)) return Fail(error, "unknown entry kind");
@@ -160,7 +118,7 @@ std::vector<uint8_t> Serialize(const std::vector<Entry>& entries) {
 }
 
 std::optional<std::vector<Entry>> Parse(const std::vector<uint8_t>& bytes, std::string* error) {
-    Reader in(bytes);
+    ByteCursor in(bytes);
     uint32_t count = 0;
     if (!ReadHeader(in, &count, error)) return std::nullopt;
 

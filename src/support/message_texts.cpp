@@ -22,12 +22,6 @@ const std::string_view kScreenUnder256Colors =
     "If your video driver allows High or True color mode settings (16 bit or 24 bit), modify your screen "
     "resolution using the Display Properties Settings in the Control Panel.";
 
-std::string ErrorDeletingFile(std::string_view path) { return Joined({"Error in deleting the file: ", path}); }
-
-std::string ErrorRenamingFile(std::string_view from, std::string_view to) {
-    return Joined({"Error in renaming the file: ", from, "\r", "to:", " ", to});
-}
-
 std::string CustomizedBackgroundNotFound(std::string_view path) {
     return Joined({"Customized background image not found: ", path});
 }

@@ -5,6 +5,9 @@
 #include <string>
 #include <string_view>
 
+// The score file upgrade's texts, kept beside the upgrade.
+#include "storage/score_file_texts.h"
+
 namespace velmora::text {
 
 // The advice shown at start-up on screens of 256 colours or fewer.
@@ -15,11 +18,6 @@ extern const std::string_view kScreenUnder256Colors;
 // The game selection dialog.
 inline constexpr std::string_view kOpenAGame = "Open a game";
 inline constexpr std::string_view kSelectAGame = "Select a game";
-
-// The score file upgrade.
-inline constexpr std::string_view kErrorCreatingTempFile = "Error creating temp file.";
-std::string ErrorDeletingFile(std::string_view path);
-std::string ErrorRenamingFile(std::string_view from, std::string_view to);
 
 // Backgrounds.
 std::string CustomizedBackgroundNotFound(std::string_view path);

@@ -15,7 +15,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/table_pointer.h"
 #include "ui/main/table_widget.h"
-#include "ui/main/wait_cursor.h"
+#include "platform/wait_cursor.h"
 #include "ui/main/widget_cursor.h"
 
 namespace velmora {

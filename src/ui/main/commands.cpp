@@ -15,7 +15,7 @@
 #include "text/fixed_text.h"
 #include "ui/main/caption.h"
 #include "ui/main/main_window.h"
-#include "ui/main/wait_cursor.h"
+#include "platform/wait_cursor.h"
 
 namespace velmora {
 

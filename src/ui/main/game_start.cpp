@@ -12,7 +12,7 @@
 #include "ui/main/main_window.h"
 #include "ui/main/table_input.h"
 #include "ui/main/table_widget.h"
-#include "ui/main/wait_cursor.h"
+#include "platform/wait_cursor.h"
 
 namespace velmora {
 

@@ -36,6 +36,9 @@ constexpr CatalogueGame kGames[] = {
     {9, "Elevens", true, 52},
 };
 
+// The help of the customize dialog (its help context).
+constexpr const char* kCustomizeTopic = "1019.html";
+
 std::string TopicFile(int game_id) { return std::to_string(3000 + game_id) + ".html"; }
 
 std::optional<std::string> ReadFile(const std::string& path) {
@@ -155,10 +158,16 @@ TEST(HelpTopics, ScoringGivesTheScoreOfAWonDealForTheDeckCount) {
     }
 }
 
-TEST(HelpTopics, PagesUseOnlyClosedSimpleMarkupInPlainAscii) {
-    std::vector<std::string> pages = {"contents.html"};
+// Every page of the folder: the contents, the customize dialog's topic and
+// the games' topics.
+std::vector<std::string> AllPages() {
+    std::vector<std::string> pages = {"contents.html", kCustomizeTopic};
     for (const CatalogueGame& game : kGames) pages.push_back(TopicFile(game.id));
-    for (const std::string& page : pages) {
+    return pages;
+}
+
+TEST(HelpTopics, PagesUseOnlyClosedSimpleMarkupInPlainAscii) {
+    for (const std::string& page : AllPages()) {
         SCOPED_TRACE(page);
         const std::string html = ReadHelp(page);
         ASSERT_FALSE(html.empty());
@@ -189,10 +198,29 @@ TEST(HelpContents, LinksEveryTopicOnceUnderTheGamesName) {
                   std::string::npos)
             << "the link does not carry the game's name";
     }
-    for (const std::string& target : links) {
-        SCOPED_TRACE(target);
-        EXPECT_TRUE(ReadFile(std::string(VELMORA_HELP_DIR) + target).has_value()) << "dangling link";
+    EXPECT_EQ(std::count(links.begin(), links.end(), kCustomizeTopic), 1);
+}
+
+TEST(HelpTopics, EveryLinkOfEveryPageLeadsToAPage) {
+    for (const std::string& page : AllPages()) {
+        for (const std::string& target : Links(ReadHelp(page))) {
+            SCOPED_TRACE(page + " -> " + target);
+            EXPECT_TRUE(ReadFile(std::string(VELMORA_HELP_DIR) + target).has_value()) << "dangling link";
+        }
     }
+}
+
+TEST(HelpTopics, TheCustomizeTopicDescribesEachPageOfTheDialog) {
+    const std::string html = ReadHelp(kCustomizeTopic);
+    ASSERT_FALSE(html.empty());
+    EXPECT_EQ(SplitLines(html).front(), "<h1>Customize</h1>");
+    const std::vector<std::string> pages = {"General", "Decks", "Backgrounds", "Sounds"};
+    std::vector<std::string> sections = ElementTexts(html, "h2");
+    sections.resize(std::min(sections.size(), pages.size()));
+    EXPECT_EQ(sections, pages);
+    for (const char* control : {"Show time", "Show score", "Confirm quit game", "Select a card back",
+                                "Select a background", "Fade background", "Disable all sounds"})
+        EXPECT_NE(html.find(control), std::string::npos) << control;
 }
 
 TEST(HelpTopics, AgreeWithTheCatalogue) {

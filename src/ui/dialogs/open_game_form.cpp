@@ -1,0 +1,239 @@
+#include "ui/dialogs/open_game_form.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFont>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+#include "engine/model/games_file.h"
+#include "engine/model/param_record.h"
+#include "platform/desktop.h"
+#include "platform/drawing.h"
+#include "platform/resource_library.h"
+#include "storage/preference_keys.h"
+#include "storage/settings_writers.h"
+#include "text/fixed_text.h"
+#include "ui/dialogs/advanced_form.h"
+#include "platform/wait_cursor.h"
+#include "ui/dialogs/open_game_list.h"
+#include "ui/dialogs/open_game_preview.h"
+#include "ui/dialogs/open_game_tree.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kOpenAGame = "Open a game";
+constexpr std::string_view kSelectAGame = "Select a game";
+constexpr std::string_view kRulesHelpFile = "tabloria.hlp>rules";
+// The program's picture on the panel shown while a category is selected.
+constexpr std::string_view kEditionPicture = "SPLASH_PICTURE";
+constexpr int kNoGame = -1;
+
+QString Text(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void ShowIcon(QLabel& label, const ResourceLibrary& library, std::string_view name) {
+    const QImage icon = name.empty() ? QImage() : library.Bitmap(name);
+    if (icon.isNull()) {
+        label.clear();
+    } else {
+        label.setPixmap(QPixmap::fromImage(icon));
+    }
+}
+
+QPixmap EditionPicture(const ResourceLibrary& library, QSize room) {
+    const QImage picture = library.Bitmap(kEditionPicture);
+    if (picture.isNull()) return QPixmap();
+    // As large as the room allows, in the picture's own proportions.
+    QImage fitted = picture.scaledToWidth(room.width(), Qt::SmoothTransformation);
+    if (fitted.height() > room.height())
+        fitted = picture.scaledToHeight(room.height(), Qt::SmoothTransformation);
+    return QPixmap::fromImage(fitted);
+}
+
+}  // namespace
+
+TfrmOpenGame::TfrmOpenGame(const ParamRecord& params, SettingsFile settings,
+                           const TMainGame& game_state, const GamesData& games,
+                           const ResourceLibrary& library, HelpHook show_help, InfoHook show_info,
+                           QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint),
+      params_(params),
+      settings_(std::move(settings)),
+      game_state_(game_state),
+      games_(games),
+      library_(library),
+      show_help_(std::move(show_help)),
+      show_info_(std::move(show_info)) {
+    setObjectName(QStringLiteral("frmOpenGame"));
+    setWindowTitle(QStringLiteral("Open a game"));
+    setFixedSize(kClientWidth, kClientHeight);
+    setModal(true);
+    // Laid out for 8-point Tahoma; the font rule replaces it where missing.
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+    BuildTreeSide();
+    BuildButtons();
+    FormCreate();
+    ConnectEvents();
+    ApplyAdvancedFormFont(*this);
+}
+
+void TfrmOpenGame::FormCreate() {
+    game_list_ = open_game::BuildGameList(game_state_.Catalogue());
+    images_ = open_game::GameTreeImages(library_);
+    open_game::AddCategory(*trvGames, QStringLiteral("All games (alphabetically)"),
+                           open_game::kAllGamesRoot, images_);
+    if (const int category = settings_.ReadInt(key::kGameTreeNum); category < 0)
+        reopen_category_ = category;
+    chkPreview->setChecked(settings_.IsYes(key::kOpenPreviewGame));
+    preview_background_ = open_game::PreviewBackground(imgGame->size());
+    imgEdition->setPixmap(EditionPicture(library_, imgEdition->size() - QSize(16, 16)));
+}
+
+void TfrmOpenGame::ConnectEvents() {
+    connect(trvGames, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* node) { trvGamesChange(node); });
+    connect(trvGames, &QTreeWidget::itemExpanded, this,
+            [this](QTreeWidgetItem* node) { trvGamesExpanding(node); });
+    connect(trvGames, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* node) { trvGamesDblClick(node); });
+    connect(chkPreview, &QCheckBox::toggled, this, [this] { chkPreviewClick(); });
+    connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnRules, &QPushButton::clicked, this, [this] { btnRulesClick(); });
+}
+
+std::optional<OpenGameChoice> TfrmOpenGame::Choose() {
+    chosen_ = false;
+    exec();
+    if (!chosen_) return std::nullopt;
+    chosen_ = false;
+    return choice_;
+}
+
+void TfrmOpenGame::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TfrmOpenGame::FormShow() {
+    WaitCursor busy;
+    if (reopen_category_) {
+        open_game::FillCategory(*trvGames, open_game::FindNode(*trvGames, *reopen_category_),
+                                game_list_, images_, CurrentGameNumber());
+        reopen_category_.reset();
+    }
+    ShowInformation();
+    trvGames->setFocus();
+}
+
+void TfrmOpenGame::trvGamesChange(QTreeWidgetItem* node) {
+    open_game::FillCategory(*trvGames, node, game_list_, images_, kNoGame);
+    if (!isVisible()) return;
+    WaitCursor busy;
+    ShowInformation();
+}
+
+void TfrmOpenGame::trvGamesExpanding(QTreeWidgetItem* node) {
+    WaitCursor busy;
+    open_game::FillCategory(*trvGames, node, game_list_, images_, kNoGame);
+}
+
+// A category keeps the tree's own opening and closing.
+void TfrmOpenGame::trvGamesDblClick(QTreeWidgetItem* node) {
+    if (open_game::IsGameNode(node)) btnOKClick();
+}
+
+void TfrmOpenGame::chkPreviewClick() { DrawPreview(); }
+
+void TfrmOpenGame::ShowInformation() {
+    const QTreeWidgetItem* node = trvGames->currentItem();
+    if (open_game::IsGameNode(node)) {
+        DescribeGame(*node);
+    } else {
+        DescribeCategory();
+    }
+}
+
+void TfrmOpenGame::DescribeCategory() {
+    nbkDesc->setCurrentWidget(pnlEdition);
+    EnableGameCommands(false);
+}
+
+void TfrmOpenGame::DescribeGame(const QTreeWidgetItem& node) {
+    nbkDesc->setCurrentWidget(pnlDescGame);
+    lblGameName->setText(node.text(0));
+    const open_game::GameDescription d = open_game::DescribeGame(
+        open_game::ReadGameFacts(game_state_, games_, open_game::NodeIdentity(&node)));
+    lblDecks->setText(Text(d.decks));
+    lblGameTime->setText(Text(d.game_time));
+    lblDiffRules->setText(Text(d.difficulty));
+    lblDiffWin->setText(Text(d.winning));
+    lblSkill->setText(Text(d.skill));
+    lblRedeal->setText(Text(d.redeals));
+    ShowIcon(*imgGameTime, library_, d.game_time_icon);
+    ShowIcon(*imgDifficult, library_, d.difficulty_icon);
+    ShowIcon(*imgWinning, library_, d.winning_icon);
+    ShowIcon(*imgSkill, library_, d.skill_icon);
+    EnableGameCommands(true);
+    DrawPreview();
+}
+
+void TfrmOpenGame::EnableGameCommands(bool enabled) {
+    for (QWidget* command : {static_cast<QWidget*>(chkPreview), static_cast<QWidget*>(btnOK),
+                             static_cast<QWidget*>(btnRules), static_cast<QWidget*>(btnStatistics)})
+        command->setEnabled(enabled);
+}
+
+void TfrmOpenGame::DrawPreview() {
+    Surface game;
+    const QTreeWidgetItem* node = trvGames->currentItem();
+    if (chkPreview->isChecked() && open_game::IsGameNode(node))
+        LoadResourceBitmap(library_,
+                           open_game::PreviewBitmapName(open_game::NodeIdentity(node)), &game);
+    const Surface preview = open_game::PaintPreview(preview_background_, game, ScreenColorCount());
+    imgGame->setPixmap(QPixmap::fromImage(preview.Image()));
+}
+
+void TfrmOpenGame::btnOKClick() {
+    const QTreeWidgetItem* node = trvGames->currentItem();
+    if (!open_game::IsGameNode(node)) {
+        if (show_info_) show_info_(std::string(kOpenAGame));
+        trvGames->setFocus();
+        return;
+    }
+    choice_.number = open_game::NodeIdentity(node);
+    choice_.name = node->text(0).toStdString();
+    choice_.player = cboPlayers->currentText().toStdString();
+    WriteGameChoice(settings_, choice_.number, choice_.name,
+                    open_game::NodeIdentity(node->parent()), chkPreview->isChecked());
+    hide();
+    chosen_ = true;
+    accept();
+}
+
+void TfrmOpenGame::btnRulesClick() {
+    const QTreeWidgetItem* node = trvGames->currentItem();
+    if (!open_game::IsGameNode(node)) {
+        if (show_info_) show_info_(std::string(kSelectAGame));
+        trvGames->setFocus();
+        return;
+    }
+    const std::optional<int> topic = open_game::RulesTopic(open_game::NodeIdentity(node));
+    if (!topic || !show_help_) return;
+    show_help_(params_.ParamRead(param::kProgramFolder, 200) + std::string(kRulesHelpFile), *topic);
+}
+
+int TfrmOpenGame::CurrentGameNumber() const {
+    int64_t number = kNoGame;
+    return ParseInt(TrimLeftSpaces(params_.ParamRead(param::kGameId, 4)), number)
+               ? static_cast<int>(number)
+               : kNoGame;
+}
+
+}  // namespace velmora

@@ -1,0 +1,141 @@
+#pragma once
+// TfrmOpenGame ("Open a game"): the player picks the next game from the
+// tree of the catalogue and sees, for the selected game, its decks, time,
+// difficulty, skill, chance of winning, redeals and a preview. OK records
+// the choice in the settings file; the caller opens the game.
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/surface.h"
+#include "storage/settings_file.h"
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QSplitter;
+class QStackedWidget;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace velmora {
+
+class ParamRecord;
+class ResourceLibrary;
+class TMainGame;
+struct GamesData;
+
+// What OK chose: the game, its name as the tree shows it, and the player of
+// the (hidden) player list.
+struct OpenGameChoice {
+    int number = 0;
+    std::string name;
+    std::string player;
+};
+
+class TfrmOpenGame : public QDialog {
+  public:
+    static constexpr int kClientWidth = 535;
+    static constexpr int kClientHeight = 377;
+
+    // Opens a help file ("<folder>tabloria.hlp>rules") at a topic.
+    using HelpHook = std::function<void(const std::string& help_file, int topic)>;
+    // An information box with one OK button.
+    using InfoHook = std::function<void(const std::string& text)>;
+
+    // The catalogue of `game_state` must be loaded. `game_state`, `games`,
+    // `params` and `library` must outlive the dialog.
+    TfrmOpenGame(const ParamRecord& params, SettingsFile settings, const TMainGame& game_state,
+                 const GamesData& games, const ResourceLibrary& library, HelpHook show_help,
+                 InfoHook show_info, QWidget* owner = nullptr);
+
+    // Shows the dialog modally: the game OK chose, or none.
+    std::optional<OpenGameChoice> Choose();
+    // Set by OK; Choose clears it again.
+    bool Chosen() const { return chosen_; }
+    const OpenGameChoice& Choice() const { return choice_; }
+
+    QLabel* lblSelectGame;
+    QTreeWidget* trvGames;
+    QSplitter* splDescGame;
+    QStackedWidget* nbkDesc;
+    QFrame* pnlDescGame;
+    QFrame* pnlEdition;
+    QLabel* imgEdition;
+    QLabel* lblGameName;
+    QCheckBox* chkPreview;
+    QLabel* imgGame;
+    QLabel* lblDecks;
+    QLabel* lblGameTime;
+    QLabel* lblDiffRules;
+    QLabel* lblSkill;
+    QLabel* lblDiffWin;
+    QLabel* lblRedeal;
+    QLabel* imgGameTime;
+    QLabel* imgDifficult;
+    QLabel* imgSkill;
+    QLabel* imgWinning;
+
+    QPushButton* btnOK;
+    QPushButton* btnOpen;
+    QPushButton* btnCancel;
+    QPushButton* btnRules;
+    QPushButton* btnStatistics;
+    QPushButton* btnDemo;
+    QLabel* lblPlayers;
+    QComboBox* cboPlayers;
+
+    // The form's event handlers, as the buttons, the tree and the (never
+    // opened) popup menu call them; each also guards against a category.
+    void btnOKClick();
+    void btnRulesClick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+
+  private:
+    // The widgets (open_game_layout.cpp).
+    void BuildTreeSide();
+    void BuildDescription(QWidget* side);
+    void BuildInformationRows();
+    void BuildButtons();
+    void ConnectEvents();
+
+    void FormCreate();
+    void FormShow();
+    void trvGamesChange(QTreeWidgetItem* node);
+    void trvGamesExpanding(QTreeWidgetItem* node);
+    void trvGamesDblClick(QTreeWidgetItem* node);
+    void chkPreviewClick();
+
+    void ShowInformation();
+    void DescribeCategory();
+    void DescribeGame(const QTreeWidgetItem& node);
+    void DrawPreview();
+    void EnableGameCommands(bool enabled);
+    int CurrentGameNumber() const;
+
+    const ParamRecord& params_;
+    SettingsFile settings_;
+    const TMainGame& game_state_;
+    const GamesData& games_;
+    const ResourceLibrary& library_;
+    HelpHook show_help_;
+    InfoHook show_info_;
+
+    std::vector<std::string> game_list_;
+    std::vector<QPixmap> images_;
+    Surface preview_background_;
+    // The category reopened, with the current game selected, at the first showing.
+    std::optional<int> reopen_category_;
+    OpenGameChoice choice_;
+    bool chosen_ = false;
+};
+
+}  // namespace velmora

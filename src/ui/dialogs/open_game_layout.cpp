@@ -1,0 +1,167 @@
+// The widgets of the game selection dialog at fixed places in its 535 x 377
+// client area: the tree at the left, the white description panel at the
+// right of a splitter, the buttons along the bottom.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTreeWidget>
+
+#include "ui/dialogs/open_game_form.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kMargin = 8;
+constexpr int kTreeWidth = 202;
+constexpr int kHandleWidth = 5;
+constexpr int kSideHeight = 328;
+constexpr int kPreviewWidth = 300;
+constexpr int kPreviewHeight = 185;
+constexpr int kButtonTop = kMargin + kSideHeight + 8;
+constexpr int kButtonWidth = 75;
+constexpr int kButtonHeight = 25;
+// The information rows below the preview: icon, caption, value.
+constexpr int kRowsTop = 218;
+constexpr int kRowHeight = 18;
+constexpr int kIconLeft = 6;
+constexpr int kCaptionLeft = 26;
+constexpr int kValueLeft = 140;
+
+template <typename Widget>
+Widget* Named(Widget* widget, const char* name, const QRect& place) {
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(place);
+    return widget;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const char* text, const QRect& place) {
+    return Named(new QLabel(QString::fromUtf8(text), parent), name, place);
+}
+
+QPushButton* Button(QWidget* parent, const char* name, const char* text, const QRect& place) {
+    return Named(new QPushButton(QString::fromUtf8(text), parent), name, place);
+}
+
+QFrame* WhitePanel(QWidget* parent, const char* name) {
+    auto* panel = Named(new QFrame(parent), name, QRect());
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    panel->setAutoFillBackground(true);
+    QPalette palette = panel->palette();
+    palette.setColor(QPalette::Window, Qt::white);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    panel->setPalette(palette);
+    return panel;
+}
+
+QRect Row(int left, int row, int width) {
+    return QRect(left, kRowsTop + row * kRowHeight, width, kRowHeight);
+}
+
+QLabel* RowIcon(QWidget* parent, const char* name, int row) {
+    return Named(new QLabel(parent), name,
+                 QRect(kIconLeft, kRowsTop + row * kRowHeight + 1, 16, 16));
+}
+
+}  // namespace
+
+void TfrmOpenGame::BuildTreeSide() {
+    splDescGame = Named(new QSplitter(Qt::Horizontal, this), "splDescGame",
+                        QRect(kMargin, kMargin, kClientWidth - 2 * kMargin, kSideHeight));
+    splDescGame->setHandleWidth(kHandleWidth);
+    splDescGame->setChildrenCollapsible(false);
+    auto* side = new QWidget(splDescGame);
+    side->setObjectName(QStringLiteral("pnlTree"));
+    lblSelectGame = Label(side, "lblSelectGame", "Select a game:", QRect(0, 0, kTreeWidth, 16));
+    trvGames = Named(new QTreeWidget(side), "trvGames",
+                     QRect(0, 18, kTreeWidth, kSideHeight - 18));
+    trvGames->setHeaderHidden(true);
+    trvGames->setColumnCount(1);
+    trvGames->setIconSize(QSize(16, 16));
+    trvGames->setSelectionMode(QAbstractItemView::SingleSelection);
+    trvGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    splDescGame->addWidget(side);
+    auto* description = new QWidget(splDescGame);
+    description->setObjectName(QStringLiteral("pnlDesc"));
+    splDescGame->addWidget(description);
+    splDescGame->setSizes({kTreeWidth, kClientWidth - 2 * kMargin - kTreeWidth - kHandleWidth});
+    BuildDescription(description);
+}
+
+void TfrmOpenGame::BuildDescription(QWidget* side) {
+    const int width = kClientWidth - 2 * kMargin - kTreeWidth - kHandleWidth;
+    side->setMinimumWidth(width);
+    nbkDesc = Named(new QStackedWidget(side), "nbkDesc", QRect(0, 0, width, kSideHeight));
+    pnlEdition = WhitePanel(nbkDesc, "pnlEdition");
+    imgEdition = Named(new QLabel(pnlEdition), "imgEdition", QRect(2, 2, width - 4, kSideHeight - 4));
+    imgEdition->setAlignment(Qt::AlignCenter);
+    pnlDescGame = WhitePanel(nbkDesc, "pnlDescGame");
+    nbkDesc->addWidget(pnlEdition);
+    nbkDesc->addWidget(pnlDescGame);
+    const int inner = width - 2 * kIconLeft;
+    lblGameName = Label(pnlDescGame, "lblGameName", "", QRect(kIconLeft, 4, inner - 90, 20));
+    QFont bold = lblGameName->font();
+    bold.setBold(true);
+    lblGameName->setFont(bold);
+    chkPreview = Named(new QCheckBox(QStringLiteral("&Preview"), pnlDescGame), "chkPreview",
+                       QRect(width - kIconLeft - 84, 4, 84, 20));
+    imgGame = Named(new QLabel(pnlDescGame), "imgGame",
+                    QRect((width - kPreviewWidth) / 2, 28, kPreviewWidth, kPreviewHeight));
+    imgGame->setScaledContents(true);
+    BuildInformationRows();
+}
+
+void TfrmOpenGame::BuildInformationRows() {
+    const int width = pnlDescGame->parentWidget()->width();
+    const int caption = kValueLeft - kCaptionLeft;
+    const int value = width - kValueLeft - kIconLeft;
+    QWidget* panel = pnlDescGame;
+    Label(panel, "lblDecksCaption", "Decks:", Row(kCaptionLeft, 0, caption));
+    Label(panel, "lblGameTimeCaption", "Game time:", Row(kCaptionLeft, 1, caption));
+    Label(panel, "lblDiffRulesCaption", "Difficulty level:", Row(kCaptionLeft, 2, caption));
+    Label(panel, "lblSkillCaption", "Skill level:", Row(kCaptionLeft, 3, caption));
+    Label(panel, "lblDiffWinCaption", "Chance of winning:", Row(kCaptionLeft, 4, caption));
+    Label(panel, "lblRedealCaption", "Redeals:", Row(kCaptionLeft, 5, caption));
+    lblDecks = Label(panel, "lblDecks", "", Row(kValueLeft, 0, value));
+    lblGameTime = Label(panel, "lblGameTime", "", Row(kValueLeft, 1, value));
+    lblDiffRules = Label(panel, "lblDiffRules", "", Row(kValueLeft, 2, value));
+    lblSkill = Label(panel, "lblSkill", "", Row(kValueLeft, 3, value));
+    lblDiffWin = Label(panel, "lblDiffWin", "", Row(kValueLeft, 4, value));
+    lblRedeal = Label(panel, "lblRedeal", "", Row(kValueLeft, 5, value));
+    imgGameTime = RowIcon(panel, "imgGameTime", 1);
+    imgDifficult = RowIcon(panel, "imgDifficult", 2);
+    imgSkill = RowIcon(panel, "imgSkill", 3);
+    imgWinning = RowIcon(panel, "imgWinning", 4);
+}
+
+void TfrmOpenGame::BuildButtons() {
+    const int cancel_left = kClientWidth - kMargin - kButtonWidth;
+    btnCancel = Button(this, "btnCancel", "Cancel",
+                       QRect(cancel_left, kButtonTop, kButtonWidth, kButtonHeight));
+    // OK stands 5 pixels left of Cancel, where this edition leaves no
+    // room for opening a saved game.
+    btnOK = Button(this, "btnOK", "OK",
+                   QRect(cancel_left - 5 - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
+    btnOK->setDefault(true);
+    btnRules = Button(this, "btnRules", "&Rules",
+                      QRect(kMargin, kButtonTop, kButtonWidth, kButtonHeight));
+    // The commands of the full collection; this edition offers none of them.
+    btnOpen = Button(this, "btnOpen", "Open a sa&ved game...",
+                     QRect(cancel_left - 5 - 130, kButtonTop, 130, kButtonHeight));
+    btnStatistics = Button(this, "btnStatistics", "&Statistics...",
+                           QRect(kMargin + kButtonWidth + 5, kButtonTop, 90, kButtonHeight));
+    btnDemo = Button(this, "btnDemo", "&Demo",
+                     QRect(kMargin + kButtonWidth + 100, kButtonTop, kButtonWidth, kButtonHeight));
+    lblPlayers = Label(this, "lblPlayers", "Player:", QRect(220, kButtonTop + 4, 50, 16));
+    cboPlayers = Named(new QComboBox(this), "cboPlayers", QRect(270, kButtonTop, 90, 22));
+    for (QWidget* hidden : std::initializer_list<QWidget*>{btnOpen, btnStatistics, btnDemo,
+                                                           lblPlayers, cboPlayers})
+        hidden->hide();
+}
+
+}  // namespace velmora
