@@ -257,6 +257,9 @@ play() {
   mkdir -p "$folder/DATA"
   cp "$bin/velmora" "$bin/GAMES.DAT" "$bin/QOR.RGF" "$folder/"
   if [ -e "$bin/tabloria.hlp" ]; then cp "$bin/tabloria.hlp" "$folder/"; fi
+  # A player's statistics file marks a program used before: the game
+  # selection does not open by itself over the table.
+  : >"$folder/DATA/Stat_e00.dat"
   # The stored game starts; nothing moves by itself and nothing sounds.
   cat >"$folder/DATA/CFG.DAT" <<EOF
 [Preference]

@@ -29,6 +29,8 @@ mkdir -p "$program/DATA"
 for f in "$build/bin/"*; do [ -f "$f" ] && cp "$f" "$program/"; done
 printf '[Preference]\nDeal_Animation=%s\n' "$([ "${ANIMATE:-N}" = Y ] && echo Y || echo N)" \
   > "$program/DATA/CFG.DAT"
+# Used before: the game selection does not open over the first table.
+: > "$program/DATA/Stat_e00.dat"
 export VELMORA_STARTUP_PROBE="$work/probe"
 
 # One run: prints "<ms> <VmRSS kB>".

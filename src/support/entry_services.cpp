@@ -17,7 +17,8 @@ EntryServices::EntryServices(Engine& engine, const std::string& program_folder, 
       event_sounds_(engine.params, sounds_),
       boxes_(hooks.boxes ? *hooks.boxes : qt_boxes_),
       messages_(engine.params, boxes_, [this](int code) { EndProgram(code); }),
-      host_(messages_, boxes_, sounds_, [this](int code) { EndProgram(code); }) {
+      dialogs_(engine, messages_, sounds_),
+      host_(messages_, boxes_, sounds_, dialogs_, [this](int code) { EndProgram(code); }) {
     // The splash needs its picture and its sound before the window starts;
     // the window then takes this library over. A library that does not load
     // is reported by the window, so here it only leaves the splash plainer
@@ -32,6 +33,8 @@ MainWindowServices EntryServices::ForWindow() {
     services.sounds = &event_sounds_;
     services.host = &host_;
     services.loaded_library = &splash_library_;
+    services.help = &dialogs_;
+    services.game_selection = &dialogs_;
     return services;
 }
 
@@ -39,13 +42,15 @@ void EntryServices::Attach(TfrmMain& window) {
     sound_library_.Use(window.Library().IsLoaded() ? &window.Library() : nullptr);
     splash_library_.Unload();
     qt_boxes_.SetOwner(&window);
-    host_.SetWindow(&window, &window.Library());
+    host_.SetWindow(&window);
+    dialogs_.SetWindow(&window);
 }
 
 void EntryServices::Detach() {
     sound_library_.Use(nullptr);
     qt_boxes_.SetOwner(nullptr);
-    host_.SetWindow(nullptr, nullptr);
+    host_.SetWindow(nullptr);
+    dialogs_.SetWindow(nullptr);
 }
 
 // Without std::exit: the loop ends (when it runs) and the entry releases

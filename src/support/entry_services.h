@@ -15,6 +15,7 @@
 #include "support/qt_message_boxes.h"
 #include "support/sound_events.h"
 #include "support/sounds.h"
+#include "support/program_dialogs.h"
 #include "support/window_host.h"
 #include "ui/main/main_window_services.h"
 
@@ -68,6 +69,7 @@ class EntryServices {
     MessageBoxes& boxes_;
     EndRequest end_;
     MessageService messages_;
+    ProgramDialogs dialogs_;
     ProgramHost host_;
 };
 

@@ -1,18 +1,15 @@
 #include "support/window_host.h"
 
 #include <QMessageBox>
-#include <QPixmap>
 
 #include "support/message_texts.h"
 #include "support/placeholders.h"
-#include "support/splash_picture.h"
+#include "support/program_dialogs.h"
 #include "ui/dialogs/advanced_form.h"
 
 namespace velmora {
 
 namespace {
-
-constexpr int kAboutPictureWidth = 262;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -20,9 +17,9 @@ QString FromUtf8(std::string_view text) {
 
 }  // namespace
 
-ProgramHost::ProgramHost(MessageService& messages, MessageBoxes& boxes, Sounds& sounds,
+ProgramHost::ProgramHost(MessageService& messages, MessageBoxes& boxes, Sounds& sounds, ProgramDialogs& dialogs,
                          MessageService::EndProgram end_program)
-    : messages_(messages), boxes_(boxes), sounds_(sounds), end_program_(std::move(end_program)) {}
+    : messages_(messages), boxes_(boxes), sounds_(sounds), dialogs_(dialogs), end_program_(std::move(end_program)) {}
 
 std::string ProgramHost::ExpandPlaceholders(std::string_view text) {
     return velmora::ExpandPlaceholders(text);
@@ -54,17 +51,11 @@ void ProgramHost::ShowScreenColorAdvice() {
                          text::kScreenUnder256ColorsPage);
 }
 
-void ProgramHost::ShowAbout() {
-    const QString name = FromUtf8(ExpandPlaceholders("[Program]"));
-    QMessageBox about(window_);
-    about.setWindowTitle(QStringLiteral("About ") + name);
-    about.setIconPixmap(QPixmap::fromImage(SplashPicture(library_))
-                            .scaledToWidth(kAboutPictureWidth, Qt::SmoothTransformation));
-    about.setText(QStringLiteral("<b>%1</b><br>Patience for Linux<br>Version %2").arg(name, ProgramVersion()));
-    about.setStandardButtons(QMessageBox::Ok);
-    ApplyAdvancedFormFont(about);
-    about.exec();
-}
+void ProgramHost::ShowCustomize() { dialogs_.ShowCustomize(); }
+
+void ProgramHost::ShowAbout() { dialogs_.ShowAbout(); }
+
+bool ProgramHost::PrepareStatistics() { return dialogs_.PrepareStatistics(); }
 
 void ProgramHost::HideSplash() {
     if (splash_) splash_->hide();

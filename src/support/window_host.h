@@ -1,6 +1,6 @@
 #pragma once
 // The main window's host: the boxes, the product names, the sound stop and
-// the about box, as the program entry provides them.
+// the dialogs, as the program entry provides them.
 
 #include <QPointer>
 #include <QWidget>
@@ -11,20 +11,16 @@
 
 namespace velmora {
 
-class ResourceLibrary;
+class ProgramDialogs;
 
 class ProgramHost : public WindowHost {
   public:
     // `end_program` ends the program after a fatal box (with exit code 0).
-    ProgramHost(MessageService& messages, MessageBoxes& boxes, Sounds& sounds,
+    ProgramHost(MessageService& messages, MessageBoxes& boxes, Sounds& sounds, ProgramDialogs& dialogs,
                 MessageService::EndProgram end_program);
 
-    // The window the questions and the about box belong to, and the library
-    // the about box takes its cards from (may be null).
-    void SetWindow(QWidget* window, const ResourceLibrary* library) {
-        window_ = window;
-        library_ = library;
-    }
+    // The window the questions belong to.
+    void SetWindow(QWidget* window) { window_ = window; }
 
     // The splash window, hidden before a fatal box so it cannot cover it.
     void SetSplash(QWidget* splash) { splash_ = splash; }
@@ -34,7 +30,9 @@ class ProgramHost : public WindowHost {
     void FatalMissingFile(const std::string& path) override;
     bool AskQuitGame(std::string_view question) override;
     void ShowScreenColorAdvice() override;
+    void ShowCustomize() override;
     void ShowAbout() override;
+    bool PrepareStatistics() override;
     void StopSound() override;
 
   private:
@@ -43,10 +41,10 @@ class ProgramHost : public WindowHost {
     MessageService& messages_;
     MessageBoxes& boxes_;
     Sounds& sounds_;
+    ProgramDialogs& dialogs_;
     MessageService::EndProgram end_program_;
     QPointer<QWidget> window_;
     QPointer<QWidget> splash_;
-    const ResourceLibrary* library_ = nullptr;
 };
 
 }  // namespace velmora

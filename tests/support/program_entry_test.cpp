@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTimer>
 #include <QWidget>
 
 #include <stdlib.h>
@@ -62,6 +63,10 @@ public:
         for (const char* name : files) fs::create_symlink(fs::path(VELMORA_PROGRAM_DIR) / name, Path() / name);
         // No animations, so nothing in these tests waits.
         PutSettings("[Preference]\nDeal_Animation=N\nCards_Animate=N\n" + settings);
+        // A player's statistics file: the program was used before, so the
+        // game selection does not open by itself.
+        fs::create_directories(Path() / "DATA");
+        std::ofstream(Path() / "DATA" / "Stat_e00.dat").flush();
     }
 };
 
@@ -209,6 +214,37 @@ TEST(ProgramEntry, TheStartupProbeReportsTheFirstPaintedDealOnce) {
     int lines = 0;
     for (std::string line; std::getline(in, line);) ++lines;
     EXPECT_EQ(lines, 1);
+}
+
+}  // namespace
+}  // namespace velmora
+
+namespace velmora {
+namespace {
+
+// Without a player's statistics file the program counts as never used: the
+// first activation opens the game selection over the dealt table.
+TEST(ProgramEntry, AFirstRunGreetsThePlayerWithTheGameSelection) {
+    EntryFolder folder({"GAMES.DAT", "QOR.RGF"});
+    std::filesystem::remove(folder.Path() / "DATA" / "Stat_e00.dat");
+    std::ofstream(folder.Path() / "DATA" / "Stat_e5.dat").flush();  // one digit: not a player's file
+    RecordingBoxes boxes;
+    ProgramHooks hooks;
+    hooks.program_folder = folder.Folder();
+    hooks.boxes = &boxes;
+    std::string shown;
+    hooks.running = [&shown](TfrmMain& window, Engine&) {
+        window.activateWindow();
+        QTimer::singleShot(200, &window, [&shown, &window] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                shown = dialog->windowTitle().toStdString();
+                dialog->close();
+            }
+            QTimer::singleShot(0, &window, [&window] { window.close(); });
+        });
+    };
+    EXPECT_EQ(RunProgram(hooks), 0);
+    EXPECT_EQ(shown, "Open a game");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "engine/play/end_game.h"
 #include "engine/play/undo_redo.h"
 #include "storage/game_autoplay.h"
+#include "storage/players.h"
 #include "storage/preference_keys.h"
 #include "storage/settings_file.h"
 #include "text/fixed_text.h"
@@ -61,6 +62,8 @@ void TfrmMain::mnuOpenClick() {
     if (!started_) return;
     const std::optional<ChosenGame> chosen = selection_->Choose();
     if (!chosen) return;
+    SettingsFile settings = OpenSettingsFile(engine_.params);
+    if (SetCurrentPlayer(engine_.params, settings, chosen->player)) RefreshCaption();
     ChooseGame(engine_, chosen->number);
     engine_.params.ParamWrite(param::kGameName, 50, chosen->name);
     StartGameProcedure();
@@ -128,6 +131,12 @@ void TfrmMain::mnuCustomizeClick() {
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     QTimer::singleShot(0, [] { QGuiApplication::restoreOverrideCursor(); });
     host_->ShowCustomize();
+}
+
+void TfrmMain::RebuildTableAfterCustomize() {
+    ShowTime(engine_.params.ParamRead(key::kShowTime.position, 1) != "N", false);
+    ShowScore(engine_.params.ParamRead(key::kShowScore.position, 1) != "N", false);
+    RelayoutTable();
 }
 
 void TfrmMain::mnuAboutClick() {

@@ -69,6 +69,10 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void mnuCustomizeClick();
     void mnuAboutClick();
 
+    // After the customize dialog: the time and score panels as the record
+    // says, the card pictures, the layout and the whole table drawn again.
+    void RebuildTableAfterCustomize();
+
     // Deals the current game (a new random deal number unless one is given),
     // draws it and starts the clock; the game selection's choice starts here
     // too, after ChooseGame.

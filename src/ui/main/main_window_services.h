@@ -30,6 +30,7 @@ class HelpOpener {
 struct ChosenGame {
     int number = 0;
     std::string name;
+    std::string player;  // the current player from then on
 };
 
 class GameSelection {

@@ -195,10 +195,14 @@ TEST(MainWindowCommands, OpenStartsTheChosenGame) {
     f.Show();
     f.window->mnuOpenClick();
     EXPECT_FALSE(f.e().flags.Get(flag::kInProgress)) << "cancelled";
-    f.selection.choice = ChosenGame{2, "Klondike"};
+    ASSERT_EQ(f.e().params.ParamRead(77, 30), "Player 1");
+    // The dialog's player list is empty: the current player becomes none.
+    f.selection.choice = ChosenGame{2, "Klondike", ""};
     f.window->mnuOpenClick();
     EXPECT_EQ(f.e().params.ParamRead(62, 4), "0002");
     EXPECT_TRUE(f.e().flags.Get(flag::kInProgress));
+    EXPECT_EQ(f.e().params.ParamRead(77, 30), "");
+    EXPECT_NE(f.Settings().find("UserDefault=\n"), std::string::npos) << f.Settings();
     EXPECT_EQ(f.window->windowTitle().toStdString().rfind("Velmora [Klondike]  [", 0), 0u);
 }
 
@@ -218,7 +222,7 @@ TEST(MainWindowClose, WritesThePlacementAndTheClosingSettingsAndEndsTheGame) {
 TEST(MainWindowClose, AskedDuringACommandItWaitsForTheCommandToEnd) {
     WindowFixture f;
     f.Show();
-    f.selection.choice = ChosenGame{1, "Freecell"};
+    f.selection.choice = ChosenGame{1, "Freecell", "Player 1"};
     bool open_during_choice = false;
     f.selection.during_choice = [&] {
         f.window->close();
