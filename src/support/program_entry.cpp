@@ -89,6 +89,11 @@ int RunMainWindow(Engine& engine, EntryServices& services, TfrmSplashForm& splas
     hourglass.reset();
     QTimer::singleShot(0, &window, [&window, &engine, &hooks] {
         DealStoredGame(window, engine);
+        // Asked for, not left to the desktop: without a window manager
+        // nothing would activate it, and its first activation (after the
+        // deal, so the game selection opens over a dealt table) does the
+        // first-run work.
+        window.activateWindow();
         ArmStartupProbe(window.Table());
         if (hooks.running) hooks.running(window, engine);
     });
