@@ -93,6 +93,14 @@ std::string_view Listed(const std::array<std::string_view, N>& list, int index) 
                                                          : std::string_view();
 }
 
+// A class value outside its list (an unset one arrives as -99) reads as a
+// dash, so the row never looks broken.
+template <size_t N>
+std::string_view ListedText(const std::array<std::string_view, N>& list, int index) {
+    const std::string_view text = Listed(list, index);
+    return text.empty() ? std::string_view("-") : text;
+}
+
 // The fixed columns of a line, padded so a short line keeps the entry's shape.
 std::string Field(std::string_view line, int column, int width) {
     return PadRight(Columns(line, column, width), width);
@@ -154,10 +162,10 @@ GameListItem ReadGameListEntry(std::string_view entry) {
     return item;
 }
 
-std::string_view GameTimeText(int game_time) { return Listed(kGameTimes, game_time); }
-std::string_view DifficultyText(int difficulty) { return Listed(kDifficulties, difficulty); }
-std::string_view ChanceText(int chance) { return Listed(kChances, chance); }
-std::string_view SkillText(int skill) { return Listed(kSkills, skill); }
+std::string_view GameTimeText(int game_time) { return ListedText(kGameTimes, game_time); }
+std::string_view DifficultyText(int difficulty) { return ListedText(kDifficulties, difficulty); }
+std::string_view ChanceText(int chance) { return ListedText(kChances, chance); }
+std::string_view SkillText(int skill) { return ListedText(kSkills, skill); }
 
 std::string_view GameTimeIcon(int game_time) { return Listed(kGameTimeIcons, game_time); }
 std::string_view DifficultyIcon(int difficulty) { return Listed(kDifficultyIcons, difficulty); }

@@ -79,12 +79,12 @@ TEST(OpenGameListTest, ClassTextsAndIconsFollowTheClassLists) {
     EXPECT_EQ(d.difficulty_icon, "PROG_DIFF_MEDIUM");
     EXPECT_EQ(d.skill_icon, "PROG_SKILL_CHANCEONLY");
     EXPECT_EQ(d.winning_icon, "PROG_CHAN_MEDIUM");
-    // An unset value (-99) or one past the list shows nothing.
+    // An unset value (-99) or one past the list shows a dash and no icon.
     for (int outside : {-99, -1, 5}) {
-        EXPECT_EQ(SkillText(outside), "");
+        EXPECT_EQ(SkillText(outside), "-");
         EXPECT_EQ(ChanceIcon(outside), "");
     }
-    EXPECT_EQ(GameTimeText(3), "");
+    EXPECT_EQ(GameTimeText(3), "-");
     EXPECT_EQ(DifficultyIcon(3), "");
 }
 
