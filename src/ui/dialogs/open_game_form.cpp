@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTreeWidget>
 
@@ -110,6 +111,8 @@ void TfrmOpenGame::ConnectEvents() {
 
 std::optional<OpenGameChoice> TfrmOpenGame::Choose() {
     chosen_ = false;
+    // Centred on the screen, not over the main window.
+    if (const QScreen* shown_on = screen()) move(shown_on->geometry().center() - rect().center());
     exec();
     if (!chosen_) return std::nullopt;
     chosen_ = false;
