@@ -5,6 +5,7 @@
 #include "ui/dialogs/help_window.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QTest>
 #include <QTextCursor>
@@ -31,7 +32,9 @@ class HelpWindowTest : public ::testing::Test {
   protected:
     void SetUp() override {
         test::EnsureApplication();
-        path_ = ::testing::TempDir() + "help_window_test.hlp";
+        // One file per test and process: the tests run side by side.
+        path_ = ::testing::TempDir() + "help_window_test_" + std::to_string(::getpid()) + "_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".hlp";
         Write(hlp::Serialize(kBook));
     }
     void TearDown() override { std::remove(path_.c_str()); }
