@@ -21,29 +21,14 @@
 set -euo pipefail
 
 bin="$(cd "${1:-build/bin}" && pwd)"
-# In a sanitizer build, the leak the system's D-Bus library leaves at exit
-# is not the program's: it must not turn a clean exit into a failure.
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")/.." && pwd)/tests/lsan.supp}"
 readonly screen_width=1280 screen_height=800
 # The main window's menu bar and toolbar; the table lies below them.
 readonly menu_height=19 table_top=50
 readonly card_width=71
 
-if [ "${2:-}" != "--on-display" ]; then
-  for tool in xvfb-run xdotool import compare convert; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "e2e-dialogs: $tool is not installed (scripts/install-deps.sh); skipped"
-      exit 77
-    fi
-  done
-  for file in velmora velmora-cli GAMES.DAT QOR.RGF tabloria.hlp; do
-    if [ ! -e "$bin/$file" ]; then
-      echo "e2e-dialogs: $bin/$file is missing: build the program first" >&2
-      exit 1
-    fi
-  done
-  exec xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" "$0" "$bin" --on-display
-fi
+# shellcheck source=scripts/e2e-lib.sh
+source "$(dirname "$0")/e2e-lib.sh"
+e2e_on_display e2e-dialogs "$0" "$bin" "${2:-}" velmora velmora-cli GAMES.DAT QOR.RGF tabloria.hlp
 
 work="$(mktemp -d)"
 folder="$work/program"
@@ -69,12 +54,6 @@ fail() {
   echo "dialogs: step $1 failed: $2"
   failed=1
   exit 1
-}
-
-running() {
-  local state
-  state="$(ps -o stat= -p "$1" 2>/dev/null)" || return 1
-  [[ "$state" != Z* ]]
 }
 
 # --- Windows ------------------------------------------------------------
@@ -115,12 +94,6 @@ click_in() {
 }
 
 # --- Screenshots ------------------------------------------------------------
-
-differs() {
-  local count
-  count="$(compare -metric AE "$1" "$2" null: 2>&1 || true)"
-  awk -v c="$count" 'BEGIN { exit !(c + 0 > 0) }'
-}
 
 # The screen in $1 once the part "WxH+X+Y" of it stops changing (card
 # flights, a window still drawing); the toolbar's clock is left out by the

@@ -15,9 +15,6 @@
 set -euo pipefail
 
 bin="$(cd "${1:-build/bin}" && pwd)"
-# In a sanitizer build, the leak the system's D-Bus library leaves at exit
-# is not the program's: it must not turn a clean exit into a failure.
-export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "$0")/.." && pwd)/tests/lsan.supp}"
 readonly screen_width=1280 screen_height=800
 # The table widget lies below the menu bar (19 pixels): the driver lays its
 # table out for that height. The screenshots compared start below the
@@ -26,21 +23,9 @@ readonly table_height=$((screen_height - 19)) table_top=50
 # "B" cards; with shadows on a picked card rises by the shadow offset less 2.
 readonly card_width=71 card_height=96 lift=7
 
-if [ "${2:-}" != "--on-display" ]; then
-  for tool in xvfb-run xdotool import compare convert; do
-    if ! command -v "$tool" >/dev/null; then
-      echo "e2e-window: $tool is not installed (scripts/install-deps.sh); skipped"
-      exit 77
-    fi
-  done
-  for file in velmora velmora-cli GAMES.DAT QOR.RGF; do
-    if [ ! -e "$bin/$file" ]; then
-      echo "e2e-window: $bin/$file is missing: build the program first" >&2
-      exit 1
-    fi
-  done
-  exec xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" "$0" "$bin" --on-display
-fi
+# shellcheck source=scripts/e2e-lib.sh
+source "$(dirname "$0")/e2e-lib.sh"
+e2e_on_display e2e-window "$0" "$bin" "${2:-}" velmora velmora-cli GAMES.DAT QOR.RGF
 
 work="$(mktemp -d)"
 pid=""
@@ -123,23 +108,10 @@ wait_for_deal() {
   return 1
 }
 
-# True while the process runs (an ended child not yet waited for does not).
-running() {
-  local state
-  state="$(ps -o stat= -p "$1" 2>/dev/null)" || return 1
-  [[ "$state" != Z* ]]
-}
-
 # The table below the toolbar row, on the screen.
 shoot() {
   import -window root "$work/screen.png"
   convert "$work/screen.png" -crop "${screen_width}x$((screen_height - table_top))+0+$table_top" +repage "$1"
-}
-
-differs() {
-  local count
-  count="$(compare -metric AE "$1" "$2" null: 2>&1 || true)"
-  awk -v c="$count" 'BEGIN { exit !(c + 0 > 0) }'
 }
 
 # Waits until the table stops changing (card flights), then keeps it in $1.

@@ -1,0 +1,46 @@
+# shellcheck shell=bash
+# Shared by the window scripts (e2e-window.sh, e2e-dialogs.sh); sourced, not
+# run. The caller sets screen_width and screen_height first.
+
+# In a sanitizer build, the leak the system's D-Bus library leaves at exit
+# is not the program's: it must not turn a clean exit into a failure.
+export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/tests/lsan.supp}"
+
+# e2e_on_display <name> <script> <program folder> <"--on-display" or not>
+#                <file>...
+# Outside the virtual display: checks the tools (without them: 77, skipped)
+# and the program folder's files, then runs the script again on a display
+# of its own. On the display it returns at once.
+e2e_on_display() {
+  local name=$1 script=$2 bin=$3 mark=$4 tool file
+  shift 4
+  [ "$mark" = "--on-display" ] && return 0
+  for tool in xvfb-run xdotool import compare convert; do
+    if ! command -v "$tool" >/dev/null; then
+      echo "$name: $tool is not installed (scripts/install-deps.sh); skipped"
+      exit 77
+    fi
+  done
+  for file in "$@"; do
+    if [ ! -e "$bin/$file" ]; then
+      echo "$name: $bin/$file is missing: build the program first" >&2
+      exit 1
+    fi
+  done
+  # shellcheck disable=SC2154  # set by the caller
+  exec xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" "$script" "$bin" --on-display
+}
+
+# True while the process runs (an ended child not yet waited for does not).
+running() {
+  local state
+  state="$(ps -o stat= -p "$1" 2>/dev/null)" || return 1
+  [[ "$state" != Z* ]]
+}
+
+# True when the two pictures differ in any pixel.
+differs() {
+  local count
+  count="$(compare -metric AE "$1" "$2" null: 2>&1 || true)"
+  awk -v c="$count" 'BEGIN { exit !(c + 0 > 0) }'
+}
