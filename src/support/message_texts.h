@@ -15,10 +15,6 @@ inline constexpr std::string_view kScreenUnder256ColorsKey = "Screen_Under_256_C
 inline constexpr int kScreenUnder256ColorsPage = 0;
 extern const std::string_view kScreenUnder256Colors;
 
-// The game selection dialog.
-inline constexpr std::string_view kOpenAGame = "Open a game";
-inline constexpr std::string_view kSelectAGame = "Select a game";
-
 // Backgrounds.
 std::string CustomizedBackgroundNotFound(std::string_view path);
 

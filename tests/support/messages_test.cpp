@@ -84,7 +84,7 @@ TEST_F(MessagesTest, MissingFilesEndTheProgramWithTheirText) {
 }
 
 TEST_F(MessagesTest, TextsAndTheirDisplay) {
-    messages.ShowInfo(text::kSelectAGame);
+    messages.ShowInfo("Select a game");
     EXPECT_EQ(boxes.shown, std::vector<std::string>{"info: Select a game"});
     EXPECT_EQ(text::ErrorRenamingFile("/d/rpl1.tmp", "/d/STAT_SCR.DAT"),
               "Error in renaming the file: /d/rpl1.tmp\rto: /d/STAT_SCR.DAT");

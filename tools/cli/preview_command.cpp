@@ -21,6 +21,7 @@
 #include "platform/resource_library.h"
 #include "render/table_renderer.h"
 #include "render/table_surfaces.h"
+#include "storage/preference_keys.h"
 #include "table_picture.h"
 #include "text/ascii_case.h"
 #include "text/fixed_text.h"
@@ -35,13 +36,14 @@ constexpr const char* kSeeThroughColourValue = "16711935";
 
 // The little cards with their one back, on the plain see-through table.
 void UsePreviewLook(Engine& e) {
-    e.params.ParamWrite(128, 1, "L");
-    e.params.ParamWrite(24, 3, "001");
-    e.params.ParamWrite(21, 3, "001");
-    e.params.ParamWrite(27, 1, "N");
-    e.params.ParamWrite(43, 4, "0");
-    e.params.ParamWrite(47, 15, kSeeThroughColourValue);
-    e.params.ParamWrite(135, 1, "N");
+    ParamRecord& p = e.params;
+    p.ParamWrite(key::kCardSize.position, 1, "L");
+    p.ParamWrite(key::kCard.position, 3, "001");
+    p.ParamWrite(key::kBackCard.position, 3, "001");
+    p.ParamWrite(key::kBackgroundDef.position, 1, "N");
+    p.ParamWrite(key::kBackgroundBmp.position, 4, "0");
+    p.ParamWrite(key::kBackgroundFixedCol.position, 15, kSeeThroughColourValue);
+    p.ParamWrite(key::kFadeBackground.position, 1, "N");
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {

@@ -10,19 +10,13 @@
 
 #include "ui/dialogs/customize_form.h"
 #include "ui/dialogs/customize_trees.h"
+#include "ui/dialogs/named_widget.h"
 
 namespace velmora {
 namespace {
 
 constexpr int kCardWidth = 71;
 constexpr int kCardHeight = 96;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name, const QRect& place) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(place);
-    return widget;
-}
 
 QCheckBox* CheckBox(QWidget* parent, const char* name, const char* text, const QRect& place) {
     return Named(new QCheckBox(QString::fromUtf8(text), parent), name, place);

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "ui/dialogs/open_game_form.h"
+#include "ui/dialogs/named_widget.h"
 
 namespace velmora {
 namespace {
@@ -31,13 +32,6 @@ constexpr int kRowHeight = 18;
 constexpr int kIconLeft = 6;
 constexpr int kCaptionLeft = 26;
 constexpr int kValueLeft = 140;
-
-template <typename Widget>
-Widget* Named(Widget* widget, const char* name, const QRect& place) {
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(place);
-    return widget;
-}
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, const QRect& place) {
     return Named(new QLabel(QString::fromUtf8(text), parent), name, place);
