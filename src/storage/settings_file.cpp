@@ -26,7 +26,7 @@ bool SettingsFile::WriteInt(const SettingKey& key, int value) {
 }
 
 SettingsFile OpenSettingsFile(const ParamRecord& params) {
-    return SettingsFile(ResolveProgramPath(params.ParamRead(param::kProgramFolder, 200),
+    return SettingsFile(ResolveProgramPath(params.DataFolder(),
                                            params.ParamRead(param::kSettingsPath, 20), true));
 }
 

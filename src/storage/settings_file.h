@@ -1,5 +1,5 @@
 #pragma once
-// The settings file (program folder + "DATA\CFG.DAT"), read and written key
+// The settings file (data folder + "DATA\CFG.DAT"), read and written key
 // by key through the key table. Every call opens the file and releases it.
 
 #include <string>
@@ -37,7 +37,7 @@ private:
     IniFile ini_;
 };
 
-// The settings file of the program folder at position 501, with the relative
+// The settings file of the data folder (ParamRecord::DataFolder), with the relative
 // path at position 1; creates the DATA folder when it is missing.
 SettingsFile OpenSettingsFile(const ParamRecord& params);
 

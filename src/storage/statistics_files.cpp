@@ -30,8 +30,6 @@ constexpr std::string_view kScoreLineMark = " x";
 // Values an older release wrote for two flags; they mean "Y".
 constexpr std::string_view kOldFlagValue = "S";
 
-std::string ProgramFolderOf(const ParamRecord& params) { return params.ParamRead(param::kProgramFolder, 200); }
-
 bool IsCurrentVersion(const std::string& score_file) {
     std::vector<std::string> values;
     ReadTextSection(score_file, kVersionSection, {std::string(kVersionSection)}, {std::string(kVersionMissing)},
@@ -117,7 +115,7 @@ bool ReadTextSection(const std::string& path, std::string_view section, const st
 }
 
 bool UpgradeScoreFile(const ParamRecord& params, Messages& messages) {
-    const std::string score_file = FindPath(ProgramFolderOf(params), kScoreFileName, EntryKind::File);
+    const std::string score_file = FindPath(params.DataFolder(), kScoreFileName, EntryKind::File);
     if (!FileExists(score_file)) return false;
     bool upgraded = false;
     if (!IsCurrentVersion(score_file)) {
@@ -140,7 +138,7 @@ bool UpgradeScoreFile(const ParamRecord& params, Messages& messages) {
 }
 
 bool HasPlayerStatistics(const ParamRecord& params) {
-    const std::string data = FindPath(ProgramFolderOf(params), "DATA", EntryKind::Folder);
+    const std::string data = FindPath(params.DataFolder(), "DATA", EntryKind::Folder);
     std::error_code error;
     for (fs::directory_iterator it(data, error), end; !error && it != end; it.increment(error)) {
         if (IsPlayerStatisticsName(it->path().filename().string()) && FileExists(it->path().string())) return true;

@@ -27,7 +27,7 @@ inline constexpr std::string_view kScoreFileVersion = "0300";
 bool ReadTextSection(const std::string& path, std::string_view section, const std::vector<std::string>& keys,
                      const std::vector<std::string>& defaults, std::vector<std::string>& values);
 
-// Rewrites an older score file (program folder at position 501) in the
+// Rewrites an older score file (in the data folder) in the
 // current version: a new header, the score lines (those beginning with "0")
 // made exactly 89 characters plus " x", every other line kept, CR LF line
 // ends. The new file is written to a temporary "rpl" file beside it, then

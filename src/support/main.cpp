@@ -1,10 +1,15 @@
 // Velmora: the program. It reads no command line; everything it needs lies
 // in its own folder.
 #include <QApplication>
+#include <QIcon>
 
 #include "support/program_entry.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    // The desktop matches the window with its menu entry and takes the
+    // icon from the installed theme.
+    QGuiApplication::setDesktopFileName("velmora");
+    QApplication::setWindowIcon(QIcon::fromTheme("velmora"));
     return velmora::RunProgram();
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "engine/model/engine.h"
+#include "platform/data_folder.h"
 #include "platform/files.h"
 #include "support/entry_services.h"
 #include "support/splash_form.h"
@@ -108,6 +109,7 @@ int RunProgram(const ProgramHooks& hooks) {
     std::optional<WaitCursor> hourglass(std::in_place);
     const std::string folder = hooks.program_folder.empty() ? ProgramFolder() : hooks.program_folder;
     std::unique_ptr<Engine> engine = EngineInit(folder);
+    engine->params.SetDataFolder(DataFolderFor(folder, CurrentDataFolderEnvironment()));
     int code = 0;
     {
         EntryServices services(*engine, folder, hooks);

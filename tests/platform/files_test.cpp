@@ -5,6 +5,7 @@
 #include <fstream>
 #include <set>
 
+#include "platform/data_folder.h"
 #include "platform/files.h"
 
 namespace velmora {
@@ -75,6 +76,22 @@ TEST_F(Files, RenameNeverReplacesAFile) {
     EXPECT_FALSE(FileExists(dir_ + "old"));
     EXPECT_TRUE(FileExists(dir_ + "new"));
     EXPECT_TRUE(FileExists(ProgramFolder() + "platform_tests"));
+}
+
+TEST_F(Files, PlayerFilesStayBesideAWritableProgramAndGoToTheUserDataFolderOtherwise) {
+    const DataFolderEnvironment env{dir_ + "xdg", dir_ + "home"};
+    EXPECT_EQ(DataFolderFor(dir_, env), dir_);
+    fs::create_directory(dir_ + "Data");
+    EXPECT_EQ(DataFolderFor(dir_, env), dir_);
+    // A folder the program cannot write in (here: one that is not there).
+    const std::string installed = dir_ + "usr/lib/velmora/";
+    EXPECT_EQ(DataFolderFor(installed, env), dir_ + "xdg/velmora/");
+    EXPECT_TRUE(DirectoryExists(dir_ + "xdg/velmora"));
+    EXPECT_EQ(DataFolderFor(installed, {"relative/xdg", dir_ + "home"}), dir_ + "home/.local/share/velmora/");
+    EXPECT_EQ(DataFolderFor(installed, {"", ""}), installed);
+    // An installed copy, even where this user could write.
+    Touch(kInstalledMark);
+    EXPECT_EQ(DataFolderFor(dir_, env), dir_ + "xdg/velmora/");
 }
 
 }  // namespace

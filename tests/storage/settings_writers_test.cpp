@@ -43,6 +43,14 @@ TEST_F(SettingsWriters, WritesKeepEveryOtherKeyByteForByte) {
     EXPECT_FALSE(AdviceSilenced(file, "Something_Else"));
 }
 
+TEST_F(SettingsWriters, SettingsGoToTheDataFolderNotThePrograms) {
+    testing_support::ProgramFolder elsewhere;
+    engine->params.SetDataFolder(elsewhere.Folder());
+    ASSERT_TRUE(OpenSettingsFile(engine->params).Write(key::kShowTime, "N"));
+    EXPECT_EQ(elsewhere.Settings(), "[Preference]\nShow_Time=N\n");
+    EXPECT_EQ(folder.Settings(), "");
+}
+
 TEST_F(SettingsWriters, ClosingWritesAutoPlayOnlyForOneSwitchForAllGames) {
     engine->main_game.SetField(field::kAutoplayAllGames, 2);
     engine->main_game.SetField(field::kRandomGameType, 2);

@@ -8,6 +8,7 @@ void ParamRecord::ParamInit(bool create, std::string_view program_folder) {
     if (!create) return;
     for (std::string& block : blocks_) block.assign(kBlockLength, ' ');
     ParamWrite(param::kProgramFolder, 200, program_folder);
+    data_folder_ = program_folder;
     ParamWrite(param::kSettingsPath, 20, "DATA\\CFG.DAT");
 }
 

@@ -16,7 +16,8 @@ public:
     static constexpr int kBlockLength = 250;
 
     // With `create` set: three blocks of spaces, the program folder at 501
-    // and the settings path at 1. Without it nothing happens.
+    // (and as the data folder) and the settings path at 1. Without it
+    // nothing happens.
     void ParamInit(bool create, std::string_view program_folder);
 
     // The field's characters (fewer where the block ends) without trailing
@@ -32,12 +33,19 @@ public:
 
     const std::string& Block(int n) const { return blocks_[static_cast<size_t>(n)]; }
 
+    // The folder holding the player's files (the DATA folder and the version
+    // marker): the program folder, unless the program's entry found that it
+    // cannot be written there and chose another.
+    const std::string& DataFolder() const { return data_folder_; }
+    void SetDataFolder(std::string_view folder) { data_folder_ = folder; }
+
 private:
     // The block and 1-based index of a position; false when none.
     bool Locate(int position, int& block, int& index) const;
 
     std::array<std::string, 3> blocks_{std::string(kBlockLength, ' '), std::string(kBlockLength, ' '),
                                        std::string(kBlockLength, ' ')};
+    std::string data_folder_;
 };
 
 // Positions of the fields the engine itself uses.

@@ -53,7 +53,8 @@ bool TfrmMain::EngineStart() {
     cursors_.Load(library_);
     engine_.flags.Reset();
     help_file_ = folder + "tabloria.hlp>proc";
-    CreateFolder(FindPath(folder, "DATA", EntryKind::Folder));
+    const std::string& data_folder = engine_.params.DataFolder();
+    CreateFolder(FindPath(data_folder, "DATA", EntryKind::Folder));
     // The command starts unticked; a stored "AutoPlay" ticks it as the
     // player would.
     engine_.play.autoplay_checked = false;
@@ -73,7 +74,7 @@ bool TfrmMain::EngineStart() {
     EnableUndoCommands(engine_.params.ParamRead(key::kUndoEnabled.position, 1) != "2");
     engine_.random.seed(
         static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
-    WriteVersionMarker(folder);
+    WriteVersionMarker(data_folder);
     RemoveObsoleteFiles(folder);
     for (int f : {field::kNotice640, field::kNotice800, field::kDealCounterB})
         engine_.main_game.SetField(f, 0);
