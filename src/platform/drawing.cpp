@@ -55,6 +55,15 @@ bool LoadResourceBitmap(const ResourceLibrary& library, std::string_view name, S
     return true;
 }
 
+Surface ScaledResourceBitmap(const ResourceLibrary& library, std::string_view name, int scale) {
+    if (scale > 1) {
+        const QImage sharp = library.Bitmap(std::string(name) + "@" + std::to_string(scale));
+        if (!sharp.isNull()) return Surface(sharp, scale);
+    }
+    const QImage plain = library.Bitmap(name);
+    return plain.isNull() ? Surface() : Surface(plain).AtScale(scale);
+}
+
 bool DrawResourceBitmap(const ResourceLibrary& library, std::string_view name, Surface& target) {
     Surface bitmap;
     if (!LoadResourceBitmap(library, name, &bitmap)) return false;

@@ -30,6 +30,10 @@ void TilePicture(Surface& target, int width, int height, const Surface& picture)
 // The bitmap of that name from the library; false (and `out` unchanged)
 // when it is missing or does not decode.
 bool LoadResourceBitmap(const ResourceLibrary& library, std::string_view name, Surface* out);
+// The named bitmap for a surface of `scale` device pixels per table pixel:
+// the library's own picture at that resolution (name + "@2") when it holds
+// one, else the plain picture enlarged; a null surface when there is none.
+Surface ScaledResourceBitmap(const ResourceLibrary& library, std::string_view name, int scale);
 // Copies the named bitmap to (0, 0) of the target.
 bool DrawResourceBitmap(const ResourceLibrary& library, std::string_view name, Surface& target);
 

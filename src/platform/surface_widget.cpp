@@ -37,8 +37,12 @@ void SurfaceWidget::UpdateDirty() {
 void SurfaceWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const QImage& image = Front().Image();
-    for (const QRect& r : event->region()) painter.drawImage(r.topLeft(), image, r);
+    // The front surface may hold several device pixels per widget pixel: each
+    // rectangle is taken from its device pixels, unscaled on such a screen.
+    const Surface& front = Front();
+    // On a screen between the scales (1.5, say) the pixels are resampled.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() != front.Scale());
+    for (const QRect& r : event->region()) painter.drawImage(r, front.Image(), front.DeviceRect(r));
     dirty_ -= event->region();
 }
 

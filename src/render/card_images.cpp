@@ -1,6 +1,7 @@
 #include "render/card_images.h"
 
 #include "engine/model/param_record.h"
+#include "platform/drawing.h"
 #include "platform/resource_library.h"
 #include "storage/preference_keys.h"
 
@@ -21,16 +22,11 @@ std::string ThreeDigits(std::string value) {
     return value;
 }
 
-Surface Picture(const ResourceLibrary& library, const std::string& name) {
-    const QImage image = library.Bitmap(name);
-    return image.isNull() ? Surface() : Surface(image);
-}
-
 // Card `k` of a suit's sheet; null when the sheet does not hold it.
 Surface CutCard(const Surface& sheet, int k, CardSize size) {
     const QRect from((k % kCardsPerRow) * size.width, (k / kCardsPerRow) * size.height, size.width, size.height);
     if (sheet.IsNull() || !sheet.Bounds().contains(from)) return Surface();
-    Surface card(size.width, size.height);
+    Surface card(size.width, size.height, sheet.Scale());
     card.Copy(0, 0, sheet, from);
     return card;
 }
@@ -58,36 +54,37 @@ void CardImages::Reload(const ResourceLibrary& library, const CardImageChoice& c
     const std::string letter(1, choice.size_letter);
     LoadFaces(library, choice);
     LoadBack(library, choice);
+    const auto picture = [&](const std::string& name) { return ScaledResourceBitmap(library, name, choice.scale); };
     marks_.clear();
-    for (std::string_view name : kMarkNames) marks_[std::string(name)] = Picture(library, "W" + letter + std::string(name));
-    shadow_right_ = Picture(library, "SHADOW_" + letter + "1");
-    shadow_bottom_ = Picture(library, "SHADOW_" + letter + "2");
-    border_right_ = Picture(library, "3D_BORDER_" + letter + "1");
-    border_bottom_ = Picture(library, "3D_BORDER_" + letter + "2");
+    for (std::string_view name : kMarkNames) marks_[std::string(name)] = picture("W" + letter + std::string(name));
+    shadow_right_ = picture("SHADOW_" + letter + "1");
+    shadow_bottom_ = picture("SHADOW_" + letter + "2");
+    border_right_ = picture("3D_BORDER_" + letter + "1");
+    border_bottom_ = picture("3D_BORDER_" + letter + "2");
 }
 
 void CardImages::LoadFaces(const ResourceLibrary& library, const CardImageChoice& choice) {
     const std::string prefix = std::string("C") + choice.size_letter + choice.card_set;
     for (size_t suit = 0; suit < kSuitLetters.size(); ++suit) {
-        const Surface sheet = Picture(library, prefix + kSuitLetters[suit]);
+        const Surface sheet = ScaledResourceBitmap(library, prefix + kSuitLetters[suit], choice.scale);
         for (int k = 0; k < kRanks; ++k) faces_[suit * kRanks + static_cast<size_t>(k)] = CutCard(sheet, k, size_);
     }
-    faces_[kFaceImages - 1] = Picture(library, std::string("JOKER_") + choice.size_letter);
+    faces_[kFaceImages - 1] = ScaledResourceBitmap(library, std::string("JOKER_") + choice.size_letter, choice.scale);
 }
 
 void CardImages::LoadBack(const ResourceLibrary& library, const CardImageChoice& choice) {
     if (choice.size_letter != 'M' || choice.back == kBackWithMediumPicture) {
-        back_ = Picture(library, std::string("D") + choice.size_letter + choice.back);
+        back_ = ScaledResourceBitmap(library, std::string("D") + choice.size_letter + choice.back, choice.scale);
         return;
     }
-    const Surface big = Picture(library, "DB" + choice.back);
+    const Surface big = ScaledResourceBitmap(library, "DB" + choice.back, choice.scale);
     back_ = Surface();
     if (big.IsNull()) return;
     CardSize medium;
     CardSizeForLetter('M', medium);
     CardSize large;
     CardSizeForLetter('B', large);
-    back_ = Surface(medium.width, medium.height);
+    back_ = Surface(medium.width, medium.height, choice.scale);
     back_.CopyStretched(QRect(0, 0, medium.width, medium.height), big, QRect(0, 0, large.width, large.height),
                         StretchMode::Smooth);
 }

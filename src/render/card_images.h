@@ -25,6 +25,7 @@ struct CardImageChoice {
     char size_letter = 'B';
     std::string card_set = "001";
     std::string back = "011";
+    int scale = 1;  // device pixels per table pixel
     bool operator==(const CardImageChoice&) const = default;
 };
 

@@ -40,7 +40,7 @@ void DealCard(const DrawContext& ctx, const DealSource& source, PileRef pile, in
     // The card lands on what lies there now: its top corners show that,
     // not the table the flying picture was built over.
     const QRect landing = ctx.CardAt(place.x(), place.y()).translated(0, ctx.surfaces.scroll);
-    Surface under(landing.width(), landing.height());
+    Surface under = ctx.surfaces.Make(landing.width(), landing.height());
     under.Copy(0, 0, ctx.surfaces.back_buffer, landing);
     BuildCardDragImage(ctx, e.cards.IsFaceDown(code) ? -1 : code, start);
     FlyDragImage(ctx, place, {.fast = true, .shadow = false});

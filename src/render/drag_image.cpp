@@ -71,7 +71,7 @@ void BuildDragImage(const DrawContext& ctx, const std::vector<DragCard>& cards, 
     // The picture starts as the bare table, so the rounded corners of its
     // cards show the table.
     const QPoint table_at(at.x(), at.y() + ctx.surfaces.scroll);
-    drag.image = Surface(width, height);
+    drag.image = ctx.surfaces.Make(width, height);
     drag.image.Copy(0, 0, ctx.surfaces.background, QRect(table_at, QSize(width, height)));
     for (const DragCard& card : cards)
         PaintCard(drag.image, card.offset, PictureOf(ctx, card), w, h, ctx.surfaces.background, table_at + card.offset,

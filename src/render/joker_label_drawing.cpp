@@ -8,6 +8,7 @@
 #include "engine/layout/nearest.h"
 #include "engine/model/engine.h"
 #include "engine/model/piles.h"
+#include "platform/drawing.h"
 #include "platform/fonts.h"
 #include "platform/resource_library.h"
 #include "platform/surface.h"
@@ -90,7 +91,7 @@ void DrawJokerLabel(TableSurfaces& surfaces, const Engine& engine, const Resourc
     }
     Surface symbol;
     if (suit >= 0 && suit < static_cast<int>(kSuitSymbols.size())) {
-        symbol = Surface(library.Bitmap(kSuitSymbols[static_cast<size_t>(suit)]));
+        symbol = ScaledResourceBitmap(library, kSuitSymbols[static_cast<size_t>(suit)], surfaces.scale);
     }
     const std::string text = JokerLabelText(rank);
     PaintLabel(surfaces.window, x, y, text, symbol);

@@ -63,7 +63,8 @@ TableRenderer::TableRenderer(Engine& engine, TableSurfaces& surfaces, const Reso
 DrawContext TableRenderer::Context() { return {engine_, surfaces_, images_, library_, pacer_, state_}; }
 
 bool TableRenderer::ReloadCardImages(bool force) {
-    const CardImageChoice choice = ChosenCardImages(engine_.params);
+    CardImageChoice choice = ChosenCardImages(engine_.params);
+    choice.scale = surfaces_.scale;
     if (!force) return images_.Load(library_, choice);
     images_.Reload(library_, choice);
     return true;

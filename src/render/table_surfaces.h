@@ -17,9 +17,16 @@ struct TableSurfaces {
     Surface back_buffer;
     Surface background;
     int scroll = 0;  // the vertical scroll position of the table
+    // Device pixels per table pixel of the screen the table is shown on (2 on
+    // a high-resolution screen); every table surface is made at this scale.
+    int scale = 1;
+
+    // A surface of the table's scale.
+    Surface Make(int width, int height) const { return Surface(width, height, scale); }
 
     // New back buffer and background for a screen of this size (+ 30); the
-    // window surface takes the window's size.
+    // window surface takes the window's size. Surfaces of the right size and
+    // scale are kept as they are.
     void Resize(int screen_width, int screen_height, int window_width, int window_height);
 };
 

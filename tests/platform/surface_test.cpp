@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QFont>
+
 #include <random>
 
 #include "platform/surface.h"
+#include "qt_test_app.h"
 
 namespace velmora {
 namespace {
@@ -75,6 +78,53 @@ TEST(Surface, StretchedCopyScalesOnlyTheExistingSource) {
     half.CopyStretched(half.Bounds(), source, QRect(1, 0, 2, 1));
     EXPECT_EQ(half.Pixel(1, 0), 0xFF00FF00u);
     EXPECT_EQ(half.Pixel(2, 0), 0xFF000000u);
+}
+
+// On a screen of twice the resolution every operation in table pixels must
+// give the picture of the same operation at 1x, enlarged.
+TEST(Surface, AtTwiceTheScaleEveryOperationIsTheEnlargedOne) {
+    std::mt19937 random(5);
+    auto r = [&](int lo, int hi) { return lo + static_cast<int>(random() % (hi - lo + 1)); };
+    const Surface source = Numbered(13, 9, 0x100000);
+    const Surface blank = Numbered(11, 7);
+    const Surface source2 = source.AtScale(2);
+    for (int round = 0; round < 300; ++round) {
+        const QRect from(r(-15, 15), r(-12, 12), r(-3, 20), r(-3, 16));
+        const int x = r(-20, 15), y = r(-15, 10);
+        Surface one = blank;
+        one.Copy(x, y, source, from);
+        one.CopyTransparent(y, x, source, from.translated(1, 1), 0x100000 + 1002);
+        one.Fill(from.translated(x, 0), 0x123456);
+        one.SetPixel(x, y, 0xABCDEF);
+        Surface two = blank.AtScale(2);
+        two.Copy(x, y, source2, from);
+        two.CopyTransparent(y, x, source, from.translated(1, 1), 0x100000 + 1002);  // a 1x source
+        two.Fill(from.translated(x, 0), 0x123456);
+        two.SetPixel(x, y, 0xABCDEF);
+        ASSERT_EQ(two.Image(), one.AtScale(2).Image()) << round;
+        ASSERT_EQ(two.Pixel(x, y), one.Pixel(x, y));
+    }
+    Surface big(6, 3, 2);
+    big.CopyStretched(QRect(1, 1, 4, 2), Numbered(2, 1), QRect(0, 0, 2, 1));
+    Surface big1(6, 3);
+    big1.CopyStretched(QRect(1, 1, 4, 2), Numbered(2, 1), QRect(0, 0, 2, 1));
+    EXPECT_EQ(big.Image(), big1.AtScale(2).Image());
+    EXPECT_EQ(big.Bounds(), QRect(0, 0, 6, 3));
+    EXPECT_EQ(big.Image().size(), QSize(12, 6));
+}
+
+TEST(Surface, TextAtTwiceTheScaleIsDrawnAtTheDeviceResolution) {
+    test::EnsureApplication();
+    QFont font("DejaVu Sans");
+    font.setPixelSize(14);
+    Surface two(30, 20, 2);
+    two.DrawText(2, 2, "Wg", font, 0xFFFFFF);
+    // An enlargement would repeat every pixel in its 2 x 2 block.
+    int finer = 0;
+    for (int y = 0; y < 40; y += 2)
+        for (int x = 0; x < 60; x += 2)
+            finer += two.Image().pixel(x, y) != two.Image().pixel(x + 1, y + 1);
+    EXPECT_GT(finer, 10);
 }
 
 }  // namespace

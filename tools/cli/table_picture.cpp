@@ -37,7 +37,8 @@ std::string TablePicture::Draw(Driver& d) {
 }
 
 bool TablePicture::Save(const Surface& surface, int scroll, const std::string& path) const {
-    const QImage shown = surface.Image().copy(0, scroll, surfaces.window.Width(), surfaces.window.Height());
+    const QImage shown =
+        surface.Image().copy(surface.DeviceRect(QRect(0, scroll, surfaces.window.Width(), surfaces.window.Height())));
     return shown.save(QString::fromStdString(path), "PNG");
 }
 

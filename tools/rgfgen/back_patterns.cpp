@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "card_backs.h"
+#include "pixel_scale.h"
 
 namespace velmora::rgfgen {
 
@@ -48,21 +49,63 @@ QRgb WeavePixel(const Weave& weave, double u, double v, int strands) {
     return Shade(colour, AlongStrand(along) * AcrossStrand((within - 0.14) / 0.86));
 }
 
+// The classic lattice is mirrored round the centre so it is the same seen
+// from either end. Its diagonal lines are placed in steps of 1 / (2 * scale)
+// card pixel from a card pixel's centre, on which every device pixel's
+// centre falls: the lines stay one card pixel wide and run smoothly at any
+// scale.
+int MirroredSteps(int device, int device_extent, int scale) {
+    return std::min(2 * device + 1, 2 * device_extent - 2 * device - 1) - scale;
+}
+
+// Within half a card pixel of a multiple of `period` card pixels (the
+// lower end included, so a line covers one card pixel per row).
+bool OnLatticeLine(int steps, int period, int scale) {
+    const int cycle = 2 * scale * period;
+    return ((steps + scale) % cycle + cycle) % cycle < 2 * scale;
+}
+
+struct BlueLattice {
+    QSize size;  // card pixels
+    int scale;
+    int period;
+};
+
+const QRgb kBlueGround = qRgb(18, 52, 150);
+const QRgb kBlueLine = qRgb(92, 140, 226);
+const QRgb kBlueDot = qRgb(210, 226, 255);
+
+QRgb ClassicBluePixel(const BlueLattice& lattice, int x, int y) {
+    const int s = lattice.scale;
+    const int mx = MirroredSteps(x, lattice.size.width() * s, s);
+    const int my = MirroredSteps(y, lattice.size.height() * s, s);
+    if (OnLatticeLine(mx + my, lattice.period, s) || OnLatticeLine(mx - my, lattice.period, s)) {
+        return kBlueLine;
+    }
+    // The dots between the lines are whole card pixels.
+    const int cx = std::min(x / s, lattice.size.width() - 1 - x / s);
+    const int cy = std::min(y / s, lattice.size.height() - 1 - y / s);
+    const int half = lattice.period / 2;
+    const bool on_dot = (cx + cy) % lattice.period == half &&
+                        (cx - cy + 1000 * lattice.period) % lattice.period == half;
+    return on_dot ? kBlueDot : kBlueGround;
+}
+
 }  // namespace
 
-QImage PlaitingArea(QSize size, bool diagonal, int strip) {
+QImage PlaitingArea(QSize size, bool diagonal, int strip, int scale) {
     const Weave weave = diagonal
                             ? Weave{QColor(70, 130, 210), QColor(40, 86, 170), QColor(10, 24, 60)}
                             : Weave{QColor(226, 176, 70), QColor(196, 58, 44), QColor(60, 20, 10)};
-    QImage area(size, QImage::Format_RGB32);
+    QImage area = ScaledImage(size, QImage::Format_RGB32, scale);
     const double cx = size.width() / 2.0;
     const double cy = size.height() / 2.0;
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            // Sample the pixel centre, measured from the middle so the weave
-            // is symmetric on the card.
-            const double px = x + 0.5 - cx;
-            const double py = y + 0.5 - cy;
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            // Sample the device pixel's centre in card pixels, measured from
+            // the middle so the weave is symmetric on the card.
+            const double px = (x + 0.5) / scale - cx;
+            const double py = (y + 0.5) / scale - cy;
             const double u = diagonal ? (px + py) / (strip * std::numbers::sqrt2) : px / strip;
             const double v = diagonal ? (px - py) / (strip * std::numbers::sqrt2) : py / strip;
             area.setPixel(x, y, WeavePixel(weave, u + 0.5, v + 0.5, strip >= 8 ? 2 : 1));
@@ -71,38 +114,22 @@ QImage PlaitingArea(QSize size, bool diagonal, int strip) {
     return area;
 }
 
-QImage ClassicBlueArea(QSize size) {
-    const QColor ground(18, 52, 150);
-    const QColor line(92, 140, 226);
-    const QColor dot(210, 226, 255);
-    QImage area(size, QImage::Format_RGB32);
-    const int period = size.width() > 40 ? 6 : 4;
-    const int half = period / 2;
-    for (int y = 0; y < size.height(); ++y) {
-        for (int x = 0; x < size.width(); ++x) {
-            // Mirror round the centre so the lattice is the same seen from
-            // either end.
-            const int mx = std::min(x, size.width() - 1 - x);
-            const int my = std::min(y, size.height() - 1 - y);
-            const int a = (mx + my) % period;
-            const int b = (mx - my + 1000 * period) % period;
-            QRgb pixel = ground.rgb();
-            if (a == 0 || b == 0) {
-                pixel = line.rgb();
-            } else if (a == half && b == half) {
-                pixel = dot.rgb();
-            }
-            area.setPixel(x, y, pixel);
+QImage ClassicBlueArea(QSize size, int scale) {
+    const BlueLattice lattice{size, scale, size.width() > 40 ? 6 : 4};
+    QImage area = ScaledImage(size, QImage::Format_RGB32, scale);
+    for (int y = 0; y < area.height(); ++y) {
+        for (int x = 0; x < area.width(); ++x) {
+            area.setPixel(x, y, ClassicBluePixel(lattice, x, y));
         }
     }
     // A light inner frame two pixels in.
     for (int x = 2; x < size.width() - 2; ++x) {
-        area.setPixel(x, 2, dot.rgb());
-        area.setPixel(x, size.height() - 3, dot.rgb());
+        SetLogicalPixel(area, x, 2, kBlueDot);
+        SetLogicalPixel(area, x, size.height() - 3, kBlueDot);
     }
     for (int y = 2; y < size.height() - 2; ++y) {
-        area.setPixel(2, y, dot.rgb());
-        area.setPixel(size.width() - 3, y, dot.rgb());
+        SetLogicalPixel(area, 2, y, kBlueDot);
+        SetLogicalPixel(area, size.width() - 3, y, kBlueDot);
     }
     return area;
 }

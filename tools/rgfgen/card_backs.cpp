@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "pixel_scale.h"
 #include "resource_sink.h"
 
 namespace velmora::rgfgen {
@@ -13,8 +14,8 @@ namespace {
 // picture.
 constexpr int kPictureInset = 2;
 
-QImage PaintedArea(QSize size, void (*paint)(QPainter&)) {
-    QImage area(size, QImage::Format_RGB32);
+QImage PaintedArea(QSize size, int scale, void (*paint)(QPainter&)) {
+    QImage area = ScaledImage(size, QImage::Format_RGB32, scale);
     area.fill(Qt::black);
     QPainter p(&area);
     p.setRenderHint(QPainter::Antialiasing, true);
@@ -23,36 +24,37 @@ QImage PaintedArea(QSize size, void (*paint)(QPainter&)) {
     return area;
 }
 
-QImage BackArea(const CardSize& size, int number, QSize area) {
+QImage BackArea(const CardSize& size, int number, QSize area, int scale) {
     switch (number) {
         case 1:
-            return PaintedArea(area, PaintLeonardo);
+            return PaintedArea(area, scale, PaintLeonardo);
         case 3:
-            return PaintedArea(area, PaintSnowman);
+            return PaintedArea(area, scale, PaintSnowman);
         case 6:
-            return PlaitingArea(area, false, size.small() ? 5 : (size.letter == 'B' ? 10 : 8));
+            return PlaitingArea(area, false, size.small() ? 5 : (size.letter == 'B' ? 10 : 8),
+                                scale);
         case 7:
-            return ClassicBlueArea(area);
+            return ClassicBlueArea(area, scale);
         case 11:
-            return PlaitingArea(area, true, size.small() ? 4 : (size.letter == 'B' ? 9 : 8));
+            return PlaitingArea(area, true, size.small() ? 4 : (size.letter == 'B' ? 9 : 8), scale);
         case 14:
-            return PaintedArea(area, PaintRoses);
+            return PaintedArea(area, scale, PaintRoses);
         case 19:
-            return PaintedArea(area, PaintTropicalFish);
+            return PaintedArea(area, scale, PaintTropicalFish);
         default:
-            return PaintedArea(area, PaintLake);
+            return PaintedArea(area, scale, PaintLake);
     }
 }
 
 }  // namespace
 
-QImage DrawCardBack(const CardSize& size, int number) {
-    QImage card = BlankCard(size, QColor(255, 255, 255), QColor(32, 32, 32));
+QImage DrawCardBack(const CardSize& size, int number, int scale) {
+    QImage card = BlankCard(size, QColor(255, 255, 255), QColor(32, 32, 32), scale);
     const QRect inside(kPictureInset, kPictureInset, size.width - 2 * kPictureInset,
                        size.height - 2 * kPictureInset);
     {
         QPainter p(&card);
-        p.drawImage(inside.topLeft(), BackArea(size, number, inside.size()));
+        p.drawImage(inside.topLeft(), BackArea(size, number, inside.size(), scale));
     }
     ClearCorners(card, size);
     return card;
@@ -63,7 +65,7 @@ void AddCardBacks(ResourceSink& sink) {
         for (int number : kCardBackNumbers) {
             const std::string name =
                 "D" + size.tag() + QString("%1").arg(number, 3, 10, QChar('0')).toStdString();
-            sink.AddBitmap(name, DrawCardBack(size, number));
+            sink.AddBitmapTwins(name, [&](int scale) { return DrawCardBack(size, number, scale); });
         }
     }
 }

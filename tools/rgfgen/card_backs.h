@@ -15,9 +15,10 @@ class ResourceSink;
 // The backs offered by the customize dialog, by number.
 inline constexpr int kCardBackNumbers[] = {1, 3, 6, 7, 11, 14, 19, 20};
 
-// Pattern backs are drawn pixel by pixel at the final size so they stay crisp.
-QImage PlaitingArea(QSize size, bool diagonal, int strip);
-QImage ClassicBlueArea(QSize size);
+// Pattern backs are drawn pixel by pixel at the final size so they stay
+// crisp: `size` in card pixels, each `scale` device pixels wide.
+QImage PlaitingArea(QSize size, bool diagonal, int strip, int scale);
+QImage ClassicBlueArea(QSize size, int scale);
 
 // Picture backs are painted into a 100 x 140 box that the caller scales to
 // the picture area.
@@ -27,7 +28,7 @@ void PaintRoses(QPainter& p);
 void PaintTropicalFish(QPainter& p);
 void PaintLake(QPainter& p);
 
-QImage DrawCardBack(const CardSize& size, int number);
+QImage DrawCardBack(const CardSize& size, int number, int scale);
 
 void AddCardBacks(ResourceSink& sink);
 

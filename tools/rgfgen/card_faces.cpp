@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <vector>
 
+#include "pixel_scale.h"
 #include "resource_sink.h"
 
 namespace velmora::rgfgen {
@@ -83,8 +84,7 @@ void DrawAce(QImage& card, const CardSize& size, const FaceLayout& layout, const
 
 // Rank and suit in the top-left corner, repeated turned round bottom right.
 void DrawIndices(QImage& card, const FaceLayout& layout, const CardSet& set, Suit suit, int rank) {
-    QImage corner(card.size(), QImage::Format_ARGB32_Premultiplied);
-    corner.fill(Qt::transparent);
+    QImage corner = TransparentLike(card);
     {
         QPainter painter(&corner);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -99,8 +99,8 @@ void DrawIndices(QImage& card, const FaceLayout& layout, const CardSet& set, Sui
 }
 
 // The small cards only have room for the rank and one suit symbol.
-QImage DrawSmallFace(const CardSize& size, const CardSet& set, Suit suit, int rank) {
-    QImage card = BlankCard(size, set.paper, set.edge);
+QImage DrawSmallFace(const CardSize& size, const CardSet& set, Suit suit, int rank, int scale) {
+    QImage card = BlankCard(size, set.paper, set.edge, scale);
     const QColor ink = InkFor(set, suit);
     QPainter painter(&card);
     if (rank > 10) {
@@ -193,12 +193,12 @@ FaceLayout LayoutFor(const CardSize& size, const CardSet& set) {
     }
 }
 
-QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int rank) {
+QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int rank, int scale) {
     if (size.small()) {
-        return DrawSmallFace(size, set, suit, rank);
+        return DrawSmallFace(size, set, suit, rank, scale);
     }
     const FaceLayout layout = LayoutFor(size, set);
-    QImage card = BlankCard(size, set.paper, set.edge);
+    QImage card = BlankCard(size, set.paper, set.edge, scale);
     if (rank == 1) {
         DrawAce(card, size, layout, set, suit);
     } else if (rank <= 10) {
@@ -213,15 +213,16 @@ QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int ran
     return card;
 }
 
-QImage SuitSheet(const CardSize& size, const CardSet& set, Suit suit) {
-    QImage sheet(size.width * 5, size.height * 3, QImage::Format_ARGB32);
+QImage SuitSheet(const CardSize& size, const CardSet& set, Suit suit, int scale) {
+    QImage sheet =
+        ScaledImage(QSize(size.width * 5, size.height * 3), QImage::Format_ARGB32, scale);
     sheet.fill(Qt::transparent);
     QPainter painter(&sheet);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     for (int rank = 1; rank <= 13; ++rank) {
         const int slot = rank - 1;
         painter.drawImage((slot % 5) * size.width, (slot / 5) * size.height,
-                          DrawCardFace(size, set, suit, rank));
+                          DrawCardFace(size, set, suit, rank, scale));
     }
     return sheet;
 }
@@ -234,7 +235,8 @@ void AddCardFaces(ResourceSink& sink) {
                     "C" + size.tag() +
                     QString("%1").arg(set->number, 3, 10, QChar('0')).toStdString() +
                     SuitLetter(suit);
-                sink.AddBitmap(name, SuitSheet(size, *set, suit));
+                sink.AddBitmapTwins(name,
+                                    [&](int scale) { return SuitSheet(size, *set, suit, scale); });
             }
         }
     }

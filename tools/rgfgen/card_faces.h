@@ -45,17 +45,17 @@ QColor InkFor(const CardSet& set, Suit suit);
 // Rank text: "A", "2" .. "10", "J", "Q", "K".
 QString RankText(int rank);
 
-// One card face (rank 1 to 13).
-QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int rank);
+// One card face (rank 1 to 13), `scale` device pixels per card pixel.
+QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int rank, int scale);
 
 // The court picture inside layout.court_frame (drawn by court_cards.cpp).
 void DrawCourt(QImage& card, const CardSet& set, const FaceLayout& layout, Suit suit, int rank);
 
 // The thirteen faces of a suit laid out as rows of 5, 5 and 3 cards.
-QImage SuitSheet(const CardSize& size, const CardSet& set, Suit suit);
+QImage SuitSheet(const CardSize& size, const CardSet& set, Suit suit, int scale);
 
 void AddCardFaces(ResourceSink& sink);
 void AddJokers(ResourceSink& sink);
-QImage DrawJoker(const CardSize& size);
+QImage DrawJoker(const CardSize& size, int scale);
 
 }  // namespace velmora::rgfgen

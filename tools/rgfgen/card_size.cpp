@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "pixel_scale.h"
+
 namespace velmora::rgfgen {
 
 namespace {
@@ -21,8 +23,9 @@ bool IsOutsideCorner(const CardSize& size, int x, int y) {
 }
 
 void DrawCardFrame(QImage& card, int inset, QColor colour, bool small_rounding) {
-    const int w = card.width() - 2 * inset;
-    const int h = card.height() - 2 * inset;
+    const QSize logical = LogicalSize(card);
+    const int w = logical.width() - 2 * inset;
+    const int h = logical.height() - 2 * inset;
     const QRgb rgb = colour.rgba();
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
@@ -33,7 +36,7 @@ void DrawCardFrame(QImage& card, int inset, QColor colour, bool small_rounding) 
                     ? (dx + dy == 1 || (dx == 0 && dy > 0) || (dy == 0 && dx > 0))
                     : ((dx == 0 && dy >= 2) || (dy == 0 && dx >= 2) || (dx == 1 && dy == 1));
             if (on_frame) {
-                card.setPixel(x + inset, y + inset, rgb);
+                SetLogicalPixel(card, x + inset, y + inset, rgb);
             }
         }
     }
@@ -43,14 +46,14 @@ void ClearCorners(QImage& card, const CardSize& size) {
     for (int y = 0; y < size.height; ++y) {
         for (int x = 0; x < size.width; ++x) {
             if (IsOutsideCorner(size, x, y)) {
-                card.setPixel(x, y, qRgba(255, 255, 255, 0));
+                SetLogicalPixel(card, x, y, qRgba(255, 255, 255, 0));
             }
         }
     }
 }
 
-QImage BlankCard(const CardSize& size, QColor fill, QColor border) {
-    QImage card(size.width, size.height, QImage::Format_ARGB32);
+QImage BlankCard(const CardSize& size, QColor fill, QColor border, int scale) {
+    QImage card = ScaledImage(QSize(size.width, size.height), QImage::Format_ARGB32, scale);
     card.fill(fill);
     DrawCardFrame(card, 0, border, size.small());
     ClearCorners(card, size);

@@ -29,8 +29,10 @@ inline constexpr std::array<CardSize, 3> kCardSizes{kBigCard, kMediumCard, kSmal
 bool IsOutsideCorner(const CardSize& size, int x, int y);
 
 // A card-sized picture filled with `fill`, framed by a one-pixel `border`
-// that follows the rounding; the pixels outside it are transparent.
-QImage BlankCard(const CardSize& size, QColor fill, QColor border);
+// that follows the rounding; the pixels outside it are transparent. With a
+// `scale` of 2 every picture pixel is two device pixels each way (see
+// pixel_scale.h); the functions below work on either.
+QImage BlankCard(const CardSize& size, QColor fill, QColor border, int scale);
 
 // Makes the pixels outside the rounding transparent again (after painting
 // that may have touched them).

@@ -5,6 +5,7 @@
 #include <QPainterPath>
 
 #include "card_faces.h"
+#include "pixel_scale.h"
 #include "shapes.h"
 
 namespace velmora::rgfgen {
@@ -36,7 +37,7 @@ const QColor kGold(236, 188, 44);
 const QColor kSteel(176, 184, 196);
 
 void Outlined(QPainter& p, const QPainterPath& path, QColor colour) {
-    FillPath(p, path, colour, InkOutline());
+    FillPath(p, path, colour, InkOutline(p));
 }
 
 void DrawRobe(QPainter& p, const Robe& robe) {
@@ -78,7 +79,7 @@ void DrawFace(QPainter& p) {
     p.setBrush(QColor(30, 30, 60));
     p.drawEllipse(QPointF(45, 41), 1.9, 2.1);
     p.drawEllipse(QPointF(55, 41), 1.9, 2.1);
-    p.setPen(InkOutline());
+    p.setPen(InkOutline(p));
     p.setBrush(Qt::NoBrush);
     p.drawLine(QPointF(50, 43), QPointF(49, 48));
     QPen mouth(QColor(190, 40, 50), 2.2);
@@ -96,7 +97,7 @@ void DrawKingHead(QPainter& p, const Robe& robe) {
     beard.closeSubpath();
     Outlined(p, beard, QColor(238, 238, 238));
     DrawFace(p);
-    p.setPen(InkOutline());
+    p.setPen(InkOutline(p));
     p.setBrush(QColor(238, 238, 238));
     QPainterPath moustache;
     moustache.moveTo(41, 51);
@@ -137,7 +138,7 @@ void DrawQueenHead(QPainter& p, const Robe& robe) {
     // A small crown with pearl tips.
     Outlined(p, Polygon({{38, 30}, {37, 16}, {43, 22}, {50, 11}, {57, 22}, {63, 16}, {62, 30}}),
              kGold);
-    p.setPen(InkOutline());
+    p.setPen(InkOutline(p));
     p.setBrush(robe.accent == QColor(40, 72, 170) ? QColor(250, 250, 250) : robe.accent);
     for (QPointF tip : {QPointF(37, 15), QPointF(50, 10), QPointF(63, 15)}) {
         p.drawEllipse(tip, 2.5, 2.5);
@@ -196,7 +197,7 @@ void DrawQueenEmblem(QPainter& p) {
     QPainterPath bloom;
     bloom.addEllipse(QPointF(17, 28), 10, 9);
     Outlined(p, bloom, QColor(212, 30, 60));
-    p.setPen(InkOutline());
+    p.setPen(InkOutline(p));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(17, 28), 4.5, 4);
     Outlined(p, Hand({18, 86}), kSkin);
@@ -219,7 +220,9 @@ void DrawJackEmblem(QPainter& p) {
 // for the bottom half, as on double-headed cards.
 template <typename PaintHalf>
 void PaintDoubleHeaded(QImage& card, const QRect& area, PaintHalf paint_half) {
-    QImage half(area.width(), (area.height() + 1) / 2, QImage::Format_ARGB32_Premultiplied);
+    const int half_height = (area.height() + 1) / 2;
+    QImage half = ScaledImage(QSize(area.width(), half_height), QImage::Format_ARGB32_Premultiplied,
+                              PixelScale(card));
     half.fill(Qt::transparent);
     {
         QPainter painter(&half);
@@ -228,7 +231,7 @@ void PaintDoubleHeaded(QImage& card, const QRect& area, PaintHalf paint_half) {
     }
     QPainter painter(&card);
     painter.drawImage(area.topLeft(), half);
-    painter.drawImage(QPoint(area.left(), area.bottom() + 1 - half.height()),
+    painter.drawImage(QPoint(area.left(), area.bottom() + 1 - half_height),
                       half.mirrored(true, true));
 }
 
@@ -265,17 +268,21 @@ void DrawLetterHalf(QPainter& p, QSizeF half, const CardSet& set, Suit suit, int
     DrawPip(p, suit, PipBox(QPointF(half.width() * 0.78, half.height() * 0.36), pip), ink);
 }
 
+// The one-pixel outline just inside `box`, filled rather than stroked so
+// that it covers whole card pixels at any scale.
+void OutlineBox(QPainter& p, const QRect& box, QColor colour) {
+    p.fillRect(QRect(box.left(), box.top(), box.width(), 1), colour);
+    p.fillRect(QRect(box.left(), box.bottom(), box.width(), 1), colour);
+    p.fillRect(QRect(box.left(), box.top(), 1, box.height()), colour);
+    p.fillRect(QRect(box.right(), box.top(), 1, box.height()), colour);
+}
+
 void DrawFrame(QImage& card, const QRect& frame, QColor outer, QColor inner) {
     QPainter p(&card);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setBrush(Qt::NoBrush);
-    p.setPen(outer);
-    p.drawRect(frame.adjusted(0, 0, -1, -1));
-    p.setPen(inner);
-    p.drawRect(frame.adjusted(1, 1, -2, -2));
-    p.setPen(outer);
+    OutlineBox(p, frame, outer);
+    OutlineBox(p, frame.adjusted(1, 1, -1, -1), inner);
     const int middle = frame.top() + frame.height() / 2;
-    p.drawLine(frame.left() + 1, middle, frame.right() - 1, middle);
+    p.fillRect(QRect(frame.left() + 1, middle, frame.width() - 2, 1), outer);
 }
 
 }  // namespace

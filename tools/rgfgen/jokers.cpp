@@ -3,6 +3,7 @@
 #include <QPainterPath>
 
 #include "card_faces.h"
+#include "pixel_scale.h"
 #include "resource_sink.h"
 #include "shapes.h"
 
@@ -32,7 +33,7 @@ void DrawJester(QPainter& p) {
     const QColor ruff[] = {kJesterRed, kJesterYellow, kJesterGreen, kJesterBlue};
     for (int i = 0; i < 7; ++i) {
         FillPath(p, Ellipse(QPointF(23 + i * 9, 78 + (i % 2) * 3), 8, 8), ruff[i % 4],
-                 InkOutline());
+                 InkOutline(p));
     }
     // Body below the ruff, split in two colours.
     QPainterPath left;
@@ -41,36 +42,36 @@ void DrawJester(QPainter& p) {
     left.lineTo(50, 84);
     left.lineTo(50, 101);
     left.closeSubpath();
-    FillPath(p, left, kJesterGreen, InkOutline());
+    FillPath(p, left, kJesterGreen, InkOutline(p));
     QPainterPath right;
     right.moveTo(50, 84);
     right.lineTo(74, 84);
     right.lineTo(80, 101);
     right.lineTo(50, 101);
     right.closeSubpath();
-    FillPath(p, right, kJesterRed, InkOutline());
+    FillPath(p, right, kJesterRed, InkOutline(p));
     // Face.
-    FillPath(p, Ellipse(QPointF(50, 58), 15, 15), kSkin, InkOutline());
+    FillPath(p, Ellipse(QPointF(50, 58), 15, 15), kSkin, InkOutline(p));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(30, 30, 60));
     p.drawEllipse(QPointF(44, 55), 2, 2.2);
     p.drawEllipse(QPointF(56, 55), 2, 2.2);
     p.setBrush(QColor(220, 60, 60));
     p.drawEllipse(QPointF(50, 60), 2.6, 2.6);
-    QPen smile(QColor(150, 30, 40), 1.0);
+    QPen smile(QColor(150, 30, 40), PixelWidth(p));
     smile.setCosmetic(true);
     p.setPen(smile);
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(42, 58, 16, 10), 200 * 16, 140 * 16);
     // Three-pointed cap with bells.
-    FillPath(p, CapLobe({36, 46}, {46, 42}, {10, 30}), kJesterRed, InkOutline());
-    FillPath(p, CapLobe({64, 46}, {54, 42}, {90, 30}), kJesterGreen, InkOutline());
-    FillPath(p, CapLobe({42, 44}, {58, 44}, {50, 8}), kJesterBlue, InkOutline());
+    FillPath(p, CapLobe({36, 46}, {46, 42}, {10, 30}), kJesterRed, InkOutline(p));
+    FillPath(p, CapLobe({64, 46}, {54, 42}, {90, 30}), kJesterGreen, InkOutline(p));
+    FillPath(p, CapLobe({42, 44}, {58, 44}, {50, 8}), kJesterBlue, InkOutline(p));
     QPainterPath band;
     band.addRoundedRect(QRectF(34, 42, 32, 7), 3, 3);
-    FillPath(p, band, kJesterYellow, InkOutline());
+    FillPath(p, band, kJesterYellow, InkOutline(p));
     for (QPointF bell : {QPointF(10, 30), QPointF(90, 30), QPointF(50, 8)}) {
-        FillPath(p, Ellipse(bell, 4.5, 4.5), kJesterYellow, InkOutline());
+        FillPath(p, Ellipse(bell, 4.5, 4.5), kJesterYellow, InkOutline(p));
     }
 }
 
@@ -78,8 +79,7 @@ void DrawCornerWord(QImage& card, const CardSize& size) {
     const bool big = size.letter == 'B';
     const double letter = big ? 7.0 : 6.0;
     const QFont font = MakeFont(Face::SansCondensedBold, big ? 10 : 8);
-    QImage corner(card.size(), QImage::Format_ARGB32_Premultiplied);
-    corner.fill(Qt::transparent);
+    QImage corner = TransparentLike(card);
     {
         QPainter p(&corner);
         const QString word = "JOKER";
@@ -95,9 +95,9 @@ void DrawCornerWord(QImage& card, const CardSize& size) {
 
 }  // namespace
 
-QImage DrawJoker(const CardSize& size) {
+QImage DrawJoker(const CardSize& size, int scale) {
     const CardSet& set = ClassicSet();
-    QImage card = BlankCard(size, set.paper, set.edge);
+    QImage card = BlankCard(size, set.paper, set.edge, scale);
     {
         QPainter p(&card);
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -120,7 +120,8 @@ QImage DrawJoker(const CardSize& size) {
 
 void AddJokers(ResourceSink& sink) {
     for (const CardSize& size : kCardSizes) {
-        sink.AddBitmap("JOKER_" + size.tag(), DrawJoker(size));
+        sink.AddBitmapTwins("JOKER_" + size.tag(),
+                            [&](int scale) { return DrawJoker(size, scale); });
     }
 }
 

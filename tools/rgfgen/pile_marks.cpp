@@ -146,8 +146,8 @@ void DrawSign(QPainter& p, const CardSize& size, const MarkDesign& design) {
 
 }  // namespace
 
-QImage DrawPileMark(const CardSize& size, const std::string& code) {
-    QImage mark = BlankCard(size, kGround, kEdge);
+QImage DrawPileMark(const CardSize& size, const std::string& code, int scale) {
+    QImage mark = BlankCard(size, kGround, kEdge, scale);
     {
         QPainter p(&mark);
         p.setRenderHint(QPainter::Antialiasing, true);
@@ -160,7 +160,8 @@ QImage DrawPileMark(const CardSize& size, const std::string& code) {
 void AddPileMarks(ResourceSink& sink) {
     for (const CardSize& size : kCardSizes) {
         for (const char* code : kMarkCodes) {
-            sink.AddBitmap("W" + size.tag() + code, DrawPileMark(size, code));
+            sink.AddBitmapTwins("W" + size.tag() + code,
+                                [&](int scale) { return DrawPileMark(size, code, scale); });
         }
     }
 }

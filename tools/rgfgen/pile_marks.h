@@ -16,17 +16,20 @@ inline constexpr const char* kMarkCodes[] = {
     "001", "003", "004", "005", "006", "008", "009", "010", "011", "012",    "013",
     "014", "015", "016", "017", "018", "019", "020", "021", "022", "_WASTE", "_TABLEAU"};
 
-QImage DrawPileMark(const CardSize& size, const std::string& code);
+QImage DrawPileMark(const CardSize& size, const std::string& code, int scale);
 void AddPileMarks(ResourceSink& sink);
 
 // "SHADOW_" + size + "1" (right) and "2" (bottom); white is see-through.
-QImage ShadowStrip(const CardSize& size, bool right);
+// The strips are pixel patterns: at a `scale` of 2 each of their pixels is
+// a block of 2 x 2, so the table finds the see-through colour in the same
+// places.
+QImage ShadowStrip(const CardSize& size, bool right, int scale);
 void AddShadowStrips(ResourceSink& sink);
 
 // "3D_BORDER_" + size + "1" (right) and "2" (bottom); pure blue is
 // see-through. Row (or column) 15 - depth onwards shows a stock `depth`
 // cards thick.
-QImage StockBorderStrip(const CardSize& size, bool right);
+QImage StockBorderStrip(const CardSize& size, bool right, int scale);
 void AddStockBorders(ResourceSink& sink);
 
 // Offset of a lifted card's shadow, as the table draws it.

@@ -2,6 +2,8 @@
 
 #include <QBuffer>
 
+#include "pixel_scale.h"
+
 namespace velmora::rgfgen {
 
 std::vector<uint8_t> EncodePng(const QImage& image) {
@@ -26,6 +28,12 @@ void ResourceSink::AddBitmap(const std::string& name, const QImage& image) {
     entry.name = name;
     entry.payload = EncodePng(image);
     entries_.push_back(std::move(entry));
+}
+
+void ResourceSink::AddBitmapTwins(const std::string& name,
+                                  const std::function<QImage(int scale)>& draw) {
+    AddBitmap(name, draw(1));
+    AddBitmap(name + kHighDensitySuffix, draw(kHighDensity));
 }
 
 void ResourceSink::AddCursor(const std::string& name, const QImage& image, QPoint hotspot) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPoint>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,9 @@ namespace velmora::rgfgen {
 class ResourceSink {
   public:
     void AddBitmap(const std::string& name, const QImage& image);
+    // The picture as `draw` makes it at scale 1, then its twin for screens
+    // of twice the density, drawn at scale 2, named with "@2" added.
+    void AddBitmapTwins(const std::string& name, const std::function<QImage(int scale)>& draw);
     void AddCursor(const std::string& name, const QImage& image, QPoint hotspot);
     void AddWave(const std::string& name, std::vector<uint8_t> wave);
 

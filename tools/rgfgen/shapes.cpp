@@ -13,8 +13,12 @@ QPen RoundPen(QColor colour, double width, bool cosmetic) {
     return pen;
 }
 
-QPen InkOutline() {
-    return RoundPen(QColor(24, 24, 24), 1.0, true);
+double PixelWidth(const QPainter& p) {
+    return p.device()->devicePixelRatio();
+}
+
+QPen InkOutline(const QPainter& p) {
+    return RoundPen(QColor(24, 24, 24), PixelWidth(p), true);
 }
 
 QPainterPath Polygon(std::initializer_list<QPointF> points) {

@@ -14,8 +14,14 @@ namespace velmora::rgfgen {
 // whatever the painter's scale.
 QPen RoundPen(QColor colour, double width = 1.0, bool cosmetic = false);
 
-// The thin dark outline of the figures (one pixel at any scale).
-QPen InkOutline();
+// Device pixels per picture pixel of the painter's image (2 on the
+// high-density twins), for cosmetic pens that should stay one picture
+// pixel wide.
+double PixelWidth(const QPainter& p);
+
+// The thin dark outline of the figures (one picture pixel at any scale of
+// the painter).
+QPen InkOutline(const QPainter& p);
 
 QPainterPath Polygon(std::initializer_list<QPointF> points);
 QPainterPath Ellipse(QPointF centre, double rx, double ry);

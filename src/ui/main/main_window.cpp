@@ -108,6 +108,7 @@ void TfrmMain::RelayoutTable() {
 
 void TfrmMain::ResizeSurfaces() {
     const QSize screen_size = ScreenSize();
+    surfaces_.scale = SurfaceScaleFor(table_->devicePixelRatioF());
     surfaces_.Resize(screen_size.width(), screen_size.height(), table_->width(), table_->height());
 }
 

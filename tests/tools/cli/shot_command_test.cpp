@@ -38,12 +38,21 @@ TEST(ShotCommand, WritesWhatTheWindowShowsAsPng) {
         if (line.rfind("Mazzo ", 0) == 0) sscanf(line.c_str(), "Mazzo %d %d", &x, &y);
     ASSERT_GE(x, 0);
     EXPECT_NE(picture.pixel(x + 30, y + 40), picture.pixel(picture.width() - 2, y + 40));
+    // For a screen of twice the resolution: twice the pixels, the same table.
+    s.Lines("shot " + path + " 2");
+    QImage sharp(QString::fromStdString(path));
+    EXPECT_EQ(sharp.size(), QSize(1600, 1200));
+    const int edge = picture.width() - 2;
+    EXPECT_EQ(sharp.pixel(2 * edge + 1, 2 * y + 81), picture.pixel(edge, y + 40));
+    EXPECT_NE(sharp.pixel(2 * x + 60, 2 * y + 80), sharp.pixel(2 * edge, 2 * y + 80));
 }
 
 TEST(ShotCommand, RefusesWhatItCannotDo) {
     Session s;
-    EXPECT_EQ(s.Raw("shot").back(), "error: usage: shot <file.png>");
-    EXPECT_EQ(s.Raw("shot a.png b.png").back(), "error: usage: shot <file.png>");
+    const std::string usage = "error: usage: shot <file.png> [1|2]";
+    EXPECT_EQ(s.Raw("shot").back(), usage);
+    EXPECT_EQ(s.Raw("shot a.png b.png").back(), usage);
+    EXPECT_EQ(s.Raw("shot a.png 3").back(), usage);
     EXPECT_EQ(s.Raw("shot /no/such/folder/x.png").back(), "error: cannot write /no/such/folder/x.png");
     // Without a game the table is bare, and still drawn.
     QTemporaryDir dir;
