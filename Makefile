@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test tables startup-bench asan fuzz clean
+.PHONY: all deps configure build run test package tables startup-bench asan fuzz clean
 
 all: build
 
@@ -21,6 +21,11 @@ run: build
 
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+
+# The Debian package $(BUILD_DIR)/velmora_<version>_<arch>.deb, installing
+# under /usr (cmake/Install.cmake says what goes in).
+package: build
+	@cd $(BUILD_DIR) && cpack
 
 # A contact sheet of the nine games' first deals: $(BUILD_DIR)/tables.png.
 tables: build

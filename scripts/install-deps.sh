@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils
+  desktop-file-utils appstream dpkg-dev
 )
 
 for arg in "$@"; do
