@@ -40,8 +40,10 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
     // The front surface may hold several device pixels per widget pixel: each
     // rectangle is taken from its device pixels, unscaled on such a screen.
     const Surface& front = Front();
-    // On a screen between the scales (1.5, say) the pixels are resampled.
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() != front.Scale());
+    // On a screen between the scales (1.5 shows a surface of scale 2) the
+    // pixels are resampled smoothly, so no line drops out; an enlargement
+    // keeps its pixels square.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, devicePixelRatioF() < front.Scale());
     for (const QRect& r : event->region()) painter.drawImage(r, front.Image(), front.DeviceRect(r));
     dirty_ -= event->region();
 }
