@@ -3,7 +3,7 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test package tables startup-bench asan fuzz clean
+.PHONY: all deps configure build run test package tables startup-bench peers-bench asan fuzz clean
 
 all: build
 
@@ -36,6 +36,12 @@ tables: build
 STARTUP_RUNS ?= 9
 startup-bench: build
 	@bash bench/startup/startup_bench.sh $(BUILD_DIR) $(STARTUP_RUNS)
+
+# Velmora beside KPatience, Aisleriot and PySolFC (installed when missing):
+# start-up, memory and CPU per pointer move of a drag, median of PEERS_RUNS.
+PEERS_RUNS ?= 5
+peers-bench: build
+	@bash bench/peers.sh --install --runs $(PEERS_RUNS) $(BUILD_DIR)/bin
 
 # The sanitizer build, used once for every change of the engine.
 asan: deps
