@@ -1,4 +1,5 @@
 # shellcheck shell=bash
+# shellcheck disable=SC2016  # the awk programs are in single quotes on purpose
 # What bench/peers.sh measures on a running program, from outside it; sourced,
 # not run. A program counts with every process below it (a launcher, an
 # interpreter and their children).
@@ -16,34 +17,41 @@ peers_tree() {
     }'
 }
 
+# A /proc file of every process of the tree ("status", "stat", or a glob
+# such as "task/*/schedstat"), one path a line.
+peers_tree_files() {
+  local pid
+  for pid in $(peers_tree "$1"); do
+    # shellcheck disable=SC2086  # the glob is meant to expand
+    printf '%s\n' /proc/$pid/$2
+  done
+}
+
+# The files of the tree read through one awk program that prints the total.
+peers_tree_total() {
+  local files
+  mapfile -t files < <(peers_tree_files "$1" "$2")
+  cat "${files[@]}" 2>/dev/null | awk "$3"
+}
+
 # Resident memory of the tree, in kB (VmRSS summed).
 peers_tree_rss_kb() {
-  local pid total=0 kb
-  for pid in $(peers_tree "$1"); do
-    kb="$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null || true)"
-    total=$((total + ${kb:-0}))
-  done
-  echo "$total"
+  peers_tree_total "$1" status '/^VmRSS:/ { total += $2 } END { print total + 0 }'
 }
 
 # CPU time of the tree in clock ticks: utime + stime of every process, with
-# the time of its children that have ended (cutime + cstime).
+# the time of its children that have ended (cutime + cstime). The command
+# name in parentheses may hold spaces: fields count after the last ')'.
 peers_tree_cpu_ticks() {
-  local pid total=0 ticks
-  for pid in $(peers_tree "$1"); do
-    ticks="$(sed 's/^.*) //' "/proc/$pid/stat" 2>/dev/null | awk '{ print $12 + $13 + $14 + $15 }' || true)"
-    total=$((total + ${ticks:-0}))
-  done
-  echo "$total"
+  peers_tree_total "$1" stat '{ sub(/^.*\) /, ""); split($0, f, " "); total += f[12] + f[13] + f[14] + f[15] }
+    END { print total + 0 }'
 }
 
 # The same in nanoseconds, from the scheduler's count of each thread's time
 # on a CPU (/proc/<pid>/task/<tid>/schedstat), of which utime + stime is the
 # share rounded to clock ticks (10 ms): a drag of a few tens of ms needs it.
 peers_tree_cpu_ns() {
-  local pid files=()
-  for pid in $(peers_tree "$1"); do files+=("/proc/$pid/task/"*/schedstat); done
-  cat "${files[@]}" 2>/dev/null | awk '{ total += $1 } END { printf "%.0f\n", total }'
+  peers_tree_total "$1" 'task/*/schedstat' '{ total += $1 } END { printf "%.0f\n", total }'
 }
 
 # The pointer path of the drag, the same for every program: from the press
