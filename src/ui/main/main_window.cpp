@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -140,6 +141,10 @@ void TfrmMain::Connect(QAction* action, void (TfrmMain::*command)()) {
 
 void TfrmMain::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
+    // On a screen of another pixel density the table's surfaces take that
+    // screen's scale, so the cards stay sharp (or stay small) there.
+    if (QWindow* window = windowHandle(); window && !screen_watch_)
+        screen_watch_ = connect(window, &QWindow::screenChanged, this, [this] { RelayoutTable(); });
     if (engine_.flags.Get(flag::kNotActivated)) TableResized();
 }
 

@@ -239,6 +239,8 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     int guard_depth_ = 0;
     bool close_pending_ = false;
     bool relayout_pending_ = false;
+    // Draws the table anew when the window moves to another screen.
+    QMetaObject::Connection screen_watch_;
     bool closing_ = false;
     bool winning_running_ = false;
 };
