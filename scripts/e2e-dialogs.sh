@@ -262,15 +262,8 @@ echo "ok 4: \"$title\" ($(window_part "$rules"))"
 # 5. Still running; the toolbar's last button, Exit, ends it well.
 running "$pid" || fail 5 "the program ended by itself"
 click_in "$main" 169 31    # Exit
-code=""
-for _ in $(seq 1 100); do
-  if ! running "$pid"; then
-    code=0
-    wait "$pid" || code=$?
-    break
-  fi
-  sleep 0.1
-done
+wait_for_exit "$pid"
+code="$exit_code"
 [ -n "$code" ] || fail 5 "the program did not end from the toolbar's Exit button"
 pid=""
 [ "$code" = 0 ] || fail 5 "the program ended with code $code"

@@ -38,6 +38,22 @@ running() {
   [[ "$state" != Z* ]]
 }
 
+# Waits up to 10 s for the child process to end and sets exit_code to its
+# exit code, or to "" while it still runs. (Not in a subshell: only the
+# shell that started the process can wait for it.)
+# shellcheck disable=SC2034  # exit_code is read by the caller
+wait_for_exit() {
+  exit_code=""
+  for _ in $(seq 1 100); do
+    if ! running "$1"; then
+      exit_code=0
+      wait "$1" || exit_code=$?
+      return 0
+    fi
+    sleep 0.1
+  done
+}
+
 # True when the two pictures differ in any pixel.
 differs() {
   local count

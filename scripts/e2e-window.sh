@@ -296,15 +296,8 @@ EOF
   xdotool windowfocus "$wid" key alt+g
   sleep 0.3
   xdotool key x
-  local code=""
-  for _ in $(seq 1 100); do
-    if ! running "$pid"; then
-      code=0
-      wait "$pid" || code=$?
-      break
-    fi
-    sleep 0.1
-  done
+  wait_for_exit "$pid"
+  local code="$exit_code"
   pid=""
   if [ "$code" != "0" ]; then
     fail "$number $name: the program did not end well from its menu (${code:-still running})"

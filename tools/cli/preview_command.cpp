@@ -5,7 +5,6 @@
 // The library is made with it at build time, so a preview always shows the
 // game as it is defined now. The table is one see-through colour, which the
 // picture's top-left pixel carries.
-#include <QBuffer>
 #include <QImage>
 #include <QSaveFile>
 
@@ -21,6 +20,7 @@
 #include "platform/resource_library.h"
 #include "render/table_renderer.h"
 #include "render/table_surfaces.h"
+#include "resource_sink.h"
 #include "storage/preference_keys.h"
 #include "table_picture.h"
 #include "text/ascii_case.h"
@@ -56,14 +56,6 @@ bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
 bool IsPreviewName(const std::string& name) {
     return name.size() == 8 && AsciiLower(name.substr(0, 4)) == "game" &&
            std::all_of(name.begin() + 4, name.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-std::vector<uint8_t> Png(const QImage& image) {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return {bytes.begin(), bytes.end()};
 }
 
 // The dealt table of game `id`; a null image when it cannot be dealt.
@@ -105,7 +97,7 @@ Reply Previews(Driver& d, const Driver::Args& args) {
         if (picture.isNull()) return Reply::Fail("game " + std::to_string(id) + " could not be dealt");
         char name[16];
         std::snprintf(name, sizeof name, "GAME%04d", static_cast<int>(id));
-        entries.push_back({rgf::Kind::Bitmap, name, Png(picture)});
+        entries.push_back({rgf::Kind::Bitmap, name, rgfgen::EncodePng(picture)});
     }
     if (!WriteFile(args[1], rgf::Serialize(entries))) return Reply::Fail("cannot write " + args[1]);
     return {};

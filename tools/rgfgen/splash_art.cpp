@@ -11,11 +11,11 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include <array>
 #include <cstdint>
+#include <vector>
 
 #include "platform/resource_library.h"
-#include "render/card_images.h"
+#include "render/card_fan.h"
 #include "resource_sink.h"
 #include "support/splash_picture.h"
 
@@ -26,23 +26,18 @@
 namespace velmora::rgfgen {
 namespace {
 
-constexpr int kRanks = 13;
-constexpr int kHearts = 0, kDiamonds = 1, kClubs = 2, kSpades = 3;  // the card images' suit order
-constexpr double kCardRadius = 4.0;
 const QColor kGold(222, 190, 104);
 const QColor kCream(252, 242, 212);
 
-struct FanCard {
-    int suit;
-    int rank;  // 1 ace .. 13 king
-};
-
-// Left to right; the ace lies on top.
-constexpr std::array<FanCard, 5> kFan = {{
-    {kHearts, 10}, {kSpades, 11}, {kDiamonds, 12}, {kClubs, 13}, {kSpades, 1}}};
-constexpr double kFanStepDegrees = 15.0;
-const QPointF kFanPivot(kSplashWidth / 2.0, 172.0);
-constexpr double kPivotBelowCards = 56.0;
+// Left to right, 15 degrees apart round the upright middle card; the ace
+// lies on top.
+const std::vector<FanCard> kFan = {{kFanHearts, 10, -30.0},
+                                   {kFanSpades, 11, -15.0},
+                                   {kFanDiamonds, 12, 0.0},
+                                   {kFanClubs, 13, 15.0},
+                                   {kFanSpades, 1, 30.0}};
+const FanLook kFanLook{QPointF(kSplashWidth / 2.0, 172.0), 56.0,
+                       {{QPointF(2, 3), 3.0, 28}, {QPointF(2, 3), 1.5, 45}}, QColor(60, 60, 60, 150)};
 
 // The table's green, lit from above the fan, with a fine grain like felt.
 void PaintFelt(QImage& image) {
@@ -74,55 +69,6 @@ void PaintFrame(QPainter& painter) {
     gold.setAlpha(190);
     painter.setPen(QPen(gold, 1.2));
     painter.drawRoundedRect(QRectF(7.5, 7.5, kSplashWidth - 15, kSplashHeight - 15), 6, 6);
-}
-
-// A card without pictures: white, with its suit large in the middle.
-QImage PlainCard(const CardSize& size, int suit) {
-    static constexpr std::array<const char16_t*, 4> kSymbols = {u"\u2665", u"\u2666", u"\u2663", u"\u2660"};
-    QImage card(size.width, size.height, QImage::Format_RGB32);
-    card.fill(QColor(250, 250, 246));
-    QPainter painter(&card);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(suit == kHearts || suit == kDiamonds ? QColor(200, 20, 30) : QColor(20, 20, 20));
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(size.height / 2);
-    painter.setFont(font);
-    painter.drawText(card.rect(), Qt::AlignCenter, QString::fromUtf16(kSymbols[static_cast<size_t>(suit)]));
-    return card;
-}
-
-void PaintCard(QPainter& painter, const QImage& face, double angle) {
-    const QRectF card(-face.width() / 2.0, -kPivotBelowCards - face.height(), face.width(), face.height());
-    painter.save();
-    painter.translate(kFanPivot);
-    painter.rotate(angle);
-    painter.setPen(Qt::NoPen);
-    for (const auto& [spread, alpha] : {std::pair{3.0, 28}, std::pair{1.5, 45}}) {
-        painter.setBrush(QColor(0, 0, 0, alpha));
-        painter.drawRoundedRect(card.translated(2, 3).adjusted(-spread, -spread, spread, spread),
-                                kCardRadius + spread, kCardRadius + spread);
-    }
-    QPainterPath outline;
-    outline.addRoundedRect(card, kCardRadius, kCardRadius);
-    painter.setClipPath(outline);
-    painter.drawImage(card.topLeft(), face);
-    painter.setClipping(false);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(60, 60, 60, 150), 0.8));
-    painter.drawPath(outline);
-    painter.restore();
-}
-
-void PaintFan(QPainter& painter, const ResourceLibrary* library) {
-    CardImages images;
-    if (library) images.Load(*library, CardImageChoice{});
-    const double first_angle = -kFanStepDegrees * (kFan.size() - 1) / 2.0;
-    for (size_t i = 0; i < kFan.size(); ++i) {
-        const FanCard& c = kFan[i];
-        QImage face = images.Face(c.suit * kRanks + c.rank - 1).Image();
-        if (face.isNull()) face = PlainCard(CardSize{}, c.suit);
-        PaintCard(painter, face, first_angle + kFanStepDegrees * static_cast<double>(i));
-    }
 }
 
 QFont Font(const char* family, int pixels, QFont::Weight weight, QFont::StyleHint hint) {
@@ -175,7 +121,7 @@ QImage DrawSplashPicture(const ResourceLibrary* library) {
     PaintFelt(picture);
     QPainter painter(&picture);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform | QPainter::TextAntialiasing);
-    PaintFan(painter, library);
+    PaintCardFan(painter, library, kFan, kFanLook);
     PaintTexts(painter);
     PaintFrame(painter);
     return picture;
