@@ -12,9 +12,10 @@
 #
 # The folder holds velmora, velmora-cli, GAMES.DAT, QOR.RGF and tabloria.hlp;
 # the headless driver draws the table to find the stock on the screen.
-# There is no window manager on the display, so keyboard focus does not
-# reliably reach the dialogs: everything is clicked, at points reckoned from
-# the windows' geometry. Needs xvfb-run, xdotool and ImageMagick (import,
+# It runs under Openbox, as on a desktop, and once without a window manager
+# (VELMORA_E2E_WM=none), where keyboard focus does not reliably reach the
+# dialogs: everything is clicked, at points reckoned from the windows'
+# geometry. Needs xvfb-run, xdotool and ImageMagick (import,
 # compare, convert); without them the script says so and ends with 77
 # (skipped). On a failure the folder with the screenshots is kept and named;
 # with VELMORA_E2E_KEEP=1 it is kept anyway.
@@ -30,92 +31,9 @@ readonly card_width=71
 source "$(dirname "$0")/e2e-lib.sh"
 e2e_on_display e2e-dialogs "$0" "$bin" "${2:-}" velmora velmora-cli GAMES.DAT QOR.RGF tabloria.hlp
 
-work="$(mktemp -d)"
-folder="$work/program"
-pid=""
-failed=0
-cleanup() {
-  if [ -n "$pid" ]; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  if [ "$failed" -eq 0 ] && [ "${VELMORA_E2E_KEEP:-0}" != 1 ]; then
-    rm -rf "$work"
-  else
-    echo "dialogs: screenshots and the program folder kept in $work"
-  fi
-}
-trap cleanup EXIT
-# A command that went wrong outside the checks still says where.
-trap 'echo "dialogs: unexpected error on line $LINENO"; failed=1' ERR
-
-# Ends the check: nothing after a failed step can be trusted.
-fail() {
-  echo "dialogs: step $1 failed: $2"
-  failed=1
-  exit 1
-}
-
-# --- Windows ------------------------------------------------------------
-
-# Waits for a shown window whose caption matches the pattern; prints its id.
-wait_for_window() {
-  local wid
-  for _ in $(seq 1 100); do
-    wid="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)"
-    if [ -n "$wid" ]; then echo "$wid"; return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Waits until no shown window's caption matches the pattern.
-wait_for_no_window() {
-  for _ in $(seq 1 50); do
-    if [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)" ]; then return 0; fi
-    sleep 0.1
-  done
-  return 1
-}
-
-# Sets X Y WIDTH HEIGHT from the window's geometry.
-geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
-}
-
-# A click at a point given from the top left corner of window $1.
-click_in() {
-  local X Y WIDTH HEIGHT
-  geometry "$1"
-  xdotool mousemove $((X + $2)) $((Y + $3))
-  sleep 0.1
-  xdotool click 1
-  sleep 0.3
-}
+e2e_workspace dialogs
 
 # --- Screenshots ------------------------------------------------------------
-
-# The screen in $1 once the part "WxH+X+Y" of it stops changing (card
-# flights, a window still drawing); the toolbar's clock is left out by the
-# callers.
-settled_shot() {
-  local shot=$1 part=$2
-  import -window root "$shot"
-  convert "$shot" -crop "$part" +repage "$work/part.png"
-  for _ in $(seq 1 20); do
-    sleep 0.25
-    import -window root "$shot"
-    convert "$shot" -crop "$part" +repage "$work/again.png"
-    if ! differs "$work/part.png" "$work/again.png"; then return 0; fi
-    cp "$work/again.png" "$work/part.png"
-  done
-}
-
-window_part() {
-  local X Y WIDTH HEIGHT
-  geometry "$1"
-  echo "${WIDTH}x${HEIGHT}+$X+$Y"
-}
 
 # The main window's table, below its toolbar.
 table_part() {
@@ -128,23 +46,6 @@ table_part() {
 pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)] %[fx:int(255*p{$2,$3}.g)] %[fx:int(255*p{$2,$3}.b)]" info:
   echo
-}
-
-# --- The settings file ---------------------------------------------------------
-
-# The value of a key of DATA/CFG.DAT (keys are read whatever their case).
-setting() {
-  [ -e "$folder/DATA/CFG.DAT" ] || return 0
-  tr -d '\r' <"$folder/DATA/CFG.DAT" | awk -F= -v key="$1" 'tolower($1) == tolower(key) { v = substr($0, length($1) + 2) } END { print v }'
-}
-
-# Waits until the settings file holds key=value.
-wait_for_setting() {
-  for _ in $(seq 1 30); do
-    if [ "$(setting "$1")" = "$2" ]; then return 0; fi
-    sleep 0.1
-  done
-  return 1
 }
 
 # --- The stock on the screen -------------------------------------------------

@@ -10,12 +10,18 @@ export LSAN_OPTIONS="${LSAN_OPTIONS:-suppressions=$(cd "$(dirname "${BASH_SOURCE
 #                <file>...
 # Outside the virtual display: checks the tools (without them: 77, skipped)
 # and the program folder's files, then runs the script again on a display
-# of its own. On the display it returns at once.
+# of its own. On the display it starts the window manager a desktop player
+# has (Openbox; none when VELMORA_E2E_WM=none) and returns.
 e2e_on_display() {
   local name=$1 script=$2 bin=$3 mark=$4 tool file
   shift 4
-  [ "$mark" = "--on-display" ] && return 0
-  for tool in xvfb-run xdotool import compare convert; do
+  if [ "$mark" = "--on-display" ]; then
+    e2e_start_window_manager "$name"
+    return 0
+  fi
+  local tools=(xvfb-run xdotool xwininfo import compare convert)
+  [ "${VELMORA_E2E_WM:-openbox}" = none ] || tools+=(openbox xprop)
+  for tool in "${tools[@]}"; do
     if ! command -v "$tool" >/dev/null; then
       echo "$name: $tool is not installed (scripts/install-deps.sh); skipped"
       exit 77
@@ -29,6 +35,58 @@ e2e_on_display() {
   done
   # shellcheck disable=SC2154  # set by the caller
   exec xvfb-run -a -s "-screen 0 ${screen_width}x${screen_height}x24" "$script" "$bin" --on-display
+}
+
+# Starts Openbox on the display and waits until it manages windows (it
+# announces itself on the root window). It ends with the display.
+e2e_start_window_manager() {
+  [ "${VELMORA_E2E_WM:-openbox}" = none ] && { echo "$1: no window manager"; return 0; }
+  openbox --sm-disable >/dev/null 2>&1 &
+  for _ in $(seq 1 100); do
+    if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
+      echo "$1: under the Openbox window manager"
+      return 0
+    fi
+    sleep 0.1
+  done
+  echo "$1: Openbox did not start" >&2
+  exit 1
+}
+
+# e2e_workspace <name>: a scratch folder $work with the program folder
+# $folder in it; $pid (the program, once started) is ended on exit, and the
+# folder is kept on a failure ($failed set by fail or an unexpected error)
+# or with VELMORA_E2E_KEEP=1. fail <step> <reason> ends the check.
+e2e_workspace() {
+  e2e_name=$1
+  work="$(mktemp -d)"
+  folder="$work/program"
+  pid=""
+  failed=0
+  trap e2e_cleanup EXIT
+  # A command that went wrong outside the checks still says where.
+  trap 'echo "$e2e_name: unexpected error on line $LINENO"; failed=1' ERR
+}
+
+e2e_cleanup() {
+  if [ -n "$pid" ]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  fi
+  if [ "$failed" -eq 0 ] && [ "${VELMORA_E2E_KEEP:-0}" != 1 ]; then
+    rm -rf "$work"
+  else
+    echo "$e2e_name: screenshots and the program folder kept in $work"
+  fi
+}
+
+# Ends the check: nothing after a failed step can be trusted. The screen
+# at that moment is kept.
+fail() {
+  import -window root "$work/failed-step-$1.png" 2>/dev/null || true
+  echo "$e2e_name: step $1 failed: $2"
+  failed=1
+  exit 1
 }
 
 # True while the process runs (an ended child not yet waited for does not).
@@ -60,3 +118,91 @@ differs() {
   count="$(compare -metric AE "$1" "$2" null: 2>&1 || true)"
   awk -v c="$count" 'BEGIN { exit !(c + 0 > 0) }'
 }
+
+# --- Windows ------------------------------------------------------------
+
+# Waits for a shown window whose caption matches the pattern; prints its id.
+wait_for_window() {
+  local wid
+  for _ in $(seq 1 100); do
+    wid="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)"
+    if [ -n "$wid" ]; then echo "$wid"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until no shown window's caption matches the pattern.
+wait_for_no_window() {
+  for _ in $(seq 1 50); do
+    if [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)" ]; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Sets X Y WIDTH HEIGHT from the geometry of the window's inside, on the
+# screen. (xdotool's own reckoning counts the window manager's title bar
+# twice; xwininfo's absolute corner is right with or without one.)
+geometry() {
+  local info
+  info="$(xwininfo -id "$1")"
+  X="$(awk '/Absolute upper-left X:/ { print $NF }' <<<"$info")"
+  Y="$(awk '/Absolute upper-left Y:/ { print $NF }' <<<"$info")"
+  WIDTH="$(awk '/^ *Width:/ { print $NF }' <<<"$info")"
+  HEIGHT="$(awk '/^ *Height:/ { print $NF }' <<<"$info")"
+}
+
+# A click at a point given from the top left corner of window $1.
+click_in() {
+  local X Y WIDTH HEIGHT
+  geometry "$1"
+  xdotool mousemove $((X + $2)) $((Y + $3))
+  sleep 0.1
+  xdotool click 1
+  sleep 0.3
+}
+
+
+# The screen in $1 once the part "WxH+X+Y" of it stops changing (card
+# flights, a window still drawing); the toolbar's clock is left out by the
+# callers.
+# Needs $work, a folder for the comparison pictures.
+settled_shot() {
+  local shot=$1 part=$2
+  import -window root "$shot"
+  convert "$shot" -crop "$part" +repage "$work/part.png"
+  for _ in $(seq 1 20); do
+    sleep 0.25
+    import -window root "$shot"
+    convert "$shot" -crop "$part" +repage "$work/again.png"
+    if ! differs "$work/part.png" "$work/again.png"; then return 0; fi
+    cp "$work/again.png" "$work/part.png"
+  done
+}
+
+# The part "WxH+X+Y" of the screen that window $1 covers.
+window_part() {
+  local X Y WIDTH HEIGHT
+  geometry "$1"
+  echo "${WIDTH}x${HEIGHT}+$X+$Y"
+}
+
+# --- The settings file ---------------------------------------------------------
+
+# The value of a key of $folder/DATA/CFG.DAT (keys are read whatever their
+# case); the caller sets folder, the program folder it started.
+setting() {
+  [ -e "$folder/DATA/CFG.DAT" ] || return 0
+  tr -d '\r' <"$folder/DATA/CFG.DAT" | awk -F= -v key="$1" 'tolower($1) == tolower(key) { v = substr($0, length($1) + 2) } END { print v }'
+}
+
+# Waits until the settings file holds key=value.
+wait_for_setting() {
+  for _ in $(seq 1 30); do
+    if [ "$(setting "$1")" = "$2" ]; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+

@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libpulse-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils openbox
   desktop-file-utils appstream dpkg-dev
 )
 

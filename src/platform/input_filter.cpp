@@ -59,7 +59,8 @@ void InputFilter::Remove() {
 }
 
 bool InputFilter::eventFilter(QObject* watched, QEvent* event) {
-    if (!IsInput(event->type())) return QObject::eventFilter(watched, event);
+    if (!IsInput(event->type()) || (passes_ && passes_(watched)))
+        return QObject::eventFilter(watched, event);
     if (IsPress(event->type())) {
         // The animation only needs to hear of the first press.
         if (!stop_requested_ && on_stop_request_) on_stop_request_();

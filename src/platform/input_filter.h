@@ -6,6 +6,7 @@
 #include <QObject>
 
 #include <functional>
+#include <utility>
 
 namespace velmora {
 
@@ -13,6 +14,10 @@ class InputFilter : public QObject {
 public:
     explicit InputFilter(std::function<void()> on_stop_request = {});
     ~InputFilter() override;  // removes itself
+
+    // Input for which `passes` says true goes through even during a hold:
+    // a window opened over the held one (a message box, say) stays usable.
+    void SetPassThrough(std::function<bool(QObject*)> passes) { passes_ = std::move(passes); }
 
     void Install();
     // Lets input that arrived during the last wait reach the filter (and be
@@ -26,6 +31,7 @@ protected:
 
 private:
     std::function<void()> on_stop_request_;
+    std::function<bool(QObject*)> passes_;
     bool installed_ = false;
     bool stop_requested_ = false;
 };

@@ -51,7 +51,7 @@ Reply New(Driver& d, const Driver::Args& args) {
     e.play.autoplay_enabled = e.R(18) != 0;
     // Then what the window does once the deal lies on the table, without
     // its pause.
-    if (!EndDealtGameIfOver(e)) AutoplayAfterDeal(e);
+    if (!EndDealtGameIfOver(e)) AutoplayFreshDeal(e);
     return d.Call("state", {});
 }
 

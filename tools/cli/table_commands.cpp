@@ -1,11 +1,12 @@
 // Commands that show the table: state (the piles, the deal, the score, and
-// whether the position is won and the game over).
+// whether the position is won and the game over) and moves-left.
 #include <string>
 
 #include "card_census.h"
 #include "driver.h"
 #include "engine/model/pile_names.h"
 #include "engine/model/position_snapshot.h"
+#include "engine/play/moves_left.h"
 #include "engine/play/win_condition.h"
 
 namespace velmora::cli {
@@ -34,8 +35,20 @@ Reply State(Driver& d, const Driver::Args& args) {
     return reply;
 }
 
+// Whether the player has any move left (the window tells a game without
+// one that it is lost).
+Reply MovesLeft(Driver& d, const Driver::Args& args) {
+    if (!args.empty()) return Reply::Fail("moves-left takes no arguments");
+    Reply reply;
+    reply.lines.emplace_back(AnyMoveLeft(d.engine()) ? "yes" : "no");
+    return reply;
+}
+
 }  // namespace
 
-void RegisterTableCommands(std::map<std::string, Driver::Handler>& table) { table["state"] = State; }
+void RegisterTableCommands(std::map<std::string, Driver::Handler>& table) {
+    table["state"] = State;
+    table["moves-left"] = MovesLeft;
+}
 
 }  // namespace velmora::cli

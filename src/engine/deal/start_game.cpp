@@ -66,6 +66,7 @@ bool StartGame(Engine& e, const GamesData& games, const StartOptions& options) {
     const bool dealt = DealGame(e, options.rules ? *options.rules : RefusingRules(), options.score);
     e.flags.Set(flag::kInProgress, true);
     e.flags.Set(flag::kFinished, false);
+    e.play.deal_steps = e.undo.Steps();
     return dealt;
 }
 

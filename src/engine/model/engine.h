@@ -29,6 +29,9 @@ struct PlayState {
     int lowest_painted_y = 0;       // for the scroll range of the table
     bool no_refill = false;         // the per-game no-refill value of the closing-up games
     bool suppress_selection = false;  // no game selection after a win
+    // Steps of the undo log that the deal made (with the automatic moves
+    // right after it): they are not the player's, so undo stops above them.
+    int deal_steps = 0;
 };
 
 struct Engine {

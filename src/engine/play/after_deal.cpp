@@ -25,6 +25,12 @@ void AutoplayAfterDeal(Engine& e) {
         if (InProgress(e)) FillGaps(e);
 }
 
+void AutoplayFreshDeal(Engine& e) {
+    const bool untouched = e.undo.Steps() == e.play.deal_steps;
+    AutoplayAfterDeal(e);
+    if (untouched) e.play.deal_steps = e.undo.Steps();
+}
+
 bool EndDealtGameIfOver(Engine& e) {
     if (e.R(47) != kOverAtDealCode || !InProgress(e)) return false;
     const bool reached_target = e.R(46) != 0 && StoredScore(e) >= e.R(46);

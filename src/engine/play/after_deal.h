@@ -12,6 +12,10 @@ namespace velmora {
 // the rounds move cards. Switching autoplay on during a game runs the same.
 void AutoplayAfterDeal(Engine& e);
 
+// The same right after a deal, before the player moved: the cards it sends
+// home count as dealt there, so undo does not take them back.
+void AutoplayFreshDeal(Engine& e);
+
 // The games with special rule code 44 may be over the moment they are
 // dealt: when the table already counts as won (by its win condition or by
 // the target score R[46]), the game ends at once. True when it ended.

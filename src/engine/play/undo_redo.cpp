@@ -34,7 +34,15 @@ bool Restore(Engine& e, MoveLogSide& from, MoveLogSide& to) {
 
 }  // namespace
 
-bool Undo(Engine& e) { return Restore(e, e.undo, e.redo); }
+bool CanUndo(const Engine& e) {
+    return e.flags.Get(flag::kInProgress) && e.play.undo_enabled && e.undo.Steps() > e.play.deal_steps;
+}
+
+bool CanRedo(const Engine& e) {
+    return e.flags.Get(flag::kInProgress) && e.play.undo_enabled && e.redo.Steps() > 0;
+}
+
+bool Undo(Engine& e) { return CanUndo(e) && Restore(e, e.undo, e.redo); }
 
 bool Redo(Engine& e) { return Restore(e, e.redo, e.undo); }
 

@@ -17,4 +17,9 @@ bool Undo(Engine& e);
 // The reverse of Undo.
 bool Redo(Engine& e);
 
+// Whether Undo or Redo would do something now: the commands are greyed
+// otherwise. The deal's own steps are never undone.
+bool CanUndo(const Engine& e);
+bool CanRedo(const Engine& e);
+
 }  // namespace velmora

@@ -43,7 +43,7 @@ void TfrmMain::StartGameProcedure(std::optional<std::string> deal_number) {
         // The stored game could not be loaded: the player picks another.
         engine_.flags.Set(flag::kInProgress, false);
         view_->FullRedraw(false);
-        QTimer::singleShot(0, this, [this] { Guarded([this] { mnuOpenClick(); }); });
+        WhenIdle([this] { mnuOpenClick(); });
         return;
     }
     if (newly_chosen) ApplyGameAutoplay();
@@ -58,7 +58,8 @@ void TfrmMain::StartGameProcedure(std::optional<std::string> deal_number) {
     } else {
         view_->FullRedraw(false);
     }
-    StartClock();
+    // The clock waits for the player's first move.
+    steps_seen_ = -1;
     if (dealt) ScheduleAutoplay();
     EnableGameRunningCommands();
     EndDealtGameIfOver(engine_);
@@ -75,7 +76,7 @@ void TfrmMain::ScheduleAutoplay() {
         // A run in the player's hand stays there: its release plays
         // automatically anyway.
         if (table_->Input() && table_->Input()->Carrying()) return;
-        Guarded([this] { AutoplayAfterDeal(engine_); });
+        Guarded([this] { AutoplayFreshDeal(engine_); });
     });
 }
 

@@ -41,6 +41,7 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
     if (services_.messages) engine_.messages = services_.messages;
     if (services_.sounds) engine_.sounds = services_.sounds;
     setObjectName("frmMain");
+    input_filter_.SetPassThrough([this](QObject* target) { return OutsideWindow(target); });
     table_ = new TableWidget(this);
     table_->setObjectName("imgSfondo");
     table_->run_guarded = [this](const std::function<void()>& action) { Guarded(action); };
@@ -124,6 +125,8 @@ void TfrmMain::Guarded(const std::function<void()>& action) {
     ++guard_depth_;
     action();
     if (--guard_depth_ > 0) return;
+    AfterPlayerAction();
+    ScheduleIdleActions();
     if (relayout_pending_) {
         relayout_pending_ = false;
         RelayoutTable();
@@ -155,12 +158,17 @@ void TfrmMain::changeEvent(QEvent* event) {
         FirstActivation();
 }
 
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowBlocked) HoldClockForDialog(true);
+    if (event->type() == QEvent::WindowUnblocked) HoldClockForDialog(false);
+    return QMainWindow::event(event);
+}
+
 void TfrmMain::FirstActivation() {
     engine_.flags.Set(flag::kNotActivated, false);
     RefreshCaption();
     repaint();
-    if (host_->PrepareStatistics())
-        QTimer::singleShot(0, this, [this] { Guarded([this] { mnuOpenClick(); }); });
+    if (host_->PrepareStatistics()) WhenIdle([this] { mnuOpenClick(); });
     if (ScreenColorCount() > kLowColourLimit) return;
     const ParamRecord& p = engine_.params;
     const bool picture_background = p.IsYes(key::kFadeBackground.position) ||
@@ -228,6 +236,7 @@ void TfrmMain::HoldInput(bool hold) {
         if (hold_depth_++ == 0) input_filter_.Install();
     } else if (hold_depth_ > 0 && --hold_depth_ == 0) {
         input_filter_.Remove();
+        ScheduleIdleActions();
     }
 }
 
@@ -254,13 +263,8 @@ void TfrmMain::ShowScoreText(std::string_view score) {
 }
 
 void TfrmMain::OfferGameSelection() {
-    if (closing_ || close_pending_) return;
-    // After the action that won has finished, so the dialog does not open
-    // in the middle of a pointer release.
-    QTimer::singleShot(0, this, [this] {
-        if (closing_ || engine_.flags.Get(flag::kInProgress)) return;
-        Guarded([this] { mnuOpenClick(); });
-    });
+    // A won game ends with its summary, which offers the game selection.
+    OfferSummary(true);
 }
 
 }  // namespace velmora

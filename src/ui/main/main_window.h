@@ -15,6 +15,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/model/engine.h"
 #include "engine/model/games_file.h"
@@ -24,6 +25,7 @@
 #include "render/table_surfaces.h"
 #include "storage/settings_view.h"
 #include "ui/main/cursor_slots.h"
+#include "ui/main/game_clock.h"
 #include "ui/main/main_window_services.h"
 #include "ui/main/panel_placement.h"
 #include "ui/main/window_table_view.h"
@@ -113,6 +115,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void closeEvent(QCloseEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     struct Toolbar {
@@ -170,6 +173,11 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // Runs an action of the player; a close asked for meanwhile waits for
     // the outermost one to end.
     void Guarded(const std::function<void()>& action);
+    // Runs `action` as a player's action once no animation holds the input
+    // and no other action is under way, so a dialog never opens inside an
+    // animation (where the held input would leave it deaf) nor inside
+    // another dialog.
+    void WhenIdle(std::function<void()> action);
     void Connect(QAction* action, void (TfrmMain::*command)());
     void FirstActivation();
 
@@ -183,6 +191,25 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void CelebrateWin() override;
     void OfferGameSelection() override;
     void StopWinningAnimation();
+
+    // The end of a game (game_end.cpp): after every action of the player
+    // the clock starts with the first move, Undo and Redo follow the log,
+    // and a position without moves is told lost.
+    void AfterPlayerAction();
+    void RefreshUndoCommands();
+    int MovesMade() const;
+    void OfferSummary(bool won);
+    void ShowSummary(bool won);
+    // A new deal without asking (the game is over): the same deal number
+    // again, or a new one.
+    void DealAgain(std::optional<std::string> deal_number);
+    // A modal dialog over the window stops the clock until it closes.
+    void HoldClockForDialog(bool blocked);
+    void ScheduleIdleActions();
+    void RunIdleActions();
+    // True for input meant for another window than this one (a dialog or
+    // message box opened over it), which a hold of the table lets through.
+    bool OutsideWindow(QObject* target) const;
 
     Engine& engine_;
     MainWindowServices services_;
@@ -233,12 +260,17 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     bool toolbar_large_ = false;
     bool toolbar_flat_ = true;
     bool status_bar_shown_ = true;
-    int clock_start_ = 0;      // seconds since midnight
+    GameClock clock_;
+    bool clock_held_by_dialog_ = false;
+    int steps_seen_ = -1;      // the undo log's length after the last action
+    bool lost_told_ = false;   // this position was told lost
     int deal_generation_ = 0;  // tells a pending autoplay its deal is gone
     int hold_depth_ = 0;
     int guard_depth_ = 0;
     bool close_pending_ = false;
     bool relayout_pending_ = false;
+    std::vector<std::function<void()>> idle_actions_;
+    bool idle_scheduled_ = false;
     // Draws the table anew when the window moves to another screen.
     QMetaObject::Connection screen_watch_;
     bool closing_ = false;

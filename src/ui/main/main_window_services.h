@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+#include "ui/dialogs/game_summary.h"
+
+class QWidget;
+
 namespace velmora {
 
 class Messages;
@@ -54,6 +58,8 @@ class WindowHost {
     // "Quit this game?" with OK and Cancel; true for OK. The default asks
     // with a message box.
     virtual bool AskQuitGame(std::string_view question);
+    // The box at the end of a game, over `owner`; the default shows it.
+    virtual SummaryChoice AskAfterGame(const GameSummary& summary, QWidget* owner);
     // The silenceable advice about a screen of 256 colours or fewer.
     virtual void ShowScreenColorAdvice() {}
     virtual void ShowCustomize() {}

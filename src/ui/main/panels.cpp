@@ -165,24 +165,29 @@ int TfrmMain::Now() const {
 }
 
 void TfrmMain::Timer1Timer() {
-    if (!engine_.flags.Get(flag::kClockRunning)) return;
-    lblTempo->setText(QString::fromStdString(FormatElapsed(ElapsedSeconds(clock_start_, Now()))));
+    if (!clock_.Running()) return;
     // A game the engine ended (a win, say) stops the clock at its last time.
-    if (!engine_.flags.Get(flag::kInProgress)) engine_.flags.Set(flag::kClockRunning, false);
+    if (!engine_.flags.Get(flag::kInProgress)) clock_.Stop(Now());
+    lblTempo->setText(QString::fromStdString(FormatElapsed(clock_.Seconds(Now()))));
+    engine_.flags.Set(flag::kClockRunning, clock_.Running());
 }
 
 void TfrmMain::ResetTimeLabel() {
+    clock_.Reset();
+    engine_.flags.Set(flag::kClockRunning, false);
     lblTempo->setText(QString::fromStdString(FormatElapsed(0)));
 }
 
 void TfrmMain::StartClock() {
-    if (engine_.flags.Get(flag::kClockRunning)) return;
-    clock_start_ = Now();
+    clock_.Start(Now());
     engine_.flags.Set(flag::kClockRunning, true);
 }
 
 void TfrmMain::StopClock() {
+    if (!clock_.Running()) return;
     Timer1Timer();
+    clock_.Stop(Now());
+    lblTempo->setText(QString::fromStdString(FormatElapsed(clock_.Seconds(Now()))));
     lblTempo->repaint();
     engine_.flags.Set(flag::kClockRunning, false);
 }

@@ -16,8 +16,13 @@
 #include <vector>
 
 #include "engine/model/engine.h"
+#include "engine/model/pile_names.h"
+#include "engine/model/piles.h"
+#include "engine/play/drag_moves.h"
+#include "engine/play/pointer.h"
 #include "qt_test_app.h"
 #include "ui/main/main_window.h"
+#include "ui/main/table_widget.h"
 
 namespace velmora::window_test {
 
@@ -35,7 +40,13 @@ class RecordingHost : public WindowHost {
     }
     void StopSound() override { ++sounds_stopped; }
     void FatalError(std::string_view text) override { fatal = std::string(text); }
+    SummaryChoice AskAfterGame(const GameSummary& summary, QWidget* /*owner*/) override {
+        summaries.push_back(summary);
+        return after_game;
+    }
 
+    std::vector<GameSummary> summaries;
+    SummaryChoice after_game = SummaryChoice::Close;
     std::vector<std::string> questions;
     bool answer = true;
     int sounds_stopped = 0;
@@ -118,5 +129,24 @@ class WindowFixture {
     QTemporaryDir folder_;
     std::unique_ptr<Engine> engine_;
 };
+
+// The first move the player could drag, made as the player's action;
+// false when there is none or it was refused.
+inline bool MakeAMove(WindowFixture& f) {
+    bool moved = false;
+    f.window->Table().run_guarded([&] {
+        Engine& e = f.e();
+        const std::vector<DragMove> moves = ListDragMoves(e);
+        if (moves.empty()) return;
+        const PressResult picked = PickUpToDrag(e, moves.front().from, moves.front().code);
+        const PileRef to = *ParsePileName(moves.front().to);
+        const int kind = to.list == ListId::Foundation ? kKindFoundation
+                         : to.list == ListId::Tableau  ? kKindTableau
+                         : to.list == ListId::Reserve  ? kKindReserve
+                                                       : kKindWaste;
+        moved = PointerRelease(e, picked, {{kind, to.index, 1}}, true);
+    });
+    return moved;
+}
 
 }  // namespace velmora::window_test

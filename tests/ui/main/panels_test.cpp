@@ -32,16 +32,21 @@ TEST(Clock, CountsAcrossMidnightWithoutTheDaysLastSecond) {
 TEST(Clock, TheTimePanelShowsTheGamesTimeAndStopsWithTheGame) {
     WindowFixture f;
     f.Show();
-    f.now = Clock(23, 59, 50);
+    f.now = Clock(23, 50, 0);
     f.window->StartGameProcedure("9");
     auto* time = f.Find<QLabel>("lblTempo");
     EXPECT_EQ(time->text().toStdString(), "0:00:00");
+    // The clock starts with the first move, here across midnight.
+    f.now = Clock(23, 59, 50);
+    ASSERT_TRUE(MakeAMove(f));
     f.now = Clock(0, 0, 10);
     f.window->Timer1Timer();
     EXPECT_EQ(time->text().toStdString(), "0:00:19");
 
     // A new game starts from nothing again.
     f.window->StartGameProcedure("10");
+    f.now = Clock(0, 0, 10);
+    ASSERT_TRUE(MakeAMove(f));
     f.now = Clock(0, 1, 10);
     f.window->Timer1Timer();
     EXPECT_EQ(time->text().toStdString(), "0:01:00");

@@ -219,13 +219,19 @@ TEST(WindowPlay, AFreecellDealIsWonWithTheMouse) {
 
     PlayedWindow w("AutoPlay=N\nCards_Shadowed=Y\nWinning_Animations_Time=0\n");
     ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
-    w.f.now = kNoon;
+    w.f.host.after_game = SummaryChoice::OtherGame;
+    // The clock waits for the first move: the time the deal lies there
+    // unplayed does not count.
+    w.f.now = kNoon - 500;
     w.f.window->StartGameProcedure(kFreecellDeal);
     ASSERT_EQ(w.e().piles, dealt);
     ASSERT_FALSE(w.e().play.autoplay_checked);
     EXPECT_EQ(w.f.window->windowTitle().toStdString(), "Velmora [Freecell]  [0000000000003]");
 
     RefuseADropOnAnEmptyFoundation(w);
+    EXPECT_FALSE(w.f.Find<QAction>("mnuUndo")->isEnabled()) << "nothing to undo before the first move";
+    EXPECT_FALSE(w.f.Find<QAction>("mnuRedo")->isEnabled());
+    w.f.now = kNoon;
 
     // The first foundation move that is not an Ace is made by a double click.
     const auto home = std::find_if(line.moves.begin(), line.moves.end(), [](const DragMove& m) {
@@ -266,7 +272,14 @@ TEST(WindowPlay, AFreecellDealIsWonWithTheMouse) {
     w.f.now += 600;
     w.f.window->Timer1Timer();
     EXPECT_EQ(w.Label("lblTempo"), "1:02:03") << "the clock stopped with the win";
-    EXPECT_EQ(w.f.selection.shown, 1) << "the game selection follows the win";
+    ASSERT_EQ(w.f.host.summaries.size(), 1u) << "a summary follows the win";
+    const GameSummary& summary = w.f.host.summaries.front();
+    EXPECT_TRUE(summary.won);
+    EXPECT_EQ(summary.game_name, "Freecell");
+    EXPECT_EQ(summary.time, "1:02:03");
+    EXPECT_EQ(summary.score, "208");
+    EXPECT_EQ(summary.moves, static_cast<int>(line.moves.size()));
+    EXPECT_EQ(w.f.selection.shown, 1) << "the summary's other game opens the game selection";
 
     // Autoplay, switched on now, is what the closing window stores.
     QAction* autoplay = w.f.Find<QAction>("mnuAutoPlay");

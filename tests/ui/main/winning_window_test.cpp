@@ -1,6 +1,6 @@
 // The winning animation in the window: held input ends it, a New command
 // that slips in meanwhile deals nothing, and no time at all still throws
-// its first card; the game selection follows the win.
+// its first card; the summary follows the win.
 #include <QAction>
 #include <QKeyEvent>
 #include <QTimer>
@@ -18,6 +18,7 @@ using window_test::WindowFixture;
 
 // A dealt game the engine then finds won.
 void WinTheDealtGame(WindowFixture& f) {
+    f.host.after_game = SummaryChoice::OtherGame;
     f.Show();
     f.window->StartGameProcedure("77");
     ASSERT_TRUE(f.e().flags.Get(flag::kInProgress));
@@ -44,7 +45,9 @@ TEST(WinningWindow, NewGameDuringTheAnimationDoesNothingAndAKeyEndsIt) {
     EXPECT_FALSE(f.e().flags.Get(flag::kInProgress));
     EXPECT_TRUE(f.host.questions.empty());
     f.Settle();
-    EXPECT_EQ(f.selection.shown, 1) << "the game selection follows the win";
+    ASSERT_EQ(f.host.summaries.size(), 1u) << "the summary follows the win";
+    EXPECT_TRUE(f.host.summaries.front().won);
+    EXPECT_EQ(f.selection.shown, 1) << "the summary's other game opens the game selection";
 }
 
 TEST(WinningWindow, NoTimeThrowsOneCardAndEnds) {
