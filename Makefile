@@ -7,8 +7,10 @@ JOBS ?= $(shell nproc)
 
 all: build
 
+DEPS_OPTIONS ?=
+
 deps:
-	@bash scripts/install-deps.sh
+	@bash scripts/install-deps.sh $(DEPS_OPTIONS)
 
 configure: deps
 	@cmake --preset default >/dev/null
@@ -19,6 +21,9 @@ build: configure
 run: build
 	@bash scripts/run.sh $(BUILD_DIR)
 
+# The tests include a clang parse of the fuzz build (fuzz_build_compiles),
+# hence clang-14 among the packages.
+test: DEPS_OPTIONS = --clang
 test: build
 	@cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 

@@ -1,7 +1,7 @@
-// GAMES.DAT as the program reads it, then a deal of every game it lists, as
-// the driver's "new <id> <deal>" deals it. Whatever the file holds, reading
-// and dealing must not fall over, and no deal may leave a card doubled or
-// garbled.
+// GAMES.DAT as the program reads and checks it, then a deal of every game
+// the unchecked sections list, as the driver's "new <id> <deal>" deals it.
+// Whatever the file holds, reading, checking and dealing must not fall over,
+// and no deal may leave a card doubled or garbled.
 #include <cstddef>
 #include <cstdint>
 #include <fstream>
@@ -10,6 +10,7 @@
 
 #include "card_census.h"
 #include "driver.h"
+#include "engine/model/games_file_check.h"
 #include "engine/model/games_file_rules.h"
 #include "fuzz_support.h"
 
@@ -30,8 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         out.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
         Check(static_cast<bool>(out), "cannot write the scratch GAMES.DAT");
     }
-    velmora::cli::Driver driver(folder, path);
-    Check(driver.games_loaded(), "a GAMES.DAT that exists must read");
+    velmora::GamesData checked;
+    const velmora::GamesFileResult read = velmora::LoadGamesFile(path, checked);
+    Check(read.status == velmora::GamesFileStatus::kRead || read.status == velmora::GamesFileStatus::kDamaged,
+          "a GAMES.DAT that exists must read or be found damaged");
+    // The engine itself must bear sections the check would refuse.
+    velmora::cli::Driver driver(folder, velmora::ParseGamesData(std::string_view(
+                                            reinterpret_cast<const char*>(data), size)));
     const velmora::cli::Reply listed = driver.Call("games", {});
     Check(listed.error.empty(), "listing the games failed: " + listed.error);
 

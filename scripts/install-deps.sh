@@ -2,8 +2,9 @@
 # Installs the Debian packages Velmora needs to build, test and run, but only
 # those that are missing: a machine that has them all is left alone and no
 # package list is downloaded. With "--fuzz", also the clang compiler and
-# runtime that the libFuzzer harnesses need ("make fuzz"); building and
-# testing never need them.
+# runtime that the libFuzzer harnesses need ("make fuzz"). With "--clang",
+# only the compiler: "make test" parses the fuzz build with it, so that build
+# cannot break unseen.
 set -euo pipefail
 
 packages=(
@@ -18,7 +19,8 @@ packages=(
 for arg in "$@"; do
   case "$arg" in
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
-    *) echo "usage: $0 [--fuzz]" >&2; exit 2 ;;
+    --clang) packages+=(clang-14) ;;
+    *) echo "usage: $0 [--fuzz | --clang]" >&2; exit 2 ;;
   esac
 done
 

@@ -12,6 +12,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "platform/durable_files.h"
 #include "platform/temporary_files.h"
 #include "text/ascii_case.h"
 #include "text/whole_file.h"
@@ -122,29 +123,6 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
     return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
 }
 
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
-mode_t ModeOf(const std::filesystem::path& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
-    return 0644;
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
 // Replaces the file as a whole through a flushed temporary file in the same
 // folder and a rename, which the file system performs atomically.
 bool ReplaceFile(const std::string& path, std::string_view contents) {
@@ -160,7 +138,7 @@ bool ReplaceFile(const std::string& path, std::string_view contents) {
     std::string name = (folder / TemporaryTemplate(target.filename().string())).string();
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd < 0) return false;
-    bool ok = WriteAll(fd, contents) && ::fchmod(fd, ModeOf(target)) == 0 && ::fsync(fd) == 0;
+    bool ok = WriteAllTo(fd, contents) && ::fchmod(fd, PermissionsOf(target)) == 0 && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ok = ok && ::rename(name.c_str(), target.c_str()) == 0;
     if (!ok) {
@@ -318,16 +296,20 @@ bool IniFile::HasKey(std::string_view section, std::string_view key) const {
     return Current()->Find(section, key) != nullptr;
 }
 
-bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+IniFile::WriteResult IniFile::Write(std::string_view section, std::string_view key, std::string_view value) {
     section = Trim(section);
     key = Trim(key);
-    if (!Storable(section, key, value)) return false;
+    if (!Storable(section, key, value)) return WriteResult::kRefused;
     std::string text;
-    if (!ReadWholeFile(path_, text)) return false;
+    if (!ReadWholeFile(path_, text)) return WriteResult::kFileError;
     const std::string updated = WithKey(text, section, key, value);
-    if (updated == text) return true;  // the file already holds the value
+    if (updated == text) return WriteResult::kWritten;  // the file already holds the value
     cached_.reset();
-    return ReplaceFile(path_, updated);
+    return ReplaceFile(path_, updated) ? WriteResult::kWritten : WriteResult::kFileError;
+}
+
+bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+    return Write(section, key, value) == WriteResult::kWritten;
 }
 
 bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {

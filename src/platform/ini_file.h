@@ -51,6 +51,14 @@ public:
     bool WriteString(std::string_view section, std::string_view key, std::string_view value);
     bool WriteInteger(std::string_view section, std::string_view key, int value);
 
+    enum class WriteResult {
+        kWritten,
+        kRefused,    // the names or the value cannot be stored on one line
+        kFileError,  // the file could not be read or replaced (a full disk, a folder that cannot be written)
+    };
+    // WriteString, telling a refusal from a file that could not be written.
+    WriteResult Write(std::string_view section, std::string_view key, std::string_view value);
+
     // Lets the reads of this object share one parsed copy of the file while
     // the file on disk stays the same (same inode, size and times) and this
     // object writes nothing: a start-up that reads a hundred keys then reads

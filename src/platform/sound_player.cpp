@@ -1,10 +1,8 @@
 #include "platform/sound_player.h"
 
 #include <QAudioFormat>
-#include <QAudioSink>
 #include <QBuffer>
 #include <QCoreApplication>
-#include <QMediaDevices>
 
 #include <algorithm>
 #include <chrono>
@@ -13,7 +11,6 @@
 #include <thread>
 #include <utility>
 
-#include "platform/pulse_check.h"
 #include "platform/timing.h"
 #include "platform/wave_file.h"
 
@@ -61,14 +58,14 @@ QAudioFormat FormatOf(const WaveSound& wave) {
     return format;
 }
 
-QIODevice* SourceFor(QByteArray samples, SoundPlayer::Mode mode, QObject* owner) {
-    QIODevice* source = nullptr;
+std::unique_ptr<QIODevice> SourceFor(QByteArray samples, SoundPlayer::Mode mode) {
+    std::unique_ptr<QIODevice> source;
     if (mode == SoundPlayer::Mode::Loop) {
-        source = new LoopingSamples(std::move(samples), owner);
+        source = std::make_unique<LoopingSamples>(std::move(samples), nullptr);
     } else {
-        auto* buffer = new QBuffer(owner);
+        auto buffer = std::make_unique<QBuffer>();
         buffer->setData(samples);
-        source = buffer;
+        source = std::move(buffer);
     }
     source->open(QIODevice::ReadOnly);
     return source;
@@ -76,21 +73,14 @@ QIODevice* SourceFor(QByteArray samples, SoundPlayer::Mode mode, QObject* owner)
 
 }  // namespace
 
-SoundPlayer::SoundPlayer(QObject* parent) : QObject(parent) {}
+SoundPlayer::SoundPlayer(QObject* parent) : SoundPlayer(MakeSystemAudioOutput(), parent) {}
+
+SoundPlayer::SoundPlayer(std::unique_ptr<AudioOutput> output, QObject* parent)
+    : QObject(parent), output_(std::move(output)) {}
 
 SoundPlayer::~SoundPlayer() { Stop(); }
 
-bool SoundPlayer::OutputAvailable() {
-    if (output_ == Output::Unknown) {
-        output_ = Output::Missing;
-        // Ask the server before Qt does: a frozen server would block Qt.
-        if (QCoreApplication::instance() && SoundServerAnswers()) {
-            device_ = QMediaDevices::defaultAudioOutput();
-            if (!device_.isNull()) output_ = Output::Available;
-        }
-    }
-    return output_ == Output::Available;
-}
+bool SoundPlayer::OutputAvailable() { return output_->Available(); }
 
 bool SoundPlayer::Play(std::span<const uint8_t> wave, Mode mode) {
     Stop();
@@ -99,7 +89,7 @@ bool SoundPlayer::Play(std::span<const uint8_t> wave, Mode mode) {
 
 void SoundPlayer::Stop() {
     ++generation_;
-    ReleaseSink();
+    stream_.reset();
 }
 
 bool SoundPlayer::Start(std::span<const uint8_t> bytes, Mode mode) {
@@ -109,36 +99,25 @@ bool SoundPlayer::Start(std::span<const uint8_t> bytes, Mode mode) {
     const uint64_t generation = generation_;
     QByteArray samples(reinterpret_cast<const char*>(bytes.data() + wave->data_offset),
                        static_cast<qsizetype>(wave->data_size));
-    sink_ = new QAudioSink(device_, FormatOf(*wave), this);
-    sink_->start(SourceFor(std::move(samples), mode, sink_));
-    if (sink_->error() != QAudio::NoError) {
-        ReleaseSink();
-        return false;
-    }
+    stream_ = output_->Start(FormatOf(*wave), SourceFor(std::move(samples), mode));
+    if (!stream_) return false;
     if (mode == Mode::Sync) WaitUntilHeard(generation, wave->DurationUs());
     return true;
 }
 
 // The sink reports idle before the last samples have been heard, so this
 // waits for the played time instead. Timers keep running (the sink is fed
-// from them); input waits until the sound is over.
+// from them); input waits until the sound is over. A stop, or a newer sound
+// started by a timer meanwhile, ends the wait at once; the newer sound is
+// left playing.
 void SoundPlayer::WaitUntilHeard(uint64_t generation, int64_t duration_us) {
     const int64_t give_up = Ticks() + duration_us / 1000 + kSyncGraceMs;
-    auto still_ours = [&] { return generation == generation_ && sink_; };
-    while (still_ours() && sink_->state() != QAudio::StoppedState &&
-           sink_->processedUSecs() < duration_us && Ticks() < give_up) {
+    auto still_ours = [&] { return generation == generation_ && stream_; };
+    while (still_ours() && !stream_->Stopped() && stream_->PlayedUs() < duration_us && Ticks() < give_up) {
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
-    if (still_ours()) ReleaseSink();
-}
-
-void SoundPlayer::ReleaseSink() {
-    if (!sink_) return;
-    // deleteLater: Stop may be called from a slot the sink is emitting.
-    QAudioSink* sink = std::exchange(sink_, nullptr);
-    sink->stop();
-    sink->deleteLater();
+    if (still_ours()) stream_.reset();
 }
 
 }  // namespace velmora

@@ -3,13 +3,13 @@
 // the one playing. Without a sound server or output device it stays silent,
 // returns at once and never blocks.
 
-#include <QAudioDevice>
 #include <QObject>
 
 #include <cstdint>
+#include <memory>
 #include <span>
 
-class QAudioSink;
+#include "platform/audio_output.h"
 
 namespace velmora {
 
@@ -21,7 +21,10 @@ public:
         Loop,   // repeats without a gap until stopped or replaced
     };
 
+    // Plays through the system's output.
     explicit SoundPlayer(QObject* parent = nullptr);
+    // Plays through `output` (a test's stand-in).
+    explicit SoundPlayer(std::unique_ptr<AudioOutput> output, QObject* parent = nullptr);
     ~SoundPlayer() override;
 
     // False when the bytes are no playable wave or there is no output; the
@@ -32,18 +35,14 @@ public:
     bool OutputAvailable();
 
 private:
-    enum class Output { Unknown, Available, Missing };
-
     bool Start(std::span<const uint8_t> wave, Mode mode);
     void WaitUntilHeard(uint64_t generation, int64_t duration_us);
-    void ReleaseSink();
 
-    Output output_ = Output::Unknown;
-    QAudioDevice device_;
-    QAudioSink* sink_ = nullptr;
+    std::unique_ptr<AudioOutput> output_;
+    std::unique_ptr<AudioStream> stream_;
     // Counts every start and stop. A synchronous wait can see another sound
     // start inside it (timers run meanwhile); the count tells it that the
-    // sink is no longer its own to stop.
+    // stream is no longer its own to stop.
     uint64_t generation_ = 0;
 };
 

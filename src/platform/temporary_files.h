@@ -19,6 +19,10 @@ std::string TemporaryTemplate(std::string_view target);
 // exactly six ASCII letters or digits.
 bool IsOwnTemporaryName(std::string_view name);
 
+// True for "<prefix>", exactly six ASCII letters or digits, then ".tmp": the
+// names TempFileName (files.h) gives.
+bool IsPrefixedTemporaryName(std::string_view name, std::string_view prefix);
+
 // How long a temporary must have been left untouched before it is taken for
 // a leftover: a younger one may belong to a second copy of the program that
 // is writing right now.
@@ -29,5 +33,8 @@ inline constexpr std::chrono::seconds kStaleTemporaryAge{60};
 // Anything else is kept: other names, folders, links, younger temporaries.
 // Gives how many files were removed.
 int RemoveStaleTemporaries(const std::string& folder, std::chrono::seconds age = kStaleTemporaryAge);
+// The same for the names TempFileName gives with `prefix`.
+int RemoveStalePrefixedTemporaries(const std::string& folder, std::string_view prefix,
+                                   std::chrono::seconds age = kStaleTemporaryAge);
 
 }  // namespace velmora

@@ -57,12 +57,12 @@ QPoint NextPlace(const Engine& e, PileRef pile) {
 
 TableRenderer::TableRenderer(Engine& engine, TableSurfaces& surfaces, const ResourceLibrary& library, Pacer& pacer)
     : engine_(engine), surfaces_(surfaces), library_(library), pacer_(pacer) {
-    ReloadCardImages(true);
+    LoadCardImages(true);
 }
 
 DrawContext TableRenderer::Context() { return {engine_, surfaces_, images_, library_, pacer_, state_}; }
 
-bool TableRenderer::ReloadCardImages(bool force) {
+bool TableRenderer::LoadCardImages(bool force) {
     CardImageChoice choice = ChosenCardImages(engine_.params);
     choice.scale = surfaces_.scale;
     if (!force) return images_.Load(library_, choice);
@@ -71,7 +71,7 @@ bool TableRenderer::ReloadCardImages(bool force) {
 }
 
 void TableRenderer::FullRedraw(bool animate) {
-    ReloadCardImages();
+    LoadCardImages();
     state_.deck = {};
     DropDragImage(Context());
     velmora::FullRedraw(Context(), animate);

@@ -24,8 +24,9 @@ public:
     TableRenderer(Engine& engine, TableSurfaces& surfaces, const ResourceLibrary& library, Pacer& pacer);
 
     // Loads the card pictures the settings choose, when they changed (or
-    // always with `force`); true when it loaded.
-    bool ReloadCardImages(bool force = false);
+    // always with `force`); true when it loaded. (Named apart from the
+    // engine's ReloadCardImages(), which the window's view maps onto it.)
+    bool LoadCardImages(bool force = false);
     // The whole table again, with the deal animation when `animate`.
     void FullRedraw(bool animate);
     // The window's paint: the back buffer shown whole, or one rectangle.

@@ -37,7 +37,7 @@ bool WriteGameAutoplay(SettingsFile& file, int game, bool on) {
     if (game < 0) return false;
     const char state = on ? 'Y' : 'N';
     if (game >= kFirstCustomGame) {
-        return file.Ini().WriteString(key::kAutoplaySection, CustomKey(game), std::string(1, state));
+        return file.WriteOther(key::kAutoplaySection, CustomKey(game), std::string(1, state));
     }
     return file.Write(key::kAutoplayGames, WithGameSwitch(file.Read(key::kAutoplayGames), game, state));
 }

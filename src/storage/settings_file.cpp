@@ -1,6 +1,7 @@
 #include "storage/settings_file.h"
 
 #include "storage/program_path.h"
+#include "storage/settings_save_report.h"
 
 namespace velmora {
 
@@ -18,11 +19,15 @@ int SettingsFile::ReadInt(const SettingKey& key, int fallback) const {
 }
 
 bool SettingsFile::Write(const SettingKey& key, std::string_view value) {
-    return ini_.WriteString(key.section, key.name, value);
+    return WriteOther(key.section, key.name, value);
 }
 
-bool SettingsFile::WriteInt(const SettingKey& key, int value) {
-    return ini_.WriteInteger(key.section, key.name, value);
+bool SettingsFile::WriteInt(const SettingKey& key, int value) { return Write(key, std::to_string(value)); }
+
+bool SettingsFile::WriteOther(std::string_view section, std::string_view name, std::string_view value) {
+    const IniFile::WriteResult result = ini_.Write(section, name, value);
+    if (result == IniFile::WriteResult::kFileError) ReportSettingsNotSaved(ini_.Path());
+    return result == IniFile::WriteResult::kWritten;
 }
 
 SettingsFile OpenSettingsFile(const ParamRecord& params) {

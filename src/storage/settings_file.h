@@ -28,8 +28,11 @@ public:
     bool Write(const SettingKey& key, std::string_view value);
     bool WriteFlag(const SettingKey& key, bool yes) { return Write(key, yes ? "Y" : "N"); }
     bool WriteInt(const SettingKey& key, int value);
+    // A key outside the table ("Show_Messages", the per-game autoplay keys).
+    // Every write that the disk refuses is reported (settings_save_report.h).
+    bool WriteOther(std::string_view section, std::string_view name, std::string_view value);
 
-    // For keys outside the table ("Show_Messages" and per-game autoplay keys).
+    // For reading keys outside the table; writes go through WriteOther.
     IniFile& Ini() { return ini_; }
     const IniFile& Ini() const { return ini_; }
 

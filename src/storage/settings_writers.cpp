@@ -26,7 +26,7 @@ bool AdviceSilenced(const SettingsFile& file, std::string_view message_key) {
 }
 
 bool SilenceAdvice(SettingsFile& file, std::string_view message_key) {
-    return file.Ini().WriteString(key::kShowMessages, message_key, "N");
+    return file.WriteOther(key::kShowMessages, message_key, "N");
 }
 
 }  // namespace velmora

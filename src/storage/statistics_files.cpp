@@ -1,10 +1,11 @@
 #include "storage/statistics_files.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
+#include "platform/durable_files.h"
 #include "platform/files.h"
+#include "platform/temporary_files.h"
 #include "storage/preference_keys.h"
 #include "storage/score_file_texts.h"
 #include "storage/settings_file.h"
@@ -49,21 +50,19 @@ std::string UpgradedContents(std::string_view old_contents) {
     return out;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& contents) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(contents.data(), static_cast<std::streamsize>(contents.size()));
-    out.close();
-    return !out.fail();
-}
-
-// The old file goes, the temporary takes its name; a failure is shown and
-// leaves the files as they are at that moment.
-bool ReplaceScoreFile(const std::string& score_file, const std::string& temp_file, Messages& messages) {
-    if (!RemoveFile(score_file)) {
-        messages.ShowInfo(text::ErrorDeletingFile(score_file));
+// The upgraded copy, flushed to the disk, takes the score file's name in one
+// step: a kill or a full disk at any moment leaves the old file whole (and at
+// worst a temporary, swept at the next start). A failure is shown and the
+// temporary removed.
+bool WriteAndReplace(const std::string& score_file, const std::string& temp_file, const std::string& contents,
+                     const FileWriter& write, Messages& messages) {
+    if (!write(temp_file, contents)) {
+        RemoveFile(temp_file);
+        messages.ShowInfo(text::ErrorCopyingFile(score_file));
         return false;
     }
-    if (!RenameFile(temp_file, score_file)) {
+    if (!RenameOver(temp_file, score_file)) {
+        RemoveFile(temp_file);
         messages.ShowInfo(text::ErrorRenamingFile(temp_file, score_file));
         return false;
     }
@@ -115,6 +114,10 @@ bool ReadTextSection(const std::string& path, std::string_view section, const st
 }
 
 bool UpgradeScoreFile(const ParamRecord& params, Messages& messages) {
+    return UpgradeScoreFile(params, messages, WriteFileDurably);
+}
+
+bool UpgradeScoreFile(const ParamRecord& params, Messages& messages, const FileWriter& write) {
     const std::string score_file = FindPath(params.DataFolder(), kScoreFileName, EntryKind::File);
     if (!FileExists(score_file)) return false;
     bool upgraded = false;
@@ -126,15 +129,19 @@ bool UpgradeScoreFile(const ParamRecord& params, Messages& messages) {
             messages.ShowInfo(text::kErrorCreatingTempFile);
             return false;
         }
-        // A copy cut short must never take the place of the score file.
-        if (read && WriteWholeFile(temp_file, UpgradedContents(old_contents))) {
-            upgraded = ReplaceScoreFile(score_file, temp_file, messages);
+        if (read) {
+            upgraded = WriteAndReplace(score_file, temp_file, UpgradedContents(old_contents), write, messages);
         } else {
             messages.ShowInfo(text::ErrorCopyingFile(score_file));
         }
     }
     RepairOldFlags(params);
     return upgraded;
+}
+
+int RemoveStaleScoreUpgrades(const ParamRecord& params) {
+    const std::string data = FindPath(params.DataFolder(), "DATA", EntryKind::Folder);
+    return RemoveStalePrefixedTemporaries(data, kTempPrefix);
 }
 
 bool HasPlayerStatistics(const ParamRecord& params) {

@@ -5,6 +5,7 @@
 // been used before. This edition records no results; it only upgrades the
 // score file and looks for the player files, once per run.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,13 +31,22 @@ bool ReadTextSection(const std::string& path, std::string_view section, const st
 // Rewrites an older score file (in the data folder) in the
 // current version: a new header, the score lines (those beginning with "0")
 // made exactly 89 characters plus " x", every other line kept, CR LF line
-// ends. The new file is written to a temporary "rpl" file beside it, then
-// the old one is deleted and the temporary renamed to its name; failures
-// are shown through `messages`. Whenever the score file exists, old "S"
+// ends. The new file is written to a temporary "rpl" file beside it, flushed
+// to the disk and renamed over the old one, so the score file is whole at
+// every moment; failures are shown through `messages` and remove the
+// temporary. Whenever the score file exists, old "S"
 // values of Cards_Animate and ConfirmQuit in the settings file become "Y".
 // True when the score file was rewritten; false for a missing or current
 // file and on every failure (a failed copy leaves the score file as it was).
 bool UpgradeScoreFile(const ParamRecord& params, Messages& messages);
+// The same with the writer of the new copy given (a test's failing disk).
+using FileWriter = std::function<bool(const std::string& path, std::string_view contents)>;
+bool UpgradeScoreFile(const ParamRecord& params, Messages& messages, const FileWriter& write);
+
+// Removes the temporaries of upgrades that a kill or a crash cut short
+// (old enough not to belong to a copy of the program running now); gives
+// how many went.
+int RemoveStaleScoreUpgrades(const ParamRecord& params);
 
 // True when the DATA folder holds a per-player statistics file
 // "Stat_e00.dat" .. "Stat_e99.dat" (in any case of letters).

@@ -13,6 +13,7 @@
 #include "support/platform_sounds.h"
 #include "support/program_entry.h"
 #include "support/qt_message_boxes.h"
+#include "support/settings_save_notice.h"
 #include "support/sound_events.h"
 #include "support/sounds.h"
 #include "support/program_dialogs.h"
@@ -50,6 +51,8 @@ class EntryServices {
     MainWindowServices ForWindow();
     void SetSplash(QWidget* splash) { host_.SetSplash(splash); }
     const EndRequest& End() const { return end_; }
+    // The settings notice that found no running loop to show it.
+    void ShowPendingNotices() { settings_notice_.ShowPending(); }
 
     // The window exists (its library replaces the entry's copy) or is about
     // to go (nothing may point into it any more).
@@ -69,6 +72,8 @@ class EntryServices {
     MessageBoxes& boxes_;
     EndRequest end_;
     MessageService messages_;
+    SettingsSaveNotice settings_notice_{messages_};
+    ScopedSettingsSaveListener settings_listener_{settings_notice_};
     ProgramDialogs dialogs_;
     ProgramHost host_;
 };

@@ -1,7 +1,5 @@
 #include "support/message_texts.h"
 
-#include <algorithm>
-
 namespace velmora::text {
 namespace {
 
@@ -26,6 +24,12 @@ std::string CustomizedBackgroundNotFound(std::string_view path) {
     return Joined({"Customized background image not found: ", path});
 }
 
+std::string SettingsNotSaved(std::string_view path) {
+    return Joined({"Your settings cannot be saved. The file\r", path,
+                   "\rcannot be written: the disk may be full, or the folder may not allow changes.\r"
+                   "The program goes on, but settings changed from now on are lost when it ends."});
+}
+
 std::string MissingImageFile(std::string_view path) {
     return Joined({"Cannot find images file:\r", path, "\r", "Some program components cannot be shown correctly.",
                    "\r", kCopyOrReinstall});
@@ -35,11 +39,15 @@ std::string MissingFile(std::string_view path) {
     return Joined({"Cannot find file:\r", path, "\r", kCopyOrReinstall});
 }
 
-std::string CannotLoadLibrary(std::string_view path) {
-    std::string lower(path);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; });
-    return Joined({"Can't find/load ", lower});
+std::string UnreadableFile(std::string_view path) {
+    return Joined({"Cannot read file:\r", path, "\r", kCopyOrReinstall});
 }
+
+std::string DamagedFile(std::string_view path, std::string_view problem) {
+    return Joined({"The file is damaged:\r", path, "\r", problem, "\r", kCopyOrReinstall});
+}
+
+// The path as it is on disk, so the player can find the file.
+std::string CannotLoadLibrary(std::string_view path) { return Joined({"Can't find/load ", path}); }
 
 }  // namespace velmora::text

@@ -18,10 +18,17 @@ extern const std::string_view kScreenUnder256Colors;
 // Backgrounds.
 std::string CustomizedBackgroundNotFound(std::string_view path);
 
+// A settings file that cannot be written (once per run).
+std::string SettingsNotSaved(std::string_view path);
+
 // The fatal boxes (caption "Error"), and the missing resource library.
 inline constexpr std::string_view kErrorCaption = "Error";
 std::string MissingImageFile(std::string_view path);
 std::string MissingFile(std::string_view path);
+// A required file that is there but cannot be read, or is damaged
+// (`problem`: one sentence on what is wrong).
+std::string UnreadableFile(std::string_view path);
+std::string DamagedFile(std::string_view path, std::string_view problem);
 std::string CannotLoadLibrary(std::string_view path);
 
 }  // namespace velmora::text

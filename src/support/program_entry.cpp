@@ -100,6 +100,7 @@ int RunMainWindow(Engine& engine, EntryServices& services, TfrmSplashForm& splas
     });
     const int code = QCoreApplication::exec();
     window.SetTableInput(nullptr);
+    services.ShowPendingNotices();
     return services.End().requested ? services.End().code : code;
 }
 

@@ -31,12 +31,12 @@ void ProgramHost::FatalError(std::string_view text) {
     end_program_(0);
 }
 
-// Also when the file is there but unreadable: either way the program cannot
-// run without it, and the box tells where it belongs.
-void ProgramHost::FatalMissingFile(const std::string& path) {
-    HideSplash();
-    boxes_.Error(text::MissingFile(path));
-    end_program_(0);
+void ProgramHost::FatalMissingFile(const std::string& path) { FatalError(text::MissingFile(path)); }
+
+void ProgramHost::FatalUnreadableFile(const std::string& path) { FatalError(text::UnreadableFile(path)); }
+
+void ProgramHost::FatalDamagedFile(const std::string& path, std::string_view problem) {
+    FatalError(text::DamagedFile(path, problem));
 }
 
 bool ProgramHost::AskQuitGame(std::string_view question) {

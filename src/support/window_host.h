@@ -28,6 +28,8 @@ class ProgramHost : public WindowHost {
     std::string ExpandPlaceholders(std::string_view text) override;
     void FatalError(std::string_view text) override;
     void FatalMissingFile(const std::string& path) override;
+    void FatalUnreadableFile(const std::string& path) override;
+    void FatalDamagedFile(const std::string& path, std::string_view problem) override;
     bool AskQuitGame(std::string_view question) override;
     void ShowScreenColorAdvice() override;
     void ShowCustomize() override;

@@ -44,6 +44,14 @@ TEST(TemporaryNames, OnlyExactlySixLettersOrDigitsAfterTheMarker) {
         EXPECT_FALSE(IsOwnTemporaryName(name)) << name;
 }
 
+TEST(TemporaryNames, PrefixedNamesAreThePrefixSixLettersOrDigitsAndTmp) {
+    for (const char* name : {"rplAb12Cd.tmp", "rpl000000.tmp"}) EXPECT_TRUE(IsPrefixedTemporaryName(name, "rpl")) << name;
+    for (const char* name : {"rpl12345.tmp", "rpl1234567.tmp", "rplab_def.tmp", "RPLabcdef.tmp", "rplabcdef.TMP",
+                             "xrplabcdef.tmp", "rplabcdef.tmp.x", "rpl.tmp"})
+        EXPECT_FALSE(IsPrefixedTemporaryName(name, "rpl")) << name;
+    EXPECT_EQ(RemoveStalePrefixedTemporaries("/nonexistent", ""), 0);
+}
+
 TEST_F(TemporaryFiles, RemovesOnlyStaleTemporariesOfOurOwn) {
     Put("CFG.DAT.tmp-a1B2c3", 2min);
     Put("STAT.DAT.tmp-XYZ789", 24h);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -141,6 +142,59 @@ TEST_F(StatisticsFiles, AFailedCopyKeepsTheScoreFile) {
     EXPECT_TRUE(fs::is_symlink(Data() / "STAT_SCR.DAT"));
     EXPECT_EQ(messages.last, "Error in copying the file: " + (Data() / "STAT_SCR.DAT").string());
     EXPECT_EQ(folder.Settings(), kRepairedFlags);
+}
+
+// The new copy cannot be written (a full disk): the score file stays whole
+// and no temporary is left; while it was being written the old file was
+// still in place under its name.
+TEST_F(StatisticsFiles, ACopyThatCannotBeWrittenLeavesTheOldFileWholeAndNoTemporary) {
+    const std::string old_file = "0123 old record\r\nnote\r\n";
+    Put("STAT_SCR.DAT", old_file);
+    folder.PutSettings(kOldFlags);
+    bool old_in_place = false;
+    const FileWriter full_disk = [&](const std::string& path, std::string_view contents) {
+        old_in_place = Get("STAT_SCR.DAT") == old_file;
+        std::ofstream(path, std::ios::binary) << contents.substr(0, contents.size() / 2);
+        return false;
+    };
+    EXPECT_FALSE(UpgradeScoreFile(engine->params, messages, full_disk));
+    EXPECT_TRUE(old_in_place);
+    EXPECT_EQ(Get("STAT_SCR.DAT"), old_file);
+    EXPECT_EQ(messages.last, "Error in copying the file: " + (Data() / "STAT_SCR.DAT").string());
+    EXPECT_EQ(FilesInData(), 2) << "the score and settings files only";
+
+    // Written in full, the copy replaces the file and keeps its permissions.
+    fs::permissions(Data() / "STAT_SCR.DAT", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const FileWriter working = [&](const std::string& path, std::string_view contents) {
+        old_in_place = Get("STAT_SCR.DAT") == old_file;
+        std::ofstream(path, std::ios::binary) << contents;
+        return true;
+    };
+    old_in_place = false;
+    EXPECT_TRUE(UpgradeScoreFile(engine->params, messages, working));
+    EXPECT_TRUE(old_in_place);
+    EXPECT_TRUE(Get("STAT_SCR.DAT").starts_with(kHeader));
+    EXPECT_EQ(fs::status(Data() / "STAT_SCR.DAT").permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(FilesInData(), 2);
+}
+
+// An upgrade killed before its rename leaves "rpl??????.tmp": swept at the
+// next start once it is old enough not to be another copy's upgrade.
+TEST_F(StatisticsFiles, LeftoverUpgradeTemporariesAreSwept) {
+    const auto put_aged = [&](const std::string& name, std::chrono::minutes age) {
+        Put(name, "half a copy");
+        fs::last_write_time(Data() / name, fs::file_time_type::clock::now() - age);
+    };
+    put_aged("rplAb12Cd.tmp", std::chrono::minutes(10));
+    put_aged("rplXyZ789.tmp", std::chrono::minutes(0));  // may be being written now
+    put_aged("rpl12345.tmp", std::chrono::minutes(10));  // not a name of ours
+    put_aged("STAT_SCR.DAT", std::chrono::minutes(10));
+    EXPECT_EQ(RemoveStaleScoreUpgrades(engine->params), 1);
+    EXPECT_FALSE(fs::exists(Data() / "rplAb12Cd.tmp"));
+    EXPECT_TRUE(fs::exists(Data() / "rplXyZ789.tmp"));
+    EXPECT_TRUE(fs::exists(Data() / "rpl12345.tmp"));
+    EXPECT_TRUE(fs::exists(Data() / "STAT_SCR.DAT"));
 }
 
 TEST_F(StatisticsFiles, PlayerStatisticsNeedTwoDigits) {

@@ -89,7 +89,10 @@ TEST_F(MessagesTest, TextsAndTheirDisplay) {
     EXPECT_EQ(text::ErrorRenamingFile("/d/rpl1.tmp", "/d/STAT_SCR.DAT"),
               "Error in renaming the file: /d/rpl1.tmp\rto: /d/STAT_SCR.DAT");
     EXPECT_EQ(text::ErrorDeletingFile("/d/S.DAT"), "Error in deleting the file: /d/S.DAT");
-    EXPECT_EQ(text::CannotLoadLibrary("/Opt/Velmora/QOR.RGF"), "Can't find/load /opt/velmora/qor.rgf");
+    EXPECT_EQ(text::CannotLoadLibrary("/Opt/Velmora/QOR.RGF"), "Can't find/load /Opt/Velmora/QOR.RGF");
+    EXPECT_EQ(text::DamagedFile("/d/GAMES.DAT", "It lists no games."),
+              "The file is damaged:\r/d/GAMES.DAT\rIt lists no games.\r"
+              "Copy the file into the directory that above is specified\ror reinstall the program.");
     EXPECT_TRUE(text::kScreenUnder256Colors.starts_with("At this time your video driver supports 256 colors"));
     EXPECT_NE(text::kScreenUnder256Colors.find("resolutions. \rIf your video"), std::string_view::npos);
     EXPECT_EQ(ForDisplay("a\rb\r\nc\n"), "a\nb\nc\n");

@@ -8,7 +8,6 @@
 
 #include <stdlib.h>
 
-#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -98,11 +97,6 @@ StartResult RunAndClose(const EntryFolder& folder, RecordingBoxes& boxes, SoundO
     return run;
 }
 
-std::string Lower(std::string text) {
-    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 TEST(ProgramEntry, AMissingFileEndsTheStartWithItsBoxAndCodeZero) {
     struct Case {
         std::initializer_list<const char*> files;
@@ -117,7 +111,7 @@ TEST(ProgramEntry, AMissingFileEndsTheStartWithItsBoxAndCodeZero) {
         EXPECT_FALSE(run.ran) << c.missing << ": the program ended before its loop";
         const std::string path = folder.Folder() + c.missing;
         const std::string box = c.missing == "QOR.RGF"
-                                    ? "Can't find/load " + Lower(path)
+                                    ? "Can't find/load " + path
                                     : "Cannot find file:\r" + path +
                                           "\rCopy the file into the directory that above is specified\r"
                                           "or reinstall the program.";
@@ -125,6 +119,37 @@ TEST(ProgramEntry, AMissingFileEndsTheStartWithItsBoxAndCodeZero) {
         EXPECT_FALSE(boxes.splash_over_box) << "the splash is hidden before the box";
     }
     EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "the hourglass is gone";
+}
+
+// A file that is there but unusable ends the start as a missing one does,
+// with a box saying what is wrong, and the path as it is spelt on disk.
+TEST(ProgramEntry, ADamagedOrUnreadableFileEndsTheStartWithItsOwnBox) {
+    struct Case {
+        std::string name;      // as put on disk
+        std::string contents;  // empty with `folder`: a folder of that name
+        bool folder;
+        std::string box_start;
+    };
+    const Case cases[] = {
+        {"GAMES.DAT", "", false, "The file is damaged:\r"},
+        {"GAMES.DAT", "[Sect1]\r\n[Sect2]\r\n", false, "The file is damaged:\r"},
+        {"GAMES.DAT", "", true, "Cannot read file:\r"},
+        {"Qor.rgf", "not a library", false, "Can't find/load "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name + (c.folder ? " (folder)" : ""));
+        const bool games = c.name == "GAMES.DAT";
+        EntryFolder folder({games ? "QOR.RGF" : "GAMES.DAT"});
+        const fs::path path = folder.Path() / c.name;
+        if (c.folder) fs::create_directory(path);
+        else std::ofstream(path) << c.contents;
+        RecordingBoxes boxes;
+        const StartResult run = RunAndClose(folder, boxes);
+        EXPECT_EQ(run.code, 0);
+        EXPECT_FALSE(run.ran);
+        ASSERT_EQ(boxes.shown.size(), 1u);
+        EXPECT_EQ(boxes.shown[0].rfind("error: " + c.box_start + path.string(), 0), 0u) << boxes.shown[0];
+    }
 }
 
 TEST(ProgramEntry, StartsWithTheStoredOrFirstGameDealtAndWritesItsSettingsOnClose) {

@@ -336,8 +336,11 @@ void AddTreeIcons(ResourceSink& sink) {
         p.drawEllipse(QPointF(11.5, 11.5), 4, 4);
         Letter(p, QRectF(8, 8, 7, 7), "i", QColor(255, 255, 255));
     });
-    for (const auto& [type, paint] : TypeEmblems()) {
-        const std::string name = "TREE5_" + type + "_TYPE";
+    // Named, not a structured binding: the lambdas capture `paint`, which
+    // clang 14 refuses for a binding.
+    for (const auto& emblem : TypeEmblems()) {
+        const Paint& paint = emblem.second;
+        const std::string name = "TREE5_" + emblem.first + "_TYPE";
         AddMasked(sink, name, paint);
         AddMasked(sink, name + "_WIN", [&](QPainter& p) {
             paint(p);

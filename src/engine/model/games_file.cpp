@@ -1,17 +1,13 @@
 #include "engine/model/games_file.h"
 
-#include <filesystem>
-
 #include "engine/model/engine.h"
+#include "engine/model/games_file_check.h"
 #include "engine/model/games_file_format.h"
 #include "text/fixed_text.h"
-#include "text/name_on_disk.h"
 #include "text/sections.h"
-#include "text/whole_file.h"
 
 namespace velmora {
 
-namespace fs = std::filesystem;
 namespace gf = games_format;
 
 namespace {
@@ -23,16 +19,6 @@ static_assert(kLargestListedId < games_format::kFirstNonCatalogueId);
 
 bool CarriesId(const std::string& line, int id) {
     return Columns(line, gf::kIdColumn, gf::kIdWidth) == ZeroPad(id, gf::kIdWidth);
-}
-
-// The file in the folder of `path` whose name matches without regard to
-// case; a folder of that name is never taken for it.
-std::string ResolveNoCase(const std::string& path) {
-    fs::path resolved(path);
-    if (!resolved.has_filename()) return path;
-    return resolved.replace_filename(SpellingOnDisk(resolved.parent_path(), resolved.filename().string(),
-                                                    EntryKind::File))
-        .string();
 }
 
 }  // namespace
@@ -49,11 +35,7 @@ std::string GamesFilePath(const ParamRecord& params) {
 }
 
 bool ReadGamesFile(const std::string& path, GamesData& out) {
-    out = GamesData{};
-    std::string contents;
-    if (!ReadRegularFile(ResolveNoCase(path), contents)) return false;
-    out = ParseGamesData(contents);
-    return true;
+    return LoadGamesFile(path, out).status == GamesFileStatus::kRead;
 }
 
 std::vector<std::string> DecodeCatalogue(const GamesData& data) {

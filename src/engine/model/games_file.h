@@ -25,10 +25,10 @@ GamesData ParseGamesData(std::string_view contents);
 
 // The program folder (parameter position 501) followed by "GAMES.DAT".
 std::string GamesFilePath(const ParamRecord& params);
-// Reads and splits the file; false when it cannot be read or is no file (a
-// folder, say), `out` then being empty. When no file has the exact name, a
-// file whose name differs only in case is taken, as the program's files were
-// named without regard to case.
+// Reads, splits and checks the file (LoadGamesFile in games_file_check.h);
+// false when it is missing, unreadable or damaged, `out` then being empty.
+// When no file has the exact name, a file whose name differs only in case is
+// taken, as the program's files were named without regard to case.
 bool ReadGamesFile(const std::string& path, GamesData& out);
 
 // The decoded catalogue lines whose availability column is "0" or "2", in

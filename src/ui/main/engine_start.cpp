@@ -4,15 +4,15 @@
 // program folder.
 #include <QAction>
 
-#include <algorithm>
-#include <cctype>
 #include <chrono>
 
 #include "engine/layout/pile_layout.h"
+#include "engine/model/games_file_check.h"
 #include "platform/files.h"
 #include "storage/preference_keys.h"
 #include "storage/preferences.h"
 #include "storage/program_housekeeping.h"
+#include "storage/statistics_files.h"
 #include "text/fixed_text.h"
 #include "ui/main/main_window.h"
 
@@ -22,12 +22,6 @@ namespace {
 
 constexpr int kShadowOffset = 9;
 constexpr int kCardSizeStateAtStart = 2;
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 }  // namespace
 
@@ -45,7 +39,8 @@ bool TfrmMain::EngineStart() {
     const std::string folder = engine_.params.ParamRead(param::kProgramFolder, 200);
     const std::string library_path = FindPath(folder, "QOR.RGF", EntryKind::File);
     if (!LoadResourceLibrary(library_path)) {
-        host_->FatalError("Can't find/load " + Lower(library_path));
+        // The path as it is on disk, so the player can find the file.
+        host_->FatalError("Can't find/load " + library_path);
         return false;
     }
     LoadToolbarGlyphs();
@@ -63,12 +58,7 @@ bool TfrmMain::EngineStart() {
     engine_.geometry.shadow_offset =
         engine_.params.ParamRead(param::kCardsShadowed, 1) != "N" ? kShadowOffset : 0;
     PrepareTable(engine_);
-    const std::string games_path = GamesFilePath(engine_.params);
-    if (!ReadGamesFile(games_path, games_)) {
-        host_->FatalMissingFile(games_path);
-        return false;
-    }
-    LoadCatalogue(engine_, games_);
+    if (!ReadCatalogue()) return false;
     CheckStoredGame();
     CardSizeForLetter(CardSizeLetter(engine_), engine_.geometry.card);
     EnableUndoCommands(engine_.params.ParamRead(key::kUndoEnabled.position, 1) != "2");
@@ -76,9 +66,27 @@ bool TfrmMain::EngineStart() {
         static_cast<uint64_t>(std::chrono::system_clock::now().time_since_epoch().count()));
     WriteVersionMarker(data_folder);
     RemoveObsoleteFiles(folder);
+    RemoveStaleScoreUpgrades(engine_.params);
     for (int f : {field::kNotice640, field::kNotice800, field::kDealCounterB})
         engine_.main_game.SetField(f, 0);
     engine_.main_game.SetField(field::kJokerIndicator, -1);
+    return true;
+}
+
+// A file that is there but unreadable or damaged ends the start-up as a
+// missing one does, with a box that says which it is.
+bool TfrmMain::ReadCatalogue() {
+    const std::string games_path = GamesFilePath(engine_.params);
+    const GamesFileResult read = LoadGamesFile(games_path, games_);
+    switch (read.status) {
+        case GamesFileStatus::kRead: break;
+        case GamesFileStatus::kMissing: host_->FatalMissingFile(games_path); return false;
+        case GamesFileStatus::kUnreadable: host_->FatalUnreadableFile(games_path); return false;
+        case GamesFileStatus::kDamaged:
+            host_->FatalDamagedFile(games_path, DescribeGamesFault(read.check));
+            return false;
+    }
+    LoadCatalogue(engine_, games_);
     return true;
 }
 

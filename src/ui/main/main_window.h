@@ -139,6 +139,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // The engine's start-up proper (engine_start.cpp); false on a fatal failure.
     bool EngineStart();
     bool LoadResourceLibrary(const std::string& path);
+    bool ReadCatalogue();
     void CheckStoredGame();
     void ApplyToolbarVisibilityFromSettings();
 

@@ -55,6 +55,10 @@ class WindowHost {
     virtual void FatalError(std::string_view /*text*/) {}
     // The missing-file box for a required file, then the end of the program.
     virtual void FatalMissingFile(const std::string& /*path*/) {}
+    // The same for a required file that is there but cannot be read (a
+    // folder, no permission) or that is damaged (`problem` says how).
+    virtual void FatalUnreadableFile(const std::string& /*path*/) {}
+    virtual void FatalDamagedFile(const std::string& /*path*/, std::string_view /*problem*/) {}
     // "Quit this game?" with OK and Cancel; true for OK. The default asks
     // with a message box.
     virtual bool AskQuitGame(std::string_view question);

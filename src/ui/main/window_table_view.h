@@ -37,7 +37,7 @@ class WindowTableView : public TableRenderer {
     void SetCustomizeCommand(bool enabled) override { owner_.EnableCustomizeCommand(enabled); }
     void ShowScore(std::string_view score) override { owner_.ShowScoreText(score); }
     // The new size's pictures at once (the screen check changed the size).
-    void ReloadCardImages() override { TableRenderer::ReloadCardImages(false); }
+    void ReloadCardImages() override { LoadCardImages(false); }
     void RunWinningAnimation() override { owner_.CelebrateWin(); }
     void OpenGameSelection() override { owner_.OfferGameSelection(); }
 

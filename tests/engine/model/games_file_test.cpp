@@ -9,28 +9,16 @@
 
 #include "engine/model/engine.h"
 #include "engine/model/games_file_rules.h"
+#include "games_text.h"
 #include "text/fixed_text.h"
 #include "text/sections.h"
 
 namespace velmora {
 namespace {
 
-// Stored lines built by hand, independently of the encoding tool.
-std::string CatalogueLine(int id, std::string_view name, char availability = '0') {
-    return ShiftText("004 " + ZeroPad(id, 3) + availability + " 1" + PadRight(name, 50));
-}
-
-std::string RulesLine(int entry, const std::vector<std::string>& values) {
-    std::string line = ZeroPad(entry, 4) + Spaces(12);
-    for (const std::string& value : values) line += ShiftText(PadRight(value, 10)) + " ";
-    return line;
-}
-
-std::string Join(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
+using games_text::CatalogueLine;
+using games_text::Join;
+using games_text::RulesLine;
 
 class GamesFileTest : public ::testing::Test {
 protected:
@@ -179,8 +167,7 @@ TEST_F(GamesFileTest, ReadsTheFileFromTheProgramFolderWithoutRegardToCase) {
     EXPECT_EQ(R(0), 0);
     EXPECT_EQ(ReadRuleValues(*engine_, 1, {0}), (std::vector<int>{-99}));
 
-    std::ofstream(folder / "games.dat", std::ios::binary)
-        << Join({"[Sect1]", CatalogueLine(1, "One"), "[Sect2]", RulesLine(0, {"12"})});
+    std::ofstream(folder / "games.dat", std::ios::binary) << games_text::PlayableText({{1, "One", {{0, "12"}}}});
     EXPECT_TRUE(LoadCatalogue(*engine_));
     EXPECT_TRUE(SelectGame(*engine_, 1).ok());
     EXPECT_EQ(R(0), 12);
@@ -203,8 +190,7 @@ TEST_F(GamesFileTest, AFolderOrAnUnreadableFileIsNoGamesFile) {
     EXPECT_EQ(SelectGame(*engine_, 1).status, RulesStatus::kUnreadableFile);
 
     // A file spelled differently beside the folder is the one read.
-    const std::string games = Join({"[Sect1]", CatalogueLine(1, "One"), "[Sect2]", RulesLine(0, {"12"})});
-    std::ofstream(folder / "games.dat", std::ios::binary) << games;
+    std::ofstream(folder / "games.dat", std::ios::binary) << games_text::PlayableText({{1, "One", {{0, "12"}}}});
     EXPECT_TRUE(LoadCatalogue(*engine_));
     EXPECT_EQ(CatalogueName(engine_->main_game, 1), "One");
     EXPECT_TRUE(SelectGame(*engine_, 1).ok());

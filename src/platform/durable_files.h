@@ -1,0 +1,33 @@
+#pragma once
+// Writing files so that a crash, a kill or a full disk never costs the file
+// that was there: the new contents go to a temporary file beside it, are
+// flushed to the disk and only then renamed over the old file, which the
+// file system does in one step.
+
+#include <sys/types.h>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// Writes every byte to the descriptor (retrying short and interrupted writes).
+bool WriteAllTo(int fd, std::string_view data);
+
+// Flushes a folder's entries, so a rename inside it survives a crash.
+void SyncFolder(const std::filesystem::path& folder);
+
+// The permission bits of the file at `path`; 0644 when there is none.
+mode_t PermissionsOf(const std::filesystem::path& path);
+
+// Replaces the contents of the existing file `path` and flushes them to
+// the disk. False on any error (a full disk among them).
+bool WriteFileDurably(const std::string& path, std::string_view contents);
+
+// Renames the file `from` over `to`, replacing it in one step: until then
+// `to` is whole and unchanged. `from` first gets the permissions of `to`;
+// the folder is flushed afterwards.
+bool RenameOver(const std::string& from, const std::string& to);
+
+}  // namespace velmora
