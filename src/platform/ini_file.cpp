@@ -1,10 +1,7 @@
 #include "platform/ini_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <filesystem>
@@ -12,7 +9,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "platform/temporary_files.h"
+#include "platform/file_replace.h"
 #include "text/ascii_case.h"
 #include "text/whole_file.h"
 
@@ -120,55 +117,6 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
     if (ReadRegularFile(path, contents)) return true;
     std::error_code error;
     return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
-}
-
-bool WriteAll(int fd, std::string_view data) {
-    while (!data.empty()) {
-        const ssize_t written = ::write(fd, data.data(), data.size());
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data.remove_prefix(static_cast<size_t>(written));
-    }
-    return true;
-}
-
-mode_t ModeOf(const std::filesystem::path& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) == 0) return info.st_mode & 07777;
-    return 0644;
-}
-
-void SyncFolder(const std::filesystem::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// Replaces the file as a whole through a flushed temporary file in the same
-// folder and a rename, which the file system performs atomically.
-bool ReplaceFile(const std::string& path, std::string_view contents) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::path target(path);
-    if (fs::is_symlink(target, error)) {
-        target = fs::canonical(target, error);  // replace the file, keep the link
-        if (error) return false;
-    }
-    fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
-    std::string name = (folder / TemporaryTemplate(target.filename().string())).string();
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = WriteAll(fd, contents) && ::fchmod(fd, ModeOf(target)) == 0 && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(name.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(name.c_str());
-        return false;
-    }
-    SyncFolder(folder);
-    return true;
 }
 
 // The line ending of new lines: the file's first one, "\n" for a new file.
@@ -327,7 +275,7 @@ bool IniFile::WriteString(std::string_view section, std::string_view key, std::s
     const std::string updated = WithKey(text, section, key, value);
     if (updated == text) return true;  // the file already holds the value
     cached_.reset();
-    return ReplaceFile(path_, updated);
+    return ReplaceFileContents(path_, updated);
 }
 
 bool IniFile::WriteInteger(std::string_view section, std::string_view key, int value) {
