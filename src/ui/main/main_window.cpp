@@ -159,7 +159,8 @@ void TfrmMain::FirstActivation() {
     engine_.flags.Set(flag::kNotActivated, false);
     RefreshCaption();
     repaint();
-    if (host_->PrepareStatistics())
+    // A game played on from the last session is not covered by the selection.
+    if (host_->PrepareStatistics() && !resumed_game_)
         QTimer::singleShot(0, this, [this] { Guarded([this] { mnuOpenClick(); }); });
     if (ScreenColorCount() > kLowColourLimit) return;
     const ParamRecord& p = engine_.params;
@@ -187,6 +188,7 @@ void TfrmMain::CloseGame() {
     if (closing_) return;
     closing_ = true;
     Timer1->stop();
+    KeepGameForNextStart();
     EndCurrentGame();
     update();
     hide();
