@@ -60,3 +60,48 @@ differs() {
   count="$(compare -metric AE "$1" "$2" null: 2>&1 || true)"
   awk -v c="$count" 'BEGIN { exit !(c + 0 > 0) }'
 }
+
+# --- Windows ------------------------------------------------------------
+
+# Waits for a shown window whose caption matches the pattern; prints its id.
+wait_for_window() {
+  local wid
+  for _ in $(seq 1 100); do
+    wid="$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1 || true)"
+    if [ -n "$wid" ]; then echo "$wid"; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits until no shown window's caption matches the pattern.
+wait_for_no_window() {
+  for _ in $(seq 1 50); do
+    if [ -z "$(xdotool search --onlyvisible --name "$1" 2>/dev/null || true)" ]; then return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Sets X Y WIDTH HEIGHT from the window's geometry.
+geometry() {
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+}
+
+# A click at a point given from the top left corner of window $1.
+click_in() {
+  local X Y WIDTH HEIGHT
+  geometry "$1"
+  xdotool mousemove $((X + $2)) $((Y + $3))
+  sleep 0.1
+  xdotool click 1
+  sleep 0.3
+}
+
+
+# The part "WxH+X+Y" of the screen that window $1 covers.
+window_part() {
+  local X Y WIDTH HEIGHT
+  geometry "$1"
+  echo "${WIDTH}x${HEIGHT}+$X+$Y"
+}
