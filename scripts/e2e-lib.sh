@@ -15,7 +15,7 @@ e2e_on_display() {
   local name=$1 script=$2 bin=$3 mark=$4 tool file
   shift 4
   [ "$mark" = "--on-display" ] && return 0
-  for tool in xvfb-run xdotool import compare convert; do
+  for tool in xvfb-run xdotool xwininfo import compare convert; do
     if ! command -v "$tool" >/dev/null; then
       echo "$name: $tool is not installed (scripts/install-deps.sh); skipped"
       exit 77
@@ -83,9 +83,12 @@ wait_for_no_window() {
   return 1
 }
 
-# Sets X Y WIDTH HEIGHT from the window's geometry.
+# Sets X Y WIDTH HEIGHT from the window's geometry: its inside, on the
+# screen. (xdotool's own report counts a window manager's frame twice.)
 geometry() {
-  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X:/ { print "X=" $4 }
+    /Absolute upper-left Y:/ { print "Y=" $4 } /^  Width:/ { print "WIDTH=" $2 }
+    /^  Height:/ { print "HEIGHT=" $2 }')"
 }
 
 # A click at a point given from the top left corner of window $1.

@@ -145,12 +145,14 @@ drag_with_mouse() {
 # --- The check --------------------------------------------------------------
 
 # A fresh DATA folder: no kept game and no statistics file, so the game
-# selection opens by itself. Only automatic play is off, so that the drag
-# is the game's one step and Ctrl+Z takes exactly it back.
+# selection opens by itself. Automatic play is off, so that the drag is the
+# game's one step and Ctrl+Z takes exactly it back; the deal is drawn at
+# once, since under a window manager the selection can open during the
+# deal's animation, which holds back the clicks on it.
 mkdir -p "$folder/DATA"
 cp "$bin/velmora" "$bin/GAMES.DAT" "$bin/QOR.RGF" "$folder/"
 if [ -e "$bin/tabloria.hlp" ]; then cp "$bin/tabloria.hlp" "$folder/"; fi
-printf '[Preference]\nAutoPlay=N\nSounds_Enabled=N\n' >"$folder/DATA/CFG.DAT"
+printf '[Preference]\nAutoPlay=N\nDeal_Animation=N\nSounds_Enabled=N\n' >"$folder/DATA/CFG.DAT"
 start_program
 
 # 1. The dealt game under the game selection, which is cancelled.
