@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/model/pile_lists.h"
+#include "engine/play/move_log.h"
 #include "platform/file_replace.h"
 #include "platform/files.h"
 #include "text/fixed_text.h"
@@ -71,15 +72,9 @@ class LineWriter {
 void WriteSide(LineWriter& out, std::string_view name, const MoveLogSide& side) {
     out.Item(name, side.Steps());
     out.Item("notes", std::string(1, kLineMark) + side.annotations);
-    for (int k = 0; k < side.Steps(); ++k) {
-        const auto at = [k](const std::vector<std::string>& list, int per_step, int i) -> const std::string& {
-            return list[static_cast<size_t>(k * per_step + i)];
-        };
-        for (int i = 0; i < kStockAreaPiles; ++i) out.Marked(at(side.stock_area, kStockAreaPiles, i));
-        for (int i = 0; i < kFoundationPiles; ++i) out.Marked(at(side.foundations, kFoundationPiles, i));
-        for (int i = 0; i < kTableauPiles; ++i) out.Marked(at(side.tableau, kTableauPiles, i));
-        for (int i = 0; i < kReservePiles; ++i) out.Marked(at(side.reserves, kReservePiles, i));
-    }
+    std::vector<std::string> lines;
+    for (int k = 0; StepLines(side, k, lines); ++k)
+        for (const std::string& line : lines) out.Marked(line);
 }
 
 std::string ShiftsText(const DisplacementTable& table) {
@@ -158,14 +153,13 @@ bool ReadSide(LineReader& in, std::string_view name, MoveLogSide& side) {
         return false;
     // The count is believed only as far as the file has lines for it.
     if (static_cast<size_t>(steps) > in.Left() / kAllPiles) return false;
-    side.annotations = std::string(notes.substr(1));
     for (int k = 0; k < steps; ++k) {
-        if (!ReadMarkedLines(in, kStockAreaPiles, side.stock_area) ||
-            !ReadMarkedLines(in, kFoundationPiles, side.foundations) ||
-            !ReadMarkedLines(in, kTableauPiles, side.tableau) ||
-            !ReadMarkedLines(in, kReservePiles, side.reserves))
-            return false;
+        std::vector<std::string> lines;
+        if (!ReadMarkedLines(in, kAllPiles, lines)) return false;
+        AppendStep(side, lines, "");
     }
+    // The annotations as written; the engine checks that they fit the steps.
+    side.annotations = std::string(notes.substr(1));
     return true;
 }
 
