@@ -30,22 +30,8 @@ readonly card_width=71
 source "$(dirname "$0")/e2e-lib.sh"
 e2e_on_display e2e-dialogs "$0" "$bin" "${2:-}" velmora velmora-cli GAMES.DAT QOR.RGF tabloria.hlp
 
-work="$(mktemp -d)"
+e2e_work_folder dialogs
 folder="$work/program"
-pid=""
-failed=0
-cleanup() {
-  if [ -n "$pid" ]; then
-    kill "$pid" 2>/dev/null || true
-    wait "$pid" 2>/dev/null || true
-  fi
-  if [ "$failed" -eq 0 ] && [ "${VELMORA_E2E_KEEP:-0}" != 1 ]; then
-    rm -rf "$work"
-  else
-    echo "dialogs: screenshots and the program folder kept in $work"
-  fi
-}
-trap cleanup EXIT
 # A command that went wrong outside the checks still says where.
 trap 'echo "dialogs: unexpected error on line $LINENO"; failed=1' ERR
 

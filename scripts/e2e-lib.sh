@@ -108,3 +108,29 @@ window_part() {
   geometry "$1"
   echo "${WIDTH}x${HEIGHT}+$X+$Y"
 }
+
+# --- The work folder ----------------------------------------------------------
+
+# e2e_work_folder <name>: a throw-away folder in $work for the screenshots
+# and program folders of a check, and its end at the script's exit: the
+# program it started ($pid) is stopped, and the folder removed unless the
+# check failed ($failed not 0) or VELMORA_E2E_KEEP=1 asks to keep it.
+e2e_work_folder() {
+  e2e_name=$1
+  work="$(mktemp -d)"
+  pid=""
+  failed=0
+  trap e2e_end_work EXIT
+}
+
+e2e_end_work() {
+  if [ -n "$pid" ]; then
+    kill "$pid" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
+  fi
+  if [ "$failed" -eq 0 ] && [ "${VELMORA_E2E_KEEP:-0}" != 1 ]; then
+    rm -rf "$work"
+  else
+    echo "$e2e_name: screenshots and the program folder kept in $work"
+  fi
+}
