@@ -1,5 +1,7 @@
 #include "platform/durable_files.h"
 
+#include "platform/temporary_files.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -44,6 +46,30 @@ bool RenameOver(const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) return false;
     std::filesystem::path folder = std::filesystem::path(to).parent_path();
     SyncFolder(folder.empty() ? "." : folder);
+    return true;
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view contents) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    fs::path target(path);
+    if (fs::is_symlink(target, error)) {
+        target = fs::canonical(target, error);  // replace the file, keep the link
+        if (error) return false;
+    }
+    fs::path folder = target.parent_path();
+    if (folder.empty()) folder = ".";
+    std::string name = (folder / TemporaryTemplate(target.filename().string())).string();
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return false;
+    bool ok = WriteAllTo(fd, contents) && ::fchmod(fd, PermissionsOf(target)) == 0 && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(name.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(name.c_str());
+        return false;
+    }
+    SyncFolder(folder);
     return true;
 }
 

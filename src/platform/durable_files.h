@@ -25,6 +25,13 @@ mode_t PermissionsOf(const std::filesystem::path& path);
 // the disk. False on any error (a full disk among them).
 bool WriteFileDurably(const std::string& path, std::string_view contents);
 
+// Puts `contents` in place of the file at `path` (created when missing; a
+// link is followed and kept) through a flushed temporary beside it and a
+// rename. The file keeps its permissions. False when any step failed; the
+// old file is then untouched and the temporary removed. Every writer of the
+// player's files uses it (the settings, the kept game).
+bool ReplaceFileContents(const std::string& path, std::string_view contents);
+
 // Renames the file `from` over `to`, replacing it in one step: until then
 // `to` is whole and unchanged. `from` first gets the permissions of `to`;
 // the folder is flushed afterwards.

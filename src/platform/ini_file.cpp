@@ -1,10 +1,7 @@
 #include "platform/ini_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
 #include <charconv>
 #include <climits>
 #include <filesystem>
@@ -13,7 +10,6 @@
 #include <vector>
 
 #include "platform/durable_files.h"
-#include "platform/temporary_files.h"
 #include "text/ascii_case.h"
 #include "text/whole_file.h"
 
@@ -121,32 +117,6 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
     if (ReadRegularFile(path, contents)) return true;
     std::error_code error;
     return std::filesystem::status(path, error).type() == std::filesystem::file_type::not_found;
-}
-
-// Replaces the file as a whole through a flushed temporary file in the same
-// folder and a rename, which the file system performs atomically.
-bool ReplaceFile(const std::string& path, std::string_view contents) {
-    namespace fs = std::filesystem;
-    std::error_code error;
-    fs::path target(path);
-    if (fs::is_symlink(target, error)) {
-        target = fs::canonical(target, error);  // replace the file, keep the link
-        if (error) return false;
-    }
-    fs::path folder = target.parent_path();
-    if (folder.empty()) folder = ".";
-    std::string name = (folder / TemporaryTemplate(target.filename().string())).string();
-    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    if (fd < 0) return false;
-    bool ok = WriteAllTo(fd, contents) && ::fchmod(fd, PermissionsOf(target)) == 0 && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(name.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(name.c_str());
-        return false;
-    }
-    SyncFolder(folder);
-    return true;
 }
 
 // The line ending of new lines: the file's first one, "\n" for a new file.
@@ -305,7 +275,7 @@ IniFile::WriteResult IniFile::Write(std::string_view section, std::string_view k
     const std::string updated = WithKey(text, section, key, value);
     if (updated == text) return WriteResult::kWritten;  // the file already holds the value
     cached_.reset();
-    return ReplaceFile(path_, updated) ? WriteResult::kWritten : WriteResult::kFileError;
+    return ReplaceFileContents(path_, updated) ? WriteResult::kWritten : WriteResult::kFileError;
 }
 
 bool IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {

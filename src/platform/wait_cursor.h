@@ -2,6 +2,7 @@
 // The hourglass while a command works; the cursor comes back when the
 // scope ends.
 
+#include <QCursor>
 #include <QGuiApplication>
 
 namespace velmora {

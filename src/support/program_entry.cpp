@@ -43,16 +43,17 @@ class WindowAttachment {
     EntryServices& services_;
 };
 
-// The game of the last session (the catalogue's first on a first run) is
-// dealt as soon as the loop runs, unless a game was started meanwhile. A
-// stored game the catalogue no longer holds opens the game selection.
+// The game left unfinished in the last session is played on as soon as the
+// loop runs; without one the game of the last session (the catalogue's first
+// on a first run) is dealt, unless a game was started meanwhile. A stored
+// game the catalogue no longer holds opens the game selection.
 void DealStoredGame(TfrmMain& window, const Engine& engine) {
     if (engine.flags.Get(flag::kInProgress)) return;
     // Through the window's guard, so a close during the deal waits for it.
     if (window.Table().run_guarded)
-        window.Table().run_guarded([&window] { window.StartGameProcedure(); });
+        window.Table().run_guarded([&window] { window.ResumeOrStartGame(); });
     else
-        window.StartGameProcedure();
+        window.ResumeOrStartGame();
 }
 
 // For the start-up benchmark: the table's next paint shows the first deal.

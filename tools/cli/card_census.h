@@ -1,35 +1,14 @@
 #pragma once
-// Counting the cards on the table, as "state" shows them. Play must keep
-// every card: each code of the deal on exactly one pile, with a face state of
-// '0' or '1'. The random-play tests and the command-stream fuzzer both check
-// play with it.
+// The card census of the engine under the names the driver's commands and
+// tests have always used.
 
-#include <map>
-#include <string>
-#include <vector>
-
-#include "engine/model/engine.h"
-#include "engine/model/pile_names.h"
+#include "engine/play/card_census.h"
 
 namespace velmora::cli {
 
-// The piles "state" lists, in its order: the stock area, then the
-// foundations, tableau piles and reserves the game uses.
-std::vector<PileRef> ShownPiles(const Engine& e);
-
-struct CardCensus {
-    std::map<int, std::string> piles;  // card code -> the pile it lies on
-    std::string fault;                 // the first fault seen; empty when none
-};
-
-// Counts the cards on the shown piles. A card found twice, a face state other
-// than '0' or '1', or a pile unit that is no card code is a fault. A
-// selection game's selection (foundation 1) names cards that lie on their
-// piles too: only a card found on no other pile counts as lying there.
-CardCensus TakeCensus(const Engine& e);
-
-// "" when `now` has no fault and holds exactly the cards of `before`;
-// otherwise the fault, or which card went missing or turned up.
-std::string CompareCensus(const CardCensus& before, const CardCensus& now);
+using velmora::CardCensus;
+using velmora::CompareCensus;
+using velmora::ShownPiles;
+using velmora::TakeCensus;
 
 }  // namespace velmora::cli

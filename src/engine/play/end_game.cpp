@@ -8,11 +8,6 @@ namespace {
 
 constexpr int kPauseBeforeWinMs = 200;
 
-bool CountsAsWin(const Engine& e) {
-    if (e.R(46) != 0) return StoredScore(e) >= e.R(46);
-    return e.flags.Get(flag::kFinished);
-}
-
 void CelebrateWin(Engine& e) {
     e.view->Wait(kPauseBeforeWinMs);
     e.view->HoldInput(true);
@@ -27,9 +22,14 @@ void CelebrateWin(Engine& e) {
 
 }  // namespace
 
+bool GameCountsAsWin(const Engine& e) {
+    if (e.R(46) != 0) return StoredScore(e) >= e.R(46);
+    return e.flags.Get(flag::kFinished);
+}
+
 bool EndGame(Engine& e) {
     if (!e.flags.Get(flag::kInProgress)) return false;
-    const bool won = CountsAsWin(e);
+    const bool won = GameCountsAsWin(e);
     e.main_game.SetField(field::kDraggedCard, 0);
     e.main_game.SetField(field::kRunTopCard, 0);
     e.flags.Set(flag::kFinished, false);

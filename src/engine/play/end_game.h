@@ -11,4 +11,8 @@ namespace velmora {
 // win. Without a game in progress nothing happens and the result is false.
 bool EndGame(Engine& e);
 
+// Whether ending the game now would count as a win: the target score
+// reached when the game has one, else the win condition holding.
+bool GameCountsAsWin(const Engine& e);
+
 }  // namespace velmora

@@ -107,6 +107,33 @@ bool NewestStep(const MoveLogSide& side, std::vector<std::string>& lines, std::s
     return true;
 }
 
+bool StepLines(const MoveLogSide& side, int k, std::vector<std::string>& lines) {
+    lines.clear();
+    if (k < 0 || k >= side.Steps()) return false;
+    for (const LogList& list : kLists) {
+        const std::vector<std::string>& source = side.*list.lines;
+        const size_t first = static_cast<size_t>(k) * static_cast<size_t>(list.per_step);
+        if (source.size() < first + static_cast<size_t>(list.per_step)) return false;
+        lines.insert(lines.end(), source.begin() + static_cast<std::ptrdiff_t>(first),
+                     source.begin() + static_cast<std::ptrdiff_t>(first + static_cast<size_t>(list.per_step)));
+    }
+    return true;
+}
+
+bool SideIsWhole(const MoveLogSide& side) {
+    const size_t steps = static_cast<size_t>(side.Steps());
+    for (const LogList& list : kLists)
+        if ((side.*list.lines).size() != steps * static_cast<size_t>(list.per_step)) return false;
+    if (std::count(side.annotations.begin(), side.annotations.end(), ',') != static_cast<std::ptrdiff_t>(steps))
+        return false;
+    if (!side.annotations.empty() && side.annotations.back() != ',') return false;
+    for (const std::string& element : SplitAnnotations(side.annotations)) {
+        const bool digits = std::all_of(element.begin(), element.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!digits || (!element.empty() && element.size() != 3)) return false;
+    }
+    return true;
+}
+
 void PopStep(MoveLogSide& side) {
     RemoveNewestLines(side);
     std::vector<std::string> elements = SplitAnnotations(side.annotations);

@@ -42,6 +42,12 @@ std::vector<std::string> LogSnapshot(const Engine& e);
 // The newest step of a side (57 lines) and its annotation; false when the
 // side holds no whole step.
 bool NewestStep(const MoveLogSide& side, std::vector<std::string>& lines, std::string& annotation);
+// Step k (0 the oldest) of a side as 57 lines; false past the end.
+bool StepLines(const MoveLogSide& side, int k, std::vector<std::string>& lines);
+// A side read from outside the program has the shape the log gives it: the
+// four lists hold whole steps, as many in each, and the annotations one
+// element a step, each empty or three digits.
+bool SideIsWhole(const MoveLogSide& side);
 // Removes the newest step of a side.
 void PopStep(MoveLogSide& side);
 // Appends a step with the given lines and annotation.

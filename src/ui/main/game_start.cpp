@@ -26,6 +26,8 @@ constexpr int kNoBookmarksRule = 20;
 void TfrmMain::StartGameProcedure(std::optional<std::string> deal_number) {
     if (!started_ || !view_) return;
     WaitCursor wait;
+    // The game left before is over: it must not come back at the next start.
+    DropKeptGame();
     update();
     RefreshCaption();
     StopClock();

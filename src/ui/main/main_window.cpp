@@ -168,7 +168,8 @@ void TfrmMain::FirstActivation() {
     engine_.flags.Set(flag::kNotActivated, false);
     RefreshCaption();
     repaint();
-    if (host_->PrepareStatistics()) WhenIdle([this] { mnuOpenClick(); });
+    // A game played on from the last session is not covered by the selection.
+    if (host_->PrepareStatistics() && !resumed_game_) WhenIdle([this] { mnuOpenClick(); });
     if (ScreenColorCount() > kLowColourLimit) return;
     const ParamRecord& p = engine_.params;
     const bool picture_background = p.IsYes(key::kFadeBackground.position) ||
@@ -195,6 +196,7 @@ void TfrmMain::CloseGame() {
     if (closing_) return;
     closing_ = true;
     Timer1->stop();
+    KeepGameForNextStart();
     EndCurrentGame();
     update();
     hide();

@@ -20,6 +20,7 @@
 #include "engine/model/engine.h"
 #include "engine/model/games_file.h"
 #include "engine/play/deal_placement.h"
+#include "engine/play/resume_state.h"
 #include "platform/input_filter.h"
 #include "platform/resource_library.h"
 #include "render/table_surfaces.h"
@@ -79,6 +80,12 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // draws it and starts the clock; the game selection's choice starts here
     // too, after ChooseGame.
     void StartGameProcedure(std::optional<std::string> deal_number = std::nullopt);
+    // The first game of a session: the game kept when the program last
+    // closed, played on as it was, or else a new deal of the stored game.
+    // A kept game that cannot be played on is set aside and the player told.
+    void ResumeOrStartGame();
+    // Whether the game on the table is one kept from the last session.
+    bool PlaysKeptGame() const { return resumed_game_; }
 
     // The toolbar's appearance, each optionally stored in the settings file.
     void SetToolbarLarge(bool large, bool store);
@@ -164,6 +171,14 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void EnableGameRunningCommands();
     void CloseGame();
     void WritePlacement();
+
+    // The kept game (game_resume.cpp).
+    bool ResumeKeptGame(std::string& trouble);
+    bool PutKeptGameOnTable(const KeptGame& kept, std::string& why);
+    void KeepGameForNextStart();
+    void DropKeptGame();
+    int PlayedSeconds() const;
+    void StartClockAt(int seconds);
 
     // The table (main_window.cpp).
     LayoutInputs TableInputs() const;
@@ -276,6 +291,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     QMetaObject::Connection screen_watch_;
     bool closing_ = false;
     bool winning_running_ = false;
+    bool resumed_game_ = false;  // the first game was the kept one
 };
 
 }  // namespace velmora

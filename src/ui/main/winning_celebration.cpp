@@ -7,6 +7,7 @@
 namespace velmora {
 
 void TfrmMain::CelebrateWin() {
+    DropKeptGame();
     StopClock();
     if (closing_ || close_pending_ || !view_) return;
     Guarded([this] {

@@ -51,6 +51,7 @@ public:
         return "";
     }
     Engine& engine() { return driver_.engine(); }
+    Driver& driver() { return driver_; }
 
 private:
     Driver driver_;

@@ -1,11 +1,11 @@
-#include "card_census.h"
+#include "engine/play/card_census.h"
 
 #include "engine/model/card_code.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
 #include "engine/play/move_log.h"
 
-namespace velmora::cli {
+namespace velmora {
 
 std::vector<PileRef> ShownPiles(const Engine& e) {
     std::vector<PileRef> piles;
@@ -65,4 +65,4 @@ std::string CompareCensus(const CardCensus& before, const CardCensus& now) {
     return {};
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora
