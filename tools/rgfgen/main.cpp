@@ -11,7 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "fonts.h"
+#include "art/fonts.h"
+#include "art_names.h"
 #include "library.h"
 #include "platform/resource_format.h"
 #include "text/whole_file.h"

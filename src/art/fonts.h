@@ -8,7 +8,7 @@
 #include <QRectF>
 #include <QString>
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 enum class Face { Sans, SansBold, SansCondensedBold, SerifBold, SerifCondensedBold };
 
@@ -25,4 +25,4 @@ QFont MakeFont(Face face, int pixel_size);
 void DrawIndexText(QPainter& painter, const QString& text, const QRectF& box, const QFont& font,
                    QColor colour);
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

@@ -1,10 +1,10 @@
-#include "fonts.h"
+#include "art/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QString>
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -72,4 +72,4 @@ void DrawIndexText(QPainter& painter, const QString& text, const QRectF& box, co
     painter.restore();
 }
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art
