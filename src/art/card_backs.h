@@ -12,6 +12,14 @@ namespace velmora::art {
 
 // The backs offered by the customize dialog, by number.
 inline constexpr int kCardBackNumbers[] = {1, 3, 6, 7, 11, 14, 19, 20};
+inline constexpr bool IsCardBackNumber(int number) {
+    for (int known : kCardBackNumbers) {
+        if (known == number) {
+            return true;
+        }
+    }
+    return false;
+}
 
 // Pattern backs are drawn pixel by pixel at the final size so they stay
 // crisp: `size` in card pixels, each `scale` device pixels wide.

@@ -161,6 +161,14 @@ const CardSet& ClassicSet() {
 const CardSet& PlainSet() {
     return kPlain;
 }
+const CardSet* CardSetNumbered(int number) {
+    for (const CardSet* set : {&kClassic, &kPlain}) {
+        if (set->number == number) {
+            return set;
+        }
+    }
+    return nullptr;
+}
 
 QColor InkFor(const CardSet& set, Suit suit) {
     return IsRed(suit) ? set.red : set.black;

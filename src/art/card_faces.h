@@ -24,6 +24,8 @@ struct CardSet {
 
 const CardSet& ClassicSet();
 const CardSet& PlainSet();
+// The set of that number; null for a number no set has.
+const CardSet* CardSetNumbered(int number);
 
 // Where things go on a face of one size and set.
 struct FaceLayout {

@@ -16,14 +16,16 @@ constexpr const char* kFontFiles[] = {
 
 }  // namespace
 
+bool LoadFontsFrom(const QString& folder) {
+    bool all = true;
+    for (const char* file : kFontFiles) {
+        all = QFontDatabase::addApplicationFont(folder + file) >= 0 && all;
+    }
+    return all;
+}
+
 bool LoadFonts() {
-    static const bool loaded = [] {
-        bool all = true;
-        for (const char* file : kFontFiles) {
-            all = QFontDatabase::addApplicationFont(QString(kFontFolder) + file) >= 0 && all;
-        }
-        return all;
-    }();
+    static const bool loaded = LoadFontsFrom(kFontFolder);
     return loaded;
 }
 
