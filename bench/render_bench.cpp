@@ -1,6 +1,8 @@
 // How fast the table is drawn at 1280 x 800: a full redraw of each game's
 // first deal, one step of a dragged card and of a dragged run, and the
-// drawing work of one card flight (its pauses left out).
+// drawing work of one card flight (its pauses left out). The fitted cases
+// draw at 1920 x 1080 with cards drawn at a size of their own: the first
+// redraw (every picture it shows drawn), later redraws and drag steps.
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -24,14 +26,18 @@ namespace {
 
 using velmora::cli::Driver;
 
-// A game dealt and drawn once on a 1280 x 800 table, as "shot" draws it.
+// A game dealt and drawn once on a 1280 x 800 table, as "shot" draws it;
+// with a `fitted_width`, on a 1920 x 1080 table with cards of that width.
 struct DrawnTable {
-    explicit DrawnTable(int game) : driver(VELMORA_PROGRAM_DIR, std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT") {
+    explicit DrawnTable(int game, int fitted_width = 0)
+        : driver(VELMORA_PROGRAM_DIR, std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT") {
         std::ostringstream sink;
-        driver.Execute("window 1280 800 1280 800", sink);
+        const bool fitted = fitted_width > 0;
+        driver.Execute(fitted ? "window 1920 1080 1920 1080" : "window 1280 800 1280 800", sink);
         driver.Execute("new " + std::to_string(game) + " 1", sink);
+        if (fitted) driver.Execute("size F " + std::to_string(fitted_width), sink);
         library.Load(std::string(VELMORA_PROGRAM_DIR) + "QOR.RGF");
-        surfaces.Resize(1280, 800, 1280, 800);
+        surfaces.Resize(fitted ? 1920 : 1280, fitted ? 1080 : 800, fitted ? 1920 : 1280, fitted ? 1080 : 800);
         renderer = std::make_unique<velmora::TableRenderer>(driver.engine(), surfaces, library, pacer);
         renderer->FullRedraw(false);
     }
@@ -71,6 +77,37 @@ void DragStep(benchmark::State& state) {
     }
 }
 BENCHMARK(DragStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Cards 120 pixels wide on a 1920 x 1080 table: the first redraw draws the
+// pictures it shows, later ones find them drawn.
+void FittedFirstRedraw(benchmark::State& state) {
+    for (auto _ : state) {
+        DrawnTable table(static_cast<int>(state.range(0)), 120);
+        benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
+    }
+}
+BENCHMARK(FittedFirstRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void FittedFullRedraw(benchmark::State& state) {
+    DrawnTable table(static_cast<int>(state.range(0)), 120);
+    for (auto _ : state) {
+        table.renderer->FullRedraw(false);
+        benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
+    }
+}
+BENCHMARK(FittedFullRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
+
+void FittedDragStep(benchmark::State& state) {
+    DrawnTable table(1, 120);
+    velmora::DrawContext ctx = table.Context();
+    velmora::BuildRunDragImage(ctx, {velmora::ListId::Tableau, 0}, 3);
+    int step = 0;
+    for (auto _ : state) {
+        const int d = (step++ % 2) * 3;
+        velmora::MoveDragImage(ctx, 400 + d, 400 + d, false);
+    }
+}
+BENCHMARK(FittedDragStep)->Unit(benchmark::kMicrosecond);
 
 // One card flying from the first tableau to the first foundation, with
 // "Speed_Move_Card" 0 so that only the drawing is measured.

@@ -40,7 +40,7 @@ CopyArea ClipCopy(int x, int y, const QRect& from, const QRect& source_bounds,
 
 }  // namespace
 
-int SurfaceScaleFor(double device_pixel_ratio) { return device_pixel_ratio >= 1.5 ? 2 : 1; }
+int SurfaceScaleFor(double device_pixel_ratio) { return device_pixel_ratio > 1.0 ? 2 : 1; }
 
 Surface::Surface(int width, int height, int scale)
     : image_(std::max(width, 0) * std::max(scale, 1), std::max(height, 0) * std::max(scale, 1),

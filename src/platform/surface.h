@@ -24,8 +24,11 @@ namespace velmora {
 
 enum class StretchMode { Nearest, Smooth };
 
-// The surface scale for a screen of that device pixel ratio: 2 from 1.5 on
-// (the finest the card pictures come in), else 1.
+// The surface scale for a screen of that device pixel ratio: 2 on any
+// screen finer than 1 (the finest the library's pictures come in), else 1.
+// A screen between the two (1.25, 1.5) shows the surfaces shrunk smoothly,
+// which keeps cards drawn at their own size sharp; enlarging a scale-1
+// surface would double every fourth pixel.
 int SurfaceScaleFor(double device_pixel_ratio);
 
 class Surface {

@@ -1,16 +1,28 @@
 #include "render/card_corners.h"
 
+#include "art/card_size.h"
 #include "platform/surface.h"
 
 namespace velmora {
-namespace {
-
-constexpr int kSmallCardWidth = 25;
-
-}  // namespace
 
 std::vector<QPoint> CornerPixels(int width, int height) {
-    return CornerPixels(width, height, width == kSmallCardWidth);
+    if (width <= 0 || height <= 0) return {};
+    // The pixels of each corner square outside the rounding, corner by
+    // corner: top left, top right, bottom left, bottom right.
+    const int radius = art::CornerRadius(width);
+    std::vector<QPoint> square;
+    for (int dy = 0; dy < radius; ++dy)
+        for (int dx = 0; dx < radius; ++dx)
+            if (art::IsOutsideCorner(width, height, dx, dy)) square.emplace_back(dx, dy);
+    std::vector<QPoint> pixels;
+    pixels.reserve(square.size() * 4);
+    const int r = width - 1;
+    const int b = height - 1;
+    for (const QPoint& p : square) pixels.emplace_back(p.x(), p.y());
+    for (const QPoint& p : square) pixels.emplace_back(r - p.x(), p.y());
+    for (const QPoint& p : square) pixels.emplace_back(p.x(), b - p.y());
+    for (const QPoint& p : square) pixels.emplace_back(r - p.x(), b - p.y());
+    return pixels;
 }
 
 std::vector<QPoint> CornerPixels(int width, int height, bool single_pixel) {

@@ -1,7 +1,9 @@
 #pragma once
-// The rounded corners of a card: each corner pixel and its two neighbours
-// along the edges, or the corner pixel alone on cards 25 pixels wide, where
-// three would eat too much of the card.
+// The rounded corners of a card: the pixels outside the card art's
+// rounding, whose radius grows with the card's width. The library's big and
+// medium cards lose each corner pixel and its two neighbours along the
+// edges, cards 25 pixels wide the corner pixel alone, where three would eat
+// too much of the card; larger fitted cards round more.
 
 #include <QPoint>
 
@@ -13,7 +15,7 @@ class Surface;
 
 // The corner pixels of a card of that size, relative to its top-left.
 std::vector<QPoint> CornerPixels(int width, int height);
-// The same with one pixel per corner, or three, as asked.
+// One pixel per corner, or three, as asked (the highlight mark's rule).
 std::vector<QPoint> CornerPixels(int width, int height, bool single_pixel);
 
 // Gives the corners of the card rectangle (x, y, width, height) of `target`

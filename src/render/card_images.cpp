@@ -1,5 +1,7 @@
 #include "render/card_images.h"
 
+#include <algorithm>
+
 #include "engine/model/param_record.h"
 #include "platform/drawing.h"
 #include "platform/resource_library.h"
@@ -15,6 +17,18 @@ constexpr std::string_view kSuitLetters = "HDCS";
 // The back the library draws at the medium size itself; every other
 // medium back is the big one made smaller.
 constexpr std::string_view kBackWithMediumPicture = "011";
+
+constexpr char kFittedLetter = 'F';
+
+// The number three digits stand for; -1 when they are not digits.
+int NumberOf(const std::string& digits) {
+    int number = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9' || number > 99999) return -1;
+        number = number * 10 + (c - '0');
+    }
+    return digits.empty() ? -1 : number;
+}
 
 // Three digits, zero-padded on the left (a hand-edited "1" means "001").
 std::string ThreeDigits(std::string value) {
@@ -50,6 +64,11 @@ bool CardImages::Load(const ResourceLibrary& library, const CardImageChoice& cho
 
 void CardImages::Reload(const ResourceLibrary& library, const CardImageChoice& choice) {
     loaded_ = choice;
+    if (choice.size_letter == kFittedLetter) {
+        UseFitted(choice);
+        return;
+    }
+    fitted_.reset();
     CardSizeForLetter(choice.size_letter, size_);
     const std::string letter(1, choice.size_letter);
     LoadFaces(library, choice);
@@ -61,6 +80,22 @@ void CardImages::Reload(const ResourceLibrary& library, const CardImageChoice& c
     shadow_bottom_ = picture("SHADOW_" + letter + "2");
     border_right_ = picture("3D_BORDER_" + letter + "1");
     border_bottom_ = picture("3D_BORDER_" + letter + "2");
+}
+
+void CardImages::UseFitted(const CardImageChoice& choice) {
+    size_ = choice.size;
+    const FittedKey key{choice.size.width, choice.size.height, choice.scale, NumberOf(choice.card_set),
+                        NumberOf(choice.back)};
+    const auto kept = std::find_if(fitted_kept_.begin(), fitted_kept_.end(),
+                                   [&key](const auto& pictures) { return pictures->Key() == key; });
+    if (kept != fitted_kept_.end()) {
+        fitted_ = *kept;
+        fitted_kept_.erase(kept);
+    } else {
+        fitted_ = std::make_shared<const FittedPictures>(key);
+    }
+    fitted_kept_.push_front(fitted_);
+    if (fitted_kept_.size() > kFittedSetsKept) fitted_kept_.pop_back();
 }
 
 void CardImages::LoadFaces(const ResourceLibrary& library, const CardImageChoice& choice) {
@@ -90,12 +125,14 @@ void CardImages::LoadBack(const ResourceLibrary& library, const CardImageChoice&
 }
 
 const Surface& CardImages::Face(int image_index) const {
+    if (fitted_) return fitted_->Face(image_index);
     static const Surface kNone;
     if (image_index < 0 || image_index >= kFaceImages) return kNone;
     return faces_[static_cast<size_t>(image_index)];
 }
 
 const Surface& CardImages::Mark(std::string_view name) const {
+    if (fitted_) return fitted_->Mark(name);
     static const Surface kNone;
     const auto it = marks_.find(name);
     return it == marks_.end() ? kNone : it->second;

@@ -1,31 +1,37 @@
 #pragma once
-// The pictures the table is drawn with, cut and loaded from the resource
-// library for the chosen card set, back and card size: 52 faces and the
-// joker, the back, the empty-pile marks, the two shadow strips and the two
-// strips of the stock's thickness. A picture the library lacks stays null
-// and draws nothing.
+// The pictures the table is drawn with for the chosen card set, back and
+// card size: 52 faces and the joker, the back, the empty-pile marks, the two
+// shadow strips and the two strips of the stock's thickness. The library's
+// sizes ("B", "M", "L") are cut and loaded from the resource library; a
+// fitted size ("F") is drawn by the card art at exactly that size and the
+// surface scale. A picture that does not exist stays null and draws nothing.
 
 #include <array>
+#include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "engine/layout/table_geometry.h"
 #include "platform/surface.h"
+#include "render/fitted_pictures.h"
 
 namespace velmora {
 
 class ParamRecord;
 class ResourceLibrary;
 
-// Which pictures: the card-size letter ("B", "M", "L"), the card set and
-// the back, three digits each.
+// Which pictures: the card-size letter ("B", "M", "L", or "F" for a size
+// the layout fitted to the window), the card set and the back, three digits
+// each.
 struct CardImageChoice {
     char size_letter = 'B';
     std::string card_set = "001";
     std::string back = "011";
     int scale = 1;  // device pixels per table pixel
+    CardSize size{};  // the card size in table pixels, used with "F" only
     bool operator==(const CardImageChoice&) const = default;
 };
 
@@ -50,19 +56,29 @@ public:
     CardSize Size() const { return size_; }
     // Face image 0-52 (the card image index); a null surface for others.
     const Surface& Face(int image_index) const;
-    const Surface& Back() const { return back_; }
+    const Surface& Back() const { return fitted_ ? fitted_->Back() : back_; }
     // The mark of that name ("022", "_WASTE"); a null surface when missing.
     const Surface& Mark(std::string_view name) const;
-    const Surface& ShadowRight() const { return shadow_right_; }
-    const Surface& ShadowBottom() const { return shadow_bottom_; }
-    const Surface& BorderRight() const { return border_right_; }
-    const Surface& BorderBottom() const { return border_bottom_; }
+    const Surface& ShadowRight() const { return fitted_ ? fitted_->ShadowRight() : shadow_right_; }
+    const Surface& ShadowBottom() const { return fitted_ ? fitted_->ShadowBottom() : shadow_bottom_; }
+    const Surface& BorderRight() const { return fitted_ ? fitted_->BorderRight() : border_right_; }
+    const Surface& BorderBottom() const { return fitted_ ? fitted_->BorderBottom() : border_bottom_; }
+
+    // The fitted pictures in use; null with a library size.
+    const FittedPictures* Fitted() const { return fitted_.get(); }
 
 private:
+    // Fitted picture sets kept for sizes shown lately, so a window that
+    // goes back to a size finds its pictures drawn.
+    static constexpr size_t kFittedSetsKept = 3;
+
     void LoadFaces(const ResourceLibrary& library, const CardImageChoice& choice);
     void LoadBack(const ResourceLibrary& library, const CardImageChoice& choice);
+    void UseFitted(const CardImageChoice& choice);
 
     std::optional<CardImageChoice> loaded_;
+    std::shared_ptr<const FittedPictures> fitted_;
+    std::deque<std::shared_ptr<const FittedPictures>> fitted_kept_;  // latest first
     CardSize size_;
     std::array<Surface, kFaceImages> faces_;
     Surface back_;

@@ -7,9 +7,10 @@
 #include <cmath>
 #include <optional>
 
-#include "fonts.h"
+#include "art/fonts.h"
+#include "art_names.h"
 #include "noise.h"
-#include "pips.h"
+#include "art/pips.h"
 
 namespace velmora::appicon {
 

@@ -8,7 +8,8 @@
 #include <cstdio>
 
 #include "app_icon.h"
-#include "fonts.h"
+#include "art/fonts.h"
+#include "art_names.h"
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);

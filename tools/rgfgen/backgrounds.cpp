@@ -12,7 +12,8 @@
 #include <numbers>
 
 #include "noise.h"
-#include "random.h"
+#include "art/random.h"
+#include "art_names.h"
 #include "resource_sink.h"
 
 namespace velmora::rgfgen {

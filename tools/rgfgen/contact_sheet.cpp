@@ -1,7 +1,8 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "fonts.h"
+#include "art/fonts.h"
+#include "art_names.h"
 #include "library.h"
 
 namespace velmora::rgfgen {

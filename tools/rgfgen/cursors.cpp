@@ -5,7 +5,8 @@
 #include <QTransform>
 
 #include "resource_sink.h"
-#include "shapes.h"
+#include "art/shapes.h"
+#include "art_names.h"
 
 namespace velmora::rgfgen {
 

@@ -1,12 +1,9 @@
 #include "library.h"
 
 #include "backgrounds.h"
-#include "card_backs.h"
-#include "card_faces.h"
+#include "card_resources.h"
 #include "cursors.h"
 #include "icons.h"
-#include "pile_marks.h"
-#include "pips.h"
 #include "resource_sink.h"
 #include "sounds.h"
 #include "splash_art.h"

@@ -4,6 +4,7 @@
 //   rgfgen list <file>                          kind, name and size of each entry
 //   rgfgen extract <file> <name> <out>          one entry's payload
 //   rgfgen sheet <file> <out.png>               every picture on one labelled sheet
+//   rgfgen cards <width> <scale> <set> <out.png> the card art at a fitted size
 
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -11,7 +12,9 @@
 #include <string>
 #include <vector>
 
-#include "fonts.h"
+#include "art/fonts.h"
+#include "art_names.h"
+#include "card_sheet.h"
 #include "library.h"
 #include "platform/resource_format.h"
 #include "text/whole_file.h"
@@ -124,13 +127,30 @@ int Sheet(const QString& path, const QString& out) {
     return 0;
 }
 
+int Cards(const std::vector<std::string>& args) {
+    velmora::rgfgen::LoadFonts();
+    const QImage sheet = velmora::rgfgen::CardSheet(QString::fromStdString(args[1]).toInt(),
+                                                    QString::fromStdString(args[2]).toDouble(),
+                                                    QString::fromStdString(args[3]).toInt());
+    if (sheet.isNull()) {
+        std::fprintf(stderr, "rgfgen: no cards of that size, scale or set\n");
+        return 1;
+    }
+    if (!sheet.save(QString::fromStdString(args[4]), "PNG")) {
+        std::fprintf(stderr, "rgfgen: cannot write %s\n", args[4].c_str());
+        return 1;
+    }
+    return 0;
+}
+
 int Usage() {
     std::fprintf(stderr,
                  "usage: rgfgen <out.rgf>\n"
                  "       rgfgen build <out.rgf>\n"
                  "       rgfgen list <file>\n"
                  "       rgfgen extract <file> <name> <out>\n"
-                 "       rgfgen sheet <file> <out.png>\n");
+                 "       rgfgen sheet <file> <out.png>\n"
+                 "       rgfgen cards <width> <scale> <set> <out.png>\n");
     return 2;
 }
 
@@ -151,6 +171,9 @@ int main(int argc, char** argv) {
     }
     if (args.size() == 4 && args[0] == "extract") {
         return Extract(arg(1), args[2], arg(3));
+    }
+    if (args.size() == 5 && args[0] == "cards") {
+        return Cards(args);
     }
     if (args.size() == 3 && args[0] == "sheet") {
         return Sheet(arg(1), arg(2));

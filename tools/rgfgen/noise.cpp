@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "random.h"
+#include "art/random.h"
+#include "art_names.h"
 
 namespace velmora::rgfgen {
 

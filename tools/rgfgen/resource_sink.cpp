@@ -2,7 +2,8 @@
 
 #include <QBuffer>
 
-#include "pixel_scale.h"
+#include "art/pixel_scale.h"
+#include "art_names.h"
 
 namespace velmora::rgfgen {
 

@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "random.h"
+#include "art/random.h"
+#include "art_names.h"
 
 namespace velmora::rgfgen {
 

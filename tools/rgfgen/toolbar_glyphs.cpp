@@ -8,11 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "fonts.h"
+#include "art/fonts.h"
+#include "art_names.h"
 #include "icons.h"
-#include "pips.h"
+#include "art/pips.h"
 #include "resource_sink.h"
-#include "shapes.h"
+#include "art/shapes.h"
 
 namespace velmora::rgfgen {
 

@@ -9,7 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "card_size.h"
+#include "art/card_size.h"
+#include "art_names.h"
 #include "library_fixture.h"
 
 namespace velmora::rgfgen::testing {

@@ -5,7 +5,8 @@
 #include <QString>
 #include <memory>
 
-#include "fonts.h"
+#include "art/fonts.h"
+#include "art_names.h"
 #include "library.h"
 
 namespace velmora::rgfgen::testing {

@@ -4,11 +4,11 @@
 
 #include <QPainterPath>
 
-#include "card_faces.h"
-#include "pixel_scale.h"
-#include "shapes.h"
+#include "art/card_faces.h"
+#include "art/pixel_scale.h"
+#include "art/shapes.h"
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -303,4 +303,4 @@ void DrawCourt(QImage& card, const CardSet& set, const FaceLayout& layout, Suit 
     }
 }
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

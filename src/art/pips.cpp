@@ -1,11 +1,7 @@
-#include "pips.h"
+#include "art/pips.h"
 
-#include <QImage>
 
-#include "pixel_scale.h"
-#include "resource_sink.h"
-
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -100,28 +96,4 @@ void DrawPip(QPainter& painter, Suit suit, const QRectF& box, QColor colour, boo
     painter.restore();
 }
 
-namespace {
-
-QImage SuitSymbol(Suit suit, int scale) {
-    // The label box is 14 pixels high with the symbol 2 pixels down and
-    // its bottom line at 13: 10 x 10 fits and leaves a white margin.
-    QImage image = ScaledImage(QSize(10, 10), QImage::Format_RGB32, scale);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    DrawPip(painter, suit, QRectF(0.5, 0.2, 9, 9.6),
-            IsRed(suit) ? QColor(210, 0, 0) : QColor(0, 0, 0));
-    return image;
-}
-
-}  // namespace
-
-void AddSuitSymbols(ResourceSink& sink) {
-    static constexpr const char* kNames[] = {"SUIT_HEARTS", "SUIT_DIAMONDS", "SUIT_CLUBS",
-                                             "SUIT_SPADES"};
-    for (Suit suit : kSuits) {
-        sink.AddBitmapTwins(kNames[static_cast<int>(suit)],
-                            [suit](int scale) { return SuitSymbol(suit, scale); });
-    }
-}
-
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

@@ -1,13 +1,13 @@
 // The joker: a jester with a belled cap, "JOKER" spelt down the corners.
 
 #include <QPainterPath>
+#include <cmath>
 
-#include "card_faces.h"
-#include "pixel_scale.h"
-#include "resource_sink.h"
-#include "shapes.h"
+#include "art/card_faces.h"
+#include "art/pixel_scale.h"
+#include "art/shapes.h"
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -76,9 +76,14 @@ void DrawJester(QPainter& p) {
 }
 
 void DrawCornerWord(QImage& card, const CardSize& size) {
+    // The library's sizes have their lettering set by hand; a fitted card
+    // grows the big card's with its width.
     const bool big = size.letter == 'B';
-    const double letter = big ? 7.0 : 6.0;
-    const QFont font = MakeFont(Face::SansCondensedBold, big ? 10 : 8);
+    const double grow = size.width / 71.0;
+    const double letter = size.letter == 'F' ? 7.0 * grow : (big ? 7.0 : 6.0);
+    const QFont font =
+        MakeFont(Face::SansCondensedBold,
+                 size.letter == 'F' ? static_cast<int>(std::lround(10 * grow)) : (big ? 10 : 8));
     QImage corner = TransparentLike(card);
     {
         QPainter p(&corner);
@@ -95,15 +100,17 @@ void DrawCornerWord(QImage& card, const CardSize& size) {
 
 }  // namespace
 
-QImage DrawJoker(const CardSize& size, int scale) {
+QImage DrawJoker(const CardSize& size, double scale) {
     const CardSet& set = ClassicSet();
     QImage card = BlankCard(size, set.paper, set.edge, scale);
     {
         QPainter p(&card);
         p.setRenderHint(QPainter::Antialiasing, true);
-        if (size.small()) {
-            p.translate(2, 5);
-            p.scale(21 / 100.0, 24 / 100.0);
+        if (size.compact()) {
+            const double sx = size.width / 25.0;
+            const double sy = size.height / 32.0;
+            p.translate(2 * sx, 5 * sy);
+            p.scale(21 * sx / 100.0, 24 * sy / 100.0);
         } else {
             const double margin = size.width * 0.15;
             p.translate(margin, size.height * 0.16);
@@ -111,18 +118,11 @@ QImage DrawJoker(const CardSize& size, int scale) {
         }
         DrawJester(p);
     }
-    if (!size.small()) {
+    if (!size.compact()) {
         DrawCornerWord(card, size);
     }
     ClearCorners(card, size);
     return card;
 }
 
-void AddJokers(ResourceSink& sink) {
-    for (const CardSize& size : kCardSizes) {
-        sink.AddBitmapTwins("JOKER_" + size.tag(),
-                            [&](int scale) { return DrawJoker(size, scale); });
-    }
-}
-
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

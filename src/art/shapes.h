@@ -8,7 +8,7 @@
 #include <QPen>
 #include <initializer_list>
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 // A pen with round caps and joins; `cosmetic` keeps its width in pixels
 // whatever the painter's scale.
@@ -31,4 +31,4 @@ QPainterPath Star(QPointF centre, double outer, double inner);
 void FillPath(QPainter& p, const QPainterPath& path, const QBrush& brush,
               const QPen& pen = QPen(Qt::NoPen));
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

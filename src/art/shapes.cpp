@@ -1,9 +1,9 @@
-#include "shapes.h"
+#include "art/shapes.h"
 
 #include <cmath>
 #include <numbers>
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 QPen RoundPen(QColor colour, double width, bool cosmetic) {
     QPen pen(colour, width);
@@ -56,4 +56,4 @@ void FillPath(QPainter& p, const QPainterPath& path, const QBrush& brush, const 
     p.drawPath(path);
 }
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

@@ -1,17 +1,15 @@
 #pragma once
-// Card faces: the suit sheets "C" + size + set + suit and the jokers.
+// Card faces and the joker, at any card size and scale.
 
 #include <QColor>
 #include <QImage>
 #include <QRectF>
 
-#include "card_size.h"
-#include "fonts.h"
-#include "pips.h"
+#include "art/card_size.h"
+#include "art/fonts.h"
+#include "art/pips.h"
 
-namespace velmora::rgfgen {
-
-class ResourceSink;
+namespace velmora::art {
 
 // What differs between the card sets.
 struct CardSet {
@@ -26,6 +24,8 @@ struct CardSet {
 
 const CardSet& ClassicSet();
 const CardSet& PlainSet();
+// The set of that number; null for a number no set has.
+const CardSet* CardSetNumbered(int number);
 
 // Where things go on a face of one size and set.
 struct FaceLayout {
@@ -46,16 +46,11 @@ QColor InkFor(const CardSet& set, Suit suit);
 QString RankText(int rank);
 
 // One card face (rank 1 to 13), `scale` device pixels per card pixel.
-QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int rank, int scale);
+QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int rank, double scale);
 
 // The court picture inside layout.court_frame (drawn by court_cards.cpp).
 void DrawCourt(QImage& card, const CardSet& set, const FaceLayout& layout, Suit suit, int rank);
 
-// The thirteen faces of a suit laid out as rows of 5, 5 and 3 cards.
-QImage SuitSheet(const CardSize& size, const CardSet& set, Suit suit, int scale);
+QImage DrawJoker(const CardSize& size, double scale);
 
-void AddCardFaces(ResourceSink& sink);
-void AddJokers(ResourceSink& sink);
-QImage DrawJoker(const CardSize& size, int scale);
-
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 class Random {
   public:
@@ -38,4 +38,4 @@ class Random {
     uint64_t state_;
 };
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <numbers>
 
-#include "card_backs.h"
-#include "pixel_scale.h"
+#include "art/card_backs.h"
+#include "art/pixel_scale.h"
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -93,7 +93,7 @@ QRgb ClassicBluePixel(const BlueLattice& lattice, int x, int y) {
 
 }  // namespace
 
-QImage PlaitingArea(QSize size, bool diagonal, int strip, int scale) {
+QImage PlaitingArea(QSize size, bool diagonal, int strip, double scale) {
     const Weave weave = diagonal
                             ? Weave{QColor(70, 130, 210), QColor(40, 86, 170), QColor(10, 24, 60)}
                             : Weave{QColor(226, 176, 70), QColor(196, 58, 44), QColor(60, 20, 10)};
@@ -114,9 +114,29 @@ QImage PlaitingArea(QSize size, bool diagonal, int strip, int scale) {
     return area;
 }
 
-QImage ClassicBlueArea(QSize size, int scale) {
-    const BlueLattice lattice{size, scale, size.width() > 40 ? 6 : 4};
+namespace {
+
+// The lattice's period in card pixels: 6 on the library's big and medium
+// backs, 4 on the small ones, wider on large fitted cards.
+int LatticePeriod(int width) {
+    if (width <= 40) {
+        return 4;
+    }
+    return std::max(6, 2 * static_cast<int>(std::lround(width / 22.0)));
+}
+
+}  // namespace
+
+QImage ClassicBlueArea(QSize size, double scale) {
     QImage area = ScaledImage(size, QImage::Format_RGB32, scale);
+    const int period = LatticePeriod(size.width());
+    const int whole = static_cast<int>(std::lround(scale));
+    // Between whole scales the lattice is laid out on the device pixels
+    // themselves, its period grown to match.
+    const BlueLattice lattice =
+        whole == scale ? BlueLattice{size, whole, period}
+                       : BlueLattice{area.size(), 1,
+                                     std::max(4, 2 * static_cast<int>(std::lround(period * scale / 2)))};
     for (int y = 0; y < area.height(); ++y) {
         for (int x = 0; x < area.width(); ++x) {
             area.setPixel(x, y, ClassicBluePixel(lattice, x, y));
@@ -134,4 +154,4 @@ QImage ClassicBlueArea(QSize size, int scale) {
     return area;
 }
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

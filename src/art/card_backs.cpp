@@ -1,11 +1,12 @@
-#include "card_backs.h"
+#include "art/card_backs.h"
 
 #include <QString>
+#include <algorithm>
+#include <cmath>
 
-#include "pixel_scale.h"
-#include "resource_sink.h"
+#include "art/pixel_scale.h"
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -14,7 +15,7 @@ namespace {
 // picture.
 constexpr int kPictureInset = 2;
 
-QImage PaintedArea(QSize size, int scale, void (*paint)(QPainter&)) {
+QImage PaintedArea(QSize size, double scale, void (*paint)(QPainter&)) {
     QImage area = ScaledImage(size, QImage::Format_RGB32, scale);
     area.fill(Qt::black);
     QPainter p(&area);
@@ -24,19 +25,30 @@ QImage PaintedArea(QSize size, int scale, void (*paint)(QPainter&)) {
     return area;
 }
 
-QImage BackArea(const CardSize& size, int number, QSize area, int scale) {
+// Width of the woven strips: set by hand for the library's sizes, growing
+// with the width of a fitted card.
+int StripWidth(const CardSize& size, bool diagonal) {
+    if (size.letter == 'F') {
+        return std::max(4, static_cast<int>(std::lround(size.width * (diagonal ? 9 : 10) / 71.0)));
+    }
+    if (size.small()) {
+        return diagonal ? 4 : 5;
+    }
+    return size.letter == 'B' ? (diagonal ? 9 : 10) : 8;
+}
+
+QImage BackArea(const CardSize& size, int number, QSize area, double scale) {
     switch (number) {
         case 1:
             return PaintedArea(area, scale, PaintLeonardo);
         case 3:
             return PaintedArea(area, scale, PaintSnowman);
         case 6:
-            return PlaitingArea(area, false, size.small() ? 5 : (size.letter == 'B' ? 10 : 8),
-                                scale);
+            return PlaitingArea(area, false, StripWidth(size, false), scale);
         case 7:
             return ClassicBlueArea(area, scale);
         case 11:
-            return PlaitingArea(area, true, size.small() ? 4 : (size.letter == 'B' ? 9 : 8), scale);
+            return PlaitingArea(area, true, StripWidth(size, true), scale);
         case 14:
             return PaintedArea(area, scale, PaintRoses);
         case 19:
@@ -48,7 +60,7 @@ QImage BackArea(const CardSize& size, int number, QSize area, int scale) {
 
 }  // namespace
 
-QImage DrawCardBack(const CardSize& size, int number, int scale) {
+QImage DrawCardBack(const CardSize& size, int number, double scale) {
     QImage card = BlankCard(size, QColor(255, 255, 255), QColor(32, 32, 32), scale);
     const QRect inside(kPictureInset, kPictureInset, size.width - 2 * kPictureInset,
                        size.height - 2 * kPictureInset);
@@ -60,14 +72,4 @@ QImage DrawCardBack(const CardSize& size, int number, int scale) {
     return card;
 }
 
-void AddCardBacks(ResourceSink& sink) {
-    for (const CardSize& size : kCardSizes) {
-        for (int number : kCardBackNumbers) {
-            const std::string name =
-                "D" + size.tag() + QString("%1").arg(number, 3, 10, QChar('0')).toStdString();
-            sink.AddBitmapTwins(name, [&](int scale) { return DrawCardBack(size, number, scale); });
-        }
-    }
-}
-
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

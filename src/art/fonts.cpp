@@ -1,10 +1,10 @@
-#include "fonts.h"
+#include "art/fonts.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QString>
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -16,14 +16,16 @@ constexpr const char* kFontFiles[] = {
 
 }  // namespace
 
+bool LoadFontsFrom(const QString& folder) {
+    bool all = true;
+    for (const char* file : kFontFiles) {
+        all = QFontDatabase::addApplicationFont(folder + file) >= 0 && all;
+    }
+    return all;
+}
+
 bool LoadFonts() {
-    static const bool loaded = [] {
-        bool all = true;
-        for (const char* file : kFontFiles) {
-            all = QFontDatabase::addApplicationFont(QString(kFontFolder) + file) >= 0 && all;
-        }
-        return all;
-    }();
+    static const bool loaded = LoadFontsFrom(kFontFolder);
     return loaded;
 }
 
@@ -72,4 +74,4 @@ void DrawIndexText(QPainter& painter, const QString& text, const QRectF& box, co
     painter.restore();
 }
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

@@ -7,9 +7,7 @@
 #include <QRectF>
 #include <array>
 
-namespace velmora::rgfgen {
-
-class ResourceSink;
+namespace velmora::art {
 
 // In the order of the suit sheets and of the program's suit indexes.
 enum class Suit { Hearts = 0, Diamonds = 1, Clubs = 2, Spades = 3 };
@@ -32,7 +30,4 @@ void DrawPip(QPainter& painter, Suit suit, const QRectF& box, QColor colour,
 // shape's proportions (pips are a little taller than wide).
 QRectF PipBox(QPointF centre, double width);
 
-// "SUIT_HEARTS" .. "SUIT_SPADES": small symbols on white for the joker labels.
-void AddSuitSymbols(ResourceSink& sink);
-
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

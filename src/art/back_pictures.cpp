@@ -5,11 +5,11 @@
 #include <QRadialGradient>
 #include <algorithm>
 
-#include "card_backs.h"
-#include "random.h"
-#include "shapes.h"
+#include "art/card_backs.h"
+#include "art/random.h"
+#include "art/shapes.h"
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -384,4 +384,4 @@ void PaintLake(QPainter& p) {
     Pine(p, 32, 134, 18);
 }
 
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

@@ -1,19 +1,18 @@
 // Empty-pile marks: a faint card outline on a darker ground, with the rank
 // a pile must start with or a sign for what the stock will do.
 
-#include "pile_marks.h"
+#include "art/pile_marks.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
 #include <numbers>
 
-#include "fonts.h"
-#include "pips.h"
-#include "resource_sink.h"
-#include "shapes.h"
+#include "art/fonts.h"
+#include "art/pips.h"
+#include "art/shapes.h"
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -146,7 +145,7 @@ void DrawSign(QPainter& p, const CardSize& size, const MarkDesign& design) {
 
 }  // namespace
 
-QImage DrawPileMark(const CardSize& size, const std::string& code, int scale) {
+QImage DrawPileMark(const CardSize& size, const std::string& code, double scale) {
     QImage mark = BlankCard(size, kGround, kEdge, scale);
     {
         QPainter p(&mark);
@@ -157,13 +156,4 @@ QImage DrawPileMark(const CardSize& size, const std::string& code, int scale) {
     return mark;
 }
 
-void AddPileMarks(ResourceSink& sink) {
-    for (const CardSize& size : kCardSizes) {
-        for (const char* code : kMarkCodes) {
-            sink.AddBitmapTwins("W" + size.tag() + code,
-                                [&](int scale) { return DrawPileMark(size, code, scale); });
-        }
-    }
-}
-
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

@@ -1,12 +1,12 @@
-#include "card_faces.h"
+#include "art/card_faces.h"
 
 #include <QPainter>
+#include <cmath>
 #include <vector>
 
-#include "pixel_scale.h"
-#include "resource_sink.h"
+#include "art/pixel_scale.h"
 
-namespace velmora::rgfgen {
+namespace velmora::art {
 
 namespace {
 
@@ -99,7 +99,7 @@ void DrawIndices(QImage& card, const FaceLayout& layout, const CardSet& set, Sui
 }
 
 // The small cards only have room for the rank and one suit symbol.
-QImage DrawSmallFace(const CardSize& size, const CardSet& set, Suit suit, int rank, int scale) {
+QImage DrawSmallFace(const CardSize& size, const CardSet& set, Suit suit, int rank, double scale) {
     QImage card = BlankCard(size, set.paper, set.edge, scale);
     const QColor ink = InkFor(set, suit);
     QPainter painter(&card);
@@ -114,7 +114,7 @@ QImage DrawSmallFace(const CardSize& size, const CardSet& set, Suit suit, int ra
                   MakeFont(set.index_face, layout.rank_pixels), ink);
     DrawPip(painter, suit, PipBox(layout.pip_field.center(), layout.pip_width), ink);
     painter.end();
-    DrawCardFrame(card, 0, set.edge, true);
+    DrawCardFrame(card, set.edge);
     ClearCorners(card, size);
     return card;
 }
@@ -134,6 +134,25 @@ const CardSet kPlain{3,
                      Face::SansBold,
                      false};
 
+// A fitted card takes the layout of the library size it is drawn like,
+// stretched to its own width and height.
+FaceLayout FittedLayout(const CardSize& size, const CardSet& set) {
+    const CardSize& model = size.compact() ? kSmallCard : kBigCard;
+    const FaceLayout from = LayoutFor(model, set);
+    const double sx = static_cast<double>(size.width) / model.width;
+    const double sy = static_cast<double>(size.height) / model.height;
+    const auto stretch = [sx, sy](const QRectF& r) {
+        return QRectF(r.left() * sx, r.top() * sy, r.width() * sx, r.height() * sy);
+    };
+    return {stretch(from.rank_box),
+            stretch(from.suit_box),
+            static_cast<int>(std::lround(from.rank_pixels * sy)),
+            stretch(from.pip_field),
+            from.pip_width * sx,
+            from.ace_width * sx,
+            stretch(from.court_frame)};
+}
+
 }  // namespace
 
 const CardSet& ClassicSet() {
@@ -141,6 +160,14 @@ const CardSet& ClassicSet() {
 }
 const CardSet& PlainSet() {
     return kPlain;
+}
+const CardSet* CardSetNumbered(int number) {
+    for (const CardSet* set : {&kClassic, &kPlain}) {
+        if (set->number == number) {
+            return set;
+        }
+    }
+    return nullptr;
 }
 
 QColor InkFor(const CardSet& set, Suit suit) {
@@ -163,6 +190,9 @@ QString RankText(int rank) {
 }
 
 FaceLayout LayoutFor(const CardSize& size, const CardSet& set) {
+    if (size.letter == 'F') {
+        return FittedLayout(size, set);
+    }
     const bool plain = !set.pictured_courts;
     switch (size.letter) {
         case 'B':
@@ -193,8 +223,8 @@ FaceLayout LayoutFor(const CardSize& size, const CardSet& set) {
     }
 }
 
-QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int rank, int scale) {
-    if (size.small()) {
+QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int rank, double scale) {
+    if (size.compact()) {
         return DrawSmallFace(size, set, suit, rank, scale);
     }
     const FaceLayout layout = LayoutFor(size, set);
@@ -208,38 +238,9 @@ QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int ran
     }
     DrawIndices(card, layout, set, suit, rank);
     // Lettering may reach the edge; the outline always stays whole.
-    DrawCardFrame(card, 0, set.edge, false);
+    DrawCardFrame(card, set.edge);
     ClearCorners(card, size);
     return card;
 }
 
-QImage SuitSheet(const CardSize& size, const CardSet& set, Suit suit, int scale) {
-    QImage sheet =
-        ScaledImage(QSize(size.width * 5, size.height * 3), QImage::Format_ARGB32, scale);
-    sheet.fill(Qt::transparent);
-    QPainter painter(&sheet);
-    painter.setCompositionMode(QPainter::CompositionMode_Source);
-    for (int rank = 1; rank <= 13; ++rank) {
-        const int slot = rank - 1;
-        painter.drawImage((slot % 5) * size.width, (slot / 5) * size.height,
-                          DrawCardFace(size, set, suit, rank, scale));
-    }
-    return sheet;
-}
-
-void AddCardFaces(ResourceSink& sink) {
-    for (const CardSet* set : {&ClassicSet(), &PlainSet()}) {
-        for (const CardSize& size : kCardSizes) {
-            for (Suit suit : kSuits) {
-                const std::string name =
-                    "C" + size.tag() +
-                    QString("%1").arg(set->number, 3, 10, QChar('0')).toStdString() +
-                    SuitLetter(suit);
-                sink.AddBitmapTwins(name,
-                                    [&](int scale) { return SuitSheet(size, *set, suit, scale); });
-            }
-        }
-    }
-}
-
-}  // namespace velmora::rgfgen
+}  // namespace velmora::art

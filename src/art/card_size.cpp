@@ -1,0 +1,95 @@
+#include "art/card_size.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "art/pixel_scale.h"
+
+namespace velmora::art {
+
+namespace {
+
+// Distance of a pixel from the nearest edge of an extent.
+int EdgeDistance(int v, int extent) {
+    return std::min(v, extent - 1 - v);
+}
+
+// The same test on distances from the nearest two edges: outside when the
+// pixel's centre lies beyond a quarter circle a half pixel inside the
+// corner square. Radius 1 leaves the corner pixel, 2 the corner pixel and
+// its two neighbours.
+bool OutsideAt(int dx, int dy, int radius) {
+    if (dx >= radius || dy >= radius) {
+        return false;
+    }
+    const double cx = radius - dx - 0.5;
+    const double cy = radius - dy - 0.5;
+    const double r = radius - 0.5;
+    return cx * cx + cy * cy > r * r;
+}
+
+}  // namespace
+
+int CornerRadius(int width) {
+    return std::max(1, static_cast<int>(std::lround(width / 29.0)));
+}
+
+bool IsOutsideCorner(int width, int height, int x, int y) {
+    return OutsideAt(EdgeDistance(x, width), EdgeDistance(y, height), CornerRadius(width));
+}
+
+bool IsOnOutline(int width, int height, int x, int y) {
+    const int dx = EdgeDistance(x, width);
+    const int dy = EdgeDistance(y, height);
+    const int radius = CornerRadius(width);
+    if (dx < 0 || dy < 0 || OutsideAt(dx, dy, radius)) {
+        return false;
+    }
+    if (dx == 0 || dy == 0) {
+        return true;
+    }
+    return OutsideAt(dx - 1, dy, radius) || OutsideAt(dx, dy - 1, radius);
+}
+
+void DrawCardFrame(QImage& card, QColor colour) {
+    const QSize size = LogicalSize(card);
+    const int reach = CornerRadius(size.width()) + 1;
+    const QRgb rgb = colour.rgba();
+    for (int y = 0; y < size.height(); ++y) {
+        const bool near_top_or_bottom = EdgeDistance(y, size.height()) < reach;
+        for (int x = 0; x < size.width(); ++x) {
+            // Only the edges and the corner squares can hold outline pixels.
+            if (!near_top_or_bottom && EdgeDistance(x, size.width()) > 0) {
+                x = std::max(x, size.width() - 2);
+                continue;
+            }
+            if (IsOnOutline(size.width(), size.height(), x, y)) {
+                SetLogicalPixel(card, x, y, rgb);
+            }
+        }
+    }
+}
+
+void ClearCorners(QImage& card, const CardSize& size) {
+    const int radius = CornerRadius(size.width);
+    for (int y = 0; y < size.height; ++y) {
+        if (EdgeDistance(y, size.height) >= radius) {
+            continue;
+        }
+        for (int x = 0; x < size.width; ++x) {
+            if (IsOutsideCorner(size, x, y)) {
+                SetLogicalPixel(card, x, y, qRgba(255, 255, 255, 0));
+            }
+        }
+    }
+}
+
+QImage BlankCard(const CardSize& size, QColor fill, QColor border, double scale) {
+    QImage card = ScaledImage(QSize(size.width, size.height), QImage::Format_ARGB32, scale);
+    card.fill(fill);
+    DrawCardFrame(card, border);
+    ClearCorners(card, size);
+    return card;
+}
+
+}  // namespace velmora::art

@@ -1,0 +1,51 @@
+#include "art/pixel_scale.h"
+
+#include <QColor>
+#include <cmath>
+
+namespace velmora::art {
+
+int DevicePixel(int v, double scale) {
+    return static_cast<int>(std::lround(v * scale));
+}
+
+QImage ScaledImage(QSize logical, QImage::Format format, double scale) {
+    QImage image(DevicePixel(logical.width(), scale), DevicePixel(logical.height(), scale), format);
+    image.setDevicePixelRatio(scale);
+    return image;
+}
+
+double PixelScale(const QImage& image) {
+    return image.devicePixelRatio();
+}
+
+QSize LogicalSize(const QImage& image) {
+    const double scale = PixelScale(image);
+    return {static_cast<int>(std::lround(image.width() / scale)),
+            static_cast<int>(std::lround(image.height() / scale))};
+}
+
+QRect DeviceRect(const QRect& logical, double scale) {
+    const int left = DevicePixel(logical.left(), scale);
+    const int top = DevicePixel(logical.top(), scale);
+    return {left, top, DevicePixel(logical.left() + logical.width(), scale) - left,
+            DevicePixel(logical.top() + logical.height(), scale) - top};
+}
+
+QImage TransparentLike(const QImage& image) {
+    QImage like(image.size(), QImage::Format_ARGB32_Premultiplied);
+    like.setDevicePixelRatio(image.devicePixelRatio());
+    like.fill(Qt::transparent);
+    return like;
+}
+
+void SetLogicalPixel(QImage& image, int x, int y, QRgb rgb) {
+    const QRect block = DeviceRect(QRect(x, y, 1, 1), PixelScale(image)).intersected(image.rect());
+    for (int dy = block.top(); dy <= block.bottom(); ++dy) {
+        for (int dx = block.left(); dx <= block.right(); ++dx) {
+            image.setPixel(dx, dy, rgb);
+        }
+    }
+}
+
+}  // namespace velmora::art

@@ -1,0 +1,70 @@
+#pragma once
+// The table's pictures at a card size of the layout's own choosing, drawn
+// by the card art at that size and the screen's scale rather than enlarged
+// from the library's: the 52 faces and the joker, the back, the empty-pile
+// marks, the shadow strips and the stock's border strips. Each picture is
+// drawn the first time it is asked for and kept, so a window's first table
+// costs only the pictures it shows.
+
+#include <array>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/surface.h"
+
+namespace velmora {
+
+// Which fitted pictures: the card size in table pixels, the surface scale,
+// the card set and the back by number.
+struct FittedKey {
+    int width = 0;
+    int height = 0;
+    int scale = 1;
+    int card_set = 1;
+    int back = 11;
+    bool operator==(const FittedKey&) const = default;
+};
+
+class FittedPictures {
+public:
+    static constexpr int kFaceImages = 53;
+
+    explicit FittedPictures(const FittedKey& key) : key_(key) {}
+
+    const FittedKey& Key() const { return key_; }
+    // Face image 0-52; a null surface for other indexes or a card set the
+    // art does not have.
+    const Surface& Face(int image_index) const;
+    // A null surface for a back number the art does not have.
+    const Surface& Back() const;
+    const Surface& Mark(std::string_view name) const;
+    const Surface& ShadowRight() const { return Strip(kShadowRight); }
+    const Surface& ShadowBottom() const { return Strip(kShadowBottom); }
+    const Surface& BorderRight() const { return Strip(kBorderRight); }
+    const Surface& BorderBottom() const { return Strip(kBorderBottom); }
+
+    // How many pictures have been drawn so far.
+    int Drawn() const { return drawn_; }
+
+private:
+    // Sizes the art can draw: from a few pixels up to far beyond any screen.
+    bool Drawable() const {
+        return key_.width >= 10 && key_.height >= 10 && key_.width <= 1000 && key_.height <= 1400 &&
+               key_.scale >= 1 && key_.scale <= 4;
+    }
+    enum StripIndex { kShadowRight, kShadowBottom, kBorderRight, kBorderBottom, kStrips };
+    const Surface& Strip(StripIndex which) const;
+    // Keeps a picture drawn now.
+    const Surface& Keep(std::optional<Surface>& slot, const QImage& image) const;
+
+    FittedKey key_;
+    mutable std::array<std::optional<Surface>, kFaceImages> faces_;
+    mutable std::optional<Surface> back_;
+    mutable std::map<std::string, Surface, std::less<>> marks_;
+    mutable std::array<std::optional<Surface>, kStrips> strips_;
+    mutable int drawn_ = 0;
+};
+
+}  // namespace velmora
