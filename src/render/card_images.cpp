@@ -48,8 +48,11 @@ bool CardImages::Load(const ResourceLibrary& library, const CardImageChoice& cho
     return true;
 }
 
-void CardImages::Reload(const ResourceLibrary& library, const CardImageChoice& choice) {
-    loaded_ = choice;
+void CardImages::Reload(const ResourceLibrary& library, const CardImageChoice& wanted) {
+    loaded_ = wanted;
+    // Until pictures are drawn at any size, fitted cards show the big ones.
+    CardImageChoice choice = wanted;
+    if (choice.size_letter == kFitWindowLetter) choice.size_letter = 'B';
     CardSizeForLetter(choice.size_letter, size_);
     const std::string letter(1, choice.size_letter);
     LoadFaces(library, choice);

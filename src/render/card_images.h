@@ -19,13 +19,14 @@ namespace velmora {
 class ParamRecord;
 class ResourceLibrary;
 
-// Which pictures: the card-size letter ("B", "M", "L"), the card set and
-// the back, three digits each.
+// Which pictures: the card-size letter ("B", "M", "L", "F"), the card set
+// and the back, three digits each.
 struct CardImageChoice {
     char size_letter = 'B';
     std::string card_set = "001";
     std::string back = "011";
     int scale = 1;  // device pixels per table pixel
+    CardSize size{71, 96};  // the fitted card size, used with the letter "F"
     bool operator==(const CardImageChoice&) const = default;
 };
 

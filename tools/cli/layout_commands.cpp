@@ -1,5 +1,5 @@
 // Commands that lay the table out and show where its piles lie: window,
-// size, layout.
+// size (F follows the window, the default; B, M and L are fixed), layout.
 #include <string>
 
 #include "arguments.h"
@@ -37,8 +37,8 @@ Reply Window(Driver& d, const Driver::Args& args) {
 }
 
 Reply Size(Driver& d, const Driver::Args& args) {
-    if (args.size() != 1 || (args[0] != "B" && args[0] != "M" && args[0] != "L"))
-        return Reply::Fail("usage: size B|M|L");
+    if (args.size() != 1 || (args[0] != "F" && args[0] != "B" && args[0] != "M" && args[0] != "L"))
+        return Reply::Fail("usage: size F|B|M|L");
     Engine& e = d.engine();
     e.params.ParamWrite(param::kCardSize, 1, args[0]);
     CardSizeForLetter(args[0][0], e.geometry.card);
