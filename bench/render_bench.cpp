@@ -26,16 +26,15 @@ namespace {
 
 using velmora::cli::Driver;
 
-// A game dealt and drawn once on a 1280 x 800 table, as "shot" draws it;
-// with a `fitted_width`, on a 1920 x 1080 table with cards of that width.
+// A game dealt and drawn once on a 1280 x 800 table with big cards, as
+// "shot" draws it; `fitted`, on a 1920 x 1080 table with cards that fit it.
 struct DrawnTable {
-    explicit DrawnTable(int game, int fitted_width = 0)
+    explicit DrawnTable(int game, bool fitted = false)
         : driver(VELMORA_PROGRAM_DIR, std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT") {
         std::ostringstream sink;
-        const bool fitted = fitted_width > 0;
         driver.Execute(fitted ? "window 1920 1080 1920 1080" : "window 1280 800 1280 800", sink);
         driver.Execute("new " + std::to_string(game) + " 1", sink);
-        if (fitted) driver.Execute("size F " + std::to_string(fitted_width), sink);
+        driver.Execute(fitted ? "size F" : "size B", sink);
         library.Load(std::string(VELMORA_PROGRAM_DIR) + "QOR.RGF");
         surfaces.Resize(fitted ? 1920 : 1280, fitted ? 1080 : 800, fitted ? 1920 : 1280, fitted ? 1080 : 800);
         renderer = std::make_unique<velmora::TableRenderer>(driver.engine(), surfaces, library, pacer);
@@ -82,14 +81,14 @@ BENCHMARK(DragStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 // pictures it shows, later ones find them drawn.
 void FittedFirstRedraw(benchmark::State& state) {
     for (auto _ : state) {
-        DrawnTable table(static_cast<int>(state.range(0)), 120);
+        DrawnTable table(static_cast<int>(state.range(0)), true);
         benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
     }
 }
 BENCHMARK(FittedFirstRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void FittedFullRedraw(benchmark::State& state) {
-    DrawnTable table(static_cast<int>(state.range(0)), 120);
+    DrawnTable table(static_cast<int>(state.range(0)), true);
     for (auto _ : state) {
         table.renderer->FullRedraw(false);
         benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
@@ -98,7 +97,7 @@ void FittedFullRedraw(benchmark::State& state) {
 BENCHMARK(FittedFullRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 void FittedDragStep(benchmark::State& state) {
-    DrawnTable table(1, 120);
+    DrawnTable table(1, true);
     velmora::DrawContext ctx = table.Context();
     velmora::BuildRunDragImage(ctx, {velmora::ListId::Tableau, 0}, 3);
     int step = 0;

@@ -57,7 +57,7 @@ pixel() {
 find_stock() {
   local shot=$1 wid=$2 X Y WIDTH HEIGHT x1 y1 x2 y2 left top found
   geometry "$wid"
-  { printf '%s\n' "autoplay off" "new 2 1" \
+  { printf '%s\n' "autoplay off" "size B" "new 2 1" \
       "window $WIDTH $((HEIGHT - menu_height)) $screen_width $screen_height" \
       "shot $work/driver.png" layout; } | "$bin/velmora-cli" >"$work/driver.txt" 2>&1 || return 1
   # The last four numbers of the stock's line of the layout (the last line
@@ -80,6 +80,8 @@ find_stock() {
 # --- The check -------------------------------------------------------------
 
 mkdir -p "$folder/DATA"
+# Big cards, which lie where the driver puts them whatever the toolbar's height.
+printf '[Preference]\r\nCard_Size=B\r\n' >"$folder/DATA/CFG.DAT"
 cp "$bin/velmora" "$bin/GAMES.DAT" "$bin/QOR.RGF" "$bin/tabloria.hlp" "$folder/"
 "$folder/velmora" >"$folder/output.txt" 2>&1 &
 pid=$!

@@ -18,7 +18,6 @@ constexpr std::string_view kSuitLetters = "HDCS";
 // medium back is the big one made smaller.
 constexpr std::string_view kBackWithMediumPicture = "011";
 
-constexpr char kFittedLetter = 'F';
 
 // The number three digits stand for; -1 when they are not digits.
 int NumberOf(const std::string& digits) {
@@ -64,7 +63,7 @@ bool CardImages::Load(const ResourceLibrary& library, const CardImageChoice& cho
 
 void CardImages::Reload(const ResourceLibrary& library, const CardImageChoice& choice) {
     loaded_ = choice;
-    if (choice.size_letter == kFittedLetter) {
+    if (choice.size_letter == kFitWindowLetter) {
         UseFitted(choice);
         return;
     }

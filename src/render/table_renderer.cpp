@@ -65,7 +65,8 @@ DrawContext TableRenderer::Context() { return {engine_, surfaces_, images_, libr
 bool TableRenderer::LoadCardImages(bool force) {
     CardImageChoice choice = ChosenCardImages(engine_.params);
     choice.scale = surfaces_.scale;
-    if (choice.size_letter == 'F') choice.size = engine_.geometry.card;
+    // Cards that follow the window are drawn at the size the layout found.
+    if (choice.size_letter == kFitWindowLetter) choice.size = engine_.geometry.card;
     if (!force) return images_.Load(library_, choice);
     images_.Reload(library_, choice);
     return true;

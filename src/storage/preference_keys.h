@@ -43,7 +43,9 @@ inline constexpr SettingKey kCursor = Integer("Cursor", 10, 172, 2);
 inline constexpr SettingKey kBackCard = Integer("Back_Card", 11, 21, 3, 3);
 // The default is 3 on screens of 256 colours or fewer.
 inline constexpr SettingKey kCard = Integer("Card", 1, 24, 3, 3);
-inline constexpr SettingKey kCardSize = Text("Card_Size", "B", 128);
+// New players get cards that follow the window ("F"); a stored "B", "M" or
+// "L" keeps its fixed size.
+inline constexpr SettingKey kCardSize = Text("Card_Size", "F", 128);
 inline constexpr SettingKey kBackgroundBmp = Text("Background_bmp", "", 43, 4);
 inline constexpr SettingKey kBackgroundFixedCol = Integer("Background_Fixed_Col", 32768, 47, 15);
 // The system colour value 0x8000000F written as a signed number.

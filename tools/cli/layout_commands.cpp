@@ -1,5 +1,5 @@
 // Commands that lay the table out and show where its piles lie: window,
-// size, layout.
+// size (F follows the window, the default; B, M and L are fixed), layout.
 #include <string>
 
 #include "arguments.h"
@@ -37,28 +37,9 @@ Reply Window(Driver& d, const Driver::Args& args) {
     return {};
 }
 
-// "size F <width>": cards of that width and the height of the big card's
-// proportions, drawn at that size; the fan steps are the big card's grown
-// with the width.
-Reply FittedSize(Engine& e, const std::string& width_text) {
-    int64_t width = 0;
-    if (!ReadNumber(width_text, 25, 400, width)) return Reply::Fail("a fitted card is 25 to 400 pixels wide");
-    e.params.ParamWrite(param::kCardSize, 1, "F");
-    const int w = static_cast<int>(width);
-    e.geometry.card = {w, Nearest(w * 96.0 / 71.0)};
-    if (GameLoaded(e)) {
-        SetFanOffsets(e, 'B');
-        for (int field : {field::kFanUpY, field::kFanDownY, field::kFanUpX, field::kFanDownX})
-            e.main_game.SetField(field, Nearest(e.main_game.Field(field) * w / 71.0));
-    }
-    LayOutAgain(e, e.geometry.inputs);
-    return {};
-}
-
 Reply Size(Driver& d, const Driver::Args& args) {
-    if (args.size() == 2 && args[0] == "F") return FittedSize(d.engine(), args[1]);
-    if (args.size() != 1 || (args[0] != "B" && args[0] != "M" && args[0] != "L"))
-        return Reply::Fail("usage: size B|M|L|F <width>");
+    if (args.size() != 1 || (args[0] != "F" && args[0] != "B" && args[0] != "M" && args[0] != "L"))
+        return Reply::Fail("usage: size F|B|M|L");
     Engine& e = d.engine();
     e.params.ParamWrite(param::kCardSize, 1, args[0]);
     CardSizeForLetter(args[0][0], e.geometry.card);

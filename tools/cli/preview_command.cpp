@@ -1,7 +1,7 @@
 // "previews <library> <out>": the resource library with a picture of every
 // game of the catalogue added, each named "GAME" + the four-digit game
 // number: the game's first deal laid out for the game selection's picture
-// (300 by 185) with the little cards and drawn as the window draws a table.
+// (300 by 185) with cards fitted to it and drawn as the window draws a table.
 // The library is made with it at build time, so a preview always shows the
 // game as it is defined now. The table is one see-through colour, which the
 // picture's top-left pixel carries.
@@ -34,10 +34,11 @@ namespace {
 // Magenta (colour value: blue in the high byte), a colour no card holds.
 constexpr const char* kSeeThroughColourValue = "16711935";
 
-// The little cards with their one back, on the plain see-through table.
+// Cards fitted to the picture, so that a game of many piles fits it too,
+// with their one back, on the plain see-through table.
 void UsePreviewLook(Engine& e) {
     ParamRecord& p = e.params;
-    p.ParamWrite(key::kCardSize.position, 1, "L");
+    p.ParamWrite(key::kCardSize.position, 1, std::string(1, kFitWindowLetter));
     p.ParamWrite(key::kCard.position, 3, "001");
     p.ParamWrite(key::kBackCard.position, 3, "001");
     p.ParamWrite(key::kBackgroundDef.position, 1, "N");

@@ -19,8 +19,12 @@ namespace velmora {
 struct Engine;
 
 // The fan offsets of TMainGame (fields 64-67, 72, 75, 76, 83, 84) for the
-// current game's fan modes and card size letter ("B", "M", "L").
+// current game's fan modes and card size letter ("B", "M", "L"). For "F"
+// the big card's steps are scaled to the current card width, the steps
+// after a face-down card held to a back that can still be counted.
 void SetFanOffsets(Engine& engine, char size_letter);
+// A step of the big card's table scaled to a card `width` pixels wide (at least 1).
+int FittedStep(int big_step, int width);
 
 // Refills the hand-laid displacement table row by row from `random`; each
 // value r(4) in 0 .. 3 is the two highest bits of one 64-bit draw (13 draws

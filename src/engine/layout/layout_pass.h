@@ -118,6 +118,10 @@ void CentreTableausUnderFoundations(LayoutPass& pass);
 void PlaceReserves(LayoutPass& pass);
 void PlaceSecondWaste(LayoutPass& pass);
 
+// Lays the table out for the card size in the engine's geometry: the passes
+// with their restarts and the finishing touches.
+void LayOutWithCardSize(Engine& engine, const LayoutInputs& inputs);
+
 // Piles per row of the grids of rows (entry 297 rows): never below 1.
 int GridPilesPerRow(const LayoutPass& pass);
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "engine/layout/fit_window.h"
 #include "engine/layout/layout_pass.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_lists.h"
@@ -101,11 +102,8 @@ char CardSizeLetter(const Engine& engine) {
     return letter.empty() ? ' ' : letter.front();
 }
 
-void LayOutTable(Engine& engine, const LayoutInputs& inputs) {
+void LayOutWithCardSize(Engine& engine, const LayoutInputs& inputs) {
     TableGeometry& g = engine.geometry;
-    g.inputs = inputs;
-    CardSizeForLetter(CardSizeLetter(engine), g.card);
-    g.shadow_offset = engine.params.ParamRead(param::kCardsShadowed, 1) != "N" ? 9 : 0;
     g.forced_start_x = 0;
     for (int restarts = 0;; ++restarts) {
         LayoutPass pass(engine, inputs);
@@ -118,6 +116,19 @@ void LayOutTable(Engine& engine, const LayoutInputs& inputs) {
         }
         g.forced_start_x = *start;
     }
+}
+
+void LayOutTable(Engine& engine, const LayoutInputs& inputs) {
+    TableGeometry& g = engine.geometry;
+    g.shadow_offset = engine.params.ParamRead(param::kCardsShadowed, 1) != "N" ? 9 : 0;
+    const char letter = CardSizeLetter(engine);
+    if (letter == kFitWindowLetter) {
+        LayOutToFitWindow(engine, inputs);
+        return;
+    }
+    g.inputs = inputs;
+    CardSizeForLetter(letter, g.card);
+    LayOutWithCardSize(engine, inputs);
 }
 
 }  // namespace velmora

@@ -38,10 +38,16 @@ bool LoadGameAndPrepareTable(Engine& e, const GamesData& games, int game, const 
 }
 
 void LayOutAgain(Engine& e, const LayoutInputs& inputs) {
-    if (e.R(307) != 0)
-        LayOutTable(e, inputs);
-    else
+    if (e.R(307) == 0) {
         e.geometry.inputs = inputs;
+        return;
+    }
+    // The card size may have changed since (the customize dialog): the
+    // fan steps follow it.
+    const char letter = CardSizeLetter(e);
+    CardSizeForLetter(letter, e.geometry.card);
+    SetFanOffsets(e, letter);
+    LayOutTable(e, inputs);
 }
 
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "engine/layout/table_geometry.h"
 
+#include "engine/layout/nearest.h"
+
 namespace velmora {
 
 bool CardSizeForLetter(char letter, CardSize& size) {
@@ -10,5 +12,7 @@ bool CardSizeForLetter(char letter, CardSize& size) {
         default: return false;
     }
 }
+
+CardSize CardSizeForWidth(int width) { return {width, NearestRatio(width * 96, 71)}; }
 
 }  // namespace velmora

@@ -32,8 +32,16 @@ struct CardSize {
 };
 
 // The size of the card-size letter "B", "M" or "L"; false (and `size`
-// unchanged) for any other letter.
+// unchanged) for any other letter, "F" included: its size is found by the
+// layout for the window at hand.
 bool CardSizeForLetter(char letter, CardSize& size);
+
+// The card-size letter whose cards follow the window: the largest size at
+// which the game's piles fit the table.
+inline constexpr char kFitWindowLetter = 'F';
+
+// A card `width` pixels wide with the big card's proportions (71 by 96).
+CardSize CardSizeForWidth(int width);
 
 // What a layout is computed for: the main window or a game preview.
 struct LayoutInputs {

@@ -57,6 +57,22 @@ void WriteBackgroundKeys(const ParamRecord& params, SettingsFile& settings, int6
     settings.WriteFlag(key::kBackgroundDef, params.IsYes(key::kBackgroundDef.position));
 }
 
+// While the small-screen set stands in for the player's cards, the player's
+// own size waits at its save position.
+int PlayersCardSizePosition(const ParamRecord& params) {
+    return params.ParamRead(param::kSavedCardSize, 1).empty() ? key::kCardSize.position : param::kSavedCardSize;
+}
+
+// A new card size replaces the player's; the table takes it at once unless
+// the small-screen set stands in, and then when that set gives way.
+void StoreCardSize(ParamRecord& params, SettingsFile& settings, char letter) {
+    const std::string size(1, letter);
+    const int position = PlayersCardSizePosition(params);
+    if (params.ParamRead(position, 1) == size) return;
+    params.ParamWrite(position, 1, size);
+    settings.Write(key::kCardSize, size);
+}
+
 void WriteControlKeys(SettingsFile& settings, const CustomizeChoices& choices) {
     settings.WriteFlag(key::kFadeBackground, choices.fade);
     settings.WriteFlag(key::kToolBarLarge, choices.toolbar_large);
@@ -114,6 +130,10 @@ CustomizeChoices StartingChoices(const ParamRecord& params, const SettingsFile& 
     choices.show_time = not_no(key::kShowTime);
     choices.show_score = not_no(key::kShowScore);
     choices.confirm_quit_game = not_no(key::kConfirmQuitGame);
+    const std::string size = params.ParamRead(PlayersCardSizePosition(params), 1);
+    // A letter the dialog does not offer shows as the default.
+    for (const CardSizeOption& option : kCardSizeOptions)
+        if (size.size() == 1 && size[0] == option.letter) choices.card_size = option.letter;
     return choices;
 }
 
@@ -130,6 +150,7 @@ void ApplyCustomizeOk(ParamRecord& params, SettingsFile& settings, const Customi
     Store(params, key::kShowTime, Flag(choices.show_time));
     Store(params, key::kShowScore, Flag(choices.show_score));
     Store(params, key::kConfirmQuitGame, Flag(choices.confirm_quit_game));
+    StoreCardSize(params, settings, choices.card_size);
 }
 
 void ApplyCustomizeClosing(ParamRecord& params, const CustomizeChoices& choices,

@@ -62,7 +62,18 @@ struct CustomizeChoices {
     bool confirm_quit_game = true;
     bool confirm_on_exit = false;
     bool winning_animation = true;
+    // The card-size letter: "F" cards that follow the window, or the fixed
+    // "B", "M" and "L".
+    char card_size = 'F';
 };
+
+// The card sizes the dialog offers, in the order it lists them.
+struct CardSizeOption {
+    char letter;
+    const char* text;
+};
+inline constexpr std::array<CardSizeOption, 4> kCardSizeOptions = {
+    {{'F', "Fit the window"}, {'B', "Big"}, {'M', "Medium"}, {'L', "Small"}}};
 
 // How the controls start: from the record, and from the settings file for
 // the toolbar and exit boxes. No card back and no background chosen yet.

@@ -1,6 +1,7 @@
 #include "ui/dialogs/customize_form.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -89,6 +90,7 @@ CustomizeChoices TfrmCustomize_Freeware::Choices() const {
     choices.confirm_quit_game = chkConfirmQuitGame->isChecked();
     choices.confirm_on_exit = chkConfirmOnExit->isChecked();
     choices.winning_animation = chkWinningAnimation->isChecked();
+    choices.card_size = static_cast<char>(cboCardSize->currentData().toInt());
     return choices;
 }
 
@@ -128,6 +130,7 @@ void TfrmCustomize_Freeware::ShowStartingControls() {
     chkShowTime->setChecked(start.show_time);
     chkShowScore->setChecked(start.show_score);
     chkConfirmQuitGame->setChecked(start.confirm_quit_game);
+    cboCardSize->setCurrentIndex(cboCardSize->findData(QVariant(static_cast<int>(start.card_size))));
 }
 
 // The background in force is shown and its node selected; for the default

@@ -1,6 +1,6 @@
 #pragma once
 // TfrmCustomize_Freeware ("Customize"): the card back, the table background
-// (plain or shaded colour, or a picture), the time and score panels, the
+// (plain or shaded colour, or a picture), the card size, the time and score panels, the
 // quit confirmation and the sounds. The samples preview the choices; the
 // table changes only when the dialog closes, through the closing hook, and
 // Cancel puts the parameter record back as it was.
@@ -17,6 +17,7 @@
 #include "ui/dialogs/customize_samples.h"
 
 class QCheckBox;
+class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -79,6 +80,8 @@ class TfrmCustomize_Freeware : public QDialog {
     QGroupBox* grpDeckSample;
     QLabel* imgSfondoEsempio2;
     QLabel* imgDorsoEsempio;
+    QLabel* lblCardSize;
+    QComboBox* cboCardSize;
 
     QLabel* lblBackGround;
     QTreeWidget* trvBackGround;

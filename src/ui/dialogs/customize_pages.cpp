@@ -2,6 +2,7 @@
 // buttons below it, at fixed places in the 400 x 301 client area.
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -74,7 +75,13 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
     tsDecks = Page(nbkCustomize, "tsDecks", "&Decks  ");
     lblCardBack = Named(new QLabel(QStringLiteral("Select a card back:"), tsDecks), "lblCardBack",
                         QRect(8, 6, 200, 18));
-    trvCardBack = Tree(tsDecks, "trvCardBack", QRect(8, 26, 204, 192));
+    trvCardBack = Tree(tsDecks, "trvCardBack", QRect(8, 26, 204, 160));
+    lblCardSize = Named(new QLabel(QStringLiteral("Card si&ze:"), tsDecks), "lblCardSize",
+                        QRect(8, 196, 66, 18));
+    cboCardSize = Named(new QComboBox(tsDecks), "cboCardSize", QRect(76, 192, 136, 26));
+    for (const CardSizeOption& option : kCardSizeOptions)
+        cboCardSize->addItem(QString::fromLatin1(option.text), QVariant(static_cast<int>(option.letter)));
+    lblCardSize->setBuddy(cboCardSize);
     grpDeckSample = Group(tsDecks, "grpDeckSample", "", QRect(222, 6, 148, 212));
     imgSfondoEsempio2 =
         Named(new QLabel(grpDeckSample), "imgSfondoEsempio2", QRect(10, 24, 128, 178));

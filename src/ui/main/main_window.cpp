@@ -47,6 +47,8 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
     table_->run_guarded = [this](const std::function<void()>& action) { Guarded(action); };
     table_->resized = [this] { TableResized(); };
     setCentralWidget(table_);
+    // Every game fits a table of this size with cards that follow the window.
+    setMinimumSize(kSmallestWindow);
     resize(ScreenSize().expandedTo(kSmallestWindow + QSize(kDefaultMargin, kDefaultMargin)) -
            QSize(kDefaultMargin, kDefaultMargin));
     BuildMenus();

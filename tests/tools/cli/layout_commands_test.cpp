@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/layout/fit_window.h"
 #include "engine/layout/table_geometry.h"
 #include "session.h"
 
@@ -73,7 +74,7 @@ TEST(LayoutCommands, UntidyPilesChangeWithEveryDeal) {
 TEST(LayoutCommands, RefuseWhatTheyCannotUse) {
     Session s;
     for (const char* command : {"window", "window 800", "window 0 600", "window 800 600 1024", "window a b",
-                                "window 40000 600", "size", "size X", "size B M", "layout now"})
+                                "window 40000 600", "size", "size X", "size f", "size B M", "layout now"})
         EXPECT_EQ(s.Raw(command).back().rfind("error: ", 0), 0u) << command;
     // Without a game there is nothing to show, and the settings wait for one.
     EXPECT_TRUE(s.Lines("window 800 600 800 600").empty());
@@ -157,6 +158,61 @@ TEST(LayoutCommands, EveryGameFitsCommonScreensAtEveryCardSize) {
                     }
                 }
             }
+        }
+    }
+}
+
+// Every placed pile inside the window and none on another (the pyramid's
+// rows aside), every dealt pile placed.
+void ExpectTableFits(Session& s, int game, int w, int h, const std::string& where) {
+    const std::vector<PlacedPile> piles = ReadLayout(s);
+    ExpectEveryDealtPilePlaced(s, piles, where);
+    for (const PlacedPile& pile : piles) {
+        const Rect extent = Extent(pile);
+        EXPECT_TRUE(extent.left >= 0 && extent.top >= 0 && extent.right <= w && extent.bottom <= h)
+            << where << ": " << pile.name << " reaches " << extent.left << ", " << extent.top << " to "
+            << extent.right << ", " << extent.bottom;
+    }
+    for (size_t i = 0; i < piles.size(); ++i)
+        for (size_t j = i + 1; j < piles.size(); ++j)
+            EXPECT_FALSE(Extent(piles[i]).Intersects(Extent(piles[j])) && !MeantToOverlap(game, piles[i], piles[j]))
+                << where << ": " << piles[i].name << " and " << piles[j].name;
+}
+
+// The driver starts as the program does for a new player: cards that follow
+// the window, large on a large one.
+TEST(LayoutCommands, CardsFollowTheWindowByDefault) {
+    Session s(true);
+    EXPECT_EQ(s.engine().params.ParamRead(param::kCardSize, 1), "F");
+    s.Lines("window 1920 1040");
+    s.Lines("new 1 1");
+    const int large = s.engine().geometry.card.width;
+    for (const PlacedPile& pile : ReadLayout(s))
+        for (const Rect& card : pile.cards) EXPECT_GE(card.Width(), 110) << pile.name;
+    s.Lines("window 800 600");
+    EXPECT_LT(s.engine().geometry.card.width, large);
+    s.Lines("size B");
+    EXPECT_EQ(s.engine().geometry.card, (CardSize{71, 96}));
+    s.Lines("size F");
+    EXPECT_EQ(s.engine().geometry.card, CardSizeForWidth(s.engine().geometry.card.width));
+    EXPECT_NE(s.engine().geometry.card.width, 71);
+}
+
+// Fitted cards on windows from the smallest the program allows to large,
+// tall and wide ones: every game keeps its piles inside and apart.
+TEST(LayoutCommands, EveryGameFitsEveryWindowWithFittedCards) {
+    const std::pair<int, int> windows[] = {{640, 480},   {800, 600},   {1024, 768}, {1280, 800},
+                                           {1920, 1080}, {2560, 1440}, {700, 1150}, {2300, 530}};
+    for (int game = 1; game <= 9; ++game) {
+        Session s(true);
+        for (const auto& [w, h] : windows) {
+            const std::string where = "game " + std::to_string(game) + " on " + std::to_string(w) + "x" +
+                                      std::to_string(h);
+            s.Lines("window " + std::to_string(w) + " " + std::to_string(h) + " " + std::to_string(w) + " " +
+                    std::to_string(h));
+            s.Lines("new " + std::to_string(game) + " 1");
+            ExpectTableFits(s, game, w, h, where);
+            EXPECT_LE(s.engine().geometry.card.width, kFitLargestWidth) << where;
         }
     }
 }

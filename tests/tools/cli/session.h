@@ -22,9 +22,14 @@ inline std::vector<std::string> AnswerLines(const std::string& text) {
 
 class Session {
 public:
-    Session() : driver_(VELMORA_PROGRAM_DIR, std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT") {}
+    // The tables of the tests are laid out with big cards, whose places they
+    // know; `fitted` keeps the driver's own default, cards that follow the window.
+    explicit Session(bool fitted = false)
+        : driver_(VELMORA_PROGRAM_DIR, std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT") {
+        if (!fitted) Lines("size B");
+    }
     // The same on game definitions a test has changed.
-    explicit Session(GamesData games) : driver_(VELMORA_PROGRAM_DIR, std::move(games)) {}
+    explicit Session(GamesData games) : driver_(VELMORA_PROGRAM_DIR, std::move(games)) { Lines("size B"); }
 
     // Everything a command answers, the final "ok" or error line included.
     std::vector<std::string> Raw(const std::string& command) {

@@ -53,6 +53,7 @@ TEST_F(CustomizeChoicesTest, OkWritesEveryKeyInOrder) {
     choices.fade = false;
     choices.sounds_disabled = true;
     choices.show_score = false;
+    choices.card_size = 'B';  // the size in force: nothing to write
     Ok(choices);
 
     // New keys are appended, so the file lists them in the order written.
@@ -68,6 +69,28 @@ TEST_F(CustomizeChoicesTest, OkWritesEveryKeyInOrder) {
     EXPECT_EQ(At(21, 3) + At(43, 4) + "," + At(28, 15) + "," + At(47, 15) + At(27),
               "007263,255,0N");
     EXPECT_EQ(At(135) + At(141) + At(66) + At(136) + At(185), "NNYNY");
+}
+
+// The card size shown is the player's own, also while the small-screen set
+// stands in; a new one is written, and waits behind that set.
+TEST_F(CustomizeChoicesTest, CardSizeIsThePlayersOwn) {
+    SettingsFile settings = OpenSettingsFile(params);
+    EXPECT_EQ(StartingChoices(params, settings).card_size, 'B');
+    CustomizeChoices choices;
+    choices.card_size = 'F';
+    Ok(choices);
+    EXPECT_EQ(At(128), "F");
+    EXPECT_EQ(Key("Card_Size"), "F");
+
+    params.ParamWrite(128, 1, "M");
+    params.ParamWrite(240, 1, "B");
+    EXPECT_EQ(StartingChoices(params, settings).card_size, 'B');
+    Ok(choices);
+    EXPECT_EQ(At(128) + At(240), "MF");
+
+    params.ParamWrite(240, 1, "");
+    params.ParamWrite(128, 1, "?");
+    EXPECT_EQ(StartingChoices(params, settings).card_size, 'F');
 }
 
 TEST_F(CustomizeChoicesTest, BackgroundValuesAsStored) {
