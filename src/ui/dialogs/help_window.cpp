@@ -235,13 +235,14 @@ void TfrmHelp::FitFrame() {
     if (fit_tries_ <= 0 || !isVisible()) return;
     const QMargins margins = FrameMargins(frameGeometry(), geometry());
     if (margins.isNull()) return;  // not framed yet
-    const QRect target = FrameInside(wanted_frame_, AvailableArea());
-    if (frameGeometry() == target) {
+    const QRect available = AvailableArea();
+    if (available.contains(frameGeometry())) {
+        // On the screen whole: from now on the player places it.
         fit_tries_ = 0;
         return;
     }
     --fit_tries_;
-    setGeometry(ClientOfFrame(target, margins));
+    setGeometry(ClientOfFrame(FrameInside(wanted_frame_, available), margins));
 }
 
 void TfrmHelp::moveEvent(QMoveEvent* event) {
