@@ -77,7 +77,7 @@ void DragStep(benchmark::State& state) {
 }
 BENCHMARK(DragStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
-// Cards 120 pixels wide on a 1920 x 1080 table: the first redraw draws the
+// Cards fitted to a 1920 x 1080 table: the first redraw draws the
 // pictures it shows, later ones find them drawn.
 void FittedFirstRedraw(benchmark::State& state) {
     for (auto _ : state) {

@@ -26,16 +26,22 @@ void PaintCard(Surface& target, QPoint at, const Surface& image, int width, int 
                QPoint table_at, bool shadow) {
     if (image.IsNull()) return;
     const std::vector<QPoint> corners = CornerPixels(width, height);
+    // Both read before the copy, so `table` may be the target itself.
     std::vector<QRgb> under;
+    std::vector<QRgb> bare;
     under.reserve(corners.size());
-    for (const QPoint& p : corners) under.push_back(target.Pixel(at.x() + p.x(), at.y() + p.y()));
+    bare.reserve(corners.size());
+    for (const QPoint& p : corners) {
+        under.push_back(target.Pixel(at.x() + p.x(), at.y() + p.y()));
+        bare.push_back(table.Pixel(table_at.x() + p.x(), table_at.y() + p.y()));
+    }
     target.Copy(at.x(), at.y(), image, QRect(0, 0, width, height));
     for (size_t i = 0; i < corners.size(); ++i) {
         const QPoint& p = corners[i];
         const bool top = p.y() < height / 2;
         const bool right = p.x() >= width / 2;
         QRgb colour = under[i];
-        if (!top) colour = shadow && right ? kSilver : table.Pixel(table_at.x() + p.x(), table_at.y() + p.y());
+        if (!top) colour = shadow && right ? kSilver : bare[i];
         target.SetPixel(at.x() + p.x(), at.y() + p.y(), colour);
     }
 }
@@ -44,6 +50,16 @@ void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, in
     if (IsUnsetPoint(x, y) || image.IsNull()) return;
     PaintCard(ctx.On(layer), QPoint(x, y + ctx.Shift(layer)), image, ctx.CardWidth(), ctx.CardHeight(),
               ctx.surfaces.background, QPoint(x, y + ctx.surfaces.scroll), shadow);
+    ctx.Touched(layer, ctx.CardAt(x, y));
+    RaiseLowestEdge(ctx, y);
+}
+
+void DrawCardFaceOver(const DrawContext& ctx, Layer layer, int code, int x, int y) {
+    if (code < 1 || code > kLastCard || IsUnsetPoint(x, y)) return;
+    const Surface& image = ctx.images.Face(CardImageIndex(code));
+    const QPoint at(x, y + ctx.Shift(layer));
+    Surface& target = ctx.On(layer);
+    PaintCard(target, at, image, ctx.CardWidth(), ctx.CardHeight(), target, at, false);
     ctx.Touched(layer, ctx.CardAt(x, y));
     RaiseLowestEdge(ctx, y);
 }

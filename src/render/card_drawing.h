@@ -23,6 +23,9 @@ void PaintCard(Surface& target, QPoint at, const Surface& image, int width, int 
 void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, int x, int y, bool shadow = false);
 // Codes below 1 (and any code without a face) draw nothing.
 void DrawCardFace(const DrawContext& ctx, Layer layer, int code, int x, int y, bool shadow = false);
+// A face laid partly over another card (the fanned waste): its bottom
+// corners keep what lies under them too, not the bare table.
+void DrawCardFaceOver(const DrawContext& ctx, Layer layer, int code, int x, int y);
 void DrawCardBack(const DrawContext& ctx, Layer layer, int x, int y, bool shadow = false);
 // A face, or the back when the card lies face down.
 void DrawCardAsItLies(const DrawContext& ctx, Layer layer, int code, int x, int y);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/layout/nearest.h"
+#include "engine/layout/pile_fan.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_string.h"
 #include "render/card_drawing.h"
@@ -43,7 +44,30 @@ void DrawDeckTop(const DrawContext& ctx, Layer layer, int slot, int top, int x, 
         DrawCardFace(ctx, layer, top, x, y);
 }
 
+// The waste's fan, from its first shown card (at the anchor less the
+// thickness) to the top card, each a step further right.
+void DrawWasteFan(const DrawContext& ctx, Layer layer, int depth) {
+    const Engine& e = ctx.engine;
+    const PileFan fan = DescribePile(e, PileRef{ListId::Stock, kWasteIndex});
+    const int first = std::max(0, fan.Count() - WasteFanCards(e));
+    for (int i = first; i < fan.Count(); ++i) {
+        const Point place = CardPlace(e, fan, i);
+        const int x = place.x - depth;
+        const int y = place.y - depth;
+        if (i == first)
+            DrawDeckTop(ctx, layer, kWasteIndex, fan.CodeAt(i), x, y, false);
+        else
+            DrawCardFaceOver(ctx, layer, fan.CodeAt(i), x, y);
+    }
+    if (fan.Count() == 1) CornersFromBackground(ctx, layer, fan.x - depth, fan.y - depth);
+}
+
 }  // namespace
+
+int DeckFanReach(const Engine& e, int slot) {
+    if (slot != kWasteIndex) return 0;
+    return (WasteFanCards(e) - 1) * WasteFanStep(e);
+}
 
 int StockDepth(int cards, bool preview) {
     if (cards <= 1) return 0;
@@ -71,11 +95,18 @@ void DrawDeckPile(const DrawContext& ctx, Layer layer, int slot, bool force, boo
     const int cards = PileCount(text);
     const int depth = StockDepth(cards, ctx.engine.geometry.inputs.preview);
     const QPoint anchor = PileAnchor(ctx.engine, pile);
-    DrawStockThickness(ctx, layer, slot, anchor.x(), anchor.y(), depth, force);
+    const bool fanned = DeckFanReach(ctx.engine, slot) > 0;
+    // A fan may have been wider before: its whole area is laid again.
+    if (fanned) RestoreBackground(ctx, layer, PileExtent(ctx.engine, pile));
+    DrawStockThickness(ctx, layer, slot, anchor.x(), anchor.y(), depth, force || fanned);
     if (cards == 0) {
         // A pile without a mark must not keep the picture of its last card.
         RestoreBackground(ctx, layer, ctx.CardAt(anchor.x(), anchor.y()));
         DrawMark(ctx, layer, EmptyPileMark(ctx.engine, pile), anchor.x(), anchor.y());
+        return;
+    }
+    if (fanned) {
+        DrawWasteFan(ctx, layer, depth);
         return;
     }
     const int x = anchor.x() - depth;

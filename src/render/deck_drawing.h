@@ -11,6 +11,10 @@ namespace velmora {
 // at most 15.
 int StockDepth(int cards, bool preview);
 
+// How far right of its anchor's card a deck pile's fan reaches (the fanned
+// waste); 0 for a squared pile.
+int DeckFanReach(const Engine& e, int slot);
+
 // Draws the thickness of deck pile `slot` (0 stock, 1 waste, 2 second
 // waste) for `depth` at anchor (x, y): the background above and left of
 // the moved top card, then the bottom and right edge strips. Nothing is

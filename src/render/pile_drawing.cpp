@@ -8,6 +8,7 @@
 #include "render/card_drawing.h"
 #include "render/deck_drawing.h"
 #include "render/empty_pile_marks.h"
+#include "render/pile_count.h"
 
 namespace velmora {
 
@@ -39,6 +40,7 @@ void DrawEmptyPile(const DrawContext& ctx, Layer layer, PileRef pile) {
     // A pile without a mark must not keep the picture of its last card.
     RestoreBackground(ctx, layer, ctx.CardAt(anchor.x(), anchor.y()));
     DrawMark(ctx, layer, EmptyPileMark(ctx.engine, pile), anchor.x(), anchor.y());
+    DrawPileCount(ctx, layer, pile);
 }
 
 }  // namespace
@@ -81,9 +83,10 @@ QRect PileExtent(const Engine& e, PileRef pile) {
     const CardSize card = e.geometry.card;
     const QPoint anchor = PileAnchor(e, pile);
     QRect extent(anchor, QSize(card.width, card.height));
-    if (pile.list == ListId::Stock) return extent.adjusted(-kThicknessRoom, -kThicknessRoom, 0, 0);
+    if (pile.list == ListId::Stock)
+        return extent.adjusted(-kThicknessRoom, -kThicknessRoom, DeckFanReach(e, pile.index), 0);
     for (const QPoint& place : PileCardPlaces(e, pile)) extent = extent.united(QRect(place, QSize(card.width, card.height)));
-    return extent;
+    return extent.united(PileCountArea(e, pile));
 }
 
 std::vector<PileRef> PilesInDrawingOrder(const Engine& e) {
@@ -107,6 +110,7 @@ void DrawPileCard(const DrawContext& ctx, Layer layer, PileRef pile, int positio
     const int x = CardX(ctx.engine, name, pile.index, skip, false);
     const int y = CardY(ctx.engine, name, skip, false);
     DrawCardAsItLies(ctx, layer, PileCodeAt(text, position), x, y);
+    if (skip == 0) DrawPileCount(ctx, layer, pile);
 }
 
 void DrawPile(const DrawContext& ctx, Layer layer, PileRef pile, bool force) {
@@ -125,6 +129,7 @@ void DrawPile(const DrawContext& ctx, Layer layer, PileRef pile, bool force) {
         DrawCardAsItLies(ctx, layer, codes[i], places[i].x(), places[i].y());
         if (i == 0 && codes[0] > 0) BottomCardCorners(ctx, layer, pile, places[0]);
     }
+    DrawPileCount(ctx, layer, pile);
 }
 
 }  // namespace velmora

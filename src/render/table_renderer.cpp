@@ -42,10 +42,15 @@ int GameNumber(const Engine& e) {
     return number;
 }
 
-// The top card of a deck pile lies up and left by the pile's thickness.
-QPoint DeckTopPlace(const Engine& e, PileRef pile, int cards) {
-    const int depth = StockDepth(cards, e.geometry.inputs.preview);
-    return PileAnchor(e, pile) - QPoint(depth, depth);
+// A card of a deck pile as it lies in `text` (its top card when the card
+// is not there): at its fan slot, up and left by the pile's thickness.
+QPoint DeckCardPlace(const Engine& e, PileRef pile, const std::string& text, int card) {
+    PileFan fan = DescribePile(e, pile);
+    fan.codes = PileCodes(text);
+    const int at = PileIndexOf(text, card);
+    const Point place = CardPlace(e, fan, at >= 0 ? at : fan.Count() - 1);
+    const int depth = StockDepth(fan.Count(), e.geometry.inputs.preview);
+    return {place.x - depth, place.y - depth};
 }
 
 QPoint NextPlace(const Engine& e, PileRef pile) {
@@ -126,7 +131,7 @@ void TableRenderer::MarkAgain(const std::vector<PileRef>& redrawn) {
 QPoint TableRenderer::PlaceBefore(PileRef pile, int card) const {
     const std::string& before = drawn_.Text(pile.list, pile.index);
     const int at = PileIndexOf(before, card);
-    if (pile.list == ListId::Stock) return DeckTopPlace(engine_, pile, PileCount(before));
+    if (pile.list == ListId::Stock) return DeckCardPlace(engine_, pile, before, card);
     if (at < 0) return NextPlace(engine_, pile);
     PileFan fan = DescribePile(engine_, pile);
     fan.codes = PileCodes(before);
@@ -136,7 +141,7 @@ QPoint TableRenderer::PlaceBefore(PileRef pile, int card) const {
 
 QPoint TableRenderer::PlaceNow(PileRef pile, int card) const {
     const std::string& text = engine_.piles.Text(pile.list, pile.index);
-    if (pile.list == ListId::Stock) return DeckTopPlace(engine_, pile, PileCount(text));
+    if (pile.list == ListId::Stock) return DeckCardPlace(engine_, pile, text, card);
     const int at = PileIndexOf(text, card);
     if (at < 0) return NextPlace(engine_, pile);
     const std::string name = PileName(pile);

@@ -36,7 +36,7 @@ inline constexpr SettingKey kToolBarFlat = Flag("ToolBar_Flat", "Y");
 inline constexpr SettingKey kToolBarVisible = Flag("ToolBar_Visible", "Y");
 inline constexpr SettingKey kShowTime = Flag("Show_Time", "Y", 66);
 inline constexpr SettingKey kShowScore = Flag("Show_Score", "Y", 136);
-inline constexpr SettingKey kStatusBar = Flag("StatusBar", "N", 76);
+inline constexpr SettingKey kStatusBar = Flag("StatusBar", "Y", 76);
 inline constexpr SettingKey kCursor = Integer("Cursor", 10, 172, 2);
 
 // Cards and backgrounds.

@@ -61,7 +61,7 @@ TEST_F(Preferences, EmptySettingsFileGivesEveryDefault) {
     const Field expected[] = {
         {21, 3, "011"},   {24, 3, "001"},      {27, 1, "N"},          {28, 15, "-2147483633"},
         {43, 4, "0"},     {47, 15, "32768"},   {62, 4, "0001"},       {66, 1, "Y"},
-        {67, 1, "Y"},     {68, 6, "20000"},    {74, 2, "10"},         {76, 1, "N"},
+        {67, 1, "Y"},     {68, 6, "20000"},    {74, 2, "10"},         {76, 1, "Y"},
         {77, 30, "Player 1"}, {120, 2, "01"},  {128, 1, "F"},         {135, 1, "Y"},
         {136, 1, "Y"},    {137, 1, "0"},       {152, 1, "N"},         {172, 2, "10"},
         {178, 1, "Y"},    {179, 1, "N"},       {185, 1, "N"},         {186, 1, "Y"},
@@ -79,12 +79,18 @@ TEST_F(Preferences, EmptySettingsFileGivesEveryDefault) {
     EXPECT_EQ(engine->main_game.Field(field::kRandomGameType), 2);
     EXPECT_EQ(engine->main_game.Field(field::kAutoplayAllGames), 1);
     EXPECT_EQ(engine->main_game.Field(field::kFastSearchType), 0);
-    const std::vector<std::string> window{"small",      "flat",           "cursor 10",       "time shown",
-                                          "score shown", "autoplay chosen", "status bar hidden"};
+    // The status bar shows unless the player turned it off.
+    const std::vector<std::string> window{"small", "flat", "cursor 10", "time shown", "score shown", "autoplay chosen"};
     EXPECT_EQ(view.events, window);
     // The default players are the only thing written.
     EXPECT_EQ(folder.Settings(),
               "[Preference]\nUserDefault=Player 1\n[Users]\nUser001=Player 1\nUser002=Player 2\nUser003=Player 3\n");
+}
+
+TEST_F(Preferences, APlayerWhoTurnedTheStatusBarOffKeepsItHidden) {
+    Load("[Preference]\nStatusBar=N\n");
+    EXPECT_EQ(At(76), "N");
+    EXPECT_EQ(view.events.back(), "status bar hidden");
 }
 
 TEST_F(Preferences, LowColourScreenAdvisesAndDefaultsToCardSetThree) {

@@ -15,8 +15,10 @@ bool Touches(const Rect& r, int x, int y) { return x >= r.left && x <= r.right &
 
 CardHit HitOn(const PileFan& pile, int code, Rect rect) { return {PileName(pile.ref), std::max(code, 0), rect}; }
 
+// A deck pile answers on its top card only, where it lies: for a fanned
+// waste that is the rightmost card, the others are just for the eye.
 std::optional<CardHit> HitStockArea(const Engine& e, const PileFan& pile, int x, int y) {
-    const Rect card = CardRectAt(e, {pile.x, pile.y});
+    const Rect card = CardRectAt(e, CardPlace(e, pile, std::max(0, pile.Count() - 1)));
     if (!Touches(card, x, y)) return std::nullopt;
     return HitOn(pile, pile.Top(), card);
 }

@@ -56,8 +56,8 @@ int CardY(const Engine& e, std::string_view name, int skip, bool next) {
 int CardX(const Engine& e, std::string_view name, int pile_index, int skip, bool next) {
     const auto pile = DescribePile(e, name);
     if (!pile) return 0;
-    if (pile->ref.list == ListId::Stock) return pile->x;
     const Asked a = AskedFor(*pile, skip, next);
+    if (pile->ref.list == ListId::Stock) return CardPlace(e, *pile, a.below).x;
     // The hand-laid shift goes by the count of cards up to the one asked
     // for, counting a laid or skipped-to card as one more.
     const int counted = skip > 0 || next ? a.left + 1 : pile->Count();

@@ -68,8 +68,8 @@ Rect CardRect(const Engine& e, int code) {
     if (code < 1) return {};
     for (int i = 0; i < kStockAreaPiles; ++i) {
         const PileFan pile = DescribePile(e, PileRef{ListId::Stock, i});
-        if (pile.Placed() && PileIndexOf(e.piles.stock_area[static_cast<size_t>(i)], code) >= 0)
-            return CardRectAt(e, {pile.x, pile.y});
+        const int position = PileIndexOf(e.piles.stock_area[static_cast<size_t>(i)], code);
+        if (pile.Placed() && position >= 0) return CardRectAt(e, CardPlace(e, pile, position));
     }
     if (auto rect = FirstIn(e, ListId::Foundation, kFoundationPiles, code, InFoundationOrReserve)) return *rect;
     if (auto rect = FirstIn(e, ListId::Tableau, TableauInUse(e), code, InTableau)) return *rect;

@@ -1,5 +1,7 @@
 #include "engine/layout/pile_fan.h"
 
+#include <algorithm>
+
 #include "engine/model/pile_string.h"
 
 namespace velmora {
@@ -8,6 +10,8 @@ namespace {
 
 constexpr int kPilesHandLaid = 179;  // "Piles_TT"
 constexpr int kDisplacementPeriod = 12;
+constexpr int kWasteFanCards = 3;
+constexpr int kWasteFanMinStep = 9;  // small cards still show their index
 
 bool Either(int mode, int a, int b) { return mode == a || mode == b; }
 
@@ -119,8 +123,23 @@ int HandLaidShift(const Engine& e, const PileFan& pile, int row_index, int posit
     return e.geometry.displacement[static_cast<size_t>(row)][static_cast<size_t>(column)];
 }
 
+int WasteFanCards(const Engine& e) {
+    const bool turns_several = e.R(9) == 1 && e.R(21) >= 2;
+    const bool waste_shows_faces = e.R(7) == 0;
+    return turns_several && waste_shows_faces ? kWasteFanCards : 1;
+}
+
+int WasteFanStep(const Engine& e) { return std::max(kWasteFanMinStep, e.geometry.card.width * 2 / 9); }
+
+int DeckFanSlot(const Engine& e, const PileFan& pile, int position) {
+    if (pile.ref.list != ListId::Stock || pile.ref.index != kWasteIndex || position < 0) return 0;
+    const int fanned = WasteFanCards(e);
+    const int count = std::max(pile.Count(), position + 1);
+    return std::max(0, position - (count - std::min(count, fanned)));
+}
+
 Point CardPlace(const Engine& e, const PileFan& pile, int position) {
-    if (pile.ref.list == ListId::Stock) return {pile.x, pile.y};
+    if (pile.ref.list == ListId::Stock) return {pile.x + DeckFanSlot(e, pile, position) * WasteFanStep(e), pile.y};
     const int below = position > 0 ? position : 0;
     return {FanX(e, pile, below) + HandLaidShift(e, pile, pile.ref.index, below), FanY(e, pile, below, below >= 1)};
 }

@@ -49,6 +49,17 @@ int FanX(const Engine& e, const PileFan& pile, int below);
 // the pile is a tableau.
 int HandLaidShift(const Engine& e, const PileFan& pile, int row_index, int position);
 
+// The waste of a game that turns several cards a press shows its top three
+// fanned sideways, the top card (the one that plays) rightmost, so the
+// player sees what the press turned. 1 when the waste lies squared.
+int WasteFanCards(const Engine& e);
+// The sideways step between fanned waste cards, enough to show each
+// card's index at every card size.
+int WasteFanStep(const Engine& e);
+// The fan slot (0 = leftmost, at the anchor) of the card at `position` of a
+// deck pile; with `position` at the count, of a card laid on it.
+int DeckFanSlot(const Engine& e, const PileFan& pile, int position);
+
 // Where the card at `position` (0 = bottom) lies, or would lie when laid
 // there. This is the place cards are drawn, hit and flown at.
 Point CardPlace(const Engine& e, const PileFan& pile, int position);

@@ -150,7 +150,13 @@ PressResult PointerPress(Engine& e, std::string_view name, int card, Button butt
     // Click-to-move games still turn their stock by a press.
     const bool stock = pile->list == ListId::Stock && pile->index == kStockIndex;
     if (e.R(36) == 1 && !stock) return HandledIf(card >= 1 && ClickMove(e, card, name, ClickKind::Right));
-    if (e.R(38) != 0) return HandledIf(PressInPairingGame(e, card, name));
+    if (e.R(38) != 0) {
+        const bool done = PressInPairingGame(e, card, name);
+        // A removal's gaps fill at once: the window holds back the release
+        // (which fills them after other moves) while the removal is shown.
+        if (done && e.flags.Get(flag::kInProgress)) FillGaps(e);
+        return HandledIf(done);
+    }
     return PressPile(e, *pile, card, button, name);
 }
 

@@ -1,5 +1,7 @@
 #include "ui/dialogs/help_window.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeySequence>
@@ -16,6 +18,7 @@
 #include "platform/help_file.h"
 #include "text/ascii_case.h"
 #include "ui/dialogs/advanced_form.h"
+#include "ui/dialogs/window_fit.h"
 
 namespace velmora {
 namespace {
@@ -24,6 +27,9 @@ constexpr int kRulesWidth = 420;
 constexpr int kProcWidth = 820;
 constexpr int kProcHeight = 600;
 constexpr int kScreenMargin = 8;
+// A window manager may answer a move with a frame of another size; the
+// frame is fitted a few times at most, never fought over.
+constexpr int kFitTries = 3;
 
 QString Quoted(const std::string& path) {
     return QStringLiteral("\"%1\"").arg(QString::fromStdString(path));
@@ -63,7 +69,8 @@ TfrmHelp::TfrmHelp(HelpStyle style, QWidget* owner)
       btnBack(new QPushButton(QStringLiteral("&Back"), this)),
       btnForward(new QPushButton(QStringLiteral("&Forward"), this)),
       lstTopics(new QListWidget(this)),
-      style_(style) {
+      style_(style),
+      owner_(owner) {
     setObjectName(style == HelpStyle::Rules ? QStringLiteral("frmHelpRules")
                                             : QStringLiteral("frmHelpProc"));
     btnContents->setObjectName(QStringLiteral("btnContents"));
@@ -153,6 +160,7 @@ bool TfrmHelp::LoadBook(const std::string& path) {
 
 bool TfrmHelp::Show(uint32_t number) {
     if (!txtTopic->Find(number)) return false;
+    StayAboveModalDialog();
     PlaceOnFirstShowing();
     txtTopic->Open(number);
     TopicShown();
@@ -202,14 +210,69 @@ void TfrmHelp::FillTopicList() {
     for (const hlp::Topic* topic : others) add(*topic);
 }
 
+QRect TfrmHelp::AvailableArea() const {
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+// The place is the frame's. Until the window manager has framed this
+// window, the frame of the window it belongs to tells how thick it will be.
 void TfrmHelp::PlaceOnFirstShowing() {
     if (placed_) return;
     placed_ = true;
-    const QScreen* screen =
-        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect available = screen->availableGeometry();
-    setGeometry(style_ == HelpStyle::Rules ? RulesPlace(available) : ProcPlace(available));
+    const QRect available = AvailableArea();
+    if (available.isEmpty()) return;
+    wanted_frame_ = style_ == HelpStyle::Rules ? RulesPlace(available) : ProcPlace(available);
+    const QWidget* framed = parentWidget() ? parentWidget()->window() : nullptr;
+    const QMargins margins =
+        framed && framed->isVisible() ? FrameMargins(framed->frameGeometry(), framed->geometry()) : QMargins();
+    setGeometry(ClientOfFrame(wanted_frame_, margins));
+    fit_tries_ = kFitTries;
+}
+
+void TfrmHelp::FitFrame() {
+    if (fit_tries_ <= 0 || !isVisible()) return;
+    const QMargins margins = FrameMargins(frameGeometry(), geometry());
+    if (margins.isNull()) return;  // not framed yet
+    const QRect available = AvailableArea();
+    if (available.contains(frameGeometry())) {
+        // On the screen whole: from now on the player places it.
+        fit_tries_ = 0;
+        return;
+    }
+    --fit_tries_;
+    setGeometry(ClientOfFrame(FrameInside(wanted_frame_, available), margins));
+}
+
+void TfrmHelp::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    FitFrame();
+}
+
+void TfrmHelp::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitFrame();
+}
+
+void TfrmHelp::StayAboveModalDialog() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal || modal == this || modal == parentWidget() || isAncestorOf(modal)) return;
+    Reparent(modal);
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        connect(dialog, &QDialog::finished, this, [this] { Reparent(owner_); }, Qt::SingleShotConnection);
+}
+
+void TfrmHelp::Reparent(QWidget* parent) {
+    if (parent == parentWidget()) return;
+    const bool shown = isVisible();
+    const QRect place = geometry();
+    setParent(parent, windowFlags());
+    if (placed_) setGeometry(place);
+    if (!shown) return;
+    show();
+    // Still being read: it stays in front of the window it returns to.
+    raise();
 }
 
 void TfrmHelp::Inform(const QString& text) {

@@ -56,12 +56,27 @@ class TfrmHelp : public QWidget {
     void TopicShown();
     void FillTopicList();
     void PlaceOnFirstShowing();
+    QRect AvailableArea() const;
+    // Moves the window so its frame lies at the place chosen, once the
+    // window manager's frame is known.
+    void FitFrame();
+    // A window a modal dialog would block goes in front of that dialog,
+    // as its own window, and back to its owner when the dialog ends.
+    void StayAboveModalDialog();
+    void Reparent(QWidget* parent);
     void Inform(const QString& text);
 
     HelpStyle style_;
     HelpInform inform_;
     std::string path_;
     bool placed_ = false;
+    QPointer<QWidget> owner_;  // the window it was made for
+    QRect wanted_frame_;
+    int fit_tries_ = 0;
+
+  protected:
+    void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 };
 
 // The help windows of the program, one per style, made when first needed:

@@ -7,6 +7,7 @@
 #include "engine/deal/start_game.h"
 #include "engine/model/param_record.h"
 #include "engine/play/moves_left.h"
+#include "engine/play/play_counts.h"
 #include "engine/play/undo_redo.h"
 #include "ui/dialogs/game_over_box.h"
 #include "ui/main/clock_text.h"
@@ -32,9 +33,7 @@ SummaryChoice WindowHost::AskAfterGame(const GameSummary& summary, QWidget* owne
     return box.Ask();
 }
 
-int TfrmMain::MovesMade() const {
-    return std::max(0, engine_.undo.Steps() - engine_.play.deal_steps);
-}
+int TfrmMain::MovesMade() const { return velmora::MovesMade(engine_); }
 
 void TfrmMain::RefreshUndoCommands() {
     Item("mnuUndo")->setEnabled(CanUndo(engine_));

@@ -65,6 +65,7 @@ void TfrmMain::StartGameProcedure(std::optional<std::string> deal_number) {
     if (dealt) ScheduleAutoplay();
     EnableGameRunningCommands();
     EndDealtGameIfOver(engine_);
+    RefreshStatusBar();
 }
 
 void TfrmMain::ScheduleAutoplay() {

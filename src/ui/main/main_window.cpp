@@ -93,8 +93,8 @@ QSize TfrmMain::ScreenSize() const {
 LayoutInputs TfrmMain::TableInputs() const {
     const QSize screen_size = ScreenSize();
     // The scroll bar of the table never shows, so it takes no width.
-    return MainWindowInputs(table_->width(), table_->height(), 0, ToolbarBottom(),
-                            screen_size.width(), screen_size.height(), table_->height());
+    return MainWindowInputs(table_->width(), TableAreaHeight(), 0, ToolbarBottom(),
+                            screen_size.width(), screen_size.height(), TableAreaHeight());
 }
 
 void TfrmMain::RelayoutTable() {
@@ -128,6 +128,7 @@ void TfrmMain::Guarded(const std::function<void()>& action) {
     action();
     if (--guard_depth_ > 0) return;
     AfterPlayerAction();
+    RefreshStatusBar();
     ScheduleIdleActions();
     if (relayout_pending_) {
         relayout_pending_ = false;

@@ -156,7 +156,11 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     ToolbarRow CurrentToolbarRow() const;
     int ToolbarBottom() const;
     void SetPanelHeights(bool large);
+    // The status bar (status_bar.cpp); the table is laid out above it.
+    void BuildStatusBar();
     void PlaceStatusBar();
+    void RefreshStatusBar();
+    int TableAreaHeight() const;
     void ResetTimeLabel();
     void StartClock();
     void StopClock();
@@ -269,6 +273,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     QFrame* pnlLineaGrigia = nullptr;
     QFrame* pnlLineaNera = nullptr;
     QFrame* pnlStatusBar = nullptr;
+    QLabel* lblStatus = nullptr;
     QTimer* Timer1 = nullptr;
 
     bool started_ = false;

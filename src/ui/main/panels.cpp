@@ -1,5 +1,5 @@
 // The time and score panels at the right end of the toolbar row, the two
-// separator lines under the row, the status bar, and the one-second clock.
+// separator lines under the row, and the one-second clock.
 #include <QAction>
 #include <QFrame>
 #include <QLabel>
@@ -21,7 +21,6 @@ namespace {
 constexpr int kTimePanelWidth = 96;
 constexpr int kScorePanelWidth = 96;
 constexpr int kValueLeft = 46;
-constexpr int kStatusBarHeight = 20;
 constexpr QRgb kGreyLine = 0xFFA0A0A0u;
 constexpr QRgb kBlackLine = 0xFF000000u;
 
@@ -62,11 +61,7 @@ void TfrmMain::BuildPanels() {
     lblScore = Label(pnlScore, "lblScore", "0");
     pnlLineaGrigia = Line(table_, "pnlLineaGrigia", kGreyLine);
     pnlLineaNera = Line(table_, "pnlLineaNera", kBlackLine);
-    pnlStatusBar = new QFrame(table_);
-    pnlStatusBar->setObjectName("pnlStatusBar");
-    pnlStatusBar->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    pnlStatusBar->setAutoFillBackground(true);
-    pnlStatusBar->resize(table_->width(), kStatusBarHeight);
+    BuildStatusBar();
     BuildPanelMenus();
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -144,19 +139,6 @@ void TfrmMain::ShowScore(bool visible, bool save) {
     pnlScore->setVisible(visible);
     popTBShowScore->setEnabled(!visible);
     PlacePanels();
-}
-
-void TfrmMain::HideStatusBar() {
-    status_bar_shown_ = false;
-    pnlStatusBar->hide();
-}
-
-void TfrmMain::PlaceStatusBar() {
-    if (!status_bar_shown_) return;
-    pnlStatusBar->setGeometry(0, table_->height() - kStatusBarHeight, table_->width(),
-                              kStatusBarHeight);
-    pnlStatusBar->show();
-    pnlStatusBar->raise();
 }
 
 int TfrmMain::Now() const {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/play/move_log.h"
+#include "engine/play/pointer.h"
 #include "selection_fixture.h"
 
 namespace velmora::play_test {
@@ -47,6 +48,29 @@ TEST_F(Elevens, ACompleteSelectionGoesFaceUpToTheSecondWasteAsOneStep) {
     std::string note;
     ASSERT_TRUE(NewestStep(t.e().undo, lines, note));
     EXPECT_EQ(lines[kStockAreaPiles + kFoundationPiles + 1], CardCodeText(D(6)) + "1");
+}
+
+// The press that completes a removal fills its gaps, within the same step:
+// the window holds back the pointer's release while the removal runs, so
+// the release is no place to count on.
+TEST_F(Elevens, GapsLeftByARemovalFillFromTheStockOnThePressItself) {
+    const auto press = [&](const char* pile, int card) {
+        EXPECT_EQ(PointerPress(t.e(), pile, card, Button::Left, false).kind, PressResult::Handled);
+    };
+    t.Rule(22, 3).Put("Mazzo", {S(3), H(K), C(4)});
+    press("Fila2", D(6));
+    press("Fila1", H(5));
+    EXPECT_EQ(t.Pile("Fila1"), t.Codes({C(2)})) << "a pile that still holds a card is no gap";
+    EXPECT_EQ(t.Pile("Fila2"), t.Codes({C(4)}));
+    EXPECT_EQ(t.e().cards.FaceChar(C(4)), kFaceUp);
+    EXPECT_EQ(t.Pile("Mazzo"), t.Codes({S(3), H(K)}));
+    EXPECT_EQ(t.e().undo.Steps(), 1);
+    press("Fila1", C(2));
+    press("Fila4", S(9));
+    EXPECT_EQ(t.Pile("Fila1"), t.Codes({H(K)}));
+    EXPECT_EQ(t.Pile("Fila4"), t.Codes({S(3)}));
+    EXPECT_EQ(t.Pile("Mazzo"), "");
+    EXPECT_EQ(t.e().undo.Steps(), 2);
 }
 
 // The grid layout keeps its cells in the first tableau's string: a removed

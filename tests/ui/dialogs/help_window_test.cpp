@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QDialog>
+#include <QWindow>
 #include <QTest>
 #include <QTextCursor>
 
@@ -14,6 +16,7 @@
 #include <fstream>
 
 #include "platform/help_format.h"
+#include "ui/dialogs/window_fit.h"
 #include "qt_test_app.h"
 
 namespace velmora {
@@ -142,6 +145,54 @@ TEST_F(HelpWindowTest, TheWindowNamePicksTheStyleAndProcListsTheTopics) {
     EXPECT_TRUE(rules.isVisible());
     EXPECT_EQ(rules.CurrentTopic(), 3003u);
     EXPECT_GT(proc.width(), rules.width());
+    EXPECT_TRUE(messages_.empty());
+}
+
+// The frame, title bar and borders included, goes where the window was
+// wanted, moved onto the screen's available area and cut to it where it is
+// larger; the client area lies inside the frame by its margins.
+TEST(WindowFit, TheFrameLiesInsideTheAvailableAreaAndTheClientInsideTheFrame) {
+    const QRect available(0, 24, 1280, 776);  // a panel takes the top 24 rows
+    const QRect inside(852, 32, 420, 760);
+    EXPECT_EQ(FrameInside(inside, available), inside) << "a frame already inside stays";
+    EXPECT_EQ(FrameInside(QRect(900, 0, 420, 760), available), QRect(860, 24, 420, 760));
+    EXPECT_EQ(FrameInside(QRect(-50, 500, 420, 900), available), QRect(0, 24, 420, 776));
+    const QRect frame(852, 32, 420, 760);
+    const QMargins margins(1, 23, 1, 4);  // a title bar 23 high, thin borders
+    const QRect client = ClientOfFrame(frame, margins);
+    EXPECT_EQ(client, QRect(853, 55, 418, 733));
+    EXPECT_EQ(FrameMargins(frame, client), margins);
+    EXPECT_TRUE(FrameMargins(client, client).isNull()) << "an unframed window";
+    EXPECT_TRUE(FrameMargins(client, frame).isNull()) << "nonsense from a window system is no frame";
+}
+
+// Opened while a modal dialog runs (the Rules button of the game
+// selection), the help window is that dialog's own window, so the dialog
+// does not block it and it stands in front; when the dialog ends it goes
+// back to the window it was made for and stays open.
+TEST_F(HelpWindowTest, OpenedFromAModalDialogItStandsInFrontOfItAndOutlivesIt) {
+    QWidget owner;
+    owner.show();
+    HelpWindows windows(&owner);
+    windows.SetInform(inform_);
+    QDialog dialog(&owner);
+    dialog.setWindowModality(Qt::ApplicationModal);
+    dialog.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &dialog);
+    windows.ShowTopic(path_ + ">rules", 3003);
+    TfrmHelp& rules = windows.Window(HelpStyle::Rules);
+    EXPECT_EQ(rules.parentWidget(), &dialog);
+    EXPECT_TRUE(rules.isWindow());
+    EXPECT_TRUE(rules.isVisible());
+    ASSERT_TRUE(rules.windowHandle());
+    EXPECT_EQ(rules.windowHandle()->transientParent(), dialog.windowHandle()) << "kept above the dialog";
+    const QRect place = rules.geometry();
+    dialog.done(QDialog::Rejected);
+    EXPECT_EQ(rules.parentWidget(), &owner);
+    EXPECT_TRUE(rules.isVisible());
+    EXPECT_EQ(rules.geometry(), place);
+    windows.ShowTopic(path_ + ">rules", 3002);
+    EXPECT_EQ(rules.parentWidget(), &owner) << "without a modal dialog it keeps its owner";
     EXPECT_TRUE(messages_.empty());
 }
 

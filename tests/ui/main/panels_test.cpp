@@ -151,7 +151,10 @@ TEST_F(PanelPlacing, TheToolbarsSizeSetsTheRowAndTheTableTop) {
         EXPECT_EQ(Time()->height(), c.panel_height) << c.settings;
         EXPECT_EQ(f->Find<QLabel>("lblTempo2")->y(), c.label_top) << c.settings;
         EXPECT_EQ(f->e().geometry.inputs.top, c.row_height) << "the table starts under the row";
-        EXPECT_EQ(f->e().geometry.inputs.bottom, f->window->centralWidget()->height() - 1);
+        const QFrame* status_bar = f->Find<QFrame>("pnlStatusBar");
+        ASSERT_TRUE(status_bar->isVisible());
+        EXPECT_EQ(status_bar->geometry().bottom(), f->window->centralWidget()->height() - 1);
+        EXPECT_EQ(f->e().geometry.inputs.bottom, status_bar->y() - 1) << "the table ends above the status bar";
         EXPECT_EQ(f->Find<QFrame>("pnlLineaGrigia")->y(), c.row_height);
         EXPECT_EQ(f->Find<QFrame>("pnlLineaNera")->y(), c.row_height + 1);
     }

@@ -16,6 +16,7 @@
 #include "engine/model/pile_string.h"
 #include "engine/play/win_condition.h"
 #include "main_window_fixture.h"
+#include "render/pile_drawing.h"
 #include "pointer_fixture.h"
 #include "ui/main/table_widget.h"
 #include "ui/main/widget_cursor.h"
@@ -94,9 +95,16 @@ class PlayedWindow {
     // widget's top.
     QRect TableArea() {
         int top = 0;
-        for (const QWidget* child : Table().findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (child->isVisible()) top = std::max(top, child->geometry().bottom() + 1);
-        return QRect(0, top, Table().width(), Table().height() - top);
+        int bottom = Table().height();
+        for (const QWidget* child : Table().findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (!child->isVisible()) continue;
+            // The status bar lies over the widget's foot.
+            if (child->geometry().top() > Table().height() / 2)
+                bottom = std::min(bottom, child->geometry().top());
+            else
+                top = std::max(top, child->geometry().bottom() + 1);
+        }
+        return QRect(0, top, Table().width(), bottom - top);
     }
     // Compared in place, pixel by pixel: the pictures are large and the
     // check runs after every move.
@@ -389,6 +397,60 @@ TEST(WindowPlay, APyramidPairIsRemovedWithTwoClicks) {
         EXPECT_TRUE(w.Shown().copy(place) != before.copy(place))
             << "the card is gone from the screen";
     EXPECT_TRUE(w.ShowsBackBuffer());
+}
+
+// Canfield turns three cards a press: they fan out on the waste, the top
+// one rightmost, and that is where the pointer takes it. The status bar
+// counts the stock and the moves, below every pile.
+TEST(WindowPlay, CanfieldsWasteFansTheThreeCardsTurnedAndTheStatusBarCounts) {
+    PlayedWindow w(StoredGame(3, "Canfield"));
+    ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
+    w.f.window->StartGameProcedure("1");
+    EXPECT_EQ(w.Label("lblStatus"), "Stock: 34      Moves: 0");
+    const QWidget* bar = w.f.Find<QWidget>("pnlStatusBar");
+    ASSERT_TRUE(bar && bar->isVisible());
+    for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve})
+        for (int i = 0; i < ListSize(list); ++i)
+            EXPECT_LT(PileExtent(w.e(), {list, i}).bottom(), bar->geometry().top()) << PileName({list, i});
+
+    w.Click(ToQRect(pointer_test::TopCardRectOf(w.e(), "Mazzo")).center());
+    ASSERT_EQ(PileCount(w.Pile("Mazzo_Vis")), 3);
+    EXPECT_EQ(w.Label("lblStatus"), "Stock: 31      Moves: 1");
+    const int top = PileTop(w.Pile("Mazzo_Vis"));
+    const Rect anchor = CardRect(w.e(), PileCodeAt(w.Pile("Mazzo_Vis"), 0));
+    const Rect shown = CardRect(w.e(), top);
+    EXPECT_GT(shown.left, anchor.left + w.e().geometry.card.width / 4) << "the top card lies right of the others";
+    EXPECT_TRUE(w.ShowsBackBuffer());
+
+    w.Press(w.Grip(top));
+    w.MoveTo(w.Grip(top) + QPoint(0, 40));
+    EXPECT_EQ(w.Carried().cards, 1) << "the top card is taken where it shows";
+    w.Release(w.Grip(top) + QPoint(0, 40));
+    EXPECT_EQ(PileTop(w.Pile("Mazzo_Vis")), top) << "no pile there: it goes home";
+    EXPECT_TRUE(w.ShowsBackBuffer());
+}
+
+// Two Elevens cards adding up to 11 leave, and the stock fills both gaps
+// at once, on screen too.
+TEST(WindowPlay, ElevensGapsFillAsTheCardsLeave) {
+    PlayedWindow w(StoredGame(9, "Elevens"));
+    ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
+    w.f.window->StartGameProcedure("1");
+    std::vector<int> pair;
+    for (int i = 1; i <= 9 && pair.empty(); ++i)
+        for (int j = i + 1; j <= 9 && pair.empty(); ++j) {
+            const int a = PileTop(w.Pile("Fila" + std::to_string(i)));
+            const int b = PileTop(w.Pile("Fila" + std::to_string(j)));
+            if (Rank(a) + Rank(b) == 11) pair = {a, b};
+        }
+    ASSERT_EQ(pair.size(), 2u);
+    const int stock = PileCount(w.Pile("Mazzo"));
+    for (int card : pair) w.Click(w.Grip(card));
+    EXPECT_EQ(PileCount(w.Pile("Mazzo_Waste")), 2);
+    EXPECT_EQ(PileCount(w.Pile("Mazzo")), stock - 2);
+    for (int i = 1; i <= 9; ++i) EXPECT_EQ(PileCount(w.Pile("Fila" + std::to_string(i))), 1) << i;
+    EXPECT_TRUE(w.ShowsBackBuffer());
+    EXPECT_EQ(w.Label("lblStatus"), "Stock: " + std::to_string(stock - 2) + "      Moves: 1");
 }
 
 }  // namespace
