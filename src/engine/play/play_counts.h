@@ -8,7 +8,8 @@ namespace velmora {
 
 struct Engine;
 
-// The moves the player has made in this game.
+// The moves the player has made in this game: the undo log's steps above
+// the deal's own (its automatic moves included).
 int MovesMade(const Engine& e);
 
 // The cards in the stock; none when the game has no stock on the table.

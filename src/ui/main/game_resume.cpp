@@ -2,6 +2,8 @@
 // folder at the close, played on at the next start (same deal, same table,
 // same clock and score, the move log for undo and redo), and forgotten as
 // soon as it ends in any way, so a finished game never comes back.
+#include <QLabel>
+
 #include "engine/play/scoring.h"
 #include "platform/wait_cursor.h"
 #include "storage/kept_game_file.h"
@@ -72,15 +74,16 @@ void TfrmMain::DropKeptGame() {
     if (started_) ForgetKeptGame(KeptGamePath(engine_.params));
 }
 
-int TfrmMain::PlayedSeconds() const {
-    if (!engine_.flags.Get(flag::kClockRunning)) return 0;
-    return ElapsedSeconds(clock_start_, Now());
-}
+int TfrmMain::PlayedSeconds() const { return clock_.Seconds(Now()); }
 
 void TfrmMain::StartClockAt(int seconds) {
-    clock_start_ = ClockStartFor(Now(), seconds);
-    engine_.flags.Set(flag::kClockRunning, true);
+    // A game played on was under way: its clock runs on from its time.
+    ResetTimeLabel();
+    clock_.SetSeconds(seconds);
+    steps_seen_ = engine_.undo.Steps();
+    if (MovesMade() > 0) StartClock();
     Timer1Timer();
+    lblTempo->setText(QString::fromStdString(FormatElapsed(clock_.Seconds(Now()))));
 }
 
 }  // namespace velmora
