@@ -13,6 +13,7 @@
 #include <array>
 
 #include "platform/surface.h"
+#include "render/soft_shadow.h"
 #include "render/table_surfaces.h"
 
 namespace velmora {
@@ -39,10 +40,11 @@ struct DeckMemo {
 // The run being carried or flown: its picture and where the window shows it.
 struct DragImage {
     Surface image;
-    QRect rect;          // window coordinates of the picture now
-    QRect shadow_right;  // the shadow drawn beside it (window), empty when none
-    QRect shadow_bottom;
-    int cards = 0;  // cards in the run; 0 when there is no drag image
+    QImage coverage;    // where its cards lie (CardCoverage)
+    SoftShadow shadow;  // made at the first move with shadows on
+    QRect rect;         // window coordinates of the picture now
+    QRect shown;        // what the window shows of it and its shadow now
+    int cards = 0;      // cards in the run; 0 when there is no drag image
 };
 
 struct RenderState {
