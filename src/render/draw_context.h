@@ -11,8 +11,10 @@
 #include <QRect>
 
 #include <array>
+#include <map>
 
 #include "platform/surface.h"
+#include "render/mark_overlay.h"
 #include "render/soft_shadow.h"
 #include "render/table_surfaces.h"
 
@@ -55,6 +57,8 @@ struct RenderState {
     // Changed in the back buffer and not yet copied to the window (window
     // coordinates); empty when the window is up to date.
     QRect dirty;
+    // The empty-pile marks read as shapes, by their picture (cache key).
+    std::map<qint64, MarkOverlay> marks;
 };
 
 struct DrawContext {
