@@ -6,7 +6,6 @@
 
 #include "engine/model/card_code.h"
 #include "engine/model/engine.h"
-#include "engine/model/pile_string.h"
 #include "render/card_drawing.h"
 #include "render/card_images.h"
 #include "render/pile_drawing.h"
@@ -73,15 +72,14 @@ void BuildCardDragImage(const DrawContext& ctx, int card, QPoint at) {
 }
 
 void BuildRunDragImage(const DrawContext& ctx, PileRef pile, int position) {
-    const std::string& text = ctx.engine.piles.Text(pile.list, pile.index);
-    const std::vector<QPoint> places = PileCardPlaces(ctx.engine, pile);
-    if (position < 0 || position >= static_cast<int>(places.size())) return;
-    const QPoint at = places[static_cast<size_t>(position)];
+    const PileView view = ViewPile(ctx.engine, pile, ctx.engine.piles.Text(pile.list, pile.index));
+    if (position < 0 || position >= static_cast<int>(view.cards.size())) return;
+    const QPoint at = view.cards[static_cast<size_t>(position)].rect.topLeft();
     std::vector<DragCard> cards;
-    for (size_t i = static_cast<size_t>(position); i < places.size(); ++i) {
-        const int code = PileCodeAt(text, static_cast<int>(i));
-        if (code < 1) continue;
-        cards.push_back({code, ctx.engine.cards.IsFaceDown(code), places[i] - at});
+    for (size_t i = static_cast<size_t>(position); i < view.cards.size(); ++i) {
+        const PileCardView& card = view.cards[i];
+        if (card.code < 1) continue;
+        cards.push_back({card.code, card.face_down, card.rect.topLeft() - at});
     }
     BuildDragImage(ctx, cards, at);
 }
