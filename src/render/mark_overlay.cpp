@@ -1,6 +1,7 @@
 #include "render/mark_overlay.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <map>
 
 #include "platform/surface.h"
@@ -27,7 +28,16 @@ QRgb FillColour(const QImage& image) {
     return most == counts.end() ? 0 : most->first;
 }
 
-inline int Mix(int under, int over, int alpha) { return under + (over - under) * alpha / 255; }
+// The table pixel darkened by `shade`, then lightened towards white by
+// `light` (both 0-255, in 256ths: shifts, not divisions).
+inline QRgb Overlay(QRgb table, uint32_t shade, uint32_t light) {
+    const uint32_t keep = 256u - shade;
+    uint32_t red_blue = ((table & 0x00FF00FFu) * keep >> 8) & 0x00FF00FFu;
+    uint32_t green = ((table & 0x0000FF00u) * keep >> 8) & 0x0000FF00u;
+    red_blue += (((0x00FF00FFu - red_blue) * light) >> 8) & 0x00FF00FFu;
+    green += (((0x0000FF00u - green) * light) >> 8) & 0x0000FF00u;
+    return 0xFF000000u | red_blue | green;
+}
 
 }  // namespace
 
@@ -77,20 +87,10 @@ void PaintMarkOverlay(Surface& target, QPoint at, const MarkOverlay& mark, const
         const QRgb* under_row = reinterpret_cast<const QRgb*>(under.constScanLine(uy));
         const uchar* shade = mark.shade.constScanLine(y);
         const uchar* light = mark.light.constScanLine(y);
-        for (int x = 0; x < mark.shade.width(); ++x) {
-            const int ox = to.x() + x;
-            const int ux = from.x() + x;
-            if (ox < 0 || ox >= out.width() || ux < 0 || ux >= under.width()) continue;
-            const QRgb p = under_row[ux];
-            const int keep = 255 - shade[x];
-            int r = qRed(p) * keep / 255;
-            int g = qGreen(p) * keep / 255;
-            int b = qBlue(p) * keep / 255;
-            r = Mix(r, 255, light[x]);
-            g = Mix(g, 255, light[x]);
-            b = Mix(b, 255, light[x]);
-            out_row[ox] = qRgb(r, g, b);
-        }
+        // Only the columns inside both surfaces.
+        const int first = std::max({0, -to.x(), -from.x()});
+        const int last = std::min({mark.shade.width(), out.width() - to.x(), under.width() - from.x()});
+        for (int x = first; x < last; ++x) out_row[to.x() + x] = Overlay(under_row[from.x() + x], shade[x], light[x]);
     }
 }
 
