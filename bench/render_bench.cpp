@@ -58,6 +58,15 @@ void FullRedraw(benchmark::State& state) {
 }
 BENCHMARK(FullRedraw)->DenseRange(1, 9)->Unit(benchmark::kMillisecond);
 
+void FullRedrawFullHd(benchmark::State& state) {
+    DrawnTable table(static_cast<int>(state.range(0)), true);
+    for (auto _ : state) {
+        table.renderer->FullRedraw(false);
+        benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
+    }
+}
+BENCHMARK(FullRedrawFullHd)->DenseRange(1, 9)->Unit(benchmark::kMillisecond);
+
 // One move of the pointer while carrying: the uncovered strips given back
 // and the picture drawn at its new place (shadows as the settings have them).
 void DragStep(benchmark::State& state) {

@@ -34,8 +34,11 @@ std::string PictureName(int number) {
 // screens that can show it, runs from the colour at the top to black.
 void PaintColour(Surface& target, QSize extent, QRgb colour, bool fade, int64_t screen_colours) {
     const QRect area(0, 0, extent.width() + 1, extent.height() + 1);
-    target.Fill(area, colour);
-    if (fade && ManyColours(screen_colours)) VerticalGradient(target, area, colour, qRgb(0, 0, 0));
+    // The fade's bands cover the whole area: no plain fill beneath them.
+    if (fade && ManyColours(screen_colours))
+        VerticalGradient(target, area, colour, qRgb(0, 0, 0));
+    else
+        target.Fill(area, colour);
 }
 
 // A picture from 500 on is made for the whole screen and is laid once at the

@@ -81,9 +81,24 @@ void DrawCardAsItLies(const DrawContext& ctx, Layer layer, int code, int x, int 
         DrawCardFace(ctx, layer, code, x, y);
 }
 
+const MarkOverlay& MarkOverlayFor(const DrawContext& ctx, const Surface& picture) {
+    std::map<qint64, MarkOverlay>& marks = ctx.state.marks;
+    const qint64 key = picture.Image().cacheKey();
+    const auto found = marks.find(key);
+    if (found != marks.end()) return found->second;
+    // Pictures of card sets loaded before are not coming back.
+    if (marks.size() > 4 * kMarkNames.size()) marks.clear();
+    return marks[key] = MakeMarkOverlay(picture, ctx.CardWidth(), ctx.CardHeight());
+}
+
 void DrawMark(const DrawContext& ctx, Layer layer, std::string_view name, int x, int y) {
-    if (name.empty()) return;
-    DrawCardImage(ctx, layer, ctx.images.Mark(name), x, y);
+    if (name.empty() || IsUnsetPoint(x, y)) return;
+    const Surface& picture = ctx.images.Mark(name);
+    if (picture.IsNull()) return;
+    PaintMarkOverlay(ctx.On(layer), QPoint(x, y + ctx.Shift(layer)), MarkOverlayFor(ctx, picture),
+                     ctx.surfaces.background, QPoint(x, y + ctx.surfaces.scroll));
+    ctx.Touched(layer, ctx.CardAt(x, y));
+    RaiseLowestEdge(ctx, y);
 }
 
 void CornersFromBackground(const DrawContext& ctx, Layer layer, int x, int y) {

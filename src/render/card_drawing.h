@@ -29,8 +29,12 @@ void DrawCardFaceOver(const DrawContext& ctx, Layer layer, int code, int x, int 
 void DrawCardBack(const DrawContext& ctx, Layer layer, int x, int y, bool shadow = false);
 // A face, or the back when the card lies face down.
 void DrawCardAsItLies(const DrawContext& ctx, Layer layer, int code, int x, int y);
-// An empty-pile mark by name ("022"); an empty name draws nothing.
+// An empty-pile mark by name ("022") over the bare table there: a faint
+// shade with a light outline and symbol, whatever the background; an empty
+// name draws nothing.
 void DrawMark(const DrawContext& ctx, Layer layer, std::string_view name, int x, int y);
+// The mark picture read as a shape, made once per picture.
+const MarkOverlay& MarkOverlayFor(const DrawContext& ctx, const Surface& picture);
 
 // The four corners of the card rectangle at (x, y) taken again from the
 // background image.

@@ -8,18 +8,6 @@
 
 namespace velmora {
 
-namespace {
-
-// Shows the drag image where it is and updates the window.
-void ShowDragImage(const DrawContext& ctx) {
-    const DragImage& drag = ctx.state.drag;
-    ctx.surfaces.window.Copy(drag.rect.x(), drag.rect.y(), drag.image, drag.image.Bounds());
-    ctx.pacer.Invalidate(drag.rect);
-    ctx.pacer.Update();
-}
-
-}  // namespace
-
 void TableRenderer::LiftRun(PileRef pile, int position) {
     std::string* text = engine_.piles.Pile(pile.list, pile.index);
     if (!text || position < 0 || 3 * static_cast<size_t>(position) >= text->size()) return;
@@ -31,6 +19,7 @@ void TableRenderer::LiftRun(PileRef pile, int position) {
     Repaint(pile, false);
     *text = whole;
     ShowDragImage(Context());
+    pacer_.Update();
 }
 
 void TableRenderer::MoveRun(int x, int y) { MoveDragImage(Context(), x, y, false); }
@@ -46,9 +35,8 @@ void TableRenderer::ReturnRun(PileRef pile, int position) {
 
 void TableRenderer::PutDownCarriedRun() {
     const DrawContext ctx = Context();
-    const DragImage& drag = state_.drag;
-    if (drag.cards == 0) return;
-    for (const QRect& rect : {drag.rect, drag.shadow_right, drag.shadow_bottom}) velmora::RefreshRect(ctx, rect);
+    if (state_.drag.cards == 0) return;
+    HideDragImage(ctx);
     DropDragImage(ctx);
 }
 

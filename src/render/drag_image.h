@@ -1,8 +1,9 @@
 #pragma once
 // The drag image: the picture of the run being carried or flown, moved
 // over the window. Each move gives the window back what the picture (and
-// its shadow) uncovered, from the back buffer, and draws the picture at the
-// new place; the last move also leaves it in the back buffer.
+// its shadow) uncovered, from the back buffer, and draws the cards at the
+// new place over the table there, darkened by their soft shadow where it
+// falls; the last move also leaves the cards in the back buffer.
 
 #include <QPoint>
 
@@ -36,7 +37,10 @@ void DropDragImage(const DrawContext& ctx);
 // picture into the back buffer. The window is updated.
 void MoveDragImage(const DrawContext& ctx, int x, int y, bool final);
 
-// The stipple shadow of a run under and right of `rect` (window), on `target`.
-void DrawStippleShadow(Surface& target, const QRect& rect);
+// Shows the drag image where it is (with its shadow when shadows are on)
+// and invalidates that part of the window; the window is not updated.
+void ShowDragImage(const DrawContext& ctx);
+// Gives the window back what the drag image and its shadow cover.
+void HideDragImage(const DrawContext& ctx);
 
 }  // namespace velmora

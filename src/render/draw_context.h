@@ -11,8 +11,11 @@
 #include <QRect>
 
 #include <array>
+#include <map>
 
 #include "platform/surface.h"
+#include "render/mark_overlay.h"
+#include "render/soft_shadow.h"
 #include "render/table_surfaces.h"
 
 namespace velmora {
@@ -39,10 +42,11 @@ struct DeckMemo {
 // The run being carried or flown: its picture and where the window shows it.
 struct DragImage {
     Surface image;
-    QRect rect;          // window coordinates of the picture now
-    QRect shadow_right;  // the shadow drawn beside it (window), empty when none
-    QRect shadow_bottom;
-    int cards = 0;  // cards in the run; 0 when there is no drag image
+    QImage coverage;    // where its cards lie (CardCoverage)
+    SoftShadow shadow;  // made at the first move with shadows on
+    QRect rect;         // window coordinates of the picture now
+    QRect shown;        // what the window shows of it and its shadow now
+    int cards = 0;      // cards in the run; 0 when there is no drag image
 };
 
 struct RenderState {
@@ -53,6 +57,8 @@ struct RenderState {
     // Changed in the back buffer and not yet copied to the window (window
     // coordinates); empty when the window is up to date.
     QRect dirty;
+    // The empty-pile marks read as shapes, by their picture (cache key).
+    std::map<qint64, MarkOverlay> marks;
 };
 
 struct DrawContext {

@@ -80,13 +80,11 @@ std::vector<QPoint> PileCardPlaces(const Engine& e, PileRef pile) {
 
 QRect PileExtent(const Engine& e, PileRef pile) {
     if (!IsPilePlaced(e, pile)) return {};
-    const CardSize card = e.geometry.card;
-    const QPoint anchor = PileAnchor(e, pile);
-    QRect extent(anchor, QSize(card.width, card.height));
+    const QSize card(e.geometry.card.width, e.geometry.card.height);
     if (pile.list == ListId::Stock)
-        return extent.adjusted(-kThicknessRoom, -kThicknessRoom, DeckFanReach(e, pile.index), 0);
-    for (const QPoint& place : PileCardPlaces(e, pile)) extent = extent.united(QRect(place, QSize(card.width, card.height)));
-    return extent.united(PileCountArea(e, pile));
+        return QRect(PileAnchor(e, pile), card)
+            .adjusted(-kThicknessRoom, -kThicknessRoom, DeckFanReach(e, pile.index), 0);
+    return ViewPile(e, pile, e.piles.Text(pile.list, pile.index)).Extent(card).united(PileCountArea(e, pile));
 }
 
 std::vector<PileRef> PilesInDrawingOrder(const Engine& e) {
@@ -119,17 +117,25 @@ void DrawPile(const DrawContext& ctx, Layer layer, PileRef pile, bool force) {
         DrawDeckPile(ctx, layer, pile.index, force);
         return;
     }
-    const std::vector<int> codes = PileCodes(DrawnPileText(ctx.engine, pile));
-    if (codes.empty()) {
-        DrawEmptyPile(ctx, layer, pile);
+    DrawPileView(ctx, layer, ViewPile(ctx.engine, pile, DrawnPileText(ctx.engine, pile)));
+}
+
+void DrawPileView(const DrawContext& ctx, Layer layer, const PileView& view) {
+    if (!view.placed) return;
+    if (view.Empty()) {
+        DrawEmptyPile(ctx, layer, view.pile);
         return;
     }
-    const std::vector<QPoint> places = PileCardPlaces(ctx.engine, pile);
-    for (size_t i = 0; i < codes.size() && i < places.size(); ++i) {
-        DrawCardAsItLies(ctx, layer, codes[i], places[i].x(), places[i].y());
-        if (i == 0 && codes[0] > 0) BottomCardCorners(ctx, layer, pile, places[0]);
+    for (size_t i = 0; i < view.cards.size(); ++i) {
+        const PileCardView& card = view.cards[i];
+        if (card.code < 1) continue;
+        if (card.face_down)
+            DrawCardBack(ctx, layer, card.rect.x(), card.rect.y());
+        else
+            DrawCardFace(ctx, layer, card.code, card.rect.x(), card.rect.y());
+        if (i == 0) BottomCardCorners(ctx, layer, view.pile, card.rect.topLeft());
     }
-    DrawPileCount(ctx, layer, pile);
+    DrawPileCount(ctx, layer, view.pile);
 }
 
 }  // namespace velmora

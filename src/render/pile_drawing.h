@@ -11,6 +11,7 @@
 
 #include "engine/model/pile_names.h"
 #include "render/draw_context.h"
+#include "render/pile_view.h"
 
 namespace velmora {
 
@@ -39,5 +40,8 @@ void DrawPileCard(const DrawContext& ctx, Layer layer, PileRef pile, int positio
 // A whole pile; deck piles with their thickness (redrawn when `force` or
 // when it changed).
 void DrawPile(const DrawContext& ctx, Layer layer, PileRef pile, bool force = false);
+// A tableau, foundation or reserve as taken from the layout: its cards, or
+// its mark when empty.
+void DrawPileView(const DrawContext& ctx, Layer layer, const PileView& view);
 
 }  // namespace velmora

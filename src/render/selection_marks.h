@@ -1,6 +1,9 @@
 #pragma once
-// The marking of selected cards in the removal games: the card's rectangle
-// is inverted, then its rounded corners are given back the table beneath.
+// The marking of selected cards in the removal games: a warm tint over the
+// card and a clear outline along its rounded edge, so the selection reads
+// on any card, back or background. Drawing the card again unmarks it.
+
+#include <QRect>
 
 #include <functional>
 
@@ -10,11 +13,15 @@ namespace velmora {
 
 class Pacer;
 struct Engine;
+class Surface;
 struct TableSurfaces;
 
-// Inverts `rect` (window coordinates) in the back buffer and, when
-// `on_window`, on the window; then takes the four corners of the rectangle
-// again from the background image in both. Inverting twice unmarks.
+// The mark on one card rectangle of `target` (its own coordinates).
+void PaintSelectionMark(Surface& target, const QRect& card);
+
+// Marks the card at `rect` (window coordinates) in the back buffer and,
+// when `on_window`, on the window. Marking a marked card again deepens the
+// tint: the card must be drawn again first.
 void MarkSelection(TableSurfaces& surfaces, Pacer& pacer, const Rect& rect, bool on_window = true);
 
 // Whether a full redraw must draw the selection again: special rule codes

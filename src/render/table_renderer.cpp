@@ -177,9 +177,7 @@ void TableRenderer::AnimateCard(int card, int from_list, int from_index, int to_
     if (state_.drag.cards == 0) BuildFlightImage(to, card, PlaceBefore(from, card));
     Repaint(from, false);
     const DrawContext ctx = Context();
-    const DragImage& drag = state_.drag;
-    surfaces_.window.Copy(drag.rect.x(), drag.rect.y(), drag.image, drag.image.Bounds());
-    pacer_.Invalidate(drag.rect);
+    ShowDragImage(ctx);
     pacer_.Update();
     FlyDragImage(ctx, PlaceNow(to, card));
     DropDragImage(ctx);

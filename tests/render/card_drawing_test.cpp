@@ -119,5 +119,58 @@ TEST(CardDrawing, NothingIsDrawnAtAnUnsetAnchorOrForAMissingPicture) {
     EXPECT_EQ(table.e().play.lowest_painted_y, 0);
 }
 
+// The marks are read from pictures painted on one felt colour; drawn on a
+// blue table they must blend with the blue, not show a green box.
+class EmptyPileMarkPictures : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(EmptyPileMarkPictures, BlendWithTheTableBeneathWhateverItsColour) {
+    DrawingTable table;
+    const QRgb kBlueTable = 0xFF2850B4u;
+    table.surfaces.background.Fill(table.surfaces.background.Bounds(), kBlueTable);
+    const DrawContext ctx = table.Context();
+    DrawMark(ctx, Layer::BackBuffer, GetParam(), 30, 10);
+    const Surface& drawn = table.surfaces.back_buffer;
+    const Surface& picture = table.images.Mark(GetParam());
+    const QRgb felt = picture.Pixel(35, 30);
+    int lighter = 0;
+    for (int y = 10; y < 10 + 96; ++y) {
+        for (int x = 30; x < 30 + 71; ++x) {
+            const QRgb p = drawn.Pixel(x, y);
+            ASSERT_NE(p, felt);
+            // Blue shows through everywhere: shaded, or lightened by the symbol.
+            ASSERT_GE(qBlue(p), qGreen(p)) << x << "," << y;
+            ASSERT_GE(qBlue(p), qRed(p));
+            if (qRed(p) > qRed(kBlueTable) + 40) ++lighter;
+        }
+    }
+    EXPECT_GT(lighter, 100);  // the outline and symbol stand out
+    EXPECT_EQ(drawn.Pixel(30, 10), kBlueTable);  // the rounded-off corner is the table
+    const QRgb inside = drawn.Pixel(30 + 35, 10 + 30);
+    EXPECT_LT(qBlue(inside), qBlue(kBlueTable) + 1);
+    // Drawn again in the same place, the mark looks the same (no build-up).
+    const std::vector<QRgb> once = PixelsOf(drawn, QRect(30, 10, 71, 96));
+    DrawMark(ctx, Layer::BackBuffer, GetParam(), 30, 10);
+    EXPECT_EQ(PixelsOf(drawn, QRect(30, 10, 71, 96)), once);
+}
+
+INSTANTIATE_TEST_SUITE_P(SomeMarks, EmptyPileMarkPictures, ::testing::Values("010", "_TABLEAU", "022", "001"));
+
+TEST(EmptyPileMarkShapes, FollowEachCardSize) {
+    DrawingTable table;
+    for (int width : {25, 59, 71}) {
+        const int height = width * 96 / 71;
+        Surface picture(width, height);
+        picture.Fill(picture.Bounds(), kTableGreen);
+        picture.Fill(QRect(width / 2, 5, 2, height - 10), 0xFF80C080u);  // a light stroke
+        const MarkOverlay mark = MakeMarkOverlay(picture, width, height);
+        SCOPED_TRACE(width);
+        EXPECT_EQ(mark.shade.size(), QSize(width, height));
+        EXPECT_EQ(qAlpha(mark.light.pixel(1, height / 2)), 0);          // the fill: no light
+        EXPECT_GT(qAlpha(mark.light.pixel(width / 2, height / 2)), 150);  // the stroke
+        EXPECT_EQ(qAlpha(mark.shade.pixel(0, 0)), 0);                   // a rounded-off corner
+        EXPECT_GT(qAlpha(mark.shade.pixel(width / 2, height / 2)), 0);
+    }
+}
+
 }  // namespace
 }  // namespace velmora

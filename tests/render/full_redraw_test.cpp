@@ -10,6 +10,7 @@
 
 #include "drawing_fixture.h"
 #include "engine/deal/start_game.h"
+#include "engine/layout/card_positions.h"
 #include "engine/layout/pile_layout.h"
 #include "engine/model/games_file.h"
 #include "engine/model/pile_string.h"
@@ -120,6 +121,32 @@ TEST_P(NineGames, RepaintsAfterEachMoveMatchAFullRedraw) {
     EXPECT_TRUE(ExecuteAction(e, TopOf(e.piles.tableau[static_cast<size_t>(holding[0])]),
                               "Fila" + std::to_string(holding[1] + 1)));
     expect_as_full_redraw("run carried to a tableau");
+    e.view = &e.quiet_view;
+}
+
+// A selected card shows an amber outline over a warm tint; unselected, it
+// is drawn exactly as before, on the window and in the back buffer.
+TEST_P(NineGames, UnselectingACardRestoresItExactly) {
+    Engine& e = table.e();
+    TableRenderer renderer(e, table.surfaces, table.library, table.waiting);
+    e.view = &renderer;
+    renderer.FullRedraw(false);
+    const QImage window = table.surfaces.window.Image().copy();
+    const QImage buffer = table.surfaces.back_buffer.Image().copy();
+    const std::vector<int> holding = TableausWithCards(e);
+    ASSERT_FALSE(holding.empty());
+    const int card = TopOf(e.piles.tableau[static_cast<size_t>(holding.back())]);
+    const Rect r = CardRect(e, card);
+    ASSERT_FALSE(r.IsEmpty());
+    renderer.HighlightCard(card, true);
+    const QRgb edge = table.surfaces.window.Pixel(r.left + 1, r.top + r.Height() / 2);
+    EXPECT_GT(qRed(edge), 220);
+    EXPECT_LT(qBlue(edge), 60);
+    EXPECT_EQ(table.surfaces.back_buffer.Pixel(r.left + 1, r.top + r.Height() / 2), edge);
+    EXPECT_FALSE(table.surfaces.window.Image() == window);
+    renderer.HighlightCard(card, false);
+    EXPECT_TRUE(table.surfaces.window.Image() == window);
+    EXPECT_TRUE(table.surfaces.back_buffer.Image() == buffer);
     e.view = &e.quiet_view;
 }
 

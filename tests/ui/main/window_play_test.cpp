@@ -257,8 +257,8 @@ TEST(WindowPlay, AFreecellDealIsWonWithTheMouse) {
             // While carried, the run is shown under the pointer.
             const QPoint over = w.Lift(move.code, move.to);
             ASSERT_GT(w.Carried().cards, 0);
-            // (The shadow darkens the card's bottom-right corner pixels.)
-            const QRect inside(QPoint(0, 0), w.Carried().rect.size() - QSize(2, 2));
+            // (The rounded-off corners show the table where the run is now.)
+            const QRect inside(QPoint(2, 2), w.Carried().rect.size() - QSize(4, 4));
             EXPECT_TRUE(w.Shown().copy(inside.translated(w.Carried().rect.topLeft())) ==
                         w.Carried().image.Image().copy(inside));
             w.Release(over);
@@ -451,6 +451,19 @@ TEST(WindowPlay, ElevensGapsFillAsTheCardsLeave) {
     for (int i = 1; i <= 9; ++i) EXPECT_EQ(PileCount(w.Pile("Fila" + std::to_string(i))), 1) << i;
     EXPECT_TRUE(w.ShowsBackBuffer());
     EXPECT_EQ(w.Label("lblStatus"), "Stock: " + std::to_string(stock - 2) + "      Moves: 1");
+}
+
+// The table reaches the window's bottom edge: no strip of another colour
+// lies under it, and its last rows are the bare table.
+TEST(WindowPlay, TheTableReachesTheWindowsBottomEdge) {
+    PlayedWindow w(StoredGame(1, "Freecell"));
+    ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
+    w.f.window->StartGameProcedure("1");
+    const QWidget* window = w.f.window.get();
+    EXPECT_EQ(w.Table().mapTo(window, QPoint(0, w.Table().height())).y(), window->height());
+    EXPECT_EQ(w.Table().width(), window->width());
+    const QRect last(0, w.Table().height() - 3, w.Table().width(), 3);
+    EXPECT_TRUE(w.Painted().copy(last) == w.Background(last));
 }
 
 }  // namespace
