@@ -30,7 +30,10 @@ TEST(KeptGameWindow, TheNextStartPlaysOnWithTheSameDealTableClockAndUndo) {
     first.Show();
     first.window->StartGameProcedure("4321");
     const std::string fila1 = first.e().piles.tableau[0];
-    ASSERT_TRUE(ExecuteAction(first.e(), PileTop(fila1), "Appogg1"));
+    // The player's move, which starts the clock.
+    bool moved = false;
+    first.window->Table().run_guarded([&] { moved = ExecuteAction(first.e(), PileTop(fila1), "Appogg1"); });
+    ASSERT_TRUE(moved);
     const PileLists played = first.e().piles;
     const std::string caption = first.window->windowTitle().toStdString();
     first.now += 3 * 60 + 7;

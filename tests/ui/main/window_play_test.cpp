@@ -453,10 +453,11 @@ TEST(WindowPlay, ElevensGapsFillAsTheCardsLeave) {
     EXPECT_EQ(w.Label("lblStatus"), "Stock: " + std::to_string(stock - 2) + "      Moves: 1");
 }
 
-// The table reaches the window's bottom edge: no strip of another colour
-// lies under it, and its last rows are the bare table.
+// Without the status bar the table reaches the window's bottom edge: no
+// strip of another colour lies under it, and its last rows are the bare
+// table.
 TEST(WindowPlay, TheTableReachesTheWindowsBottomEdge) {
-    PlayedWindow w(StoredGame(1, "Freecell"));
+    PlayedWindow w(StoredGame(1, "Freecell") + "StatusBar=N\n");
     ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
     w.f.window->StartGameProcedure("1");
     const QWidget* window = w.f.window.get();
