@@ -53,11 +53,12 @@ stop_program() {
 
 game="" deal=""
 # The driver's answers to the commands given, after dealing the program's
-# deal on a table of the program's size; only the answers of those commands,
+# deal on a table of the program's size, with the program's big cards; only
+# the answers of those commands,
 # without their closing "ok" lines.
 ask() {
-  { printf '%s\n' "autoplay off" "new $game $deal" "window $screen_width $table_height $screen_width $screen_height"
-    printf '%s\n' "$@"; } | "$bin/velmora-cli" 2>>"$work/driver-errors.txt" | awk '/^(ok$|error:)/ { n++; next } n >= 3'
+  { printf '%s\n' "autoplay off" "size B" "new $game $deal" "window $screen_width $table_height $screen_width $screen_height"
+    printf '%s\n' "$@"; } | "$bin/velmora-cli" 2>>"$work/driver-errors.txt" | awk '/^(ok$|error:)/ { n++; next } n >= 4'
 }
 
 # "x1 y1 x2 y2" of card `index` (0 the bottom) of a pile as the driver lays
@@ -235,7 +236,9 @@ play() {
   # A player's statistics file marks a program used before: the game
   # selection does not open by itself over the table.
   : >"$folder/DATA/Stat_e00.dat"
-  # The stored game starts; nothing moves by itself and nothing sounds.
+  # The stored game starts; nothing moves by itself and nothing sounds. The
+  # status bar stays off and the cards big: the driver lays the table out
+  # for the whole window, without the toolbar that fitted cards depend on.
   cat >"$folder/DATA/CFG.DAT" <<EOF
 [Preference]
 Game=$number
@@ -248,6 +251,8 @@ MainWindowState_Height=$screen_height
 Deal_Animation=N
 Cards_Animate=Y
 Cards_Shadowed=Y
+StatusBar=N
+Card_Size=B
 AutoPlay=N
 Sounds_Enabled=N
 EOF
