@@ -31,11 +31,15 @@ namespace velmora::cli {
 
 namespace {
 
-// Magenta (colour value: blue in the high byte), a colour no card holds.
-constexpr const char* kSeeThroughColourValue = "16711935";
+// The green of the game selection's preview box (colour value), faded to
+// black as the box is: the marks of empty piles blend with the table under
+// them, so the picture is drawn on the box's own table, not on a key colour.
+// The box still lets through the picture's top-left colour, which is its
+// own there.
+constexpr const char* kPreviewGreenValue = "32768";
 
 // Cards fitted to the picture, so that a game of many piles fits it too,
-// with their one back, on the plain see-through table.
+// with their one back, on the preview box's fading green.
 void UsePreviewLook(Engine& e) {
     ParamRecord& p = e.params;
     p.ParamWrite(key::kCardSize.position, 1, std::string(1, kFitWindowLetter));
@@ -43,8 +47,8 @@ void UsePreviewLook(Engine& e) {
     p.ParamWrite(key::kBackCard.position, 3, "001");
     p.ParamWrite(key::kBackgroundDef.position, 1, "N");
     p.ParamWrite(key::kBackgroundBmp.position, 4, "0");
-    p.ParamWrite(key::kBackgroundFixedCol.position, 15, kSeeThroughColourValue);
-    p.ParamWrite(key::kFadeBackground.position, 1, "N");
+    p.ParamWrite(key::kBackgroundFixedCol.position, 15, kPreviewGreenValue);
+    p.ParamWrite(key::kFadeBackground.position, 1, "Y");
 }
 
 bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
