@@ -42,18 +42,10 @@ deal_in_caption() {
 
 # The table below the toolbar row once it stops changing, into $2.
 table_shot() {
-  local wid=$1 shot=$2 X Y WIDTH HEIGHT part
+  local wid=$1 shot=$2 X Y WIDTH HEIGHT
   geometry "$wid"
-  part="${WIDTH}x$((HEIGHT - table_top))+$X+$((Y + table_top))"
-  import -window root "$work/screen.png"
-  convert "$work/screen.png" -crop "$part" +repage "$shot"
-  for _ in $(seq 1 20); do
-    sleep 0.25
-    import -window root "$work/screen.png"
-    convert "$work/screen.png" -crop "$part" +repage "$work/again.png"
-    if ! differs "$shot" "$work/again.png"; then return 0; fi
-    cp "$work/again.png" "$shot"
-  done
+  settled_shot "$work/screen.png" "${WIDTH}x$((HEIGHT - table_top))+$X+$((Y + table_top))"
+  cp "$work/part.png" "$shot"
 }
 
 start_program() {
