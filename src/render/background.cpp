@@ -20,6 +20,8 @@ constexpr std::string_view kPictureNotFound = "Customized background image not f
 
 bool ManyColours(int64_t screen_colours) { return screen_colours > kLowColourScreen; }
 
+QRgb DefaultColour(int64_t screen_colours) { return ManyColours(screen_colours) ? qRgb(0, 96, 0) : qRgb(0, 128, 0); }
+
 int64_t RecordNumber(const ParamRecord& params, const SettingKey& key) {
     return DecimalField(params.ParamRead(key.position, key.length));
 }
@@ -39,6 +41,10 @@ void PaintColour(Surface& target, QSize extent, QRgb colour, bool fade, int64_t 
         VerticalGradient(target, area, colour, qRgb(0, 0, 0));
     else
         target.Fill(area, colour);
+}
+
+QRgb PaintedColour(const BackgroundChoice& choice, int64_t screen_colours) {
+    return choice.kind == BackgroundKind::Default ? DefaultColour(screen_colours) : choice.colour;
 }
 
 // A picture from 500 on is made for the whole screen and is laid once at the
@@ -78,11 +84,31 @@ void GiveUpPlayersPicture(Engine& engine, const std::string& file) {
     settings.WriteFlag(key::kBackgroundDef, true);
 }
 
+// A plain or fading colour is painted the same every time; pictures are
+// read again, as the player's file may have changed.
+bool Repeatable(const BackgroundChoice& choice) {
+    return choice.kind == BackgroundKind::Default || choice.kind == BackgroundKind::Colour;
+}
+
+// The background image still holds this colour: nothing drew on it or
+// replaced it since (any change to an image changes its cache key).
+bool StillPainted(const TableSurfaces& surfaces, const BackgroundChoice& choice, int64_t screen_colours) {
+    const PaintedBackground& p = surfaces.painted;
+    return Repeatable(choice) && p.image_key != 0 && p.image_key == surfaces.background.Image().cacheKey() &&
+           p.colour == PaintedColour(choice, screen_colours) && p.fade == choice.fade &&
+           p.screen_colours == screen_colours;
+}
+
+void RememberPainted(TableSurfaces& surfaces, const BackgroundChoice& choice, int64_t screen_colours) {
+    surfaces.painted = {};
+    if (!Repeatable(choice)) return;
+    surfaces.painted = {surfaces.background.Image().cacheKey(), PaintedColour(choice, screen_colours), choice.fade,
+                        screen_colours};
+}
+
 }  // namespace
 
-QRgb DefaultTableColour(int64_t screen_colours) {
-    return ManyColours(screen_colours) ? qRgb(0, 96, 0) : qRgb(0, 128, 0);
-}
+QRgb DefaultTableColour(int64_t screen_colours) { return DefaultColour(screen_colours); }
 
 BackgroundChoice ChooseBackground(const Engine& engine, int64_t screen_colours) {
     const ParamRecord& params = engine.params;
@@ -129,17 +155,26 @@ void DrawBackground(TableSurfaces& surfaces, Engine& engine, const ResourceLibra
                     bool target_only, int64_t screen_colours) {
     const QSize extent = surfaces.back_buffer.Bounds().size();
     BackgroundChoice choice = ChooseBackground(engine, screen_colours);
+    if (!target_only && &target != &surfaces.background && target.Bounds() == surfaces.background.Bounds() &&
+        StillPainted(surfaces, choice, screen_colours)) {
+        target.Copy(0, 0, surfaces.background, surfaces.background.Bounds());
+        return;
+    }
     if (!PaintBackground(target, extent, choice, library, screen_colours)) {
         if (choice.kind == BackgroundKind::PlayersPicture) GiveUpPlayersPicture(engine, choice.file);
         choice = BackgroundChoice{};
         PaintBackground(target, extent, choice, library, screen_colours);
     }
-    if (target_only || &target == &surfaces.background) return;
+    if (target_only || &target == &surfaces.background) {
+        if (&target == &surfaces.background) surfaces.painted = {};
+        return;
+    }
     if (target.Bounds() == surfaces.background.Bounds()) {
         surfaces.background.Copy(0, 0, target, target.Bounds());
     } else {
         PaintBackground(surfaces.background, extent, choice, library, screen_colours);
     }
+    RememberPainted(surfaces, choice, screen_colours);
 }
 
 void CopyBackground(const TableSurfaces& surfaces, Surface& target) {

@@ -13,6 +13,8 @@ namespace velmora {
 namespace {
 
 const QRgb kSilver = qRgb(192, 192, 192);
+// More places than any table has empty piles.
+constexpr size_t kMaxPaintedMarks = 64;
 
 // The lowest card edge drawn, for the scroll range of the table.
 void RaiseLowestEdge(const DrawContext& ctx, int y) {
@@ -23,9 +25,12 @@ void RaiseLowestEdge(const DrawContext& ctx, int y) {
 }  // namespace
 
 void PaintCard(Surface& target, QPoint at, const Surface& image, int width, int height, const Surface& table,
-               QPoint table_at, bool shadow) {
+               QPoint table_at, bool shadow, const QRect& part) {
     if (image.IsNull()) return;
-    const std::vector<QPoint> corners = CornerPixels(width, height);
+    const QRect drawn = part.isNull() ? QRect(0, 0, width, height) : part.intersected(QRect(0, 0, width, height));
+    if (drawn.isEmpty()) return;
+    std::vector<QPoint> corners = CornerPixels(width, height);
+    std::erase_if(corners, [&drawn](const QPoint& p) { return !drawn.contains(p); });
     // Both read before the copy, so `table` may be the target itself.
     std::vector<QRgb> under;
     std::vector<QRgb> bare;
@@ -35,7 +40,7 @@ void PaintCard(Surface& target, QPoint at, const Surface& image, int width, int 
         under.push_back(target.Pixel(at.x() + p.x(), at.y() + p.y()));
         bare.push_back(table.Pixel(table_at.x() + p.x(), table_at.y() + p.y()));
     }
-    target.Copy(at.x(), at.y(), image, QRect(0, 0, width, height));
+    target.Copy(at.x() + drawn.x(), at.y() + drawn.y(), image, drawn);
     for (size_t i = 0; i < corners.size(); ++i) {
         const QPoint& p = corners[i];
         const bool top = p.y() < height / 2;
@@ -46,10 +51,11 @@ void PaintCard(Surface& target, QPoint at, const Surface& image, int width, int 
     }
 }
 
-void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, int x, int y, bool shadow) {
+void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, int x, int y, bool shadow,
+                   const QRect& part) {
     if (IsUnsetPoint(x, y) || image.IsNull()) return;
     PaintCard(ctx.On(layer), QPoint(x, y + ctx.Shift(layer)), image, ctx.CardWidth(), ctx.CardHeight(),
-              ctx.surfaces.background, QPoint(x, y + ctx.surfaces.scroll), shadow);
+              ctx.surfaces.background, QPoint(x, y + ctx.surfaces.scroll), shadow, part);
     ctx.Touched(layer, ctx.CardAt(x, y));
     RaiseLowestEdge(ctx, y);
 }
@@ -91,12 +97,37 @@ const MarkOverlay& MarkOverlayFor(const DrawContext& ctx, const Surface& picture
     return marks[key] = MakeMarkOverlay(picture, ctx.CardWidth(), ctx.CardHeight());
 }
 
+namespace {
+
+// The mark as painted over the bare table at `table_at`, made once for
+// each place and background; null where the mark is not wholly on the table.
+const Surface* PaintedMark(const DrawContext& ctx, const MarkOverlay& overlay, QPoint table_at) {
+    const Surface& table = ctx.surfaces.background;
+    if (overlay.IsNull() || !table.Bounds().contains(QRect(table_at, QSize(ctx.CardWidth(), ctx.CardHeight()))))
+        return nullptr;
+    auto& painted = ctx.state.painted_marks;
+    const auto key = std::make_tuple(overlay.shade.cacheKey(), table.Image().cacheKey(), table_at.x(), table_at.y());
+    if (const auto found = painted.find(key); found != painted.end()) return &found->second;
+    // Marks over an earlier background or card size are not coming back.
+    if (painted.size() > kMaxPaintedMarks) painted.clear();
+    Surface mark = ctx.surfaces.Make(ctx.CardWidth(), ctx.CardHeight());
+    PaintMarkOverlay(mark, QPoint(0, 0), overlay, table, table_at);
+    return &(painted[key] = std::move(mark));
+}
+
+}  // namespace
+
 void DrawMark(const DrawContext& ctx, Layer layer, std::string_view name, int x, int y) {
     if (name.empty() || IsUnsetPoint(x, y)) return;
     const Surface& picture = ctx.images.Mark(name);
     if (picture.IsNull()) return;
-    PaintMarkOverlay(ctx.On(layer), QPoint(x, y + ctx.Shift(layer)), MarkOverlayFor(ctx, picture),
-                     ctx.surfaces.background, QPoint(x, y + ctx.surfaces.scroll));
+    const MarkOverlay& overlay = MarkOverlayFor(ctx, picture);
+    const QPoint table_at(x, y + ctx.surfaces.scroll);
+    const QPoint at(x, y + ctx.Shift(layer));
+    if (const Surface* painted = PaintedMark(ctx, overlay, table_at))
+        ctx.On(layer).Copy(at.x(), at.y(), *painted, painted->Bounds());
+    else
+        PaintMarkOverlay(ctx.On(layer), at, overlay, ctx.surfaces.background, table_at);
     ctx.Touched(layer, ctx.CardAt(x, y));
     RaiseLowestEdge(ctx, y);
 }

@@ -7,6 +7,7 @@
 // picture the library lacks.
 
 #include <QPoint>
+#include <QRect>
 #include <string_view>
 
 #include "render/draw_context.h"
@@ -16,11 +17,15 @@ namespace velmora {
 // The bare rounding on any surface: `image` to `at` of `target`, its top
 // corners keeping the target's pixels, its bottom corners taken from
 // `table` at `table_at`, or silver at the bottom right with `shadow`.
+// With a `part` (card coordinates) only that part is drawn: a card in a fan
+// whose rest the next card hides.
 void PaintCard(Surface& target, QPoint at, const Surface& image, int width, int height, const Surface& table,
-               QPoint table_at, bool shadow);
+               QPoint table_at, bool shadow, const QRect& part = QRect());
 
-// A card-sized picture at (x, y) on `layer`; raises the lowest drawn edge.
-void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, int x, int y, bool shadow = false);
+// A card-sized picture at (x, y) on `layer` (only `part` of it, when given);
+// raises the lowest drawn edge.
+void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, int x, int y, bool shadow = false,
+                   const QRect& part = QRect());
 // Codes below 1 (and any code without a face) draw nothing.
 void DrawCardFace(const DrawContext& ctx, Layer layer, int code, int x, int y, bool shadow = false);
 // A face laid partly over another card (the fanned waste): its bottom

@@ -1,11 +1,14 @@
 #include "render/pile_drawing.h"
 
+#include "art/card_size.h"
 #include "engine/layout/card_positions.h"
+#include "engine/model/card_code.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_string.h"
 #include "engine/play/move_log.h"
 #include "engine/play/selection_pile.h"
 #include "render/card_drawing.h"
+#include "render/card_images.h"
 #include "render/deck_drawing.h"
 #include "render/empty_pile_marks.h"
 #include "render/pile_count.h"
@@ -126,13 +129,18 @@ void DrawPileView(const DrawContext& ctx, Layer layer, const PileView& view) {
         DrawEmptyPile(ctx, layer, view.pile);
         return;
     }
+    const int radius = art::CornerRadius(ctx.CardWidth());
     for (size_t i = 0; i < view.cards.size(); ++i) {
         const PileCardView& card = view.cards[i];
         if (card.code < 1) continue;
+        // What the next card hides is not drawn: in a long fan that is most
+        // of every card.
+        const QRect part = view.UncoveredPart(i, radius);
         if (card.face_down)
-            DrawCardBack(ctx, layer, card.rect.x(), card.rect.y());
-        else
-            DrawCardFace(ctx, layer, card.code, card.rect.x(), card.rect.y());
+            DrawCardImage(ctx, layer, ctx.images.Back(), card.rect.x(), card.rect.y(), false, part);
+        else if (card.code <= kLastCard)
+            DrawCardImage(ctx, layer, ctx.images.Face(CardImageIndex(card.code)), card.rect.x(), card.rect.y(), false,
+                          part);
         if (i == 0) BottomCardCorners(ctx, layer, view.pile, card.rect.topLeft());
     }
     DrawPileCount(ctx, layer, view.pile);

@@ -12,6 +12,33 @@ QRect PileView::Extent(const QSize& card) const {
     return extent;
 }
 
+QRect PileView::UncoveredPart(size_t i, int corner_radius) const {
+    if (i >= cards.size()) return {};
+    const QRect own = cards[i].rect;
+    const QRect whole(QPoint(0, 0), own.size());
+    size_t next = i + 1;
+    while (next < cards.size() && cards[next].code < 1) ++next;
+    if (next == cards.size()) return whole;
+    const QRect above = cards[next].rect;
+    // The solid middle of the card above, as two bands: full width without
+    // the corner rows, full height without the corner columns.
+    const QRect rows = above.adjusted(0, corner_radius, 0, -corner_radius);
+    const QRect columns = above.adjusted(corner_radius, 0, -corner_radius, 0);
+    QRect shown = own;
+    if (rows.left() <= own.left() && rows.right() >= own.right()) {
+        if (rows.top() > own.top() && rows.top() <= own.bottom() && rows.bottom() >= own.bottom())
+            shown.setBottom(rows.top() - 1);
+        else if (rows.bottom() < own.bottom() && rows.bottom() >= own.top() && rows.top() <= own.top())
+            shown.setTop(rows.bottom() + 1);
+    } else if (columns.top() <= own.top() && columns.bottom() >= own.bottom()) {
+        if (columns.left() > own.left() && columns.left() <= own.right() && columns.right() >= own.right())
+            shown.setRight(columns.left() - 1);
+        else if (columns.right() < own.right() && columns.right() >= own.left() && columns.left() <= own.left())
+            shown.setLeft(columns.right() + 1);
+    }
+    return shown.translated(-own.topLeft());
+}
+
 PileView ViewPile(const Engine& e, PileRef pile, const std::string& text) {
     PileView view;
     view.pile = pile;

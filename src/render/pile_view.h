@@ -33,6 +33,11 @@ struct PileView {
     // The cards' rectangles together, or the card rectangle at the anchor
     // when the pile is empty.
     QRect Extent(const QSize& card) const;
+    // The part of card `i` (in the card's own coordinates) that the next
+    // card up leaves in sight: all of it, unless that card's solid middle
+    // (its rounded corners, `corner_radius` deep, show what lies under them)
+    // covers a whole end of it, as in a fan.
+    QRect UncoveredPart(size_t i, int corner_radius) const;
 };
 
 // The pile drawn from `text` (the pile string as drawn, which may differ

@@ -127,6 +127,10 @@ void ComposeDrag(Surface& target, const QRect& area, const Surface& beneath, int
     const QRect picture_rect(image_at, picture.size());
     const QRect shadow_rect(shadow_at, shadow.alpha.size());
     const int shift = beneath_shift * s;
+    // Read once: the loop below runs for every pixel of the area.
+    const int picture_width = picture.width();
+    const int under_width = under.width();
+    const int alpha_width = shadow.alpha.width();
     for (int y = device.top(); y <= device.bottom(); ++y) {
         const int uy = y + shift;
         const bool has_under = uy >= 0 && uy < under.height();
@@ -140,13 +144,13 @@ void ComposeDrag(Surface& target, const QRect& area, const Surface& beneath, int
         const uchar* alpha_line = shadow_row ? shadow.alpha.constScanLine(y - shadow_at.y()) : nullptr;
         for (int x = device.left(); x <= device.right(); ++x) {
             const int px = x - image_at.x();
-            if (picture_line && px >= 0 && px < picture.width() && cover_line[px]) {
+            if (picture_line && px >= 0 && px < picture_width && cover_line[px]) {
                 out_row[x] = picture_line[px];
                 continue;
             }
-            if (!under_row || x >= under.width()) continue;
+            if (!under_row || x >= under_width) continue;
             const int sx = x - shadow_at.x();
-            const int alpha = alpha_line && sx >= 0 && sx < shadow.alpha.width() ? alpha_line[sx] : 0;
+            const int alpha = alpha_line && sx >= 0 && sx < alpha_width ? alpha_line[sx] : 0;
             out_row[x] = alpha ? Darken(under_row[x], alpha) : under_row[x];
         }
     }

@@ -7,10 +7,22 @@
 // the screen size + 30 each way.
 
 #include <QRect>
+#include <QRgb>
+
+#include <cstdint>
 
 #include "platform/surface.h"
 
 namespace velmora {
+
+// What the background image was last painted with, so that a redraw with
+// the same plain or fading colour copies it instead of painting it again.
+struct PaintedBackground {
+    qint64 image_key = 0;  // the background image's cache key after painting; 0: nothing kept
+    QRgb colour = 0;
+    bool fade = false;
+    int64_t screen_colours = 0;
+};
 
 struct TableSurfaces {
     Surface window;
@@ -20,6 +32,7 @@ struct TableSurfaces {
     // Device pixels per table pixel of the screen the table is shown on (2 on
     // a high-resolution screen); every table surface is made at this scale.
     int scale = 1;
+    PaintedBackground painted;
 
     // A surface of the table's scale.
     Surface Make(int width, int height) const { return Surface(width, height, scale); }

@@ -107,6 +107,30 @@ TEST_F(Background, TheFadeToBlackIsDrawnOnlyOnScreensOfMoreThan256Colours) {
     EXPECT_EQ(At(5, 179), Opaque(qRgb(255, 0, 0)));
 }
 
+// A redraw over an unchanged colour copies the kept background; a new
+// colour, fade or screen, or a background image drawn on, is painted again.
+TEST_F(Background, ARedrawKeepsThePaintedColourOnlyWhileNothingChangedIt) {
+    TableSurfaces& surfaces = table->surfaces;
+    const auto redraw = [&](int64_t colours = kRich) {
+        surfaces.back_buffer.Fill(surfaces.back_buffer.Bounds(), qRgb(1, 2, 3));
+        DrawBackground(surfaces, table->e(), library, surfaces.back_buffer, false, colours);
+        return At(0, 0);
+    };
+    Draw({.fixed = "255"});
+    EXPECT_EQ(redraw(), Opaque(qRgb(255, 0, 0)));
+    EXPECT_EQ(surfaces.background.Image(), surfaces.back_buffer.Image());
+    table->e().params.ParamWrite(key::kBackgroundFixedCol.position, 15, "65280");
+    EXPECT_EQ(redraw(), Opaque(qRgb(0, 255, 0)));
+    table->e().params.ParamWrite(key::kFadeBackground.position, 1, "Y");
+    EXPECT_EQ(At(5, 179), Opaque(qRgb(0, 255, 0)));
+    redraw();
+    EXPECT_EQ(At(5, 179), Opaque(qRgb(0, 1, 0)));
+    EXPECT_EQ(redraw(kLow), Opaque(qRgb(0, 255, 0)));
+    surfaces.background.Fill(QRect(0, 0, 4, 4), qRgb(9, 9, 9));
+    EXPECT_EQ(redraw(kLow), Opaque(qRgb(0, 255, 0)));
+    EXPECT_EQ(surfaces.background.Pixel(0, 0), Opaque(qRgb(0, 255, 0)));
+}
+
 TEST_F(Background, PicturesBelow500AreTiledFrom500PlacedOnceAndMissingOnesGiveTheDefault) {
     Draw({.picture = "7", .fixed = "255"});
     for (auto [x, y] : {std::pair{0, 0}, {2, 1}, {3, 2}, {100, 77}, {229, 179}})

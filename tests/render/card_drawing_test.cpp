@@ -151,6 +151,13 @@ TEST_P(EmptyPileMarkPictures, BlendWithTheTableBeneathWhateverItsColour) {
     const std::vector<QRgb> once = PixelsOf(drawn, QRect(30, 10, 71, 96));
     DrawMark(ctx, Layer::BackBuffer, GetParam(), 30, 10);
     EXPECT_EQ(PixelsOf(drawn, QRect(30, 10, 71, 96)), once);
+    // On a table that changed since, it blends with the new colour; at
+    // another place, with what lies there.
+    table.surfaces.background.Fill(QRect(0, 0, 120, 120), render_test::kTableGreen);
+    DrawMark(ctx, Layer::BackBuffer, GetParam(), 30, 10);
+    EXPECT_GT(qGreen(drawn.Pixel(30 + 35, 10 + 30)), qBlue(drawn.Pixel(30 + 35, 10 + 30)));
+    DrawMark(ctx, Layer::BackBuffer, GetParam(), 130, 10);
+    EXPECT_GT(qBlue(drawn.Pixel(130 + 35, 10 + 30)), qGreen(drawn.Pixel(130 + 35, 10 + 30)));
 }
 
 INSTANTIATE_TEST_SUITE_P(SomeMarks, EmptyPileMarkPictures, ::testing::Values("010", "_TABLEAU", "022", "001"));

@@ -16,6 +16,10 @@
 #include "engine/model/pile_string.h"
 #include "engine/play/deal_placement.h"
 #include "engine/play/execute_action.h"
+#include "engine/model/card_code.h"
+#include "render/card_drawing.h"
+#include "render/pile_drawing.h"
+#include "render/pile_view.h"
 #include "render/table_renderer.h"
 
 namespace velmora {
@@ -148,6 +152,62 @@ TEST_P(NineGames, UnselectingACardRestoresItExactly) {
     EXPECT_TRUE(table.surfaces.window.Image() == window);
     EXPECT_TRUE(table.surfaces.back_buffer.Image() == buffer);
     e.view = &e.quiet_view;
+}
+
+// A fan is drawn without the parts of each card that the next card hides;
+// what shows must be what drawing every card whole gives.
+TEST_P(NineGames, AFanShowsWhatDrawingEveryCardWholeWould) {
+    Engine& e = table.e();
+    TableRenderer renderer(e, table.surfaces, table.library, table.waiting);
+    renderer.FullRedraw(false);
+    const Surface& drawn = table.surfaces.back_buffer;
+    int fans = 0;
+    for (int t : TableausWithCards(e)) {
+        const PileRef pile{ListId::Tableau, t};
+        const PileView view = ViewPile(e, pile, e.piles.tableau[static_cast<size_t>(t)]);
+        const QRect extent = view.Extent(QSize(71, 96));
+        bool alone = true;  // no other pile drawn over or under it
+        for (const PileRef& other : PilesInDrawingOrder(e))
+            if (!(other == pile) && PileExtent(e, other).intersects(extent)) alone = false;
+        if (view.cards.size() < 2 || !alone) continue;
+        ++fans;
+        Surface whole = table.surfaces.background;
+        for (const PileCardView& card : view.cards) {
+            const Surface& image =
+                card.face_down ? table.images.Back() : table.images.Face(CardImageIndex(card.code));
+            PaintCard(whole, card.rect.topLeft(), image, 71, 96, table.surfaces.background, card.rect.topLeft(),
+                      false);
+        }
+        EXPECT_EQ(render_test::PixelsOf(drawn, extent), render_test::PixelsOf(whole, extent)) << "tableau " << t;
+    }
+    if (GetParam() != 3 && GetParam() <= 5) {  // the fanned tableaus of the first deal
+        EXPECT_GT(fans, 0);
+    }
+}
+
+TEST(PileView, TheNextCardHidesAWholeEndOfTheCardBelowOnlyInsideItsCorners) {
+    const QSize card(71, 96);
+    const auto part = [&card](QPoint first, QPoint second, int radius = 2) {
+        PileView view;
+        view.cards = {{5, false, QRect(first, card)}, {6, false, QRect(second, card)}};
+        return view.UncoveredPart(0, radius);
+    };
+    // Down, up, right and left fans keep the strip in sight and the rows or
+    // columns of the next card's rounded corners.
+    EXPECT_EQ(part({10, 10}, {10, 30}), QRect(0, 0, 71, 22));
+    EXPECT_EQ(part({10, 30}, {10, 10}), QRect(0, 74, 71, 22));
+    EXPECT_EQ(part({10, 10}, {25, 10}), QRect(0, 0, 17, 96));
+    EXPECT_EQ(part({25, 10}, {10, 10}), QRect(54, 0, 17, 96));
+    // A card shifted sideways in a downward fan, or one apart, hides no whole end.
+    EXPECT_EQ(part({10, 10}, {12, 30}), QRect(0, 0, 71, 96));
+    EXPECT_EQ(part({10, 10}, {200, 10}), QRect(0, 0, 71, 96));
+    // The top card shows whole; an empty slot between hides nothing.
+    PileView view;
+    view.cards = {{5, false, QRect(QPoint(0, 0), card)}, {0, false, QRect(QPoint(0, 20), card)},
+                  {7, true, QRect(QPoint(0, 40), card)}};
+    EXPECT_EQ(view.UncoveredPart(2, 2), QRect(0, 0, 71, 96));
+    EXPECT_EQ(view.UncoveredPart(0, 2), QRect(0, 0, 71, 42));
+    EXPECT_TRUE(view.UncoveredPart(3, 2).isNull());
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, NineGames, ::testing::Range(1, 10));
