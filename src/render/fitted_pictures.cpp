@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <iterator>
 
+#include <QSemaphore>
+#include <QThreadPool>
+
 #include "art/card_backs.h"
 #include "art/card_faces.h"
 #include "art/fonts.h"
@@ -29,17 +32,55 @@ const Surface& FittedPictures::Keep(std::optional<Surface>& slot, const QImage& 
     return *slot;
 }
 
+QImage FittedPictures::DrawFace(int image_index) const {
+    if (image_index == kFaceImages - 1) return art::DrawJoker(ArtSize(key_), key_.scale);
+    const art::CardSet* set = art::CardSetNumbered(key_.card_set);
+    if (!set) return QImage();
+    const auto suit = static_cast<art::Suit>(image_index / kRanks);
+    return art::DrawCardFace(ArtSize(key_), *set, suit, image_index % kRanks + 1, key_.scale);
+}
+
 const Surface& FittedPictures::Face(int image_index) const {
     static const Surface kNone;
     if (image_index < 0 || image_index >= kFaceImages || !Drawable()) return kNone;
     std::optional<Surface>& slot = faces_[static_cast<size_t>(image_index)];
     if (slot) return *slot;
     art::LoadFonts();
-    if (image_index == kFaceImages - 1) return Keep(slot, art::DrawJoker(ArtSize(key_), key_.scale));
-    const art::CardSet* set = art::CardSetNumbered(key_.card_set);
-    if (!set) return Keep(slot, QImage());
-    const auto suit = static_cast<art::Suit>(image_index / kRanks);
-    return Keep(slot, art::DrawCardFace(ArtSize(key_), *set, suit, image_index % kRanks + 1, key_.scale));
+    return Keep(slot, DrawFace(image_index));
+}
+
+void FittedPictures::Prepare(const std::vector<int>& image_indexes, bool back) const {
+    if (!Drawable()) return;
+    std::vector<int> missing;
+    for (int index : image_indexes)
+        if (index >= 0 && index < kFaceImages && !faces_[static_cast<size_t>(index)] &&
+            std::find(missing.begin(), missing.end(), index) == missing.end())
+            missing.push_back(index);
+    const bool draw_back = back && !back_ && art::IsCardBackNumber(key_.back);
+    const size_t pictures = missing.size() + (draw_back ? 1 : 0);
+    if (pictures < 2) return;  // one picture gains nothing from other cores
+    art::LoadFonts();  // registered once, before any other thread draws text
+    // Picture i is a face of `missing`, the last one the back; worker w
+    // takes pictures w, w + n, w + 2n... and writes only its own results.
+    std::vector<QImage> drawn(pictures);
+    const auto draw = [&](size_t first, size_t step) {
+        for (size_t i = first; i < pictures; i += step)
+            drawn[i] = i < missing.size() ? DrawFace(missing[i]) : art::DrawCardBack(ArtSize(key_), key_.back, key_.scale);
+    };
+    // The workers are the application's thread pool: painting in one of its
+    // threads fills each shape at once, where painting in this thread would
+    // hand every large fill to the pool in pieces and wait for them.
+    QThreadPool* pool = QThreadPool::globalInstance();
+    const size_t workers = std::clamp<size_t>(static_cast<size_t>(pool->maxThreadCount()), 1, std::min<size_t>(4, pictures));
+    QSemaphore finished;
+    for (size_t w = 0; w < workers; ++w)
+        pool->start([&draw, &finished, w, workers] {
+            draw(w, workers);
+            finished.release();
+        });
+    finished.acquire(static_cast<int>(workers));
+    for (size_t i = 0; i < missing.size(); ++i) Keep(faces_[static_cast<size_t>(missing[i])], drawn[i]);
+    if (draw_back) Keep(back_, drawn.back());
 }
 
 const Surface& FittedPictures::Back() const {

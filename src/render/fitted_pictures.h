@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/surface.h"
 
@@ -45,6 +46,12 @@ public:
     const Surface& BorderRight() const { return Strip(kBorderRight); }
     const Surface& BorderBottom() const { return Strip(kBorderBottom); }
 
+    // Draws the faces of these image indexes not drawn yet (and the back,
+    // with `back`) side by side on the machine's cores, and waits for them:
+    // a first table that shows many faces costs a fraction of drawing them
+    // one by one.
+    void Prepare(const std::vector<int>& image_indexes, bool back) const;
+
     // How many pictures have been drawn so far.
     int Drawn() const { return drawn_; }
 
@@ -56,6 +63,8 @@ private:
     }
     enum StripIndex { kShadowRight, kShadowBottom, kBorderRight, kBorderBottom, kStrips };
     const Surface& Strip(StripIndex which) const;
+    // The art's picture of face `image_index` (a null image where it has none).
+    QImage DrawFace(int image_index) const;
     // Keeps a picture drawn now.
     const Surface& Keep(std::optional<Surface>& slot, const QImage& image) const;
 

@@ -1,11 +1,15 @@
 #include "render/full_redraw.h"
 
+#include "engine/model/card_code.h"
 #include "engine/model/engine.h"
+#include "engine/model/pile_string.h"
 #include "engine/play/joker_labels.h"
 #include "render/background.h"
 #include "render/card_drawing.h"
+#include "render/card_images.h"
 #include "render/deal_animation.h"
 #include "render/deck_drawing.h"
+#include "render/fitted_pictures.h"
 #include "render/empty_pile_marks.h"
 #include "render/highlights.h"
 #include "render/joker_label_drawing.h"
@@ -42,6 +46,25 @@ void DrawOverlays(const DrawContext& ctx) {
     RestoreJokerLabel(ctx);
 }
 
+// Draws at once the fitted pictures the table is about to show: the faces
+// lying face up and the back if a card lies face down.
+void PreparePictures(const DrawContext& ctx) {
+    const FittedPictures* fitted = ctx.images.Fitted();
+    if (!fitted) return;
+    std::vector<int> faces;
+    bool back = false;
+    for (const PileRef& pile : PilesInDrawingOrder(ctx.engine)) {
+        for (int code : PileCodes(ctx.engine.piles.Text(pile.list, pile.index))) {
+            if (code < 1 || code > kLastCard) continue;
+            if (ctx.engine.cards.IsFaceDown(code))
+                back = true;
+            else
+                faces.push_back(CardImageIndex(code));
+        }
+    }
+    fitted->Prepare(faces, back);
+}
+
 }  // namespace
 
 void DrawEmptyTableauMarks(const DrawContext& ctx, Layer layer) {
@@ -65,6 +88,7 @@ void FullRedraw(const DrawContext& ctx, bool animate) {
         ctx.pacer.Update();
         return;
     }
+    PreparePictures(ctx);
     if (animate && e.R(3) != kSideBySideMode) {
         DrawEmptyTableauMarks(ctx, Layer::Window);
         DrawEmptyTableauMarks(ctx, Layer::BackBuffer);

@@ -6,12 +6,14 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <vector>
 
 #include "art/card_size.h"
 #include "drawing_fixture.h"
 #include "render/card_corners.h"
 #include "render/card_drawing.h"
 #include "render/card_images.h"
+#include "render/fitted_pictures.h"
 
 namespace velmora {
 namespace {
@@ -126,6 +128,25 @@ TEST(FittedCardImages, PicturesAreDrawnOnceAndKeptForSizesShownLately) {
     EXPECT_NE(images.Fitted(), first);
     images.Load(table.library, Fitted(100, 135, 1, "003"));
     EXPECT_NE(images.Fitted(), first);
+}
+
+// The faces a first table shows are drawn side by side; each comes out as
+// drawing it alone does, the back with them, each once.
+TEST(FittedCardImages, PreparedPicturesMatchThoseDrawnOneByOne) {
+    DrawingTable table;
+    CardImages together;
+    CardImages alone;
+    together.Load(table.library, Fitted(120, 162));
+    alone.Load(table.library, Fitted(120, 162));
+    const std::vector<int> shown = {0, 12, 25, 51, 52, 12, -1, 53, 38};
+    together.Fitted()->Prepare(shown, true);
+    EXPECT_EQ(together.Fitted()->Drawn(), 7);
+    for (int index : {0, 12, 25, 51, 52, 38})
+        EXPECT_TRUE(together.Face(index).Image() == alone.Face(index).Image()) << index;
+    EXPECT_TRUE(together.Back().Image() == alone.Back().Image());
+    together.Fitted()->Prepare(shown, true);
+    together.Face(0);
+    EXPECT_EQ(together.Fitted()->Drawn(), 7);
 }
 
 // The table puts back exactly the pixels the art leaves outside the
