@@ -20,7 +20,10 @@ namespace velmora {
 namespace {
 
 constexpr const char* kFirstLine = "Velmora kept game";
-constexpr const char* kVersionLine = "version 1";
+constexpr const char* kVersionLine = "version 2";
+// Version 1 lacked the deal's own steps; such a file is still read.
+constexpr std::string_view kFirstVersion = "1";
+constexpr std::string_view kVersion = "2";
 constexpr char kLineMark = '|';
 constexpr size_t kChecksumDigits = 16;
 // Far beyond any real game (a few thousand steps), small enough to read.
@@ -181,7 +184,7 @@ bool ReadShifts(LineReader& in, DisplacementTable& table) {
     return true;
 }
 
-bool ReadCounters(LineReader& in, KeptCounters& c) {
+bool ReadCounters(LineReader& in, KeptCounters& c, bool first_version) {
     int no_refill = 0;
     if (!in.Number("passes", c.passes) || !in.Number("moves", c.moves) || !in.Number("deal_a", c.deal_a) ||
         !in.Number("deal_b", c.deal_b) || !in.Number("score_counter", c.score_counter) ||
@@ -189,14 +192,15 @@ bool ReadCounters(LineReader& in, KeptCounters& c) {
         (no_refill != 0 && no_refill != 1))
         return false;
     c.no_refill = no_refill == 1;
-    return true;
+    c.deal_steps = -1;
+    return first_version || (in.Number("deal_steps", c.deal_steps) && c.deal_steps >= -1);
 }
 
-bool ReadBody(LineReader& in, KeptGame& kept) {
+bool ReadBody(LineReader& in, KeptGame& kept, bool first_version) {
     std::string_view deal;
     std::string_view score;
     if (!in.Number("game", kept.game) || !in.Value("deal", deal) || !in.Number("clock", kept.seconds) ||
-        !in.Value("score", score) || !ReadCounters(in, kept.counters) || !ReadShifts(in, kept.displacement) ||
+        !in.Value("score", score) || !ReadCounters(in, kept.counters, first_version) || !ReadShifts(in, kept.displacement) ||
         !in.Exact("position") || !ReadMarkedLines(in, kAllPiles, kept.position) ||
         !ReadSide(in, "undo", kept.undo) || !ReadSide(in, "redo", kept.redo))
         return false;
@@ -237,6 +241,7 @@ std::string FormatKeptGame(const KeptGame& kept) {
     out.Item("score_counter", c.score_counter);
     out.Item("stock_deals", c.stock_deals);
     out.Item("no_refill", c.no_refill ? 1 : 0);
+    out.Item("deal_steps", c.deal_steps);
     out.Item("shifts", ShiftsText(kept.displacement));
     out.Word("position");
     for (const std::string& line : kept.position) out.Marked(line);
@@ -252,7 +257,8 @@ bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why) {
         why = "it is not a kept game";
         return false;
     }
-    if (!header.Exact(kVersionLine)) {
+    std::string_view version;
+    if (!header.Value("version", version) || (version != kFirstVersion && version != kVersion)) {
         why = "it was written by another version of the program";
         return false;
     }
@@ -263,8 +269,8 @@ bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why) {
     }
     LineReader in(body);
     in.Exact(kFirstLine);
-    in.Exact(kVersionLine);
-    if (!ReadBody(in, kept)) {
+    in.Value("version", version);
+    if (!ReadBody(in, kept, version == kFirstVersion)) {
         kept = KeptGame{};
         why = "its contents are malformed";
         return false;

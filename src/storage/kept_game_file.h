@@ -3,7 +3,7 @@
 // until the next start plays it on. Our own text format, one item a line:
 //
 //   Velmora kept game
-//   version 1
+//   version 2
 //   game <catalogue number>
 //   deal <deal number>
 //   clock <seconds played>
@@ -15,6 +15,7 @@
 //   score_counter <n>
 //   stock_deals <n>
 //   no_refill <0 or 1>
+//   deal_steps <n>        the log steps the deal made itself (not in version 1)
 //   shifts <98 numbers>   the hand-laid shifts, 7 rows of 14
 //   position              then the 57 snapshot lines of the table
 //   |<line>               (each behind a '|', so an empty pile is no blank line)

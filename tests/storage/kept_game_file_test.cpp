@@ -36,7 +36,7 @@ KeptGame Sample() {
     kept.deal_number = "1234567";
     kept.seconds = 754;
     kept.score = "-37";
-    kept.counters = {2, 2, 0, 3, 1, 5, true};
+    kept.counters = {2, 2, 0, 3, 1, 5, true, 1};
     kept.displacement[0] = {0, 1, -1, 2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     kept.position = Position("0250");
     AppendStep(kept.undo, Position(""), "");
@@ -108,12 +108,29 @@ TEST(KeptGameFile, EveryCutAndEveryChangedByteIsRefused) {
 TEST(KeptGameFile, AnotherVersionOrAnotherFileIsNamedAsSuch) {
     std::string text = FormatKeptGame(Sample());
     std::string why;
-    Replace(text, "version 1", "version 2");
+    Replace(text, "version 2", "version 3");
     EXPECT_FALSE(Parses(Sealed(BodyOf(text)), &why));
     EXPECT_NE(why.find("another version"), std::string::npos) << why;
     EXPECT_FALSE(Parses("[Preference]\nGame=2\n", &why));
     EXPECT_NE(why.find("not a kept game"), std::string::npos) << why;
     EXPECT_FALSE(Parses("", &why));
+}
+
+// A file of the first version has no line for the deal's own steps: it
+// reads with them unknown, to be counted again from the deal.
+TEST(KeptGameFile, AFileOfTheFirstVersionReadsWithoutTheDealsSteps) {
+    std::string body = BodyOf(FormatKeptGame(Sample()));
+    Replace(body, "version 2", "version 1");
+    Replace(body, "deal_steps 1\n", "");
+    KeptGame read;
+    std::string why;
+    ASSERT_TRUE(ParseKeptGame(Sealed(body), read, why)) << why;
+    EXPECT_EQ(read.counters.deal_steps, -1);
+    KeptGame expected = Sample();
+    expected.counters.deal_steps = -1;
+    EXPECT_EQ(read, expected);
+    Replace(body, "no_refill 1\n", "no_refill 1\ndeal_steps 1\n");
+    EXPECT_FALSE(Parses(Sealed(body)));
 }
 
 // Files that carry a valid seal yet are not what the writer makes: a reader
@@ -129,6 +146,8 @@ TEST(KeptGameFile, SealedButMalformedFilesAreRefused) {
         {"clock 754\n", "clock 99999999999\n"},  // beyond an int
         {"game 2\n", "game \n"},
         {"no_refill 1\n", "no_refill 2\n"},
+        {"deal_steps 1\n", "deal_steps -2\n"},
+        {"deal_steps 1\n", ""},
         {"shifts 0 1 -1 2", "shifts 0 1 -1"},  // 97 numbers
         {"shifts 0 1 -1 2", "shifts 0 1  -1 2"},
         {"position\n|01200130\n", "position\n01200130\n"},  // a line without its mark

@@ -51,6 +51,8 @@ std::string FaultInValues(const KeptGame& kept) {
     if (!CountersPlausible(kept.counters)) return "its counters are out of range";
     if (!ShiftsPlausible(kept.displacement)) return "its table shifts are out of range";
     if (!SideIsWhole(kept.undo) || !SideIsWhole(kept.redo)) return "its move log is incomplete";
+    if (kept.counters.deal_steps < -1 || kept.counters.deal_steps > kept.undo.Steps())
+        return "its counters are out of range";
     return {};
 }
 
@@ -106,6 +108,7 @@ void PutCounters(Engine& e, const KeptCounters& c) {
     e.main_game.SetField(field::kScoreCounter, c.score_counter);
     e.deal_counter = c.stock_deals;
     e.play.no_refill = c.no_refill;
+    if (c.deal_steps >= 0) e.play.deal_steps = c.deal_steps;
 }
 
 KeptCounters TakeCounters(const Engine& e) {
@@ -117,6 +120,7 @@ KeptCounters TakeCounters(const Engine& e) {
     c.score_counter = e.main_game.Field(field::kScoreCounter);
     c.stock_deals = e.deal_counter;
     c.no_refill = e.play.no_refill;
+    c.deal_steps = e.play.deal_steps;
     return c;
 }
 

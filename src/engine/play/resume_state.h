@@ -28,6 +28,9 @@ struct KeptCounters {
     int score_counter = 0;   // subtracted by scoring codes 37 and 39
     int stock_deals = 0;     // the deal counter of the stock actions
     bool no_refill = false;  // the closing-up games' per-game value
+    // Steps of the move log the deal made itself (its automatic play), which
+    // undo does not take back; -1 when not kept: as many as dealing again makes.
+    int deal_steps = -1;
     bool operator==(const KeptCounters&) const = default;
 };
 

@@ -82,6 +82,35 @@ TEST(KeptGame, AFreshDealWithoutMovesIsKeptToo) {
     EXPECT_EQ(after.Say("undo"), "nothing");
 }
 
+// Cards the deal's own automatic play moved stay where it put them: undo at
+// the start of the resumed game takes nothing back, as before the close.
+TEST(KeptGame, TheDealsOwnPlayIsNotUndoneAfterTheRestart) {
+    int deal = 0;
+    int own_steps = 0;
+    for (int number = 1; number <= 60 && deal == 0; ++number) {
+        Session plain;
+        plain.Lines("autoplay off");
+        plain.Lines("new 1 " + std::to_string(number));
+        Session played;
+        played.Lines("new 1 " + std::to_string(number));
+        if (played.engine().play.deal_steps > plain.engine().play.deal_steps) {
+            deal = number;
+            own_steps = played.engine().play.deal_steps;
+        }
+    }
+    ASSERT_GT(deal, 0) << "no Freecell deal whose aces are played at once";
+    Session before;
+    before.Lines("new 1 " + std::to_string(deal));
+    const KeptGame kept = CollectKeptGame(before.engine(), 5);
+    EXPECT_EQ(kept.counters.deal_steps, own_steps);
+    Session after;
+    std::string why;
+    ASSERT_TRUE(Restore(after, ThroughText(kept), why)) << why;
+    EXPECT_EQ(after.Lines("state"), before.Lines("state"));
+    EXPECT_EQ(after.Say("undo"), "nothing");
+    EXPECT_EQ(after.Lines("state"), before.Lines("state"));
+}
+
 // The first tableau line holding a card, from the 28 starting at `first`.
 size_t FilledTableau(const std::vector<std::string>& lines, size_t first) {
     for (size_t n = first; n < first + 28 && n < lines.size(); ++n)
@@ -107,6 +136,7 @@ TEST(KeptGame, EveryDamagedFormIsRefused) {
         {"score", [](KeptGame& k) { k.score = "abc"; }},
         {"score too wide", [](KeptGame& k) { k.score = "1234567"; }},
         {"move counter", [](KeptGame& k) { k.counters.moves = 3; }},
+        {"deal's own steps", [](KeptGame& k) { k.counters.deal_steps = k.undo.Steps() + 1; }},
         {"pass counter", [](KeptGame& k) { k.counters.passes = 40000; }},
         {"shifts", [](KeptGame& k) { k.displacement[3][3] = 50; }},
         {"card missing", [&](KeptGame& k) { k.position[fila].resize(k.position[fila].size() - 4); }},
