@@ -15,7 +15,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int kMaxDepth = 15;
 // The border strips hold the edges of 16 stacked cards; row (column) 15
 // is the edge of the bottom card.
 constexpr int kBorderLayers = 16;
@@ -67,12 +66,6 @@ void DrawWasteFan(const DrawContext& ctx, Layer layer, int depth) {
 int DeckFanReach(const Engine& e, int slot) {
     if (slot != kWasteIndex) return 0;
     return (WasteFanCards(e) - 1) * WasteFanStep(e);
-}
-
-int StockDepth(int cards, bool preview) {
-    if (cards <= 1) return 0;
-    if (cards == 2) return 1;
-    return std::min(kMaxDepth, Nearest(cards / (preview ? 28.0 : 7.0)) + 1);
 }
 
 void DrawStockThickness(const DrawContext& ctx, Layer layer, int slot, int x, int y, int depth, bool force) {

@@ -2,14 +2,10 @@
 // The deck piles (stock, waste, second waste) with the thickness of the
 // cards under their top card, and the foundations.
 
+#include "engine/layout/stock_depth.h"
 #include "render/draw_context.h"
 
 namespace velmora {
-
-// How many pixels thick a deck pile of `cards` looks: 0 up to one card, 1
-// for two, else nearest(cards / 7) + 1 (cards / 28 in a game's preview),
-// at most 15.
-int StockDepth(int cards, bool preview);
 
 // How far right of its anchor's card a deck pile's fan reaches (the fanned
 // waste); 0 for a squared pile.

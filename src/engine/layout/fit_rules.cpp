@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/layout/fit_window.h"
+#include "engine/layout/stock_depth.h"
 #include "engine/model/engine.h"
 
 namespace velmora {
@@ -93,9 +94,16 @@ bool StoredAnchor(const Engine& e, PileRef pile, int& x, int& y) {
     return IsPlacedY(x) && IsPlacedY(y);
 }
 
+// A deck pile's top card lies above and left of its anchor by the pile's
+// thickness: as thick as the game's cards all in one pile would make it.
+int DeckThickness(const Engine& e, PileRef pile) {
+    return pile.list == ListId::Stock ? StockDepth(e.R(307), e.geometry.inputs.preview) : 0;
+}
+
 PileFootprint Footprint(const Engine& e, PileRef pile, int x, int y) {
     const CardSize card = e.geometry.card;
-    const Rect one{x, y, x + card.width, y + card.height};
+    const int thick = DeckThickness(e, pile);
+    const Rect one{x - thick, y - thick, x + card.width, y + card.height};
     PileFootprint print{pile, one, one};
     const Fan fan = FanOf(e, pile.list);
     if (!fan.vertical && !fan.horizontal) return print;

@@ -113,6 +113,15 @@ void CentreAcross(Engine& e, const LayoutInputs& in) {
     if (shift != 0) ChangeAnchors(e, [shift](int& x, int&) { x += shift; });
 }
 
+// A pile that reaches above the table's top (a thick stock in the top row)
+// moves down with every other pile.
+void BelowTheTop(Engine& e, const LayoutInputs& in) {
+    int top = std::numeric_limits<int>::max();
+    for (const PileFootprint& print : PileFootprints(e)) top = std::min(top, print.grown.top);
+    const int shift = top == std::numeric_limits<int>::max() ? 0 : in.top - top;
+    if (shift > 0) ChangeAnchors(e, [shift](int&, int& y) { y += shift; });
+}
+
 bool FitsAt(Engine& e, const LayoutInputs& in, int width) {
     LayOutAtCardWidth(e, in, width);
     return PilesFitTable(e, in);
@@ -131,6 +140,7 @@ void LayOutAtCardWidth(Engine& e, const LayoutInputs& inputs, int width) {
     g.inputs = inputs;
     SetFanOffsets(e, kFitWindowLetter);
     StockBesideGrid(e, f);
+    BelowTheTop(e, inputs);
     CentreAcross(e, inputs);
     e.main_game.SetField(field::kScrollOffset, inputs.scroll_position);
 }
