@@ -161,6 +161,20 @@ TEST_F(FitRulesTest, PilesStayOnTheTableBelowItsTop) {
     EXPECT_FALSE(Fits());
 }
 
+// A deck pile's top card lies above and left of its anchor by the
+// thickness the game's cards give it (52 cards: 8 pixels).
+TEST_F(FitRulesTest, AStocksThicknessStaysOnTheTable) {
+    Game({{304, 0}, {307, 52}});
+    e().main_game.SetStockAreaX(kStockIndex, 8);
+    e().main_game.SetField(field::kStockAreaY + kStockIndex, 13);
+    EXPECT_TRUE(Fits());
+    e().main_game.SetStockAreaX(kStockIndex, 7);
+    EXPECT_FALSE(Fits());
+    e().main_game.SetStockAreaX(kStockIndex, 8);
+    e().main_game.SetField(field::kStockAreaY + kStockIndex, 12);
+    EXPECT_FALSE(Fits());
+}
+
 TEST_F(FitRulesTest, PilesMayNotLieOnEachOtherSaveThePyramidsRows) {
     Game({{304, 2}, {3, 3}, {311, 1}, {312, 1}});
     PlaceTableau(0, 10, 10);
