@@ -23,12 +23,6 @@ std::string ExecutableFolder() {
 
 }  // namespace
 
-// The driver keeps its picture application to the very end of the process
-// (destroying it during exit unloads fonts too late); what fontconfig holds
-// for those fonts is then not freed. A sanitizer build reads this list; any
-// other build ignores it.
-extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
-
 int main(int argc, char** argv) {
     const std::string folder = ExecutableFolder();
     std::string games = folder + "GAMES.DAT";
