@@ -138,6 +138,9 @@ PlayerResultsRead ReadPlayerResults(const std::string& path, PlayerResults& resu
         case FileRead::kUnreadable: why = "it cannot be read"; return PlayerResultsRead::kUnreadable;
         case FileRead::kRead: break;
     }
+    // An empty file holds no games yet (it may have been made only to mark
+    // that the program was used); it is nothing to set aside.
+    if (text.empty()) return PlayerResultsRead::kNone;
     return ParsePlayerResults(text, results, why) ? PlayerResultsRead::kRead : PlayerResultsRead::kUnreadable;
 }
 

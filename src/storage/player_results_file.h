@@ -39,7 +39,7 @@ std::string FormatPlayerResults(const PlayerResults& results);
 bool ParsePlayerResults(std::string_view text, PlayerResults& results, std::string& why);
 
 enum class PlayerResultsRead { kNone, kRead, kUnreadable };
-// kNone when the player has no file yet; kUnreadable, with `why`, when the
+// kNone when the player has no file yet (or an empty one); kUnreadable, with `why`, when the
 // file is there but cannot be read or is not a whole file of ours.
 PlayerResultsRead ReadPlayerResults(const std::string& path, PlayerResults& results, std::string& why);
 // Replaces the file at once (a flushed temporary beside it renamed over

@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <thread>
 
@@ -156,6 +157,8 @@ TEST_F(PlayerResultsOnDisk, NamedAfterThePlayersPlaceAndReplacedWhole) {
     EXPECT_EQ(ReadPlayerResults(path, read, why), PlayerResultsRead::kRead) << why;
     EXPECT_EQ(read.records, Sample(6).records);
     EXPECT_TRUE(Others().empty()) << "no temporary is left";
+    std::ofstream(path, std::ios::trunc).flush();
+    EXPECT_EQ(ReadPlayerResults(path, read, why), PlayerResultsRead::kNone) << "an empty file holds no games yet";
     fs::remove(path);
     fs::create_directory(path);
     EXPECT_EQ(ReadPlayerResults(path, read, why), PlayerResultsRead::kUnreadable) << "a folder of that name";
