@@ -6,6 +6,7 @@
 #include <set>
 
 #include "platform/data_folder.h"
+#include "platform/durable_files.h"
 #include "platform/files.h"
 
 namespace velmora {
@@ -25,6 +26,19 @@ protected:
 
     std::string dir_;
 };
+
+// The score file's upgrade is written this way: a full disk is a failure,
+// never a cut-short copy taken for a whole one.
+TEST_F(Files, ADurableWriteFailsOnAFullDiskAndOtherwiseHoldsExactlyTheContents) {
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+    EXPECT_FALSE(WriteFileDurably("/dev/full", "a record"));
+    Touch("scores");
+    EXPECT_TRUE(WriteFileDurably(dir_ + "scores", "new"));
+    std::string text;
+    std::getline(std::ifstream(dir_ + "scores"), text);
+    EXPECT_EQ(text, "new");
+    EXPECT_FALSE(WriteFileDurably(dir_ + "missing", "x")) << "only an existing file is written";
+}
 
 TEST_F(Files, TempFileNamesAreNewFilesAndNeverRepeat) {
     std::set<std::string> names;

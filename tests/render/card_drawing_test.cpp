@@ -160,6 +160,21 @@ TEST_P(EmptyPileMarkPictures, BlendWithTheTableBeneathWhateverItsColour) {
     EXPECT_GT(qBlue(drawn.Pixel(130 + 35, 10 + 30)), qGreen(drawn.Pixel(130 + 35, 10 + 30)));
 }
 
+// Each place keeps its own painted mark: two places in one column lie over
+// different parts of the table.
+TEST(EmptyPileMarkPlaces, MarksInOneColumnBlendWithTheTableUnderEach) {
+    DrawingTable table;
+    const QRgb kBlueTable = 0xFF2850B4u;
+    table.surfaces.background.Fill(QRect(0, 0, 230, 80), kBlueTable);  // the green table below
+    const DrawContext ctx = table.Context();
+    DrawMark(ctx, Layer::BackBuffer, "010", 30, 0);
+    DrawMark(ctx, Layer::BackBuffer, "010", 30, 80);
+    const QRgb upper = table.surfaces.back_buffer.Pixel(30 + 35, 30);
+    const QRgb lower = table.surfaces.back_buffer.Pixel(30 + 35, 80 + 30);
+    EXPECT_GT(qBlue(upper), qGreen(upper));
+    EXPECT_GT(qGreen(lower), qBlue(lower));
+}
+
 INSTANTIATE_TEST_SUITE_P(SomeMarks, EmptyPileMarkPictures, ::testing::Values("010", "_TABLEAU", "022", "001"));
 
 TEST(EmptyPileMarkShapes, FollowEachCardSize) {

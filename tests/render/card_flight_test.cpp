@@ -133,6 +133,19 @@ TEST_F(DragImages, AMoveGivesBackWhatThePictureUncovered) {
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(25 + 35, 22 + 48), table.images.Face(0).Pixel(35, 48));
 }
 
+// A single card and a run are carried as they lie: face up with their own
+// faces, face down as the back.
+TEST_F(DragImages, CardsAreCarriedAsTheyLie) {
+    const DrawContext ctx = table.Context();
+    BuildCardDragImage(ctx, 14, {20, 20});
+    EXPECT_EQ(PixelsOf(table.state.drag.image, QRect(5, 5, 60, 85)), PixelsOf(table.images.Face(13), QRect(5, 5, 60, 85)));
+    BuildCardDragImage(ctx, -1, {20, 20});
+    EXPECT_EQ(PixelsOf(table.state.drag.image, QRect(5, 5, 60, 85)), PixelsOf(table.images.Back(), QRect(5, 5, 60, 85)));
+    BuildDragImage(ctx, {{5, true, {0, 0}}, {6, false, {0, 20}}}, {10, 10});
+    EXPECT_EQ(PixelsOf(table.state.drag.image, QRect(5, 5, 60, 14)), PixelsOf(table.images.Back(), QRect(5, 5, 60, 14)));
+    EXPECT_EQ(PixelsOf(table.state.drag.image, QRect(5, 25, 60, 60)), PixelsOf(table.images.Face(5), QRect(5, 5, 60, 60)));
+}
+
 // A table of a colour with every channel apart, so a shadow that lets it
 // show through keeps its hue.
 constexpr QRgb kSlateBlue = 0xFF3C64C8u;

@@ -10,6 +10,7 @@
 namespace velmora {
 namespace {
 
+using render_test::kBlack;
 using render_test::kGreen;
 using render_test::kWhite;
 using render_test::RenderTable;
@@ -54,6 +55,22 @@ TEST(SelectionMarks, TheCardIsTintedAndOutlinedWithinItsRoundedEdge) {
     MarkSelection(table.surfaces, table.pacer, Rect{30, 40, 101, 136}, false);
     EXPECT_EQ(table.surfaces.window.Pixel(40, 50), kWhite);  // the window left as it was
     EXPECT_NE(table.surfaces.back_buffer.Pixel(40, 50), kWhite);
+}
+
+// Whatever lies around the card (here a dark card above it), every
+// rounded-off corner keeps exactly what lay there.
+TEST(SelectionMarks, EveryRoundedOffCornerKeepsWhatLayThere) {
+    RenderTable table;
+    const Rect r{30, 40, 101, 136};
+    LayCard(table, r);
+    for (Surface* s : {&table.surfaces.window, &table.surfaces.back_buffer}) s->Fill(QRect(0, 0, 200, 40), kBlack);
+    const std::vector<QPoint> corners = CornerPixels(r.Width(), r.Height());
+    std::vector<QRgb> before;
+    for (const QPoint& p : corners) before.push_back(table.Shown(r.left + p.x(), r.top + p.y()));
+    MarkSelection(table.surfaces, table.pacer, r);
+    for (size_t i = 0; i < corners.size(); ++i)
+        EXPECT_EQ(table.Shown(r.left + corners[i].x(), r.top + corners[i].y()), before[i])
+            << corners[i].x() << "," << corners[i].y();
 }
 
 TEST(SelectionMarks, AFullRedrawMarksTheSelectionAgainInTheSelectionGamesOnly) {

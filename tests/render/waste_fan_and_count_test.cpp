@@ -71,6 +71,16 @@ TEST_F(WasteFanDrawing, AShorterFanGivesTheTableBackWhereTheCardsLay) {
     EXPECT_EQ(PileExtent(table.e(), {ListId::Stock, kWasteIndex}).right(), kX + 71 + 2 * kStep - 1);
 }
 
+TEST_F(WasteFanDrawing, JokersLieInTheFanUpToTheLastOne) {
+    Waste({1, kFirstJoker, kLastCard});
+    DrawDeckPile(table.Context(), Layer::BackBuffer, kWasteIndex, true);
+    const int left = kX - StockDepth(3, false);
+    const int top = kY - StockDepth(3, false);
+    const Surface& joker = table.images.Face(CardImageIndex(kLastCard));
+    EXPECT_EQ(PixelsOf(Drawn(), QRect(left + 2 * kStep + 5, top + 5, 60, 85)), PixelsOf(joker, QRect(5, 5, 60, 85)));
+    EXPECT_EQ(PixelsOf(Drawn(), QRect(left + kStep + 3, top + 3, kStep - 4, 30)), PixelsOf(joker, QRect(3, 3, kStep - 4, 30)));
+}
+
 class ReserveCount : public ::testing::Test {
 protected:
     ReserveCount() {
@@ -121,6 +131,10 @@ TEST_F(ReserveCount, OnlySquaredReservesDealtSeveralCardsCountThem) {
     const PileRef reserve{ListId::Reserve, 0};
     EXPECT_TRUE(ShowsPileCount(table.e(), reserve));
     EXPECT_FALSE(ShowsPileCount(table.e(), {ListId::Reserve, 1})) << "a free cell dealt nothing";
+    table.e().rules.Set(369, 1);
+    EXPECT_FALSE(ShowsPileCount(table.e(), {ListId::Reserve, 1})) << "one card dealt: nothing to count";
+    table.e().rules.Set(369, 2);
+    EXPECT_TRUE(ShowsPileCount(table.e(), {ListId::Reserve, 1}));
     EXPECT_FALSE(ShowsPileCount(table.e(), {ListId::Stock, kStockIndex}));
     table.e().rules.Set(5, 1);
     EXPECT_FALSE(ShowsPileCount(table.e(), reserve)) << "a fanned reserve shows its cards";

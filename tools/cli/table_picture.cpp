@@ -7,6 +7,11 @@
 #include "engine/layout/pile_layout.h"
 #include "platform/files.h"
 
+// The application above outlives everything, so what fontconfig holds for
+// the fonts it registered is never freed. A sanitizer build reads this list
+// of leaks to ignore; any other build ignores the function.
+extern "C" const char* __lsan_default_suppressions() { return "leak:libfontconfig.so\n"; }
+
 namespace velmora::cli {
 
 // The application object pictures and fonts need; it lives as long as the

@@ -1,7 +1,5 @@
 #include "ui/main/clock_text.h"
 
-#include <algorithm>
-
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -10,13 +8,6 @@ int ElapsedSeconds(int start, int now) {
     if (now >= start) return now - start;
     constexpr int kLastSecond = kSecondsPerDay - 1;  // 23:59:59
     return now + (kLastSecond - start);
-}
-
-int ClockStartFor(int now, int seconds) {
-    constexpr int kLastSecond = kSecondsPerDay - 1;
-    seconds = std::clamp(seconds, 0, kLastSecond - 1);
-    if (seconds <= now) return now - seconds;
-    return now + kLastSecond - seconds;
 }
 
 std::string FormatElapsed(int seconds, char separator) {

@@ -13,12 +13,6 @@ inline constexpr int kSecondsPerDay = 24 * 60 * 60;
 // added to the time since midnight, so the day's last second is not counted.
 int ElapsedSeconds(int start, int now);
 
-// The start that makes ElapsedSeconds(start, now) give `seconds` (a game
-// played on with its old clock); a start before midnight when `seconds` is
-// more than `now`. `seconds` is taken within 0 .. the longest time a clock
-// can show.
-int ClockStartFor(int now, int seconds);
-
 // "h:nn:ss", hours without a leading zero; `separator` stands between the
 // parts. Negative values show as 0:00:00.
 std::string FormatElapsed(int seconds, char separator = ':');

@@ -29,16 +29,6 @@ TEST(Clock, CountsAcrossMidnightWithoutTheDaysLastSecond) {
             << c.start << " " << c.now;
 }
 
-TEST(Clock, AKeptGamesClockStartsWhereItShowsItsOldTime) {
-    for (const int now : {Clock(0, 0, 0), Clock(0, 0, 5), Clock(12, 0, 0), Clock(23, 59, 59)})
-        for (const int seconds : {0, 1, 5, 6, Clock(3, 7, 9), Clock(23, 59, 57)}) {
-            const int start = ClockStartFor(now, seconds);
-            EXPECT_GE(start, 0);
-            EXPECT_LT(start, kSecondsPerDay);
-            EXPECT_EQ(ElapsedSeconds(start, now), seconds) << now << " " << seconds;
-        }
-}
-
 TEST(Clock, TheTimePanelShowsTheGamesTimeAndStopsWithTheGame) {
     WindowFixture f;
     f.Show();
