@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <limits>
 #include <utility>
 #include <vector>
 
@@ -12,6 +10,7 @@
 #include "engine/play/move_log.h"
 #include "platform/durable_files.h"
 #include "platform/files.h"
+#include "storage/sealed_lines.h"
 #include "text/fixed_text.h"
 #include "text/whole_file.h"
 
@@ -24,53 +23,8 @@ constexpr const char* kVersionLine = "version 2";
 // Version 1 lacked the deal's own steps; such a file is still read.
 constexpr std::string_view kFirstVersion = "1";
 constexpr std::string_view kVersion = "2";
-constexpr char kLineMark = '|';
-constexpr size_t kChecksumDigits = 16;
 // Far beyond any real game (a few thousand steps), small enough to read.
 constexpr size_t kLargestFile = 64u << 20;
-
-uint64_t Checksum(std::string_view bytes) {
-    uint64_t hash = 14695981039346656037ull;
-    for (unsigned char c : bytes) {
-        hash ^= c;
-        hash *= 1099511628211ull;
-    }
-    return hash;
-}
-
-std::string Hex(uint64_t value) {
-    char text[kChecksumDigits + 1];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(value));
-    return text;
-}
-
-// The writer's side: named lines and marked snapshot lines.
-class LineWriter {
-  public:
-    void Item(std::string_view name, std::string_view value) {
-        text_ += name;
-        text_ += ' ';
-        text_ += value;
-        text_ += '\n';
-    }
-    void Item(std::string_view name, int value) { Item(name, std::to_string(value)); }
-    void Word(std::string_view word) {
-        text_ += word;
-        text_ += '\n';
-    }
-    void Marked(std::string_view line) {
-        text_ += kLineMark;
-        Word(line);
-    }
-    std::string Finish() {
-        const std::string sum = Hex(Checksum(text_));
-        Item("end", sum);
-        return std::move(text_);
-    }
-
-  private:
-    std::string text_;
-};
 
 void WriteSide(LineWriter& out, std::string_view name, const MoveLogSide& side) {
     out.Item(name, side.Steps());
@@ -86,58 +40,6 @@ std::string ShiftsText(const DisplacementTable& table) {
         for (int shift : row) text += (text.empty() ? "" : " ") + std::to_string(shift);
     return text;
 }
-
-// The reader's side: the lines of the file in order; every read names what
-// it expects, and the first mismatch is the reason the file is refused.
-class LineReader {
-  public:
-    explicit LineReader(std::string_view text) {
-        size_t start = 0;
-        while (start < text.size()) {
-            const size_t end = text.find('\n', start);
-            if (end == std::string_view::npos) break;  // the checksum line ends the file
-            lines_.push_back(text.substr(start, end - start));
-            start = end + 1;
-        }
-    }
-
-    bool Exact(std::string_view line) { return Next() && current_ == line; }
-    // "<name> <value>": the value.
-    bool Value(std::string_view name, std::string_view& value) {
-        if (!Next() || current_.size() <= name.size() || !current_.starts_with(name) ||
-            current_[name.size()] != ' ')
-            return false;
-        value = current_.substr(name.size() + 1);
-        return true;
-    }
-    bool Number(std::string_view name, int& number) {
-        std::string_view value;
-        int64_t parsed = 0;
-        if (!Value(name, value) || !ParseInt(value, parsed) || parsed < std::numeric_limits<int>::min() ||
-            parsed > std::numeric_limits<int>::max())
-            return false;
-        number = static_cast<int>(parsed);
-        return true;
-    }
-    bool Marked(std::string& line) {
-        if (!Next() || current_.empty() || current_.front() != kLineMark) return false;
-        line = std::string(current_.substr(1));
-        return true;
-    }
-    size_t Left() const { return lines_.size() - next_; }
-    bool AtEnd() const { return next_ == lines_.size(); }
-
-  private:
-    bool Next() {
-        if (next_ >= lines_.size()) return false;
-        current_ = lines_[next_++];
-        return true;
-    }
-
-    std::vector<std::string_view> lines_;
-    size_t next_ = 0;
-    std::string_view current_;
-};
 
 bool ReadMarkedLines(LineReader& in, int count, std::vector<std::string>& out) {
     for (int i = 0; i < count; ++i) {
@@ -209,16 +111,6 @@ bool ReadBody(LineReader& in, KeptGame& kept, bool first_version) {
     return in.AtEnd();
 }
 
-// Splits off the "end <checksum>" line and checks it against the rest.
-bool ChecksumHolds(std::string_view text, std::string_view& body) {
-    if (text.empty() || text.back() != '\n') return false;
-    const size_t line_start = text.rfind('\n', text.size() - 2);
-    const size_t start = line_start == std::string_view::npos ? 0 : line_start + 1;
-    const std::string_view last = text.substr(start, text.size() - 1 - start);
-    body = text.substr(0, start);
-    return last == "end " + Hex(Checksum(body));
-}
-
 }  // namespace
 
 std::string KeptGamePath(const ParamRecord& params) {
@@ -263,7 +155,7 @@ bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why) {
         return false;
     }
     std::string_view body;
-    if (!ChecksumHolds(text, body)) {
+    if (!UnsealLines(text, body)) {
         why = "it is damaged or cut short";
         return false;
     }

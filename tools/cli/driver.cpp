@@ -74,6 +74,7 @@ void Driver::RegisterCommands() {
     RegisterShotCommands(commands_);
     RegisterPreviewCommands(commands_);
     RegisterCelebrateCommands(commands_);
+    RegisterResultsCommands(commands_);
 }
 
 Reply Driver::Call(const std::string& name, const Args& args) {

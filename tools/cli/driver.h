@@ -15,6 +15,8 @@
 #include "engine/deal/deal_rules.h"
 #include "engine/model/engine.h"
 #include "engine/model/games_file.h"
+#include "engine/results/game_record.h"
+#include "storage/result_recorder.h"
 
 namespace velmora::cli {
 
@@ -53,6 +55,18 @@ public:
     // Reads commands until the end of input or "quit".
     void Run(std::istream& in, std::ostream& out);
 
+    // Keeps the results of ended games below `data_folder` (its DATA folder),
+    // as the program does; until then nothing is recorded.
+    void KeepResults(const std::string& data_folder);
+    bool KeepsResults() const { return recorder_ != nullptr; }
+    // A new deal is on the table: its clock starts.
+    void GameDealt();
+    // The game in hand is left (a new deal) or given up: recorded when it
+    // counts (results_commands.cpp).
+    void GameLeft(GameResult leaving);
+    // The engine found the game won.
+    void GameWon();
+
     Engine& engine() { return *engine_; }
     const std::string& games_file() const { return games_file_; }
     // The game definitions; false when GAMES.DAT could not be read.
@@ -71,6 +85,9 @@ private:
     bool games_loaded_ = false;
     std::map<std::string, Handler> commands_;
     bool quit_ = false;
+    std::unique_ptr<ResultRecorder> recorder_;
+    std::unique_ptr<TableView> results_view_;
+    int64_t dealt_at_ = 0;  // seconds of the steady clock at the deal
 };
 
 // Splits a command line at runs of spaces and tabs.
@@ -93,6 +110,8 @@ void RegisterShotCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterPreviewCommands(std::map<std::string, Driver::Handler>& table);
 // "celebrate": the winning animation over the table, as a picture.
 void RegisterCelebrateCommands(std::map<std::string, Driver::Handler>& table);
+// "stats" and "give-up": the player's results.
+void RegisterResultsCommands(std::map<std::string, Driver::Handler>& table);
 
 // The table the driver lays games out on until "window" says otherwise: a
 // 1280 by 800 window on a 1280 by 800 screen.

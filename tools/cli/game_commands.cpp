@@ -44,6 +44,7 @@ Reply New(Driver& d, const Driver::Args& args) {
     options.rules = d.deal_rules;
     options.score = d.score_hook;
     Engine& e = d.engine();
+    d.GameLeft(GameResult::kAbandoned);
     ChooseGame(e, static_cast<int>(id));
     if (!StartGame(e, d.games(), options) && e.R(307) == 0) return Reply::Fail("the game could not be loaded");
     // As the window does on game set-up: the Autoplay command is usable
@@ -51,6 +52,7 @@ Reply New(Driver& d, const Driver::Args& args) {
     e.play.autoplay_enabled = e.R(18) != 0;
     // Then what the window does once the deal lies on the table, without
     // its pause.
+    d.GameDealt();
     if (!EndDealtGameIfOver(e)) AutoplayFreshDeal(e);
     return d.Call("state", {});
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "platform/data_folder.h"
 
 namespace {
 
@@ -26,17 +27,23 @@ std::string ExecutableFolder() {
 int main(int argc, char** argv) {
     const std::string folder = ExecutableFolder();
     std::string games = folder + "GAMES.DAT";
+    // The player's files live where the program keeps them, unless told.
+    std::string data = velmora::DataFolderFor(folder, velmora::CurrentDataFolderEnvironment());
     int i = 1;
     for (; i < argc && std::string(argv[i]).rfind("--", 0) == 0; ++i) {
         if (std::string(argv[i]) == "--games" && i + 1 < argc) {
             games = argv[++i];
+        } else if (std::string(argv[i]) == "--data" && i + 1 < argc) {
+            data = argv[++i];
+            if (!data.empty() && data.back() != '/') data += '/';
         } else {
-            std::cerr << "usage: velmora-cli [--games <GAMES.DAT>] [<command> <argument>...]\n";
+            std::cerr << "usage: velmora-cli [--games <GAMES.DAT>] [--data <folder>] [<command> <argument>...]\n";
             return 2;
         }
     }
     std::ios::sync_with_stdio(false);
     velmora::cli::Driver driver(folder, games);
+    driver.KeepResults(data);
     if (i == argc) {
         driver.Run(std::cin, std::cout);
         return 0;

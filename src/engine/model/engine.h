@@ -32,6 +32,8 @@ struct PlayState {
     // Steps of the undo log that the deal made (with the automatic moves
     // right after it): they are not the player's, so undo stops above them.
     int deal_steps = 0;
+    // This deal's result has gone to the player's results (once a deal).
+    bool result_taken = false;
 };
 
 struct Engine {

@@ -62,6 +62,8 @@ void TfrmMain::mnuOpenClick() {
     if (!started_) return;
     const std::optional<ChosenGame> chosen = selection_->Choose();
     if (!chosen) return;
+    // Recorded for the player who played it, before the choice takes effect.
+    RecordLeftGame(GameResult::kAbandoned);
     SettingsFile settings = OpenSettingsFile(engine_.params);
     if (SetCurrentPlayer(engine_.params, settings, chosen->player)) RefreshCaption();
     ChooseGame(engine_, chosen->number);
@@ -144,6 +146,8 @@ void TfrmMain::mnuAboutClick() {
 }
 
 bool TfrmMain::EndCurrentGame() {
+    // At the close the game was kept or recorded already.
+    if (!closing_) RecordLeftGame(GameResult::kAbandoned);
     const bool was_running = engine_.flags.Get(flag::kInProgress);
     const bool won = EndGame(engine_);
     if (was_running) StopClock();

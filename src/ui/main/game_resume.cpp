@@ -57,17 +57,18 @@ bool TfrmMain::PutKeptGameOnTable(const KeptGame& kept, std::string& why) {
     return true;
 }
 
-void TfrmMain::KeepGameForNextStart() {
+bool TfrmMain::KeepGameForNextStart() {
     // A window that never started has no game and must not touch the kept one.
-    if (!started_) return;
+    if (!started_) return false;
     const std::string path = KeptGamePath(engine_.params);
     if (!GameWorthKeeping(engine_)) {
         ForgetKeptGame(path);
-        return;
+        return false;
     }
-    if (WriteKeptGame(path, CollectKeptGame(engine_, PlayedSeconds()))) return;
+    if (WriteKeptGame(path, CollectKeptGame(engine_, PlayedSeconds()))) return true;
     engine_.messages->ShowInfo("The game in progress could not be kept for the next start: " + path +
                                " could not be written.");
+    return false;
 }
 
 void TfrmMain::DropKeptGame() {

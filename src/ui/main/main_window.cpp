@@ -199,7 +199,8 @@ void TfrmMain::CloseGame() {
     if (closing_) return;
     closing_ = true;
     Timer1->stop();
-    KeepGameForNextStart();
+    // A game kept for the next start is not over: it counts when it ends.
+    if (!KeepGameForNextStart()) RecordLeftGame(GameResult::kAbandoned);
     EndCurrentGame();
     update();
     hide();

@@ -21,9 +21,11 @@
 #include "engine/model/games_file.h"
 #include "engine/play/deal_placement.h"
 #include "engine/play/resume_state.h"
+#include "engine/results/game_record.h"
 #include "platform/input_filter.h"
 #include "platform/resource_library.h"
 #include "render/table_surfaces.h"
+#include "storage/result_recorder.h"
 #include "storage/settings_view.h"
 #include "ui/main/cursor_slots.h"
 #include "ui/main/game_clock.h"
@@ -179,7 +181,8 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // The kept game (game_resume.cpp).
     bool ResumeKeptGame(std::string& trouble);
     bool PutKeptGameOnTable(const KeptGame& kept, std::string& why);
-    void KeepGameForNextStart();
+    // True when the game in progress was kept (it is not over then).
+    bool KeepGameForNextStart();
     void DropKeptGame();
     int PlayedSeconds() const;
     void StartClockAt(int seconds);
@@ -223,6 +226,11 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // A new deal without asking (the game is over): the same deal number
     // again, or a new one.
     void DealAgain(std::optional<std::string> deal_number);
+    // The player's results (game_results.cpp): a won game, and a game left
+    // in progress, go to the current player's results once a deal.
+    void RecordWonGame();
+    void RecordLeftGame(GameResult leaving);
+    void KeepResult(const std::optional<GameRecord>& record);
     // A modal dialog over the window stops the clock until it closes.
     void HoldClockForDialog(bool blocked);
     void ScheduleIdleActions();
@@ -297,6 +305,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     bool closing_ = false;
     bool winning_running_ = false;
     bool resumed_game_ = false;  // the first game was the kept one
+    std::unique_ptr<ResultRecorder> results_;
 };
 
 }  // namespace velmora

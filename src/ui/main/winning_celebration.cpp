@@ -9,6 +9,7 @@ namespace velmora {
 void TfrmMain::CelebrateWin() {
     DropKeptGame();
     StopClock();
+    RecordWonGame();
     if (closing_ || close_pending_ || !view_) return;
     Guarded([this] {
         winning_running_ = true;
