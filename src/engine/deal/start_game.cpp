@@ -25,6 +25,7 @@ void ClearPerGameState(Engine& e) {
     e.deal_counter = 0;
     e.main_game.SetField(field::kJokerIndicator, -1);
     e.play.redeal_armed = false;
+    e.play.bookmark = {};
     ClearPiles(e, true);
     // Every deal gets its own hand-laid look.
     FillDisplacementTable(e.geometry.displacement, e.random);
