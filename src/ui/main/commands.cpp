@@ -44,24 +44,34 @@ bool WindowHost::AskQuitGame(std::string_view question) {
     return answer == QMessageBox::Ok;
 }
 
-void TfrmMain::mnuNewClick() {
+void TfrmMain::mnuNewClick() { DealAfterAsking(std::nullopt); }
+
+bool TfrmMain::MayEndGame(std::string_view question) {
+    return engine_.params.ParamRead(key::kConfirmQuitGame.position, 1) == "N" || !GameRunning(engine_) ||
+           host_->AskQuitGame(question);
+}
+
+void TfrmMain::DealAfterAsking(std::optional<std::string> deal_number, std::optional<int> game) {
     if (winning_running_ || !started_) return;
-    if (engine_.params.ParamRead(key::kConfirmQuitGame.position, 1) != "N" &&
-        GameRunning(engine_) && !host_->AskQuitGame("Quit this game?"))
-        return;
+    if (!MayEndGame("Quit this game?")) return;
     // A game that ends as a win goes on to its own celebration instead.
     if (EndCurrentGame()) return;
     {
         WaitCursor wait;
         engine_.sounds->PlayEvent("New");
     }
-    StartGameProcedure();
+    if (game) ChooseGame(engine_, *game);
+    StartGameProcedure(std::move(deal_number));
 }
 
 void TfrmMain::mnuOpenClick() {
     if (!started_) return;
     const std::optional<ChosenGame> chosen = selection_->Choose();
     if (!chosen) return;
+    if (chosen->open_saved) {
+        OpenSavedGame();
+        return;
+    }
     SettingsFile settings = OpenSettingsFile(engine_.params);
     if (SetCurrentPlayer(engine_.params, settings, chosen->player)) RefreshCaption();
     ChooseGame(engine_, chosen->number);
@@ -70,11 +80,11 @@ void TfrmMain::mnuOpenClick() {
 }
 
 void TfrmMain::mnuUndoClick() {
-    if (Undo(engine_)) ShowStoredScore();
+    if (!paused_ && Undo(engine_)) ShowStoredScore();
 }
 
 void TfrmMain::mnuRedoClick() {
-    if (Redo(engine_)) ShowStoredScore();
+    if (!paused_ && Redo(engine_)) ShowStoredScore();
 }
 
 void TfrmMain::mnuAutoPlayClick() {
@@ -82,7 +92,8 @@ void TfrmMain::mnuAutoPlayClick() {
     const bool on = Item("mnuAutoPlay")->isChecked();
     engine_.play.autoplay_checked = on;
     StoreGameAutoplay(on);
-    if (on) AutoplayAfterDeal(engine_);
+    // A paused table stays as it is; the tick counts from the next move.
+    if (on && !paused_) AutoplayAfterDeal(engine_);
 }
 
 void TfrmMain::ChooseAutoplay() {
@@ -144,10 +155,11 @@ void TfrmMain::mnuAboutClick() {
 }
 
 bool TfrmMain::EndCurrentGame() {
+    ClearPause();
     const bool was_running = engine_.flags.Get(flag::kInProgress);
     const bool won = EndGame(engine_);
     if (was_running) StopClock();
-    for (const char* name : {"mnuPause", "mnuQuitGame", "mnuSnapshotPosition"})
+    for (const char* name : {"mnuPause", "mnuQuitGame", "mnuSnapshotPosition", "mnuUndoToSnapshot"})
         Item(name)->setEnabled(false);
     return won;
 }
