@@ -96,7 +96,7 @@ echo "ok 1: \"Open a game\" opened by itself ($(window_part "$selection"))"
 readonly tree_root_x=97 tree_root_y=35 tree_row=18
 click_in "$selection" "$tree_root_x" $((tree_root_y + 7 * tree_row))
 geometry "$selection"
-click_in "$selection" $((WIDTH - 127)) $((HEIGHT - 22))  # OK
+click_in "$selection" $((WIDTH - 260)) $((HEIGHT - 22))  # OK
 wait_for_no_window '^Open a game$' || fail 2 "the game selection did not close on OK"
 for _ in $(seq 1 50); do
   caption="$(xdotool getwindowname "$main")"
@@ -164,7 +164,7 @@ echo "ok 4: \"$title\" ($(window_part "$rules"))"
 
 # 5. Still running; the toolbar's last button, Exit, ends it well.
 running "$pid" || fail 5 "the program ended by itself"
-click_in "$main" 169 31    # Exit
+click_in "$main" 215 31    # Exit
 wait_for_exit "$pid"
 code="$exit_code"
 [ -n "$code" ] || fail 5 "the program did not end from the toolbar's Exit button"

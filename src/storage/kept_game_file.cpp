@@ -18,13 +18,18 @@ namespace velmora {
 
 namespace {
 
-constexpr const char* kFirstLine = "Velmora kept game";
+constexpr const char* kKeptFirstLine = "Velmora kept game";
+constexpr const char* kSavedFirstLine = "Velmora saved game";
 constexpr const char* kVersionLine = "version 2";
 // Version 1 lacked the deal's own steps; such a file is still read.
 constexpr std::string_view kFirstVersion = "1";
 constexpr std::string_view kVersion = "2";
 // Far beyond any real game (a few thousand steps), small enough to read.
 constexpr size_t kLargestFile = 64u << 20;
+
+const char* FirstLine(GameFileKind kind) {
+    return kind == GameFileKind::kSaved ? kSavedFirstLine : kKeptFirstLine;
+}
 
 void WriteSide(LineWriter& out, std::string_view name, const MoveLogSide& side) {
     out.Item(name, side.Steps());
@@ -117,9 +122,9 @@ std::string KeptGamePath(const ParamRecord& params) {
     return FindPath(params.DataFolder(), kKeptGameName, EntryKind::File);
 }
 
-std::string FormatKeptGame(const KeptGame& kept) {
+std::string FormatKeptGame(const KeptGame& kept, GameFileKind kind) {
     LineWriter out;
-    out.Word(kFirstLine);
+    out.Word(FirstLine(kind));
     out.Word(kVersionLine);
     out.Item("game", kept.game);
     out.Item("deal", kept.deal_number);
@@ -142,11 +147,11 @@ std::string FormatKeptGame(const KeptGame& kept) {
     return out.Finish();
 }
 
-bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why) {
+bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why, GameFileKind kind) {
     kept = KeptGame{};
     LineReader header(text);
-    if (!header.Exact(kFirstLine)) {
-        why = "it is not a kept game";
+    if (!header.Exact(FirstLine(kind))) {
+        why = kind == GameFileKind::kSaved ? "it is not a saved game" : "it is not a kept game";
         return false;
     }
     std::string_view version;
@@ -160,7 +165,7 @@ bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why) {
         return false;
     }
     LineReader in(body);
-    in.Exact(kFirstLine);
+    in.Exact(FirstLine(kind));
     in.Value("version", version);
     if (!ReadBody(in, kept, version == kFirstVersion)) {
         kept = KeptGame{};
@@ -170,7 +175,7 @@ bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why) {
     return true;
 }
 
-KeptGameRead ReadKeptGame(const std::string& path, KeptGame& kept, std::string& why) {
+KeptGameRead ReadKeptGame(const std::string& path, KeptGame& kept, std::string& why, GameFileKind kind) {
     if (!FileExists(path)) return KeptGameRead::kNone;
     std::error_code error;
     if (std::filesystem::file_size(path, error) > kLargestFile && !error) {
@@ -182,11 +187,11 @@ KeptGameRead ReadKeptGame(const std::string& path, KeptGame& kept, std::string& 
         why = "it cannot be read";
         return KeptGameRead::kUnreadable;
     }
-    return ParseKeptGame(text, kept, why) ? KeptGameRead::kRead : KeptGameRead::kUnreadable;
+    return ParseKeptGame(text, kept, why, kind) ? KeptGameRead::kRead : KeptGameRead::kUnreadable;
 }
 
-bool WriteKeptGame(const std::string& path, const KeptGame& kept) {
-    return ReplaceFileContents(path, FormatKeptGame(kept));
+bool WriteKeptGame(const std::string& path, const KeptGame& kept, GameFileKind kind) {
+    return ReplaceFileContents(path, FormatKeptGame(kept, kind));
 }
 
 std::string SetKeptGameAside(const std::string& path) {

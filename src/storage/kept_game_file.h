@@ -2,7 +2,7 @@
 // The game left unfinished when the program closed, kept in "DATA\RESUME.DAT"
 // until the next start plays it on. Our own text format, one item a line:
 //
-//   Velmora kept game
+//   Velmora kept game     ("Velmora saved game" in a game the player saved)
 //   version 2
 //   game <catalogue number>
 //   deal <deal number>
@@ -48,18 +48,26 @@ inline constexpr const char* kSetAsideEnding = ".bad";
 // Where the kept game lives, below the player's data folder.
 std::string KeptGamePath(const ParamRecord& params);
 
-std::string FormatKeptGame(const KeptGame& kept);
+// The same text serves the game kept for the next start and a game the
+// player saves to a file of their own; only the first line tells them
+// apart, so neither is taken for the other.
+enum class GameFileKind { kKept, kSaved };
+
+std::string FormatKeptGame(const KeptGame& kept, GameFileKind kind = GameFileKind::kKept);
 // False, with `why` saying what is wrong in a few words, for anything but a
-// whole file of this version.
-bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why);
+// whole file of this kind and version.
+bool ParseKeptGame(std::string_view text, KeptGame& kept, std::string& why,
+                   GameFileKind kind = GameFileKind::kKept);
 
 enum class KeptGameRead { kNone, kRead, kUnreadable };
 // kNone when no file is kept; kUnreadable, with `why`, when one is but it
 // cannot be read or parsed.
-KeptGameRead ReadKeptGame(const std::string& path, KeptGame& kept, std::string& why);
+KeptGameRead ReadKeptGame(const std::string& path, KeptGame& kept, std::string& why,
+                          GameFileKind kind = GameFileKind::kKept);
 // Replaces the kept game at once (a temporary beside it, flushed and renamed
 // over it): an abrupt end leaves the old or the new file. False on failure.
-bool WriteKeptGame(const std::string& path, const KeptGame& kept);
+bool WriteKeptGame(const std::string& path, const KeptGame& kept,
+                   GameFileKind kind = GameFileKind::kKept);
 // Renames the file with kSetAsideEnding, replacing an older one; the new
 // name, or "" when the rename failed (the file is then removed, so that it
 // is not offered again).

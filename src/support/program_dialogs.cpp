@@ -58,7 +58,7 @@ std::optional<ChosenGame> ProgramDialogs::Choose() {
     const std::optional<OpenGameChoice> choice = open_game_->Choose();
     window_->update();
     if (!choice) return std::nullopt;
-    return ChosenGame{choice->number, choice->name, choice->player};
+    return ChosenGame{choice->number, choice->name, choice->player, choice->open_saved};
 }
 
 void ProgramDialogs::ShowCustomize() {

@@ -93,6 +93,19 @@ TEST(KeptGameFile, WhatIsWrittenReadsBackTheSame) {
     }
 }
 
+TEST(KeptGameFile, ASavedGameAndTheKeptGameAreNeverTakenForEachOther) {
+    const KeptGame kept = Sample();
+    const std::string saved = FormatKeptGame(kept, GameFileKind::kSaved);
+    KeptGame read;
+    std::string why;
+    ASSERT_TRUE(ParseKeptGame(saved, read, why, GameFileKind::kSaved)) << why;
+    EXPECT_EQ(read, kept);
+    EXPECT_FALSE(ParseKeptGame(saved, read, why));
+    EXPECT_EQ(why, "it is not a kept game");
+    EXPECT_FALSE(ParseKeptGame(FormatKeptGame(kept), read, why, GameFileKind::kSaved));
+    EXPECT_EQ(why, "it is not a saved game");
+}
+
 TEST(KeptGameFile, EveryCutAndEveryChangedByteIsRefused) {
     const std::string text = FormatKeptGame(Sample());
     for (size_t cut = 0; cut < text.size(); ++cut) ASSERT_FALSE(Parses(text.substr(0, cut))) << "cut at " << cut;

@@ -68,6 +68,7 @@ void Driver::RegisterCommands() {
     RegisterGameCommands(commands_);
     RegisterPlayCommands(commands_);
     RegisterHistoryCommands(commands_);
+    RegisterSessionCommands(commands_);
     RegisterOptionCommands(commands_);
     RegisterLayoutCommands(commands_);
     RegisterGeometryCommands(commands_);
@@ -77,9 +78,22 @@ void Driver::RegisterCommands() {
     RegisterResultsCommands(commands_);
 }
 
+namespace {
+
+// What a paused table does not take: every command that plays on it.
+bool PlaysOnTable(const std::string& name) {
+    for (const char* command : {"drop", "press", "click", "undo", "redo", "bookmark", "goto-bookmark"})
+        if (name == command) return true;
+    return false;
+}
+
+}  // namespace
+
 Reply Driver::Call(const std::string& name, const Args& args) {
     auto it = commands_.find(name);
-    return it == commands_.end() ? Reply::Fail("unknown command '" + name + "'") : it->second(*this, args);
+    if (it == commands_.end()) return Reply::Fail("unknown command '" + name + "'");
+    if (paused && PlaysOnTable(name)) return Reply::Fail("the game is paused");
+    return it->second(*this, args);
 }
 
 bool Driver::Execute(const std::string& line, std::ostream& out) {

@@ -49,6 +49,9 @@ public:
     // play engine's rules and score unless a caller sets others.
     const DealRules* deal_rules = nullptr;
     ScoreHook score_hook;
+    // While paused, the commands that play on the table are refused; a new
+    // deal or a loaded game ends the pause.
+    bool paused = false;
 
     // Answers one command line; false once "quit" was given.
     bool Execute(const std::string& line, std::ostream& out);
@@ -97,11 +100,17 @@ std::vector<std::string> SplitWords(const std::string& line);
 // double clicks to the foundations, automatic face-up, no right clicks).
 void WriteDefaultSettings(Engine& e);
 
+// Deals the chosen game (a new random deal number when none is given), as
+// the window does, and answers with the table ("state").
+Reply DealCurrentGame(Driver& d, std::optional<std::string> deal_number);
+
 // Command groups, each in its own file.
 void RegisterTableCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterGameCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterPlayCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterHistoryCommands(std::map<std::string, Driver::Handler>& table);
+// restart, save, load, pause, bookmark, goto-bookmark.
+void RegisterSessionCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterOptionCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterLayoutCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterGeometryCommands(std::map<std::string, Driver::Handler>& table);

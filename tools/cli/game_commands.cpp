@@ -1,5 +1,7 @@
 // Commands that choose and deal games: games, new, shuffle.
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "arguments.h"
 #include "driver.h"
@@ -36,25 +38,14 @@ Reply New(Driver& d, const Driver::Args& args) {
     int64_t id = 0;
     if (!ReadNumber(args[0], 0, 7999, id) || CatalogueIndex(d.engine().main_game, static_cast<int>(id)) < 0)
         return Reply::Fail("unknown game id '" + args[0] + "'");
-    StartOptions options;
+    std::optional<std::string> deal_number;
     if (args.size() == 2) {
         if (!IsDealNumberText(args[1])) return Reply::Fail("a deal number is 1 to 13 digits");
-        options.deal_number = args[1];
+        deal_number = args[1];
     }
-    options.rules = d.deal_rules;
-    options.score = d.score_hook;
-    Engine& e = d.engine();
     d.GameLeft(GameResult::kAbandoned);
-    ChooseGame(e, static_cast<int>(id));
-    if (!StartGame(e, d.games(), options) && e.R(307) == 0) return Reply::Fail("the game could not be loaded");
-    // As the window does on game set-up: the Autoplay command is usable
-    // only in the games that allow it.
-    e.play.autoplay_enabled = e.R(18) != 0;
-    // Then what the window does once the deal lies on the table, without
-    // its pause.
-    d.GameDealt();
-    if (!EndDealtGameIfOver(e)) AutoplayFreshDeal(e);
-    return d.Call("state", {});
+    ChooseGame(d.engine(), static_cast<int>(id));
+    return DealCurrentGame(d, std::move(deal_number));
 }
 
 Reply Shuffle(Driver&, const Driver::Args& args) {
@@ -81,6 +72,24 @@ Reply Shuffle(Driver&, const Driver::Args& args) {
 }
 
 }  // namespace
+
+Reply DealCurrentGame(Driver& d, std::optional<std::string> deal_number) {
+    StartOptions options;
+    options.deal_number = std::move(deal_number);
+    options.rules = d.deal_rules;
+    options.score = d.score_hook;
+    Engine& e = d.engine();
+    d.paused = false;
+    if (!StartGame(e, d.games(), options) && e.R(307) == 0) return Reply::Fail("the game could not be loaded");
+    // As the window does on game set-up: the Autoplay command is usable
+    // only in the games that allow it.
+    e.play.autoplay_enabled = e.R(18) != 0;
+    // Then what the window does once the deal lies on the table, without
+    // its pause.
+    d.GameDealt();
+    if (!EndDealtGameIfOver(e)) AutoplayFreshDeal(e);
+    return d.Call("state", {});
+}
 
 void RegisterGameCommands(std::map<std::string, Driver::Handler>& table) {
     table["games"] = Games;

@@ -26,6 +26,8 @@ void ClearPerGameState(Engine& e) {
     e.main_game.SetField(field::kJokerIndicator, -1);
     e.play.redeal_armed = false;
     e.play.result_taken = false;
+    e.play.abandoned_taken = false;
+    e.play.bookmark = {};
     ClearPiles(e, true);
     // Every deal gets its own hand-laid look.
     FillDisplacementTable(e.geometry.displacement, e.random);

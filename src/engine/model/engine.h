@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/layout/table_geometry.h"
 #include "engine/model/card_table.h"
@@ -18,6 +19,13 @@
 #include "engine/model/rules_params.h"
 
 namespace velmora {
+
+// A position the player marked to come back to: the undo log's length
+// then and the table as the log records it; `steps` is -1 when none is set.
+struct Bookmark {
+    int steps = -1;
+    std::vector<std::string> position;
+};
 
 // Play state that is not in TMainGame: what the window's commands set and
 // the counters of the stock actions.
@@ -34,6 +42,10 @@ struct PlayState {
     int deal_steps = 0;
     // This deal's result has gone to the player's results (once a deal).
     bool result_taken = false;
+    // An abandoned try of this deal went to the results; a restart of the
+    // same deal carries it over, so restarting is not counted per restart.
+    bool abandoned_taken = false;
+    Bookmark bookmark;  // forgotten with every deal
 };
 
 struct Engine {

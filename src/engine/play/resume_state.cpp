@@ -186,4 +186,13 @@ bool RestoreKeptGame(Engine& e, const GamesData& games, const StartOptions& opti
     return true;
 }
 
+bool KeptGameFits(const Engine& e, const GamesData& games, const StartOptions& options,
+                  const KeptGame& kept, std::string& why) {
+    Engine trial = e;
+    trial.messages = &trial.quiet_messages;
+    trial.sounds = &trial.quiet_sounds;
+    trial.view = &trial.quiet_view;
+    return RestoreKeptGame(trial, games, options, kept, why);
+}
+
 }  // namespace velmora

@@ -63,4 +63,10 @@ KeptGame CollectKeptGame(const Engine& e, int seconds);
 bool RestoreKeptGame(Engine& e, const GamesData& games, const StartOptions& options,
                      const KeptGame& kept, std::string& why);
 
+// Whether RestoreKeptGame would take `kept`, tried on a copy of the engine
+// that draws and sounds nothing, so the game on the table stays as it is
+// whatever the answer.
+bool KeptGameFits(const Engine& e, const GamesData& games, const StartOptions& options,
+                  const KeptGame& kept, std::string& why);
+
 }  // namespace velmora

@@ -29,6 +29,7 @@ GameRecord Describe(const Engine& e, GameResult result, int seconds, const DateT
 
 std::optional<GameRecord> Take(Engine& e, GameResult result, int seconds, const DateTime& when) {
     e.play.result_taken = true;
+    if (result == GameResult::kAbandoned) e.play.abandoned_taken = true;
     return Describe(e, result, seconds, when);
 }
 
@@ -43,7 +44,7 @@ std::optional<GameRecord> TakeLeftGame(Engine& e, GameResult leaving, int second
     if (e.play.result_taken || !e.flags.Get(flag::kInProgress) || e.R(307) == 0 || GameCountsAsWin(e))
         return std::nullopt;
     if (!AnyMoveLeft(e)) return Take(e, GameResult::kLost, seconds, when);
-    if (MovesMade(e) == 0) return std::nullopt;
+    if (MovesMade(e) == 0 || (leaving == GameResult::kAbandoned && e.play.abandoned_taken)) return std::nullopt;
     return Take(e, leaving, seconds, when);
 }
 

@@ -20,8 +20,9 @@ std::optional<GameRecord> TakeWonGame(Engine& e, int seconds, const DateTime& wh
 // The record of the game in progress being left: lost when no move is
 // left, else `leaving` (kQuit or kAbandoned), which needs a move made.
 // Nothing when no game is in progress, it counts as a win (that record is
-// the win's), it was recorded, or nothing was played. Taken before the
-// game is ended, while the engine still holds it.
+// the win's), it was recorded, nothing was played, or it is abandoned
+// again after a restart of a deal whose abandoned try was recorded
+// (`PlayState::abandoned_taken`). Taken before the game is ended, while the engine still holds it.
 std::optional<GameRecord> TakeLeftGame(Engine& e, GameResult leaving, int seconds, const DateTime& when);
 
 }  // namespace velmora

@@ -107,6 +107,7 @@ void TfrmOpenGame::ConnectEvents() {
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnRules, &QPushButton::clicked, this, [this] { btnRulesClick(); });
+    connect(btnOpen, &QPushButton::clicked, this, [this] { btnOpenClick(); });
 }
 
 std::optional<OpenGameChoice> TfrmOpenGame::Choose() {
@@ -215,6 +216,14 @@ void TfrmOpenGame::btnOKClick() {
     choice_.player = cboPlayers->currentText().toStdString();
     WriteGameChoice(settings_, choice_.number, choice_.name,
                     open_game::NodeIdentity(node->parent()), chkPreview->isChecked());
+    hide();
+    chosen_ = true;
+    accept();
+}
+
+void TfrmOpenGame::btnOpenClick() {
+    choice_ = OpenGameChoice{};
+    choice_.open_saved = true;
     hide();
     chosen_ = true;
     accept();

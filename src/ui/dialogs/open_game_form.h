@@ -32,11 +32,13 @@ class TMainGame;
 struct GamesData;
 
 // What OK chose: the game, its name as the tree shows it, and the player of
-// the (hidden) player list.
+// the (hidden) player list; or, from "Open a saved game...", only that a
+// saved game is to be opened (the caller asks for its file).
 struct OpenGameChoice {
     int number = 0;
     std::string name;
     std::string player;
+    bool open_saved = false;
 };
 
 class TfrmOpenGame : public QDialog {
@@ -94,6 +96,7 @@ class TfrmOpenGame : public QDialog {
     // The form's event handlers, as the buttons, the tree and the (never
     // opened) popup menu call them; each also guards against a category.
     void btnOKClick();
+    void btnOpenClick();
     void btnRulesClick();
 
   protected:

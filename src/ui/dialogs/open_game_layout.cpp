@@ -26,6 +26,7 @@ constexpr int kPreviewHeight = 185;
 constexpr int kButtonTop = kMargin + kSideHeight + 8;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
+constexpr int kOpenSavedWidth = 130;
 // The information rows below the preview: icon, caption, value.
 constexpr int kRowsTop = 218;
 constexpr int kRowHeight = 18;
@@ -137,24 +138,23 @@ void TfrmOpenGame::BuildButtons() {
     const int cancel_left = kClientWidth - kMargin - kButtonWidth;
     btnCancel = Button(this, "btnCancel", "Cancel",
                        QRect(cancel_left, kButtonTop, kButtonWidth, kButtonHeight));
-    // OK stands 5 pixels left of Cancel, where this edition leaves no
-    // room for opening a saved game.
+    // From the right: Cancel, opening a saved game, OK, each 5 pixels apart.
+    btnOpen = Button(this, "btnOpen", "Open a sa&ved game...",
+                     QRect(cancel_left - 5 - kOpenSavedWidth, kButtonTop, kOpenSavedWidth, kButtonHeight));
     btnOK = Button(this, "btnOK", "OK",
-                   QRect(cancel_left - 5 - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
+                   QRect(btnOpen->x() - 5 - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight));
     btnOK->setDefault(true);
     btnRules = Button(this, "btnRules", "&Rules",
                       QRect(kMargin, kButtonTop, kButtonWidth, kButtonHeight));
-    // The commands of the full collection; this edition offers none of them.
-    btnOpen = Button(this, "btnOpen", "Open a sa&ved game...",
-                     QRect(cancel_left - 5 - 130, kButtonTop, 130, kButtonHeight));
+    // The commands of the full collection this edition does not offer.
     btnStatistics = Button(this, "btnStatistics", "&Statistics...",
                            QRect(kMargin + kButtonWidth + 5, kButtonTop, 90, kButtonHeight));
     btnDemo = Button(this, "btnDemo", "&Demo",
                      QRect(kMargin + kButtonWidth + 100, kButtonTop, kButtonWidth, kButtonHeight));
     lblPlayers = Label(this, "lblPlayers", "Player:", QRect(220, kButtonTop + 4, 50, 16));
     cboPlayers = Named(new QComboBox(this), "cboPlayers", QRect(270, kButtonTop, 90, 22));
-    for (QWidget* hidden : std::initializer_list<QWidget*>{btnOpen, btnStatistics, btnDemo,
-                                                           lblPlayers, cboPlayers})
+    for (QWidget* hidden :
+         std::initializer_list<QWidget*>{btnStatistics, btnDemo, lblPlayers, cboPlayers})
         hidden->hide();
 }
 

@@ -44,24 +44,36 @@ bool WindowHost::AskQuitGame(std::string_view question) {
     return answer == QMessageBox::Ok;
 }
 
-void TfrmMain::mnuNewClick() {
+void TfrmMain::mnuNewClick() { DealAfterAsking(std::nullopt); }
+
+bool TfrmMain::MayEndGame(std::string_view question) {
+    return engine_.params.ParamRead(key::kConfirmQuitGame.position, 1) == "N" || !GameRunning(engine_) ||
+           host_->AskQuitGame(question);
+}
+
+void TfrmMain::DealAfterAsking(std::optional<std::string> deal_number, std::optional<int> game, bool restart) {
     if (winning_running_ || !started_) return;
-    if (engine_.params.ParamRead(key::kConfirmQuitGame.position, 1) != "N" &&
-        GameRunning(engine_) && !host_->AskQuitGame("Quit this game?"))
-        return;
+    if (!MayEndGame("Quit this game?")) return;
     // A game that ends as a win goes on to its own celebration instead.
     if (EndCurrentGame()) return;
+    const bool abandoned_taken = restart && engine_.play.abandoned_taken;
     {
         WaitCursor wait;
         engine_.sounds->PlayEvent("New");
     }
-    StartGameProcedure();
+    if (game) ChooseGame(engine_, *game);
+    StartGameProcedure(std::move(deal_number));
+    if (abandoned_taken) engine_.play.abandoned_taken = true;
 }
 
 void TfrmMain::mnuOpenClick() {
     if (!started_) return;
     const std::optional<ChosenGame> chosen = selection_->Choose();
     if (!chosen) return;
+    if (chosen->open_saved) {
+        OpenSavedGame();
+        return;
+    }
     // Recorded for the player who played it, before the choice takes effect.
     RecordLeftGame(GameResult::kAbandoned);
     SettingsFile settings = OpenSettingsFile(engine_.params);
@@ -72,11 +84,11 @@ void TfrmMain::mnuOpenClick() {
 }
 
 void TfrmMain::mnuUndoClick() {
-    if (Undo(engine_)) ShowStoredScore();
+    if (!paused_ && Undo(engine_)) ShowStoredScore();
 }
 
 void TfrmMain::mnuRedoClick() {
-    if (Redo(engine_)) ShowStoredScore();
+    if (!paused_ && Redo(engine_)) ShowStoredScore();
 }
 
 void TfrmMain::mnuAutoPlayClick() {
@@ -84,7 +96,8 @@ void TfrmMain::mnuAutoPlayClick() {
     const bool on = Item("mnuAutoPlay")->isChecked();
     engine_.play.autoplay_checked = on;
     StoreGameAutoplay(on);
-    if (on) AutoplayAfterDeal(engine_);
+    // A paused table stays as it is; the tick counts from the next move.
+    if (on && !paused_) AutoplayAfterDeal(engine_);
 }
 
 void TfrmMain::ChooseAutoplay() {
@@ -146,12 +159,13 @@ void TfrmMain::mnuAboutClick() {
 }
 
 bool TfrmMain::EndCurrentGame() {
+    ClearPause();
     // At the close the game was kept or recorded already.
     if (!closing_) RecordLeftGame(GameResult::kAbandoned);
     const bool was_running = engine_.flags.Get(flag::kInProgress);
     const bool won = EndGame(engine_);
     if (was_running) StopClock();
-    for (const char* name : {"mnuPause", "mnuQuitGame", "mnuSnapshotPosition"})
+    for (const char* name : {"mnuPause", "mnuQuitGame", "mnuSnapshotPosition", "mnuUndoToSnapshot"})
         Item(name)->setEnabled(false);
     return won;
 }

@@ -4,7 +4,6 @@
 // soon as it ends in any way, so a finished game never comes back.
 #include <QLabel>
 
-#include "engine/play/scoring.h"
 #include "platform/wait_cursor.h"
 #include "storage/kept_game_file.h"
 #include "ui/main/clock_text.h"
@@ -42,11 +41,7 @@ bool TfrmMain::PutKeptGameOnTable(const KeptGame& kept, std::string& why) {
     StopClock();
     ResizeSurfaces();
     const LayoutInputs inputs = TableInputs();
-    StartOptions options;
-    options.rules = &deal_rules_;
-    options.score = RecomputeScore;
-    options.layout = &inputs;
-    if (!RestoreKeptGame(engine_, games_, options, kept, why)) return false;
+    if (!RestoreKeptGame(engine_, games_, PlayStartOptions(inputs), kept, why)) return false;
     ApplyGameAutoplay();
     ++deal_generation_;
     RefreshCaption();

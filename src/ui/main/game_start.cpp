@@ -19,13 +19,13 @@ namespace velmora {
 namespace {
 
 constexpr int kAutoplayDelayMs = 800;
-constexpr int kNoBookmarksRule = 20;
 
 }  // namespace
 
 void TfrmMain::StartGameProcedure(std::optional<std::string> deal_number) {
     if (!started_ || !view_) return;
     WaitCursor wait;
+    ClearPause();
     // The game left before is over: it must not come back at the next start.
     DropKeptGame();
     update();
@@ -74,7 +74,7 @@ void TfrmMain::ScheduleAutoplay() {
     // The timer dies with the window; a newer deal or an ended game makes
     // the pending round pointless.
     QTimer::singleShot(kAutoplayDelayMs, this, [this, generation] {
-        if (generation != deal_generation_ || closing_ || !engine_.flags.Get(flag::kInProgress))
+        if (generation != deal_generation_ || closing_ || paused_ || !engine_.flags.Get(flag::kInProgress))
             return;
         // A run in the player's hand stays there: its release plays
         // automatically anyway.
@@ -84,9 +84,18 @@ void TfrmMain::ScheduleAutoplay() {
 }
 
 void TfrmMain::EnableGameRunningCommands() {
-    Item("mnuPause")->setEnabled(true);
-    Item("mnuQuitGame")->setEnabled(true);
-    Item("mnuSnapshotPosition")->setEnabled(engine_.R(kNoBookmarksRule) != 1);
+    // The bookmark commands stay offered in a game that keeps no positions
+    // too: they say why they cannot act there.
+    for (const char* name : {"mnuPause", "mnuQuitGame", "mnuSnapshotPosition", "mnuUndoToSnapshot"})
+        Item(name)->setEnabled(true);
+}
+
+StartOptions TfrmMain::PlayStartOptions(const LayoutInputs& inputs) const {
+    StartOptions options;
+    options.rules = &deal_rules_;
+    options.score = RecomputeScore;
+    options.layout = &inputs;
+    return options;
 }
 
 }  // namespace velmora

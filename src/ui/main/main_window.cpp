@@ -120,6 +120,7 @@ void TfrmMain::TableResized() {
     SetButtonGeometry();
     PlacePanels();
     PlaceStatusBar();
+    PlacePauseSign();
     RelayoutTable();
 }
 
@@ -255,9 +256,9 @@ void TfrmMain::EnableAutoplayCommand(bool enabled) {
     Item("mnuAutoPlay")->setEnabled(enabled);
 }
 
-void TfrmMain::EnableSaveCommands(bool enabled) {
-    for (const char* name : {"mnuSave", "mnuSnapshotPosition", "mnuHoldAndExit"})
-        Item(name)->setEnabled(enabled);
+void TfrmMain::EnableSaveCommands(bool /*enabled*/) {
+    // Saving and bookmarks stay offered in every game: where a game keeps
+    // no positions the commands say so when chosen.
 }
 
 void TfrmMain::EnableCustomizeCommand(bool enabled) {

@@ -42,6 +42,7 @@ class QToolButton;
 
 namespace velmora {
 
+class PauseSign;
 class TableInput;
 class TableWidget;
 class WindowPacer;
@@ -73,6 +74,21 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void Sommario1Click();
     void mnuCustomizeClick();
     void mnuAboutClick();
+    // Dealing and ending (deal_commands.cpp).
+    void mnuRestartGameClick();
+    void mnuSelectClick();
+    void mnuRandomGameClick();
+    void mnuQuitGameClick();
+    // A game kept in a file of the player's (saved_games.cpp).
+    void mnuSaveClick();
+    void OpenSavedGame();
+    // Bookmarks in the move log (bookmark_commands.cpp).
+    void mnuSnapshotPositionClick();
+    void mnuUndoToSnapshotClick();
+    // The pause (game_pause.cpp): the clock stops and a sign covers the
+    // table until the command comes again or the sign is clicked.
+    void mnuPauseClick();
+    bool Paused() const { return paused_; }
 
     // After the customize dialog: the time and score panels as the record
     // says, the card pictures, the layout and the whole table drawn again.
@@ -169,6 +185,17 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     int Now() const;
 
     // Commands (commands.cpp, game_start.cpp).
+    // Asks before ending a game in progress (when the player wants to be
+    // asked), ends it and deals: `game` when given, else the current game;
+    // with `deal_number`, else a new random one.
+    // `restart`: the same deal again, whose recorded abandoned try is not
+    // recorded a second time.
+    void DealAfterAsking(std::optional<std::string> deal_number, std::optional<int> game = std::nullopt,
+                         bool restart = false);
+    // Whether the game in progress may end: true when none is in progress,
+    // the player does not want to be asked, or answers OK to `question`.
+    bool MayEndGame(std::string_view question);
+    StartOptions PlayStartOptions(const LayoutInputs& inputs) const;
     bool EndCurrentGame();
     void ScheduleAutoplay();
     void ApplyGameAutoplay();
@@ -177,6 +204,9 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void EnableGameRunningCommands();
     void CloseGame();
     void WritePlacement();
+    // The pause ends without restarting the clock: a game ends or starts.
+    void ClearPause();
+    void PlacePauseSign();
 
     // The kept game (game_resume.cpp).
     bool ResumeKeptGame(std::string& trouble);
@@ -306,6 +336,9 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     bool winning_running_ = false;
     bool resumed_game_ = false;  // the first game was the kept one
     std::unique_ptr<ResultRecorder> results_;
+    PauseSign* pause_sign_ = nullptr;
+    bool paused_ = false;
+    bool clock_ran_before_pause_ = false;
 };
 
 }  // namespace velmora

@@ -30,11 +30,13 @@ class HelpOpener {
     virtual void ShowContents(const std::string& /*help_file*/) {}
 };
 
-// The game the player chose in the game selection dialog.
+// The game the player chose in the game selection dialog, or that a saved
+// game is to be opened instead.
 struct ChosenGame {
     int number = 0;
     std::string name;
     std::string player;  // the current player from then on
+    bool open_saved = false;
 };
 
 class GameSelection {
@@ -70,6 +72,13 @@ class WindowHost {
     virtual void ShowAbout() {}
     // Stops a sound that is playing (the window is closing).
     virtual void StopSound() {}
+    // "Select a game number...": the number typed (1 to 13 digits), or none
+    // after Cancel. The default shows the box over `owner`.
+    virtual std::optional<std::string> AskDealNumber(const std::string& current, QWidget* owner);
+    // The file to save the game to, or to open a saved game from; "" after
+    // Cancel. The defaults show the file dialogs over `owner`.
+    virtual std::string AskSaveFile(QWidget* owner);
+    virtual std::string AskOpenFile(QWidget* owner);
     // The first activation's statistics work; true when no player has
     // statistics yet, so the game selection should open by itself.
     virtual bool PrepareStatistics() { return false; }

@@ -1,6 +1,5 @@
 // The main menu and the table's pop-up menu: every command of the program,
-// with the commands this edition does not offer hidden or left without
-// action.
+// with the commands this edition does not offer hidden.
 #include <QAction>
 #include <QCoreApplication>
 #include <QKeySequence>
@@ -95,10 +94,13 @@ const MenuDefinition kMenus[] = {
 // What this edition does not offer: hidden, and disabled so that their
 // shortcuts stay silent.
 constexpr const char* kNotInThisEdition[] = {
-    "mnuRestartGame",    "mnuRandomGame",      "mnuSelect",   "mnuSnapshotPosition",
-    "mnuUndoToSnapshot", "mnuGameInformation", "mnuQuitGame", "mnuSave",
-    "mnuPlayers",        "mnuHoldAndExit",     "mnuPause",    "mnuFavoriteGames",
-    "mnuCustomizeRules", "mnuCardCounter",     "mnuTips",     "mnuStatistics",
+    "mnuGameInformation", "mnuPlayers",     "mnuFavoriteGames", "mnuCustomizeRules",
+    "mnuCardCounter",     "mnuTips",        "mnuStatistics",
+};
+
+// The commands that act on a game in progress: offered once one is dealt.
+constexpr const char* kGameInProgressItems[] = {
+    "mnuPause", "mnuQuitGame", "mnuSnapshotPosition", "mnuUndoToSnapshot",
 };
 
 // The table's own pop-up menu; no control shows it in this edition.
@@ -139,8 +141,17 @@ void TfrmMain::BuildMenus() {
         AddItems(menu, definition.items);
     }
     Item("mnuAutoPlay")->setCheckable(true);
+    Item("mnuPause")->setCheckable(true);
     Connect(Item("mnuNew"), &TfrmMain::mnuNewClick);
     Connect(Item("mnuOpen"), &TfrmMain::mnuOpenClick);
+    Connect(Item("mnuRestartGame"), &TfrmMain::mnuRestartGameClick);
+    Connect(Item("mnuSelect"), &TfrmMain::mnuSelectClick);
+    Connect(Item("mnuRandomGame"), &TfrmMain::mnuRandomGameClick);
+    Connect(Item("mnuSave"), &TfrmMain::mnuSaveClick);
+    Connect(Item("mnuSnapshotPosition"), &TfrmMain::mnuSnapshotPositionClick);
+    Connect(Item("mnuUndoToSnapshot"), &TfrmMain::mnuUndoToSnapshotClick);
+    Connect(Item("mnuPause"), &TfrmMain::mnuPauseClick);
+    Connect(Item("mnuQuitGame"), &TfrmMain::mnuQuitGameClick);
     Connect(Item("mnuUndo"), &TfrmMain::mnuUndoClick);
     Connect(Item("mnuRedo"), &TfrmMain::mnuRedoClick);
     Connect(Item("mnuAutoPlay"), &TfrmMain::mnuAutoPlayClick);
@@ -148,7 +159,8 @@ void TfrmMain::BuildMenus() {
     Connect(Item("mnuRules"), &TfrmMain::mnuRulesClick);
     Connect(Item("Sommario1"), &TfrmMain::Sommario1Click);
     Connect(Item("mnuAbout"), &TfrmMain::mnuAboutClick);
-    // Both leave by the window's close, which decides whether it may.
+    // Both leave by the window's close, which decides whether it may; the
+    // close keeps a game in progress for the next start.
     for (const char* name : {"mnuEsci", "mnuHoldAndExit"})
         connect(Item(name), &QAction::triggered, this, [this] { close(); });
 
@@ -172,6 +184,7 @@ void TfrmMain::PrepareMenusForEdition() {
         action->setVisible(false);
         action->setEnabled(false);
     }
+    for (const char* name : kGameInProgressItems) Item(name)->setEnabled(false);
     Item("mnuDemo")->setVisible(false);
 }
 

@@ -33,8 +33,8 @@ struct ToolbarCommand {
 constexpr ToolbarCommand kCommands[] = {
     {"New", "NEW", "New", "New game", "mnuNew", true, true, 0},
     {"Open", "OPEN", "Open", "Open a game", "mnuOpen", true, true, 0},
-    {"Restart", "RESTART", "Restart", "Restart game", "mnuRestartGame", false, true, 0},
-    {"Save", "SAVE", "Save", "Save", "mnuSave", false, false, 0},
+    {"Restart", "RESTART", "Restart", "Restart game", "mnuRestartGame", true, true, 0},
+    {"Save", "SAVE", "Save", "Save", "mnuSave", true, false, 0},
     {"Undo", "UNDO", "Undo", "Undo", "mnuUndo", true, true, 1},
     {"Redo", "REDO", "Redo", "Redo", "mnuRedo", true, true, 1},
     {"AutoPlay", "AUTOPLAY", "Auto", "Autoplay", "mnuAutoPlay", true, true, 2},

@@ -37,14 +37,7 @@ KeptGame ThroughText(const KeptGame& kept) {
 // Klondike, played by hand through several passes of the stock and one
 // move to the table, with the last step undone: both log sides hold steps.
 void PlayKlondike(Session& s) {
-    s.Lines("autoplay off");
-    s.Lines("new 2 7");
-    for (int press = 0; press < 26; ++press) s.Lines("press Mazzo");
-    std::istringstream first(s.Lines("moves").at(0));
-    std::string code, from, to;
-    first >> code >> from >> to;
-    ASSERT_EQ(s.Say("drop " + code + " " + to), "moved");
-    s.Lines("press Mazzo");
+    PlayKlondikeByHand(s, 26);
     ASSERT_EQ(s.Say("undo"), "done");
 }
 

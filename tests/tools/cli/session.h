@@ -62,6 +62,19 @@ private:
     Driver driver_;
 };
 
+// Klondike deal 7 by hand, autoplay off: `presses` turns of the stock, the
+// first move the player could drag, and one more turn.
+inline void PlayKlondikeByHand(Session& s, int presses) {
+    s.Lines("autoplay off");
+    s.Lines("new 2 7");
+    for (int press = 0; press < presses; ++press) s.Lines("press Mazzo");
+    std::istringstream first(s.Lines("moves").at(0));
+    std::string code, from, to;
+    first >> code >> from >> to;
+    ASSERT_EQ(s.Say("drop " + code + " " + to), "moved");
+    s.Lines("press Mazzo");
+}
+
 // One line of "layout": a placed pile with its anchor and its cards.
 struct PlacedPile {
     std::string name;

@@ -94,6 +94,20 @@ TEST_F(OpenGameTest, TheRootOffersNothingToOpen) {
     EXPECT_EQ(Key("Game_TreeNum"), "(none)");
 }
 
+TEST_F(OpenGameTest, OpenASavedGameClosesWithThatRequestAndLeavesTheSettings) {
+    Create("Game=7\n");
+    Show();
+    ASSERT_TRUE(dialog->btnOpen->isVisible());
+    EXPECT_FALSE(dialog->btnOpen->geometry().intersects(dialog->btnOK->geometry()));
+    EXPECT_FALSE(dialog->btnOpen->geometry().intersects(dialog->btnCancel->geometry()));
+    Select(Game("Klondike"));
+    QTest::mouseClick(dialog->btnOpen, Qt::LeftButton);
+    EXPECT_FALSE(dialog->isVisible());
+    ASSERT_TRUE(dialog->Chosen());
+    EXPECT_TRUE(dialog->Choice().open_saved);
+    EXPECT_EQ(Key("Game"), "7") << "the saved game names its own game";
+}
+
 TEST_F(OpenGameTest, OkRecordsTheChoiceAndCloses) {
     Create("Game=7\n");
     Show();

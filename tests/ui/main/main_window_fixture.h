@@ -45,8 +45,19 @@ class RecordingHost : public WindowHost {
         return after_game;
     }
 
+    std::optional<std::string> AskDealNumber(const std::string& current, QWidget* /*owner*/) override {
+        shown_number = current;
+        return deal_number;
+    }
+    std::string AskSaveFile(QWidget* /*owner*/) override { return save_file; }
+    std::string AskOpenFile(QWidget* /*owner*/) override { return open_file; }
+
     std::vector<GameSummary> summaries;
     SummaryChoice after_game = SummaryChoice::Close;
+    std::optional<std::string> deal_number;  // what the player types for a game number
+    std::string shown_number;                // what the box showed first
+    std::string save_file;
+    std::string open_file;
     std::vector<std::string> questions;
     bool answer = true;
     int sounds_stopped = 0;

@@ -26,19 +26,19 @@ struct ItemCase {
 const ItemCase kItems[] = {
     {"mnuNew", "&New game", "F2", true},
     {"mnuOpen", "&Open a game", "Ctrl+F12", true},
-    {"mnuRestartGame", "&Restart game", "Ctrl+F2", false},
-    {"mnuSelect", "S&elect a game number...", "F3", false},
-    {"mnuRandomGame", "R&andom game", "", false},
-    {"mnuSave", "&Save...", "Ctrl+Shift+F12", false},
+    {"mnuRestartGame", "&Restart game", "Ctrl+F2", true},
+    {"mnuSelect", "S&elect a game number...", "F3", true},
+    {"mnuRandomGame", "R&andom game", "", true},
+    {"mnuSave", "&Save...", "Ctrl+Shift+F12", true},
     {"mnuPlayers", "&Players...", "Ctrl+L", false},
-    {"mnuHoldAndExit", "&Hold and exit...", "", false},
+    {"mnuHoldAndExit", "&Hold and exit...", "", true},
     {"mnuEsci", "E&xit", "", true},
     {"mnuUndo", "&Undo", "Ctrl+Z", true},
     {"mnuRedo", "&Redo", "Ctrl+Y", true},
-    {"mnuSnapshotPosition", "Insert &bookmark", "", false},
-    {"mnuUndoToSnapshot", "Go &to bookmark", "", false},
-    {"mnuPause", "P&ause", "Ctrl+P", false},
-    {"mnuQuitGame", "&Quit game", "Ctrl+Q", false},
+    {"mnuSnapshotPosition", "Insert &bookmark", "", true},
+    {"mnuUndoToSnapshot", "Go &to bookmark", "", true},
+    {"mnuPause", "P&ause", "Ctrl+P", true},
+    {"mnuQuitGame", "&Quit game", "Ctrl+Q", true},
     {"mnuGameInformation", "Game &information...", "F5", false},
     {"mnuAutoPlay", "Au&toplay", "F7", true},
     {"mnuDemo", "&Demo", "Ctrl+D", false},
@@ -73,7 +73,7 @@ TEST(MainWindowMenus, EveryItemHasItsCaptionShortcutAndVisibility) {
 
 TEST(MainWindowMenus, BothToolbarsCarryTheSameCommands) {
     WindowFixture f;
-    for (const char* name : {"New", "Open", "Undo", "Redo", "AutoPlay", "Rules", "Exit"}) {
+    for (const char* name : {"New", "Open", "Restart", "Undo", "Redo", "AutoPlay", "Rules", "Exit"}) {
         for (const std::string& button :
              {std::string("tb") + name, std::string("tb") + name + "1"}) {
             const QToolButton* b = f.Find<QToolButton>(button.c_str());
@@ -82,9 +82,9 @@ TEST(MainWindowMenus, BothToolbarsCarryTheSameCommands) {
             EXPECT_FALSE(b->icon().isNull()) << button << " has its glyph";
         }
     }
-    for (const char* hidden : {"tbStat", "tbStat1", "tbRestart", "tbRestart1", "tbFastSearch",
-                               "tbFastSearch1", "tbSave1"})
+    for (const char* hidden : {"tbStat", "tbStat1", "tbFastSearch", "tbFastSearch1"})
         EXPECT_FALSE(f.Find<QToolButton>(hidden)->isVisibleTo(f.window.get())) << hidden;
+    EXPECT_TRUE(f.Find<QToolButton>("tbSave1")->isVisibleTo(f.Find<QToolButton>("tbSave1")->parentWidget()));
     EXPECT_EQ(f.Find<QToolButton>("tbSave"), nullptr) << "only the small toolbar has a save button";
     EXPECT_TRUE(f.Find<QToolButton>("tbAutoPlay")->isCheckable());
     EXPECT_TRUE(f.Find<QToolButton>("tbAutoPlay1")->isCheckable());
