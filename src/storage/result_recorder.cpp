@@ -1,6 +1,5 @@
 #include "storage/result_recorder.h"
 
-#include <cstdio>
 #include <ctime>
 #include <filesystem>
 #include <system_error>
@@ -14,15 +13,8 @@ namespace velmora {
 
 namespace {
 
-constexpr std::string_view kUsersSection = "Users";
 constexpr std::string_view kDefaultPlayer = "Player 1";
 constexpr std::string_view kSetAsideEnding = ".bad";
-
-std::string PlayerKey(int place) {
-    char key[16];
-    std::snprintf(key, sizeof key, "User%03d", place + 1);
-    return key;
-}
 
 // Renames the file with ".bad", replacing an older one in the same step.
 std::string SetAside(const std::string& path) {
