@@ -1,6 +1,7 @@
 #include "ui/dialogs/open_game_form.h"
 
 #include <QCheckBox>
+#include <QSignalBlocker>
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
@@ -15,11 +16,13 @@
 #include "platform/desktop.h"
 #include "platform/drawing.h"
 #include "platform/resource_library.h"
+#include "storage/favorites.h"
+#include "storage/players.h"
 #include "storage/preference_keys.h"
 #include "storage/settings_writers.h"
 #include "text/fixed_text.h"
-#include "ui/dialogs/advanced_form.h"
 #include "platform/wait_cursor.h"
+#include "ui/dialogs/advanced_form.h"
 #include "ui/dialogs/open_game_list.h"
 #include "ui/dialogs/open_game_preview.h"
 #include "ui/dialogs/open_game_tree.h"
@@ -87,8 +90,10 @@ TfrmOpenGame::TfrmOpenGame(const ParamRecord& params, SettingsFile settings,
 void TfrmOpenGame::FormCreate() {
     game_list_ = open_game::BuildGameList(game_state_.Catalogue());
     images_ = open_game::GameTreeImages(library_);
+    open_game::AddCategory(*trvGames, QStringLiteral("Favorite games"), open_game::kFavoritesRoot, images_);
     open_game::AddCategory(*trvGames, QStringLiteral("All games (alphabetically)"),
                            open_game::kAllGamesRoot, images_);
+    favorite_list_ = open_game::FavoriteEntries(game_list_, ReadFavoriteGames(settings_));
     if (const int category = settings_.ReadInt(key::kGameTreeNum); category < 0)
         reopen_category_ = category;
     chkPreview->setChecked(settings_.IsYes(key::kOpenPreviewGame));
@@ -108,6 +113,7 @@ void TfrmOpenGame::ConnectEvents() {
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnRules, &QPushButton::clicked, this, [this] { btnRulesClick(); });
     connect(btnOpen, &QPushButton::clicked, this, [this] { btnOpenClick(); });
+    BuildPopupMenu();
 }
 
 std::optional<OpenGameChoice> TfrmOpenGame::Choose() {
@@ -127,17 +133,62 @@ void TfrmOpenGame::showEvent(QShowEvent* event) {
 
 void TfrmOpenGame::FormShow() {
     WaitCursor busy;
+    // The favorites may have changed since the last showing.
+    RefreshFavorites();
     if (reopen_category_) {
-        open_game::FillCategory(*trvGames, open_game::FindNode(*trvGames, *reopen_category_),
-                                game_list_, images_, CurrentGameNumber());
+        ReopenCategory(*reopen_category_);
         reopen_category_.reset();
     }
+    FillPlayers();
     ShowInformation();
     trvGames->setFocus();
 }
 
+// The category the player last chose from opens with the current game
+// selected; a game no longer among the favorites is found among all games.
+void TfrmOpenGame::ReopenCategory(int category) {
+    const int current = CurrentGameNumber();
+    QTreeWidgetItem* node = open_game::FindNode(*trvGames, category);
+    open_game::FillCategory(*trvGames, node, CategoryList(node), images_, current);
+    if (open_game::IsGameNode(trvGames->currentItem()) || category == open_game::kAllGamesRoot) return;
+    node = open_game::FindNode(*trvGames, open_game::kAllGamesRoot);
+    open_game::FillCategory(*trvGames, node, game_list_, images_, current);
+}
+
+const std::vector<std::string>& TfrmOpenGame::CategoryList(const QTreeWidgetItem* category) const {
+    return open_game::NodeIdentity(category) == open_game::kFavoritesRoot ? favorite_list_ : game_list_;
+}
+
+void TfrmOpenGame::FillPlayers() {
+    cboPlayers->clear();
+    for (const PlayerEntry& player : ReadPlayerList(settings_))
+        cboPlayers->addItem(QString::fromStdString(player.name));
+    // A current player missing from the list still plays on unless another is chosen.
+    const QString current = QString::fromStdString(CurrentPlayerName(params_));
+    if (!current.isEmpty() && cboPlayers->findText(current) < 0) cboPlayers->addItem(current);
+    cboPlayers->setCurrentIndex(std::max(0, cboPlayers->findText(current)));
+}
+
+void TfrmOpenGame::RefreshFavorites() {
+    favorite_list_ = open_game::FavoriteEntries(game_list_, ReadFavoriteGames(settings_));
+    QTreeWidgetItem* root = open_game::FindNode(*trvGames, open_game::kFavoritesRoot);
+    if (!root) return;
+    const QTreeWidgetItem* current = trvGames->currentItem();
+    const bool inside = current && current->parent() == root;
+    const int keep = inside ? open_game::NodeIdentity(current) : kNoGame;
+    const bool open = root->isExpanded();
+    {
+        const QSignalBlocker quiet(trvGames);
+        if (inside) trvGames->setCurrentItem(root);
+        open_game::EmptyCategory(*root);
+        if (open || inside) open_game::FillCategory(*trvGames, root, favorite_list_, images_, keep);
+        root->setExpanded(open);
+    }
+    if (isVisible()) ShowInformation();
+}
+
 void TfrmOpenGame::trvGamesChange(QTreeWidgetItem* node) {
-    open_game::FillCategory(*trvGames, node, game_list_, images_, kNoGame);
+    open_game::FillCategory(*trvGames, node, CategoryList(node), images_, kNoGame);
     if (!isVisible()) return;
     WaitCursor busy;
     ShowInformation();
@@ -145,7 +196,7 @@ void TfrmOpenGame::trvGamesChange(QTreeWidgetItem* node) {
 
 void TfrmOpenGame::trvGamesExpanding(QTreeWidgetItem* node) {
     WaitCursor busy;
-    open_game::FillCategory(*trvGames, node, game_list_, images_, kNoGame);
+    open_game::FillCategory(*trvGames, node, CategoryList(node), images_, kNoGame);
 }
 
 // A category keeps the tree's own opening and closing.

@@ -17,7 +17,10 @@
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QAction;
 class QLabel;
+class QMenu;
+class QPoint;
 class QPushButton;
 class QSplitter;
 class QStackedWidget;
@@ -32,7 +35,7 @@ class TMainGame;
 struct GamesData;
 
 // What OK chose: the game, its name as the tree shows it, and the player of
-// the (hidden) player list; or, from "Open a saved game...", only that a
+// the player list (empty when the list has none); or, from "Open a saved game...", only that a
 // saved game is to be opened (the caller asks for its file).
 struct OpenGameChoice {
     int number = 0;
@@ -92,12 +95,24 @@ class TfrmOpenGame : public QDialog {
     QPushButton* btnDemo;
     QLabel* lblPlayers;
     QComboBox* cboPlayers;
+    // The tree's right-click menu (open_game_popup.cpp).
+    QMenu* popGames;
+    QAction* popOpen;
+    QAction* popRules;
+    QAction* popStatistics;
+    QAction* popFavorite;
 
-    // The form's event handlers, as the buttons, the tree and the (never
-    // opened) popup menu call them; each also guards against a category.
+    // The form's event handlers, as the buttons, the tree and the popup
+    // menu call them; each also guards against a category.
     void btnOKClick();
     void btnOpenClick();
     void btnRulesClick();
+    // Adds the selected game to the favorites, or removes it.
+    void popFavoriteClick();
+    // The popup's items as they stand for the selected node.
+    void PreparePopupMenu();
+    // The "Favorite games" branch as the settings file holds it now.
+    void RefreshFavorites();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -108,6 +123,8 @@ class TfrmOpenGame : public QDialog {
     void BuildDescription(QWidget* side);
     void BuildInformationRows();
     void BuildButtons();
+    void BuildPlayers(QWidget* side, int top);
+    void BuildPopupMenu();
     void ConnectEvents();
 
     void FormCreate();
@@ -115,6 +132,10 @@ class TfrmOpenGame : public QDialog {
     void trvGamesChange(QTreeWidgetItem* node);
     void trvGamesExpanding(QTreeWidgetItem* node);
     void trvGamesDblClick(QTreeWidgetItem* node);
+    void trvGamesContextPopup(const QPoint& at);
+    void FillPlayers();
+    void ReopenCategory(int category);
+    const std::vector<std::string>& CategoryList(const QTreeWidgetItem* category) const;
     void chkPreviewClick();
 
     void ShowInformation();
@@ -133,6 +154,7 @@ class TfrmOpenGame : public QDialog {
     InfoHook show_info_;
 
     std::vector<std::string> game_list_;
+    std::vector<std::string> favorite_list_;  // the entries of the favorite games
     std::vector<QPixmap> images_;
     Surface preview_background_;
     // The category reopened, with the current game selected, at the first showing.

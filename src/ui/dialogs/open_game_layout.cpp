@@ -27,6 +27,9 @@ constexpr int kButtonTop = kMargin + kSideHeight + 8;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
 constexpr int kOpenSavedWidth = 130;
+// The player list under the tree: who plays the chosen game.
+constexpr int kPlayerRowHeight = 28;
+constexpr int kPlayerCaptionWidth = 42;
 // The information rows below the preview: icon, caption, value.
 constexpr int kRowsTop = 218;
 constexpr int kRowHeight = 18;
@@ -74,12 +77,13 @@ void TfrmOpenGame::BuildTreeSide() {
     side->setObjectName(QStringLiteral("pnlTree"));
     lblSelectGame = Label(side, "lblSelectGame", "Select a game:", QRect(0, 0, kTreeWidth, 16));
     trvGames = Named(new QTreeWidget(side), "trvGames",
-                     QRect(0, 18, kTreeWidth, kSideHeight - 18));
+                     QRect(0, 18, kTreeWidth, kSideHeight - 18 - kPlayerRowHeight));
     trvGames->setHeaderHidden(true);
     trvGames->setColumnCount(1);
     trvGames->setIconSize(QSize(16, 16));
     trvGames->setSelectionMode(QAbstractItemView::SingleSelection);
     trvGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    BuildPlayers(side, kSideHeight - kPlayerRowHeight + 4);
     splDescGame->addWidget(side);
     auto* description = new QWidget(splDescGame);
     description->setObjectName(QStringLiteral("pnlDesc"));
@@ -151,11 +155,14 @@ void TfrmOpenGame::BuildButtons() {
                            QRect(kMargin + kButtonWidth + 5, kButtonTop, 90, kButtonHeight));
     btnDemo = Button(this, "btnDemo", "&Demo",
                      QRect(kMargin + kButtonWidth + 100, kButtonTop, kButtonWidth, kButtonHeight));
-    lblPlayers = Label(this, "lblPlayers", "Player:", QRect(220, kButtonTop + 4, 50, 16));
-    cboPlayers = Named(new QComboBox(this), "cboPlayers", QRect(270, kButtonTop, 90, 22));
-    for (QWidget* hidden :
-         std::initializer_list<QWidget*>{btnStatistics, btnDemo, lblPlayers, cboPlayers})
-        hidden->hide();
+    for (QWidget* hidden : std::initializer_list<QWidget*>{btnStatistics, btnDemo}) hidden->hide();
+}
+
+void TfrmOpenGame::BuildPlayers(QWidget* side, int top) {
+    lblPlayers = Label(side, "lblPlayers", "&Player:", QRect(0, top + 3, kPlayerCaptionWidth, 16));
+    cboPlayers = Named(new QComboBox(side), "cboPlayers",
+                       QRect(kPlayerCaptionWidth, top, kTreeWidth - kPlayerCaptionWidth, 22));
+    lblPlayers->setBuddy(cboPlayers);
 }
 
 }  // namespace velmora

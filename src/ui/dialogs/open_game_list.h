@@ -19,6 +19,7 @@ namespace open_game {
 // The identities the tree nodes carry: games their number, categories
 // negative.
 inline constexpr int kPlaceholderNode = -1;
+inline constexpr int kFavoritesRoot = -10;
 inline constexpr int kAllGamesRoot = -30;
 
 // A game list entry: columns 1-50 the name padded with spaces, 51-53 the

@@ -3,6 +3,8 @@
 #include <QIcon>
 #include <QTreeWidget>
 
+#include <algorithm>
+
 #include "platform/resource_library.h"
 #include "ui/dialogs/open_game_list.h"
 #include "ui/dialogs/tree_icons.h"
@@ -65,7 +67,7 @@ bool FillCategory(QTreeWidget& tree, QTreeWidgetItem* category,
                   const std::vector<std::string>& game_list, const std::vector<QPixmap>& images,
                   int preselect) {
     if (!category || NodeIdentity(category) >= 0 || !HoldsPlaceholder(*category)) return false;
-    if (NodeIdentity(category) != kAllGamesRoot) return false;
+    if (NodeIdentity(category) != kAllGamesRoot && NodeIdentity(category) != kFavoritesRoot) return false;
     delete category->takeChild(0);
     QTreeWidgetItem* chosen = nullptr;
     for (const std::string& entry : game_list) {
@@ -83,6 +85,19 @@ bool FillCategory(QTreeWidget& tree, QTreeWidgetItem* category,
         tree.scrollToItem(chosen);
     }
     return true;
+}
+
+void EmptyCategory(QTreeWidgetItem& category) {
+    qDeleteAll(category.takeChildren());
+    AddPlaceholder(category);
+}
+
+std::vector<std::string> FavoriteEntries(const std::vector<std::string>& game_list,
+                                         const std::vector<int>& favorites) {
+    std::vector<std::string> entries;
+    for (const std::string& entry : game_list)
+        if (std::ranges::binary_search(favorites, ReadGameListEntry(entry).number)) entries.push_back(entry);
+    return entries;
 }
 
 }  // namespace velmora::open_game

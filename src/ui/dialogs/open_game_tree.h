@@ -36,12 +36,21 @@ QTreeWidgetItem* AddCategory(QTreeWidget& tree, const QString& text, int identit
 QTreeWidgetItem* FindNode(const QTreeWidget& tree, int identity);
 
 // Fills a category whose first child is still the placeholder: the
-// placeholder goes, and "All games (alphabetically)" gets one node per game
-// list entry in list order with the icon of the game's type. The node of
+// placeholder goes, and "All games (alphabetically)" or "Favorite games"
+// gets one node per entry of `game_list` (the whole list, or the favorites'
+// entries) in list order with the icon of the game's type. The node of
 // game `preselect` becomes the current one. Returns whether it filled.
 bool FillCategory(QTreeWidget& tree, QTreeWidgetItem* category,
                   const std::vector<std::string>& game_list, const std::vector<QPixmap>& images,
                   int preselect);
+
+// Takes every node out of a category and puts the placeholder back, so the
+// next opening fills it anew.
+void EmptyCategory(QTreeWidgetItem& category);
+
+// The entries of `game_list` whose game is one of `favorites` (ascending).
+std::vector<std::string> FavoriteEntries(const std::vector<std::string>& game_list,
+                                         const std::vector<int>& favorites);
 
 }  // namespace open_game
 }  // namespace velmora

@@ -77,7 +77,8 @@ void TfrmMain::mnuOpenClick() {
     // Recorded for the player who played it, before the choice takes effect.
     RecordLeftGame(GameResult::kAbandoned);
     SettingsFile settings = OpenSettingsFile(engine_.params);
-    if (SetCurrentPlayer(engine_.params, settings, chosen->player)) RefreshCaption();
+    // A dialog without players leaves the current player as it is.
+    if (!chosen->player.empty() && SetCurrentPlayer(engine_.params, settings, chosen->player)) RefreshCaption();
     ChooseGame(engine_, chosen->number);
     engine_.params.ParamWrite(param::kGameName, 50, chosen->name);
     StartGameProcedure();

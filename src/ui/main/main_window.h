@@ -82,6 +82,13 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // A game kept in a file of the player's (saved_games.cpp).
     void mnuSaveClick();
     void OpenSavedGame();
+    // The players and the favorite games (player_commands.cpp).
+    void mnuPlayersClick();
+    void mnuFavoriteGamesClick();
+    // Makes `name` the current player; a game in progress is left (after
+    // asking, as for a new game) as the old player's, and the new player
+    // gets a new deal of it. False when the player stays.
+    bool ChangePlayer(const std::string& name);
     // Bookmarks in the move log (bookmark_commands.cpp).
     void mnuSnapshotPositionClick();
     void mnuUndoToSnapshotClick();
@@ -312,6 +319,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     QFrame* pnlLineaNera = nullptr;
     QFrame* pnlStatusBar = nullptr;
     QLabel* lblStatus = nullptr;
+    QLabel* lblStatusPlayer = nullptr;
     QTimer* Timer1 = nullptr;
 
     bool started_ = false;

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "ui/dialogs/game_summary.h"
 
@@ -17,6 +18,7 @@ class QWidget;
 namespace velmora {
 
 class Messages;
+class ParamRecord;
 class ResourceLibrary;
 class SoundEvents;
 
@@ -79,6 +81,13 @@ class WindowHost {
     // Cancel. The defaults show the file dialogs over `owner`.
     virtual std::string AskSaveFile(QWidget* owner);
     virtual std::string AskOpenFile(QWidget* owner);
+    // "Players...": the players dialog over `owner`, which adds, renames and
+    // deletes players at once; the player OK chose, or none after Cancel.
+    virtual std::optional<std::string> ManagePlayers(ParamRecord& params, QWidget* owner);
+    // "Favorite games...": the favorites dialog over `owner`, for the games
+    // of `catalogue` (its lines); true when the favorites were stored.
+    virtual bool EditFavorites(const ParamRecord& params, const std::vector<std::string>& catalogue,
+                               QWidget* owner);
     // The first activation's statistics work; true when no player has
     // statistics yet, so the game selection should open by itself.
     virtual bool PrepareStatistics() { return false; }

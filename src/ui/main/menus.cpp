@@ -94,8 +94,7 @@ const MenuDefinition kMenus[] = {
 // What this edition does not offer: hidden, and disabled so that their
 // shortcuts stay silent.
 constexpr const char* kNotInThisEdition[] = {
-    "mnuGameInformation", "mnuPlayers",     "mnuFavoriteGames", "mnuCustomizeRules",
-    "mnuCardCounter",     "mnuTips",        "mnuStatistics",
+    "mnuGameInformation", "mnuCustomizeRules", "mnuCardCounter", "mnuTips", "mnuStatistics",
 };
 
 // The commands that act on a game in progress: offered once one is dealt.
@@ -148,6 +147,8 @@ void TfrmMain::BuildMenus() {
     Connect(Item("mnuSelect"), &TfrmMain::mnuSelectClick);
     Connect(Item("mnuRandomGame"), &TfrmMain::mnuRandomGameClick);
     Connect(Item("mnuSave"), &TfrmMain::mnuSaveClick);
+    Connect(Item("mnuPlayers"), &TfrmMain::mnuPlayersClick);
+    Connect(Item("mnuFavoriteGames"), &TfrmMain::mnuFavoriteGamesClick);
     Connect(Item("mnuSnapshotPosition"), &TfrmMain::mnuSnapshotPositionClick);
     Connect(Item("mnuUndoToSnapshot"), &TfrmMain::mnuUndoToSnapshotClick);
     Connect(Item("mnuPause"), &TfrmMain::mnuPauseClick);

@@ -1,8 +1,11 @@
 // The status bar at the bottom of the table: the counts of the game in
-// hand, refreshed after every action of the player and at every deal. The
-// table is laid out above it, so it never covers a pile.
+// hand, refreshed after every action of the player and at every deal, and
+// at its right end the player who plays. The table is laid out above it,
+// so it never covers a pile.
 #include <QFrame>
 #include <QLabel>
+
+#include <algorithm>
 
 #include "ui/main/main_window.h"
 #include "ui/main/status_text.h"
@@ -14,6 +17,8 @@ namespace {
 
 constexpr int kStatusBarHeight = 22;
 constexpr int kTextLeft = 8;
+// Room for "Player: " and a name of 30 characters.
+constexpr int kPlayerWidth = 260;
 
 }  // namespace
 
@@ -25,6 +30,9 @@ void TfrmMain::BuildStatusBar() {
     pnlStatusBar->resize(table_->width(), kStatusBarHeight);
     lblStatus = new QLabel(pnlStatusBar);
     lblStatus->setObjectName("lblStatus");
+    lblStatusPlayer = new QLabel(pnlStatusBar);
+    lblStatusPlayer->setObjectName("lblStatusPlayer");
+    lblStatusPlayer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
 void TfrmMain::HideStatusBar() {
@@ -35,15 +43,20 @@ void TfrmMain::HideStatusBar() {
 void TfrmMain::PlaceStatusBar() {
     if (!status_bar_shown_) return;
     pnlStatusBar->setGeometry(0, table_->height() - kStatusBarHeight, table_->width(), kStatusBarHeight);
-    lblStatus->setGeometry(kTextLeft, 0, table_->width() - 2 * kTextLeft, kStatusBarHeight);
+    const int player_width = std::min(kPlayerWidth, table_->width() / 3);
+    lblStatus->setGeometry(kTextLeft, 0, table_->width() - 3 * kTextLeft - player_width, kStatusBarHeight);
+    lblStatusPlayer->setGeometry(table_->width() - kTextLeft - player_width, 0, player_width, kStatusBarHeight);
     pnlStatusBar->show();
     pnlStatusBar->raise();
+    RefreshStatusBar();
 }
 
 void TfrmMain::RefreshStatusBar() {
     if (!lblStatus) return;
     const QString text = StatusBarText(engine_);
     if (lblStatus->text() != text) lblStatus->setText(text);
+    const QString player = PlayerStatusText(engine_.params);
+    if (lblStatusPlayer->text() != player) lblStatusPlayer->setText(player);
 }
 
 int TfrmMain::TableAreaHeight() const {

@@ -4,6 +4,7 @@
 
 #include "engine/model/engine.h"
 #include "engine/play/play_counts.h"
+#include "storage/players.h"
 
 namespace velmora {
 
@@ -14,6 +15,11 @@ QString StatusBarText(const Engine& e) {
     if (const auto redeals = RedealsLeft(e)) parts << QStringLiteral("Redeals left: %1").arg(*redeals);
     parts << QStringLiteral("Moves: %1").arg(MovesMade(e));
     return parts.join(QStringLiteral("      "));
+}
+
+QString PlayerStatusText(const ParamRecord& params) {
+    const std::string player = CurrentPlayerName(params);
+    return player.empty() ? QString() : QStringLiteral("Player: %1").arg(QString::fromStdString(player));
 }
 
 }  // namespace velmora

@@ -23,6 +23,8 @@
 #include "qt_test_app.h"
 #include "storage/preferences.h"
 #include "ui/dialogs/open_game_form.h"
+#include "ui/dialogs/open_game_list.h"
+#include "ui/dialogs/open_game_tree.h"
 
 namespace velmora::open_game_test {
 
@@ -71,7 +73,8 @@ class OpenGameFixture : public ::testing::Test {
     std::string Key(std::string_view name) const {
         return OpenSettingsFile(engine_->params).Ini().ReadString("Preference", name, "(none)");
     }
-    QTreeWidgetItem* Root() const { return dialog->trvGames->topLevelItem(0); }
+    // "All games (alphabetically)".
+    QTreeWidgetItem* Root() const { return open_game::FindNode(*dialog->trvGames, open_game::kAllGamesRoot); }
     QTreeWidgetItem* Game(const QString& name) const {
         const auto found =
             dialog->trvGames->findItems(name, Qt::MatchExactly | Qt::MatchRecursive);

@@ -22,7 +22,8 @@ using OpenGameTest = OpenGameFixture;
 TEST_F(OpenGameTest, FirstShowingFillsTheRootAndDescribesTheLastGame) {
     Create("Game=7\n");
     Show();
-    ASSERT_EQ(dialog->trvGames->topLevelItemCount(), 1);
+    ASSERT_EQ(dialog->trvGames->topLevelItemCount(), 2);
+    EXPECT_EQ(dialog->trvGames->topLevelItem(0)->text(0), "Favorite games");
     EXPECT_EQ(Root()->text(0), "All games (alphabetically)");
     QStringList names;
     for (int i = 0; i < Root()->childCount(); ++i) names << Root()->child(i)->text(0);
@@ -117,7 +118,7 @@ TEST_F(OpenGameTest, OkRecordsTheChoiceAndCloses) {
     ASSERT_TRUE(dialog->Chosen());
     EXPECT_EQ(dialog->Choice().number, 2);
     EXPECT_EQ(dialog->Choice().name, "Klondike");
-    EXPECT_EQ(dialog->Choice().player, "");
+    EXPECT_EQ(dialog->Choice().player, "Player 1") << "the current player";
     EXPECT_EQ(Key("Game"), "2");
     EXPECT_EQ(Key("Game_Name"), "Klondike");
     EXPECT_EQ(Key("Game_TreeNum"), "-30");

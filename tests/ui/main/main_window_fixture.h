@@ -49,9 +49,22 @@ class RecordingHost : public WindowHost {
         shown_number = current;
         return deal_number;
     }
+    std::optional<std::string> ManagePlayers(ParamRecord& params, QWidget* /*owner*/) override {
+        ++players_shown;
+        return players_dialog ? players_dialog(params) : std::nullopt;
+    }
+    bool EditFavorites(const ParamRecord& /*params*/, const std::vector<std::string>& catalogue,
+                       QWidget* /*owner*/) override {
+        favorites_catalogue = catalogue;
+        return true;
+    }
     std::string AskSaveFile(QWidget* /*owner*/) override { return save_file; }
     std::string AskOpenFile(QWidget* /*owner*/) override { return open_file; }
 
+    // What the players dialog does to the list, and the player it gives.
+    std::function<std::optional<std::string>(ParamRecord&)> players_dialog;
+    int players_shown = 0;
+    std::vector<std::string> favorites_catalogue;
     std::vector<GameSummary> summaries;
     SummaryChoice after_game = SummaryChoice::Close;
     std::optional<std::string> deal_number;  // what the player types for a game number

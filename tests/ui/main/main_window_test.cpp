@@ -30,7 +30,7 @@ const ItemCase kItems[] = {
     {"mnuSelect", "S&elect a game number...", "F3", true},
     {"mnuRandomGame", "R&andom game", "", true},
     {"mnuSave", "&Save...", "Ctrl+Shift+F12", true},
-    {"mnuPlayers", "&Players...", "Ctrl+L", false},
+    {"mnuPlayers", "&Players...", "Ctrl+L", true},
     {"mnuHoldAndExit", "&Hold and exit...", "", true},
     {"mnuEsci", "E&xit", "", true},
     {"mnuUndo", "&Undo", "Ctrl+Z", true},
@@ -46,7 +46,7 @@ const ItemCase kItems[] = {
     {"mnuStatistics", "&Statistics", "", false},
     {"mnuCustomize", "C&ustomize...", "Ctrl+U", true},
     {"mnuCustomizeRules", "Customize &rules...", "Ctrl+R", false},
-    {"mnuFavoriteGames", "&Favorite games...", "Ctrl+F", false},
+    {"mnuFavoriteGames", "&Favorite games...", "Ctrl+F", true},
     {"mnuCardCounter", "&Card counter...", "F8", false},
     {"mnuRules", "&Rules", "F1", true},
     {"Sommario1", "&Contents", "", true},
@@ -196,13 +196,16 @@ TEST(MainWindowCommands, OpenStartsTheChosenGame) {
     f.window->mnuOpenClick();
     EXPECT_FALSE(f.e().flags.Get(flag::kInProgress)) << "cancelled";
     ASSERT_EQ(f.e().params.ParamRead(77, 30), "Player 1");
-    // The dialog's player list is empty: the current player becomes none.
+    // A dialog without players leaves the current player as it is.
     f.selection.choice = ChosenGame{2, "Klondike", ""};
     f.window->mnuOpenClick();
     EXPECT_EQ(f.e().params.ParamRead(62, 4), "0002");
     EXPECT_TRUE(f.e().flags.Get(flag::kInProgress));
-    EXPECT_EQ(f.e().params.ParamRead(77, 30), "");
-    EXPECT_NE(f.Settings().find("UserDefault=\n"), std::string::npos) << f.Settings();
+    EXPECT_EQ(f.e().params.ParamRead(77, 30), "Player 1");
+    EXPECT_NE(f.Settings().find("UserDefault=Player 1\n"), std::string::npos) << f.Settings();
+    f.selection.choice = ChosenGame{2, "Klondike", "Player 3"};
+    f.window->mnuOpenClick();
+    EXPECT_EQ(f.e().params.ParamRead(77, 30), "Player 3");
     EXPECT_EQ(f.window->windowTitle().toStdString().rfind("Velmora [Klondike]  [", 0), 0u);
 }
 
