@@ -84,9 +84,12 @@ std::string PlayerKey(int place) {
 }
 
 std::vector<PlayerEntry> ReadPlayerList(const SettingsFile& file) {
+    // A reader of its own parses the file once for the hundred places.
+    SettingsFile reader = file;
+    reader.Ini().CacheReads();
     std::vector<PlayerEntry> players;
     for (int place = 0; place < kMostPlayers; ++place) {
-        std::string name = file.Ini().ReadString(kUsersSection, PlayerKey(place), "");
+        std::string name = reader.Ini().ReadString(kUsersSection, PlayerKey(place), "");
         if (!name.empty()) players.push_back({place, std::move(name)});
     }
     return players;
