@@ -2,9 +2,11 @@
 // statistics (where the dialog offers them) and adding it to or removing it
 // from the favorite games. A right click selects the node under the pointer
 // first, so the menu always speaks of the node the player sees selected.
+// The Delete key takes a game out of the "Favorite games" branch.
 #include <QAction>
 #include <QMenu>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 
 #include "storage/favorites.h"
@@ -27,6 +29,11 @@ void TfrmOpenGame::BuildPopupMenu() {
     connect(popRules, &QAction::triggered, this, [this] { btnRulesClick(); });
     connect(popStatistics, &QAction::triggered, this, [this] { btnStatistics->click(); });
     connect(popFavorite, &QAction::triggered, this, [this] { popFavoriteClick(); });
+    auto* remove = new QShortcut(QKeySequence::Delete, trvGames, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, [this] {
+        const QTreeWidgetItem* node = trvGames->currentItem();
+        if (node && open_game::NodeIdentity(node->parent()) == open_game::kFavoritesRoot) popFavoriteClick();
+    });
     trvGames->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(trvGames, &QTreeWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { trvGamesContextPopup(at); });

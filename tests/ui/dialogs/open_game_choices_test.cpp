@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QTest>
 
 #include "open_game_fixture.h"
 #include "storage/favorites.h"
@@ -122,12 +123,20 @@ TEST_F(OpenGameChoices, PopupMenuAddsAndRemovesFavoritesAndTheBranchFollows) {
     EXPECT_EQ(Current(), "Favorite games");
     EXPECT_EQ(dialog->nbkDesc->currentWidget(), dialog->pnlEdition);
 
+    // The Delete key removes a favorite, and only inside the branch.
+    Select(In(Root(), "Canfield"));
+    QTest::keyClick(dialog->trvGames, Qt::Key_Delete);
+    EXPECT_EQ(FavoritesKey(), "3");
+    Select(In(Favorites(), "Canfield"));
+    QTest::keyClick(dialog->trvGames, Qt::Key_Delete);
+    EXPECT_EQ(FavoritesKey(), "");
+
     // Favorites stored elsewhere (the favorites dialog) show at the next showing.
     dialog->hide();
     SettingsFile file = OpenSettingsFile(dialog_params);
     ASSERT_TRUE(SetFavoriteGame(file, 8, true));
     Show();
-    EXPECT_EQ(Names(Favorites()), (QStringList{"Black Hole", "Canfield"}));
+    EXPECT_EQ(Names(Favorites()), QStringList{"Black Hole"});
 }
 
 TEST_F(OpenGameChoices, PopupMenuOpensRulesAndOffersOnlyWhatTheNodeHas) {
