@@ -206,3 +206,62 @@ wait_for_setting() {
   return 1
 }
 
+
+# --- Moves planned by the headless driver ----------------------------------------
+# The caller defines driver_setup, which prints the commands that put the
+# program's game on the driver's table, and sets bin, work, menu_height,
+# screen_width, screen_height, card_width, card_height and lift.
+
+# The driver's answers to the commands given, on the program's game at the
+# table size of window $1, without the set-up's answers and "ok" lines.
+ask() {
+  local wid=$1 X Y WIDTH HEIGHT setup
+  shift
+  geometry "$wid"
+  setup="$(driver_setup)"
+  { printf '%s\n' "$setup" "window $WIDTH $((HEIGHT - menu_height)) $screen_width $screen_height" "$@"; } |
+    "$bin/velmora-cli" --data "$work/driver-data" 2>>"$work/driver-errors.txt" |
+    awk -v skip="$(($(wc -l <<<"$setup") + 1))" '/^(ok$|error:)/ { n++; next } n >= skip'
+}
+
+# "x1 y1" of the top card of a pile, or of its place when it is empty.
+top_corner() {
+  ask "$1" layout | awk -v pile="$2" '$1 == pile { print $(NF > 3 ? NF - 3 : 2), $(NF > 3 ? NF - 2 : 3) }'
+}
+
+# Plans the drag of card $2, the top card of pile $3, to pile $4 in window
+# $1, checked by the driver's own drop where the release will leave the
+# card. Sets press_x, press_y, release_x, release_y (table coordinates) and
+# action; false when the card is not on top or cannot go there.
+plan_move() {
+  local wid=$1 code=$2 from=$3 to=$4 top cx cy tx ty
+  top="$(ask "$wid" state | awk -v pile="$from" '$1 == pile { print substr($NF, 1, 3) + 0 }')"
+  [ "$top" = "$code" ] || return 1
+  read -r cx cy < <(top_corner "$wid" "$from")
+  read -r tx ty < <(top_corner "$wid" "$to")
+  [ "$(ask "$wid" "drag $code $tx $ty")" = "moved" ] || return 1
+  press_x=$((cx + card_width / 2)) press_y=$((cy + card_height / 2))
+  release_x=$((press_x + tx - cx + lift)) release_y=$((press_y + ty - cy + lift))
+  action="card $code from $from to $to"
+}
+
+# The first move of a pile's top card the driver offers (see plan_move).
+plan_drag() {
+  local wid=$1 code from to
+  while read -r code from to; do
+    plan_move "$wid" "$code" "$from" "$to" && return 0
+  done < <(ask "$wid" moves)
+  return 1
+}
+
+# A drag in table coordinates of window $1, with the held button.
+drag_with_mouse() {
+  local X Y WIDTH HEIGHT left top
+  geometry "$1"
+  left=$X top=$((Y + menu_height))
+  xdotool mousemove $((left + press_x)) $((top + press_y)); sleep 0.15
+  xdotool mousedown 1; sleep 0.15
+  xdotool mousemove $((left + (press_x + release_x) / 2)) $((top + (press_y + release_y) / 2)); sleep 0.15
+  xdotool mousemove $((left + release_x)) $((top + release_y)); sleep 0.15
+  xdotool mouseup 1; sleep 0.15
+}

@@ -65,52 +65,8 @@ exit_from_menu() {
 
 # --- The move, planned by the headless driver on the same deal ---------------
 
-# The driver's answers to the commands given, on the program's deal at the
-# table size of window $1, without the set-up's answers and "ok" lines.
-ask() {
-  local wid=$1 X Y WIDTH HEIGHT
-  shift
-  geometry "$wid"
-  { printf '%s\n' "autoplay off" "new 1 $deal" \
-      "window $WIDTH $((HEIGHT - menu_height)) $screen_width $screen_height" "$@"; } |
-    "$bin/velmora-cli" 2>>"$work/driver-errors.txt" | awk '/^(ok$|error:)/ { n++; next } n >= 3'
-}
-
-# "x1 y1" of the top card of a pile, or of its place when it is empty.
-top_corner() {
-  ask "$1" layout | awk -v pile="$2" '$1 == pile { print $(NF > 3 ? NF - 3 : 2), $(NF > 3 ? NF - 2 : 3) }'
-}
-
-# The first move of a pile's top card the driver offers, checked by the
-# driver's own drop where the release will leave the card. Sets press_x,
-# press_y, release_x, release_y (table coordinates) and action.
-plan_drag() {
-  local wid=$1 code from to top cx cy tx ty
-  while read -r code from to; do
-    top="$(ask "$wid" state | awk -v pile="$from" '$1 == pile { print substr($NF, 1, 3) + 0 }')"
-    [ "$top" = "$code" ] || continue
-    read -r cx cy < <(top_corner "$wid" "$from")
-    read -r tx ty < <(top_corner "$wid" "$to")
-    [ "$(ask "$wid" "drag $code $tx $ty")" = "moved" ] || continue
-    press_x=$((cx + card_width / 2)) press_y=$((cy + card_height / 2))
-    release_x=$((press_x + tx - cx + lift)) release_y=$((press_y + ty - cy + lift))
-    action="card $code from $from to $to"
-    return 0
-  done < <(ask "$wid" moves)
-  return 1
-}
-
-# A drag in table coordinates of window $1, with the held button.
-drag_with_mouse() {
-  local X Y WIDTH HEIGHT left top
-  geometry "$1"
-  left=$X top=$((Y + menu_height))
-  xdotool mousemove $((left + press_x)) $((top + press_y)); sleep 0.15
-  xdotool mousedown 1; sleep 0.15
-  xdotool mousemove $((left + (press_x + release_x) / 2)) $((top + (press_y + release_y) / 2)); sleep 0.15
-  xdotool mousemove $((left + release_x)) $((top + release_y)); sleep 0.15
-  xdotool mouseup 1; sleep 0.15
-}
+# The driver sets up the program's deal before each question (e2e-lib.sh).
+driver_setup() { printf '%s\n' "autoplay off" "new 1 $deal"; }
 
 # --- The check --------------------------------------------------------------
 

@@ -27,7 +27,9 @@ bool WriteFileDurably(const std::string& path, std::string_view contents);
 
 // Puts `contents` in place of the file at `path` (created when missing; a
 // link is followed and kept) through a flushed temporary beside it and a
-// rename. The file keeps its permissions. False when any step failed; the
+// rename. Where the file system allows, the temporary has no name until it
+// is whole, so a kill while writing leaves nothing; only a kill between
+// naming it and the rename leaves a temporary for the sweep. The file keeps its permissions. False when any step failed; the
 // old file is then untouched and the temporary removed. Every writer of the
 // player's files uses it (the settings, the kept game).
 bool ReplaceFileContents(const std::string& path, std::string_view contents);

@@ -70,4 +70,14 @@ int RemoveStalePrefixedTemporaries(const std::string& folder, std::string_view p
                        [prefix](const std::string& name) { return IsPrefixedTemporaryName(name, prefix); });
 }
 
+int RemoveStaleTemporariesOf(const std::string& target, std::chrono::seconds age) {
+    const fs::path path(target);
+    const std::string own = path.filename().string() + std::string(kMarker);
+    fs::path folder = path.parent_path();
+    if (folder.empty()) folder = ".";
+    return RemoveStale(folder.string(), age, [&own](const std::string& name) {
+        return name.size() == own.size() + kUniquePart.size() && name.starts_with(own) && IsOwnTemporaryName(name);
+    });
+}
+
 }  // namespace velmora

@@ -33,6 +33,10 @@ inline constexpr std::chrono::seconds kStaleTemporaryAge{60};
 // Anything else is kept: other names, folders, links, younger temporaries.
 // Gives how many files were removed.
 int RemoveStaleTemporaries(const std::string& folder, std::chrono::seconds age = kStaleTemporaryAge);
+// The same for the temporaries of the one file `target` only
+// ("<target>.tmp-XXXXXX" beside it): for files in the player's own folders,
+// where other names are none of ours.
+int RemoveStaleTemporariesOf(const std::string& target, std::chrono::seconds age = kStaleTemporaryAge);
 // The same for the names TempFileName gives with `prefix`.
 int RemoveStalePrefixedTemporaries(const std::string& folder, std::string_view prefix,
                                    std::chrono::seconds age = kStaleTemporaryAge);

@@ -10,6 +10,7 @@
 #include "engine/play/move_log.h"
 #include "platform/durable_files.h"
 #include "platform/files.h"
+#include "platform/temporary_files.h"
 #include "storage/sealed_lines.h"
 #include "text/fixed_text.h"
 #include "text/whole_file.h"
@@ -191,6 +192,9 @@ KeptGameRead ReadKeptGame(const std::string& path, KeptGame& kept, std::string& 
 }
 
 bool WriteKeptGame(const std::string& path, const KeptGame& kept, GameFileKind kind) {
+    // A saved game lives in a folder of the player's, which the start-up
+    // does not sweep: an earlier save cut short is cleared here.
+    if (kind == GameFileKind::kSaved) RemoveStaleTemporariesOf(path);
     return ReplaceFileContents(path, FormatKeptGame(kept, kind));
 }
 

@@ -7,10 +7,13 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
+#include <thread>
 
 #include "engine/play/move_log.h"
 #include "program_folder.h"
@@ -247,6 +250,58 @@ TEST_F(KeptGameOnDisk, AFailedWriteLeavesTheOldFileAndNoTemporary) {
     }
     EXPECT_TRUE(WriteLimitedTo(path, Sample(), RLIM_INFINITY));
     EXPECT_EQ(Contents(path), FormatKeptGame(Sample()));
+}
+
+// A game of `steps` undo steps: each size its own, so a torn file could not
+// pass for a whole shorter one.
+KeptGame Grown(int steps) {
+    KeptGame kept = Sample();
+    for (int i = 0; i < steps; ++i) AppendStep(kept.undo, Position("0251"), "");
+    return kept;
+}
+
+std::vector<std::string> NamesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    return names;
+}
+
+// Saving killed at whatever instant the timing gives, in a folder of the
+// player's that no start-up sweeps: the file is always one whole saved game,
+// and nothing but the file's own temporaries is ever left, which the next
+// save clears once they are old.
+TEST_F(KeptGameOnDisk, KilledSavesLeaveAWholeGameAndOnlyTheirOwnTemporaries) {
+    const std::string games = folder.Folder() + "my games/";
+    fs::create_directories(games);
+    const std::string saved = games + "evening.vsg";
+    std::ofstream(games + "notes.txt.tmp-abc123") << "the player's, not ours";
+    ASSERT_TRUE(WriteKeptGame(saved, Grown(0), GameFileKind::kSaved));
+    std::mt19937 random(5);
+    for (int trial = 0; trial < 300; ++trial) {
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int n = 1; n < 200; ++n) WriteKeptGame(saved, Grown(n), GameFileKind::kSaved);
+            ::_exit(0);
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(random() % 4000));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        KeptGame read;
+        std::string why;
+        ASSERT_EQ(ReadKeptGame(saved, read, why, GameFileKind::kSaved), KeptGameRead::kRead)
+            << "trial " << trial << ": " << why;
+        ASSERT_EQ(read, Grown(static_cast<int>(read.undo.Steps()) - Sample().undo.Steps())) << "trial " << trial;
+        for (const std::string& name : NamesIn(games)) {
+            if (name == "evening.vsg" || name == "notes.txt.tmp-abc123") continue;
+            ASSERT_TRUE(name.starts_with("evening.vsg.tmp-")) << name;
+            fs::last_write_time(games + name, fs::file_time_type::clock::now() - std::chrono::minutes(5));
+        }
+        ASSERT_TRUE(WriteKeptGame(saved, Grown(0), GameFileKind::kSaved));
+        ASSERT_EQ(NamesIn(games).size(), 2u) << "trial " << trial << ": an old temporary of the save stayed";
+    }
+    EXPECT_EQ(Contents(games + "notes.txt.tmp-abc123"), "the player's, not ours");
 }
 
 }  // namespace

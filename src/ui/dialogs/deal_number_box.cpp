@@ -13,18 +13,24 @@ namespace velmora {
 namespace {
 
 constexpr int kLongestTyping = 40;  // room for stray spaces; the number is checked on OK
+// Wide enough for the whole caption under a window manager's title bar.
+constexpr int kFieldWidth = 300;
 
 }  // namespace
 
-TfrmDealNumber::TfrmDealNumber(const std::string& current, QWidget* owner) : QDialog(owner) {
+TfrmDealNumber::TfrmDealNumber(const std::string& current, QWidget* owner)
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint) {
     setObjectName("frmDealNumber");
     setWindowTitle("Select a game number");
     auto* column = new QVBoxLayout(this);
+    // Sized to what it holds, growing for the complaint, never resized.
+    column->setSizeConstraint(QLayout::SetFixedSize);
     auto* prompt = new QLabel("&Game number (up to 13 digits):", this);
     column->addWidget(prompt);
     edtNumber = new QLineEdit(QString::fromStdString(current), this);
     edtNumber->setObjectName("edtNumber");
     edtNumber->setMaxLength(kLongestTyping);
+    edtNumber->setMinimumWidth(kFieldWidth);
     edtNumber->selectAll();
     prompt->setBuddy(edtNumber);
     column->addWidget(edtNumber);

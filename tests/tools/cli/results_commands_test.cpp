@@ -76,6 +76,30 @@ TEST_F(KeptResults, AWinIsRecordedOnce) {
     EXPECT_TRUE(fs::exists(folder + "DATA/STAT_SCR.DAT")) << "a win enters the hi-score lines";
 }
 
+TEST_F(KeptResults, RestartsOfADealCountAsOneAbandonedTryAndLoadingLeavesTheGame) {
+    s.Lines("new 1 7");
+    MakeAMove();
+    s.Lines("restart");
+    EXPECT_EQ(Stats().substr(0, 9), "played 1;");
+    MakeAMove();
+    s.Lines("restart");
+    MakeAMove();
+    s.Lines("restart");
+    EXPECT_EQ(Stats().substr(0, 9), "played 1;") << "each restart of the same deal recorded again";
+    MakeAMove();
+    s.Lines("give-up");
+    EXPECT_EQ(Stats().substr(0, 9), "played 2;") << "giving the restarted deal up is its own result";
+    const std::string saved = folder + "kept.vsg";
+    s.Lines("new 1 8");
+    MakeAMove();
+    ASSERT_EQ(s.Say("save " + saved), "saved");
+    s.Lines("new 1 9");
+    EXPECT_EQ(Stats().substr(0, 9), "played 3;");
+    MakeAMove();
+    s.Lines("load " + saved);
+    EXPECT_EQ(Stats().substr(0, 9), "played 4;") << "the game the loaded one replaces is left";
+}
+
 TEST_F(KeptResults, WrongArgumentsAreRefused) {
     EXPECT_EQ(s.Raw("stats x").back(), "error: a game id is 0 to 9999");
     EXPECT_EQ(s.Raw("stats 1 2").back(), "error: usage: stats [<game>]");

@@ -57,5 +57,30 @@ TEST(GameResultsWindow, NewAfterAMoveAbandonsAndAKeptGameIsNotRecorded) {
     EXPECT_TRUE(std::filesystem::exists(f.Folder() + "DATA/RESUME.DAT"));
 }
 
+TEST(GameResultsWindow, QuitGameIsAQuitAndRestartsOfADealAreOneAbandonedTry) {
+    WindowFixture f;
+    f.Show();
+    f.window->StartGameProcedure("77");
+    ASSERT_TRUE(window_test::MakeAMove(f));
+    f.window->mnuQuitGameClick();
+    ASSERT_EQ(Recorded(f).size(), 1u);
+    EXPECT_EQ(Recorded(f)[0].result, GameResult::kQuit);
+    f.window->mnuNewClick();
+    EXPECT_EQ(Recorded(f).size(), 1u) << "the game given up is recorded once";
+
+    for (int restart = 0; restart < 3; ++restart) {
+        ASSERT_TRUE(window_test::MakeAMove(f));
+        f.window->mnuRestartGameClick();
+    }
+    ASSERT_EQ(Recorded(f).size(), 2u) << "every restart of the deal recorded again";
+    EXPECT_EQ(Recorded(f)[1].result, GameResult::kAbandoned);
+    ASSERT_TRUE(window_test::MakeAMove(f));
+    f.window->mnuNewClick();
+    EXPECT_EQ(Recorded(f).size(), 2u) << "leaving the restarted deal is still that one try";
+    ASSERT_TRUE(window_test::MakeAMove(f));
+    f.window->mnuNewClick();
+    EXPECT_EQ(Recorded(f).size(), 3u) << "the next deal is a try of its own";
+}
+
 }  // namespace
 }  // namespace velmora
