@@ -159,7 +159,7 @@ void TfrmOpenGame::BuildButtons() {
 }
 
 void TfrmOpenGame::BuildPlayers(QWidget* side, int top) {
-    lblPlayers = Label(side, "lblPlayers", "&Player:", QRect(0, top + 3, kPlayerCaptionWidth, 16));
+    lblPlayers = Label(side, "lblPlayers", "Pla&yer:", QRect(0, top + 3, kPlayerCaptionWidth, 16));
     cboPlayers = Named(new QComboBox(side), "cboPlayers",
                        QRect(kPlayerCaptionWidth, top, kTreeWidth - kPlayerCaptionWidth, 22));
     lblPlayers->setBuddy(cboPlayers);
