@@ -12,6 +12,7 @@
 
 #include "ui/dialogs/game_summary.h"
 
+class QDialog;
 class QWidget;
 
 namespace velmora {
@@ -79,6 +80,11 @@ class WindowHost {
     // Cancel. The defaults show the file dialogs over `owner`.
     virtual std::string AskSaveFile(QWidget* owner);
     virtual std::string AskOpenFile(QWidget* owner);
+    // Runs one of the window's own dialogs modally; the default execs it.
+    virtual void RunDialog(QDialog& dialog);
+    // A question with Yes and No; true for Yes. The default asks with a
+    // message box.
+    virtual bool AskYesNo(std::string_view question);
     // The first activation's statistics work; true when no player has
     // statistics yet, so the game selection should open by itself.
     virtual bool PrepareStatistics() { return false; }

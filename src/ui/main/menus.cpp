@@ -95,7 +95,7 @@ const MenuDefinition kMenus[] = {
 // shortcuts stay silent.
 constexpr const char* kNotInThisEdition[] = {
     "mnuGameInformation", "mnuPlayers",     "mnuFavoriteGames", "mnuCustomizeRules",
-    "mnuCardCounter",     "mnuTips",        "mnuStatistics",
+    "mnuCardCounter",     "mnuTips",
 };
 
 // The commands that act on a game in progress: offered once one is dealt.
@@ -159,6 +159,7 @@ void TfrmMain::BuildMenus() {
     Connect(Item("mnuRules"), &TfrmMain::mnuRulesClick);
     Connect(Item("Sommario1"), &TfrmMain::Sommario1Click);
     Connect(Item("mnuAbout"), &TfrmMain::mnuAboutClick);
+    ConnectStatisticsCommands();
     // Both leave by the window's close, which decides whether it may; the
     // close keeps a game in progress for the next start.
     for (const char* name : {"mnuEsci", "mnuHoldAndExit"})
