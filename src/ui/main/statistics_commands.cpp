@@ -40,6 +40,17 @@ GameNames NamesOf(const TMainGame& game_state) {
     };
 }
 
+// The current player's results. A file that cannot be read is told, and
+// the windows show none of it; the next game kept sets it aside.
+PlayerResults CurrentResults(const Engine& e) {
+    std::string trouble;
+    PlayerResults results = ReadCurrentPlayerResults(e.params, &trouble);
+    if (!trouble.empty())
+        e.messages->ShowInfo("The results of " + results.player + " in " + trouble +
+                             ".\n\nThe statistics show none of them.");
+    return results;
+}
+
 }  // namespace
 
 void WindowHost::RunDialog(QDialog& dialog) {
@@ -67,7 +78,7 @@ void TfrmMain::mnuGameStatisticsClick() {
 }
 
 void TfrmMain::ShowGameStatistics(int game, QWidget* owner) {
-    const PlayerResults results = ReadCurrentPlayerResults(engine_.params);
+    const PlayerResults results = CurrentResults(engine_);
     const std::string player = results.player;
     const auto reset = [this, player, game] {
         std::string why;
@@ -101,7 +112,7 @@ void TfrmMain::mnuPlayersStatisticsClick() {
 }
 
 void TfrmMain::mnuAllGamesStatisticsClick() {
-    const PlayerResults results = ReadCurrentPlayerResults(engine_.params);
+    const PlayerResults results = CurrentResults(engine_);
     const GameNames names = NamesOf(engine_.main_game);
     std::vector<TfrmStatisticsList::Line> lines;
     for (const GameRow& row : RowsPerGame(results.records))
@@ -113,7 +124,7 @@ void TfrmMain::mnuAllGamesStatisticsClick() {
 }
 
 void TfrmMain::mnuLogStatisticsClick() {
-    const PlayerResults results = ReadCurrentPlayerResults(engine_.params);
+    const PlayerResults results = CurrentResults(engine_);
     TfrmGameLog dialog(Text(results.player), LastGames(results.records, TfrmGameLog::kLinesShown),
                        NamesOf(engine_.main_game), this);
     host_->RunDialog(dialog);
@@ -134,7 +145,7 @@ void TfrmMain::mnuHiScoresClick() {
 }
 
 void TfrmMain::mnuOverallScoreClick() {
-    const PlayerResults results = ReadCurrentPlayerResults(engine_.params);
+    const PlayerResults results = CurrentResults(engine_);
     TfrmOverallScore dialog(Text(results.player), results.records, this);
     host_->RunDialog(dialog);
 }

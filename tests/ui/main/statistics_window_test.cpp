@@ -23,9 +23,10 @@ namespace {
 
 using window_test::WindowFixture;
 
-class Quiet : public Messages {
+class Told : public Messages {
   public:
-    void ShowInfo(std::string_view) override {}
+    void ShowInfo(std::string_view text) override { told.emplace_back(text); }
+    std::vector<std::string> told;
 };
 
 GameRecord Ended(int game, GameResult result, const std::string& deal = "0000000000315") {
@@ -41,7 +42,7 @@ GameRecord Ended(int game, GameResult result, const std::string& deal = "0000000
 }
 
 void Keep(WindowFixture& f, const std::vector<GameRecord>& records) {
-    Quiet quiet;
+    Told quiet;
     ResultRecorder recorder(f.e().params, quiet);
     for (const GameRecord& r : records) recorder.Record(r);
 }
@@ -86,7 +87,12 @@ TEST(StatisticsWindow, ADamagedResultsFileOpensTheWindowsEmpty) {
     Keep(f, {Ended(1, GameResult::kWon)});
     std::ofstream(PlayerResultsPath(f.e().params, 0), std::ios::binary | std::ios::trunc)
         << "\x01\x02garbage";
+    Told messages;
+    f.e().messages = &messages;
     EXPECT_EQ(Opened(f, "mnuGameStatistics", "lblPlayed"), QStringLiteral("frmGameStatistics 0"));
+    ASSERT_EQ(messages.told.size(), 1u);
+    EXPECT_NE(messages.told[0].find("Stat_e00.dat cannot be read"), std::string::npos)
+        << messages.told[0];
     EXPECT_EQ(Opened(f, "mnuOverallScore", "lblWinRate"), QStringLiteral("frmOverallScore -"));
     int rows = -1;
     f.host.on_dialog = [&](QDialog& d) { rows = d.findChild<QTableWidget*>()->rowCount(); };
