@@ -118,8 +118,8 @@ echo "ok 2: $caption, Game=2, stock at $stock_x,$stock_y"
 # 3. Options > Customize...: the second back of the open folder (the first,
 # the default, is selected), and Blue among the already open Colors.
 back_before="$(setting Back_Card)"
-click_in "$main" 122 8     # Options
-click_in "$main" 160 29    # Customize...
+click_in "$main" 191 8     # Options, after Game, Play and Statistics
+click_in "$main" 229 29    # Customize...
 customize="$(wait_for_window '^Customize$')" || fail 3 "no \"Customize\" dialog from Options > Customize..."
 sleep 0.3
 click_in "$customize" 110 21   # Decks
@@ -151,8 +151,8 @@ awk -v c="$changed" -v a="$area" 'BEGIN { exit !(c + 0 > a / 2) }' ||
 echo "ok 3: Back_Card ${back_before:-(not set)} -> $back_after, blue table ($red $green $blue), stock back changed ($changed of $area pixels)"
 
 # 4. Help > Rules; F1 to the main window if the menu did not answer.
-click_in "$main" 173 8     # Help
-click_in "$main" 200 29    # Rules
+click_in "$main" 242 8     # Help
+click_in "$main" 269 29    # Rules
 if ! rules="$(wait_for_window 'Rules')"; then
   echo "dialogs: no rules window from Help > Rules; trying F1"
   xdotool key --window "$main" F1
@@ -165,7 +165,7 @@ echo "ok 4: \"$title\" ($(window_part "$rules"))"
 
 # 5. Still running; the toolbar's last button, Exit, ends it well.
 running "$pid" || fail 5 "the program ended by itself"
-click_in "$main" 215 31    # Exit
+click_in "$main" 238 31    # Exit, after the statistics button
 wait_for_exit "$pid"
 code="$exit_code"
 [ -n "$code" ] || fail 5 "the program did not end from the toolbar's Exit button"

@@ -107,13 +107,15 @@ void ResultRecorder::TellNotKept(const std::string& path) {
                        " cannot be written (the folder may be read-only or the disk full). Play goes on.");
 }
 
-PlayerResults ReadCurrentPlayerResults(const ParamRecord& params) {
+PlayerResults ReadCurrentPlayerResults(const ParamRecord& params, std::string* trouble) {
     const std::string player = ResultsPlayerName(params);
     PlayerResults results;
     const int place = FindPlayerPlace(OpenSettingsFile(params), player);
     std::string why;
-    if (place < 0 || ReadPlayerResults(PlayerResultsPath(params, place), results, why) != PlayerResultsRead::kRead)
-        results = PlayerResults{};
+    const std::string path = place < 0 ? std::string() : PlayerResultsPath(params, place);
+    const PlayerResultsRead read = place < 0 ? PlayerResultsRead::kNone : ReadPlayerResults(path, results, why);
+    if (read == PlayerResultsRead::kUnreadable && trouble) *trouble = path + " cannot be read: " + why;
+    if (read != PlayerResultsRead::kRead) results = PlayerResults{};
     results.player = player;
     return results;
 }

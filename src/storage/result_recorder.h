@@ -54,8 +54,8 @@ class ResultRecorder {
 };
 
 // The results of the current player; empty when there are none (or none
-// that can be read).
-PlayerResults ReadCurrentPlayerResults(const ParamRecord& params);
+// that can be read: then `trouble`, when given, says which file and why).
+PlayerResults ReadCurrentPlayerResults(const ParamRecord& params, std::string* trouble = nullptr);
 // The results of every player of the list who has a readable file, in list order.
 std::vector<PlayerResults> ReadEveryPlayersResults(const ParamRecord& params);
 

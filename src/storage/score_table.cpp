@@ -145,6 +145,28 @@ ScoreTableWrite AddToScoreTable(const ParamRecord& params, const ScoreEntry& ent
                                                                       : ScoreTableWrite::kFailed;
 }
 
+std::string WithoutScoresOf(std::string_view contents, std::string_view player, std::optional<int> game) {
+    const std::string name = WithoutTrailingSpaces(player.substr(0, kScoreNameWidth));
+    std::string out;
+    for (const std::string& line : SplitLines(contents)) {
+        const std::optional<ScoreEntry> entry = ParseScoreLine(line);
+        if (entry && entry->player == name && (!game || entry->record.game == *game)) continue;
+        out += line + std::string(kLineEnd);
+    }
+    return out;
+}
+
+bool RemoveFromScoreTable(const ParamRecord& params, std::string_view player, std::optional<int> game) {
+    const std::string path = ScoreFilePath(params);
+    std::string contents;
+    const FileRead read = ReadRegularFileUpTo(path, kLargestScoreFile, contents);
+    if (read == FileRead::kMissing) return true;
+    if (read != FileRead::kRead) return false;
+    if (!IsCurrent(path)) return true;
+    const std::string kept = WithoutScoresOf(contents, player, game);
+    return ScoreEntriesOf(kept).size() == ScoreEntriesOf(contents).size() || ReplaceFileContents(path, kept);
+}
+
 std::vector<ScoreEntry> ReadScoreTable(const ParamRecord& params) {
     std::string contents;
     if (ReadRegularFileUpTo(ScoreFilePath(params), kLargestScoreFile, contents) != FileRead::kRead) return {};

@@ -45,6 +45,13 @@ enum class ScoreTableWrite { kWritten, kNotCurrent, kFailed };
 // Puts a won game in the score file (created when missing) by an atomic
 // replace. A file of an older version is left to the upgrade (kNotCurrent).
 ScoreTableWrite AddToScoreTable(const ParamRecord& params, const ScoreEntry& entry);
+// The file's text without the score lines of `player` (of `game` only,
+// when given); names are compared as the lines keep them (30 characters).
+std::string WithoutScoresOf(std::string_view contents, std::string_view player, std::optional<int> game);
+// Takes those lines out of the score file by an atomic replace. A missing
+// file, one without such lines, or one of an older version (left to the
+// upgrade) is not rewritten and counts as done.
+bool RemoveFromScoreTable(const ParamRecord& params, std::string_view player, std::optional<int> game);
 // The score lines of the score file; none when it is missing or unreadable.
 std::vector<ScoreEntry> ReadScoreTable(const ParamRecord& params);
 

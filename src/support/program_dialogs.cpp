@@ -54,6 +54,9 @@ std::optional<ChosenGame> ProgramDialogs::Choose() {
             engine_.params, OpenSettingsFile(engine_.params), engine_.main_game, window_->Games(),
             window_->Library(), [this](const std::string& file, int topic) { ShowTopic(file, topic); },
             [this](const std::string& text) { messages_.ShowInfo(text); }, window_);
+        open_game_->SetStatisticsCommand([this](int game, QWidget* owner) {
+            if (window_) window_->ShowGameStatistics(game, owner);
+        });
     }
     const std::optional<OpenGameChoice> choice = open_game_->Choose();
     window_->update();

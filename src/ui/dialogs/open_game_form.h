@@ -60,6 +60,12 @@ class TfrmOpenGame : public QDialog {
                  const GamesData& games, const ResourceLibrary& library, HelpHook show_help,
                  InfoHook show_info, QWidget* owner = nullptr);
 
+    // Shows the statistics of a game over the dialog.
+    using StatisticsHook = std::function<void(int game, QWidget* owner)>;
+    // Shows "Statistics..." and has it open the selected game's statistics.
+    void SetStatisticsCommand(StatisticsHook hook);
+    void btnStatisticsClick();
+
     // Shows the dialog modally: the game OK chose, or none.
     std::optional<OpenGameChoice> Choose();
     // Set by OK; Choose clears it again.
@@ -152,6 +158,7 @@ class TfrmOpenGame : public QDialog {
     const ResourceLibrary& library_;
     HelpHook show_help_;
     InfoHook show_info_;
+    StatisticsHook show_statistics_;
 
     std::vector<std::string> game_list_;
     std::vector<std::string> favorite_list_;  // the entries of the favorite games

@@ -97,6 +97,16 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void mnuPauseClick();
     bool Paused() const { return paused_; }
 
+    // The statistics windows (statistics_commands.cpp).
+    void mnuGameStatisticsClick();
+    void mnuPlayersStatisticsClick();
+    void mnuAllGamesStatisticsClick();
+    void mnuLogStatisticsClick();
+    void mnuHiScoresClick();
+    void mnuOverallScoreClick();
+    // The current player's statistics of `game`, over `owner`.
+    void ShowGameStatistics(int game, QWidget* owner);
+
     // After the customize dialog: the time and score panels as the record
     // says, the card pictures, the layout and the whole table drawn again.
     void RebuildTableAfterCustomize();
@@ -167,6 +177,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void BuildPanelMenus();
     void BuildHiddenPanels();
     QAction* Item(const char* name) const;
+    void ConnectStatisticsCommands();
 
     // The engine's start-up proper (engine_start.cpp); false on a fatal failure.
     bool EngineStart();

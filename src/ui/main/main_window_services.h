@@ -13,6 +13,7 @@
 
 #include "ui/dialogs/game_summary.h"
 
+class QDialog;
 class QWidget;
 
 namespace velmora {
@@ -88,6 +89,11 @@ class WindowHost {
     // of `catalogue` (its lines); true when the favorites were stored.
     virtual bool EditFavorites(const ParamRecord& params, const std::vector<std::string>& catalogue,
                                QWidget* owner);
+    // Runs one of the window's own dialogs modally; the default execs it.
+    virtual void RunDialog(QDialog& dialog);
+    // A question with Yes and No; true for Yes. The default asks with a
+    // message box.
+    virtual bool AskYesNo(std::string_view question);
     // The first activation's statistics work; true when no player has
     // statistics yet, so the game selection should open by itself.
     virtual bool PrepareStatistics() { return false; }

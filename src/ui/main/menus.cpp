@@ -94,7 +94,7 @@ const MenuDefinition kMenus[] = {
 // What this edition does not offer: hidden, and disabled so that their
 // shortcuts stay silent.
 constexpr const char* kNotInThisEdition[] = {
-    "mnuGameInformation", "mnuCustomizeRules", "mnuCardCounter", "mnuTips", "mnuStatistics",
+    "mnuGameInformation", "mnuCustomizeRules", "mnuCardCounter", "mnuTips",
 };
 
 // The commands that act on a game in progress: offered once one is dealt.
@@ -160,6 +160,7 @@ void TfrmMain::BuildMenus() {
     Connect(Item("mnuRules"), &TfrmMain::mnuRulesClick);
     Connect(Item("Sommario1"), &TfrmMain::Sommario1Click);
     Connect(Item("mnuAbout"), &TfrmMain::mnuAboutClick);
+    ConnectStatisticsCommands();
     // Both leave by the window's close, which decides whether it may; the
     // close keeps a game in progress for the next start.
     for (const char* name : {"mnuEsci", "mnuHoldAndExit"})

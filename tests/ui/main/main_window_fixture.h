@@ -59,6 +59,15 @@ class RecordingHost : public WindowHost {
         return true;
     }
     std::string AskSaveFile(QWidget* /*owner*/) override { return save_file; }
+    // The window's dialogs are handed to the test instead of being run.
+    void RunDialog(QDialog& dialog) override {
+        ++dialogs_run;
+        if (on_dialog) on_dialog(dialog);
+    }
+    bool AskYesNo(std::string_view question) override {
+        questions.emplace_back(question);
+        return answer;
+    }
     std::string AskOpenFile(QWidget* /*owner*/) override { return open_file; }
 
     // What the players dialog does to the list, and the player it gives.
@@ -72,6 +81,8 @@ class RecordingHost : public WindowHost {
     std::string save_file;
     std::string open_file;
     std::vector<std::string> questions;
+    std::function<void(QDialog&)> on_dialog;
+    int dialogs_run = 0;
     bool answer = true;
     int sounds_stopped = 0;
     std::string fatal;

@@ -43,7 +43,7 @@ const ItemCase kItems[] = {
     {"mnuAutoPlay", "Au&toplay", "F7", true},
     {"mnuDemo", "&Demo", "Ctrl+D", false},
     {"mnuHiScores", "&Hi-scores...", "F9", true},
-    {"mnuStatistics", "&Statistics", "", false},
+    {"mnuStatistics", "&Statistics", "", true},
     {"mnuCustomize", "C&ustomize...", "Ctrl+U", true},
     {"mnuCustomizeRules", "Customize &rules...", "Ctrl+R", false},
     {"mnuFavoriteGames", "&Favorite games...", "Ctrl+F", true},
@@ -73,7 +73,7 @@ TEST(MainWindowMenus, EveryItemHasItsCaptionShortcutAndVisibility) {
 
 TEST(MainWindowMenus, BothToolbarsCarryTheSameCommands) {
     WindowFixture f;
-    for (const char* name : {"New", "Open", "Restart", "Undo", "Redo", "AutoPlay", "Rules", "Exit"}) {
+    for (const char* name : {"New", "Open", "Restart", "Undo", "Redo", "AutoPlay", "Stat", "Rules", "Exit"}) {
         for (const std::string& button :
              {std::string("tb") + name, std::string("tb") + name + "1"}) {
             const QToolButton* b = f.Find<QToolButton>(button.c_str());
@@ -82,7 +82,7 @@ TEST(MainWindowMenus, BothToolbarsCarryTheSameCommands) {
             EXPECT_FALSE(b->icon().isNull()) << button << " has its glyph";
         }
     }
-    for (const char* hidden : {"tbStat", "tbStat1", "tbFastSearch", "tbFastSearch1"})
+    for (const char* hidden : {"tbFastSearch", "tbFastSearch1"})
         EXPECT_FALSE(f.Find<QToolButton>(hidden)->isVisibleTo(f.window.get())) << hidden;
     EXPECT_TRUE(f.Find<QToolButton>("tbSave1")->isVisibleTo(f.Find<QToolButton>("tbSave1")->parentWidget()));
     EXPECT_EQ(f.Find<QToolButton>("tbSave"), nullptr) << "only the small toolbar has a save button";
