@@ -39,18 +39,18 @@ start_program() {
   pid=$!
 }
 
-# Opens a window from the main window with keys $2..., checks its caption
-# $1, keeps a picture of it as $work/<step>-<caption>.png and closes it
-# with Escape.
+# Opens a window from the main window with keys $2..., checks that its
+# caption starts with $1, keeps a picture of it as $work/3-<caption>.png
+# and closes it with Escape.
 look_at() {
   local caption=$1 wid
   shift
   xdotool windowfocus "$main" key "$@"
-  wid="$(wait_for_window "^$caption\$")" || fail 3 "\"$caption\" did not open"
+  wid="$(wait_for_window "^$caption")" || fail 3 "\"$caption\" did not open"
   settled_shot "$work/screen.png" "$(window_part "$wid")"
   cp "$work/part.png" "$work/3-$caption.png"
   xdotool windowfocus "$wid" key Escape
-  wait_for_no_window "^$caption\$" || fail 3 "\"$caption\" did not close on Escape"
+  wait_for_no_window "^$caption" || fail 3 "\"$caption\" did not close on Escape"
 }
 
 # The deal played to one move from its end, saved as a player saves it.
