@@ -122,7 +122,7 @@ drag_with_mouse() {
 mkdir -p "$folder/DATA"
 cp "$bin/velmora" "$bin/GAMES.DAT" "$bin/QOR.RGF" "$folder/"
 if [ -e "$bin/tabloria.hlp" ]; then cp "$bin/tabloria.hlp" "$folder/"; fi
-printf '[Preference]\nAutoPlay=N\nDeal_Animation=N\nSounds_Enabled=N\n' >"$folder/DATA/CFG.DAT"
+printf '[Preference]\nAutoPlay=N\nDeal_Animation=N\nSounds_Enabled=N\nTips_StartUp=N\n' >"$folder/DATA/CFG.DAT"
 start_program
 
 # 1. The dealt game under the game selection, which is cancelled.

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/surface.h"
 #include "storage/settings_file.h"
+#include "ui/dialogs/game_info_panel.h"
 
 class QCheckBox;
 class QComboBox;
@@ -67,22 +67,10 @@ class TfrmOpenGame : public QDialog {
     QTreeWidget* trvGames;
     QSplitter* splDescGame;
     QStackedWidget* nbkDesc;
-    QFrame* pnlDescGame;
+    // The selected game described: its name, preview and information rows.
+    GameInfoPanel* pnlDescGame;
     QFrame* pnlEdition;
     QLabel* imgEdition;
-    QLabel* lblGameName;
-    QCheckBox* chkPreview;
-    QLabel* imgGame;
-    QLabel* lblDecks;
-    QLabel* lblGameTime;
-    QLabel* lblDiffRules;
-    QLabel* lblSkill;
-    QLabel* lblDiffWin;
-    QLabel* lblRedeal;
-    QLabel* imgGameTime;
-    QLabel* imgDifficult;
-    QLabel* imgSkill;
-    QLabel* imgWinning;
 
     QPushButton* btnOK;
     QPushButton* btnOpen;
@@ -106,7 +94,6 @@ class TfrmOpenGame : public QDialog {
     // The widgets (open_game_layout.cpp).
     void BuildTreeSide();
     void BuildDescription(QWidget* side);
-    void BuildInformationRows();
     void BuildButtons();
     void ConnectEvents();
 
@@ -115,12 +102,10 @@ class TfrmOpenGame : public QDialog {
     void trvGamesChange(QTreeWidgetItem* node);
     void trvGamesExpanding(QTreeWidgetItem* node);
     void trvGamesDblClick(QTreeWidgetItem* node);
-    void chkPreviewClick();
 
     void ShowInformation();
     void DescribeCategory();
     void DescribeGame(const QTreeWidgetItem& node);
-    void DrawPreview();
     void EnableGameCommands(bool enabled);
     int CurrentGameNumber() const;
 
@@ -134,7 +119,6 @@ class TfrmOpenGame : public QDialog {
 
     std::vector<std::string> game_list_;
     std::vector<QPixmap> images_;
-    Surface preview_background_;
     // The category reopened, with the current game selected, at the first showing.
     std::optional<int> reopen_category_;
     OpenGameChoice choice_;

@@ -49,6 +49,8 @@ class RecordingHost : public WindowHost {
         shown_number = current;
         return deal_number;
     }
+    void ShowTips() override { ++tips_shown; }
+    bool PrepareStatistics() override { return first_run; }
     std::string AskSaveFile(QWidget* /*owner*/) override { return save_file; }
     std::string AskOpenFile(QWidget* /*owner*/) override { return open_file; }
 
@@ -60,6 +62,8 @@ class RecordingHost : public WindowHost {
     std::string open_file;
     std::vector<std::string> questions;
     bool answer = true;
+    int tips_shown = 0;
+    bool first_run = false;  // no player has statistics yet
     int sounds_stopped = 0;
     std::string fatal;
 };
