@@ -80,8 +80,9 @@ find_stock() {
 # --- The check -------------------------------------------------------------
 
 mkdir -p "$folder/DATA"
-# Big cards, which lie where the driver puts them whatever the toolbar's height.
-printf '[Preference]\r\nCard_Size=B\r\n' >"$folder/DATA/CFG.DAT"
+# Big cards, which lie where the driver puts them whatever the toolbar's
+# height; no tip of the day between the dialogs checked.
+printf '[Preference]\r\nCard_Size=B\r\nTips_StartUp=N\r\n' >"$folder/DATA/CFG.DAT"
 cp "$bin/velmora" "$bin/GAMES.DAT" "$bin/QOR.RGF" "$bin/tabloria.hlp" "$folder/"
 "$folder/velmora" >"$folder/output.txt" 2>&1 &
 pid=$!

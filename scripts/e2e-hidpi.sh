@@ -40,7 +40,7 @@ fail() {
 program="$work/program"
 mkdir -p "$program/DATA"
 cp "$bin/velmora" "$bin/GAMES.DAT" "$bin/QOR.RGF" "$program/"
-printf '[Preference]\r\nGame=0001\r\nDeal_Animation=N\r\n' >"$program/DATA/CFG.DAT"
+printf '[Preference]\r\nGame=0001\r\nDeal_Animation=N\r\nTips_StartUp=N\r\n' >"$program/DATA/CFG.DAT"
 : >"$program/DATA/Stat_e00.dat"  # played before: no game selection at start
 
 QT_SCALE_FACTOR=2 "$program/velmora" >"$work/program.log" 2>&1 &

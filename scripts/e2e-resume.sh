@@ -78,7 +78,7 @@ driver_setup() { printf '%s\n' "autoplay off" "new 1 $deal"; }
 mkdir -p "$folder/DATA"
 cp "$bin/velmora" "$bin/GAMES.DAT" "$bin/QOR.RGF" "$folder/"
 if [ -e "$bin/tabloria.hlp" ]; then cp "$bin/tabloria.hlp" "$folder/"; fi
-printf '[Preference]\nAutoPlay=N\nDeal_Animation=N\nSounds_Enabled=N\n' >"$folder/DATA/CFG.DAT"
+printf '[Preference]\nAutoPlay=N\nDeal_Animation=N\nSounds_Enabled=N\nTips_StartUp=N\n' >"$folder/DATA/CFG.DAT"
 start_program
 
 # 1. The dealt game under the game selection, which is cancelled.

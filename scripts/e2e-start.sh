@@ -4,7 +4,8 @@
 # they do for a player):
 #   1. a first start (empty DATA folder): the game selection opens over the
 #      dealt table once the deal has landed, and has the keyboard focus;
-#      Escape closes it and leaves the dealt game;
+#      Escape closes it and leaves the dealt game; the tip of the day
+#      follows (never over the selection) and Escape closes it too;
 #   2. Ctrl+F12 opens it again; Down and Return choose the next game, which
 #      is dealt (the caption names it);
 #   3. F2 deals a new game (Return answers its question); the selection
@@ -64,7 +65,12 @@ import -window root "$work/1-selection.png"
 xdotool key Escape
 wait_for_no_window '^Open a game$' || fail 1 "Escape did not close the game selection"
 [ "$(xdotool getwindowname "$main")" = "$first" ] || fail 1 "Escape changed the game"
-echo "ok 1: the game selection opened with the focus; Escape closed it over \"$first\""
+tips="$(wait_for_window '^Tip of the Day$')" || fail 1 "the tip of the day did not follow the game selection"
+wait_for_focus "$tips" || fail 1 "the tip of the day does not have the keyboard focus"
+import -window root "$work/1-tips.png"
+xdotool key Escape
+wait_for_no_window '^Tip of the Day$' || fail 1 "Escape did not close the tip of the day"
+echo "ok 1: the game selection opened with the focus, then the tip of the day; Escape closed both over \"$first\""
 
 # 2. Ctrl+F12, Down, Return: the next game of the list is dealt.
 wait_for_focus "$main" || fail 2 "the main window did not get the focus back"

@@ -236,7 +236,8 @@ play() {
   # A player's statistics file marks a program used before: the game
   # selection does not open by itself over the table.
   : >"$folder/DATA/Stat_e00.dat"
-  # The stored game starts; nothing moves by itself and nothing sounds. The
+  # The stored game starts; nothing moves by itself, nothing sounds and no
+  # tip of the day opens. The
   # status bar stays off and the cards big: the driver lays the table out
   # for the whole window, without the toolbar that fitted cards depend on.
   cat >"$folder/DATA/CFG.DAT" <<EOF
@@ -255,6 +256,7 @@ StatusBar=N
 Card_Size=B
 AutoPlay=N
 Sounds_Enabled=N
+Tips_StartUp=N
 EOF
   "$folder/velmora" >"$folder/output.txt" 2>&1 &
   pid=$!

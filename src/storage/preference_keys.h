@@ -79,6 +79,8 @@ inline constexpr SettingKey kUserDefault = Text("UserDefault", "", 77, 30);
 inline constexpr SettingKey kUndoEnabled = Text("Undo_Enabled", "0", 137);
 inline constexpr SettingKey kConfirmQuitGame = Flag("ConfirmQuitGame", "N", 185);
 inline constexpr SettingKey kConfirmQuit = Flag("ConfirmQuit", "N");
+// The tip of the day opens at start unless this is "N".
+inline constexpr SettingKey kTipsStartUp = Flag("Tips_StartUp", "Y");
 inline constexpr SettingKey kConfirmEnterHiScores = Flag("ConfirmEnterHiScores", "Y", 186);
 inline constexpr SettingKey kRandomBackground = Flag("Random_Background", "N", 152);
 inline constexpr SettingKey kRandomCard = Flag("Random_Card", "N", 187);

@@ -1,5 +1,7 @@
 #include "support/program_dialogs.h"
 
+#include <QDate>
+
 #include "engine/model/engine.h"
 #include "engine/model/param_record.h"
 #include "storage/preference_keys.h"
@@ -12,6 +14,8 @@
 #include "ui/dialogs/customize_form.h"
 #include "ui/dialogs/help_window.h"
 #include "ui/dialogs/open_game_form.h"
+#include "ui/dialogs/tip_texts.h"
+#include "ui/dialogs/tips_box.h"
 #include "ui/main/main_window.h"
 
 namespace velmora {
@@ -80,6 +84,12 @@ void ProgramDialogs::ShowAbout() {
     TfrmAbout about(&window_->Library(), ProgramVersion(),
                     [this, sound] { sounds_.PlaySoundAsync("About", sound); }, window_);
     about.exec();
+}
+
+void ProgramDialogs::ShowTips() {
+    if (!window_) return;
+    TipsBox tips(OpenSettingsFile(engine_.params), TipOfDay(QDate::currentDate().dayOfYear()), window_);
+    tips.exec();
 }
 
 bool ProgramDialogs::PrepareStatistics() {

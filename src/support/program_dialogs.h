@@ -35,6 +35,8 @@ class ProgramDialogs : public HelpOpener, public GameSelection {
 
     void ShowCustomize();
     void ShowAbout();
+    // The tip of the day, starting at today's tip.
+    void ShowTips();
     // Upgrades the score file; true when no player has statistics yet.
     bool PrepareStatistics();
 

@@ -55,6 +55,8 @@ void ProgramHost::ShowCustomize() { dialogs_.ShowCustomize(); }
 
 void ProgramHost::ShowAbout() { dialogs_.ShowAbout(); }
 
+void ProgramHost::ShowTips() { dialogs_.ShowTips(); }
+
 bool ProgramHost::PrepareStatistics() { return dialogs_.PrepareStatistics(); }
 
 void ProgramHost::HideSplash() {

@@ -34,6 +34,7 @@ class ProgramHost : public WindowHost {
     void ShowScreenColorAdvice() override;
     void ShowCustomize() override;
     void ShowAbout() override;
+    void ShowTips() override;
     bool PrepareStatistics() override;
     void StopSound() override;
 

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -54,14 +55,16 @@ public:
     std::vector<std::vector<uint8_t>> played;
 };
 
+constexpr const char* kQuickStart = "[Preference]\nDeal_Animation=N\nCards_Animate=N\n";
+
 // A program folder; `files` of the build's program folder are linked in.
 class EntryFolder : public testing_support::ProgramFolder {
 public:
     explicit EntryFolder(std::initializer_list<const char*> files, const std::string& settings = "") {
         test::EnsureApplication();
         for (const char* name : files) fs::create_symlink(fs::path(VELMORA_PROGRAM_DIR) / name, Path() / name);
-        // No animations, so nothing in these tests waits.
-        PutSettings("[Preference]\nDeal_Animation=N\nCards_Animate=N\n" + settings);
+        // No animations and no tip of the day, so nothing in these tests waits.
+        PutSettings(std::string(kQuickStart) + "Tips_StartUp=N\n" + settings);
         // A player's statistics file: the program was used before, so the
         // game selection does not open by itself.
         fs::create_directories(Path() / "DATA");
@@ -249,27 +252,35 @@ namespace {
 
 // Without a player's statistics file the program counts as never used: the
 // first activation opens the game selection over the dealt table.
-TEST(ProgramEntry, AFirstRunGreetsThePlayerWithTheGameSelection) {
+// The tip of the day follows the selection, never over it.
+TEST(ProgramEntry, AFirstRunGreetsThePlayerWithTheGameSelectionThenATip) {
     EntryFolder folder({"GAMES.DAT", "QOR.RGF"});
+    folder.PutSettings(kQuickStart);
     std::filesystem::remove(folder.Path() / "DATA" / "Stat_e00.dat");
     std::ofstream(folder.Path() / "DATA" / "Stat_e5.dat").flush();  // one digit: not a player's file
     RecordingBoxes boxes;
     ProgramHooks hooks;
     hooks.program_folder = folder.Folder();
     hooks.boxes = &boxes;
-    std::string shown;
-    hooks.running = [&shown](TfrmMain& window, Engine&) {
-        window.activateWindow();
-        QTimer::singleShot(200, &window, [&shown, &window] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                shown = dialog->windowTitle().toStdString();
-                dialog->close();
+    std::vector<std::string> shown;
+    std::function<void(TfrmMain&)> close_next = [&](TfrmMain& window) {
+        QTimer::singleShot(200, &window, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (!dialog || shown.size() == 2) {
+                window.close();
+                return;
             }
-            QTimer::singleShot(0, &window, [&window] { window.close(); });
+            shown.push_back(dialog->windowTitle().toStdString());
+            dialog->close();
+            close_next(window);
         });
     };
+    hooks.running = [&](TfrmMain& window, Engine&) {
+        window.activateWindow();
+        close_next(window);
+    };
     EXPECT_EQ(RunProgram(hooks), 0);
-    EXPECT_EQ(shown, "Open a game");
+    EXPECT_EQ(shown, (std::vector<std::string>{"Open a game", "Tip of the Day"}));
 }
 
 }  // namespace

@@ -25,12 +25,6 @@ bool EntryNumber(const std::string& line, int64_t& entry) {
     return ParseInt(TrimLeftSpaces(TrimRightSpaces(Columns(line, gf::kEntryColumn, gf::kEntryWidth))), entry);
 }
 
-// The game stored at parameter position 62; -1 when the field holds no number.
-int CurrentGameId(const ParamRecord& params) {
-    int64_t id = -1;
-    return ParseInt(params.ParamRead(param::kGameId, kGameIdWidth), id) ? static_cast<int>(id) : -1;
-}
-
 RulesLoadResult Unreadable(Engine& engine) {
     engine.rules.ClearGameEntries();
     engine.rules.SaveDealEntries();
@@ -101,6 +95,11 @@ RulesLoadResult SelectGame(Engine& engine, int id, const GamesData& data) {
 RulesLoadResult SelectGame(Engine& engine, int id) {
     StoreGame(engine, id);
     return LoadRules(engine);
+}
+
+int CurrentGameId(const ParamRecord& params) {
+    int64_t id = -1;
+    return ParseInt(params.ParamRead(param::kGameId, kGameIdWidth), id) ? static_cast<int>(id) : -1;
 }
 
 }  // namespace velmora

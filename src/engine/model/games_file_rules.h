@@ -48,6 +48,9 @@ std::vector<int> ReadRuleValues(const TMainGame& game, const GamesData& data, in
                                 const std::vector<int>& line_numbers);
 std::vector<int> ReadRuleValues(const Engine& engine, int id, const std::vector<int>& line_numbers);
 
+// The game stored at parameter position 62; -1 when the field holds no number.
+int CurrentGameId(const ParamRecord& params);
+
 // Makes `id` the current game: its id at parameter position 62 (4 digits),
 // its catalogue name at 189, then LoadRules.
 RulesLoadResult SelectGame(Engine& engine, int id, const GamesData& data);

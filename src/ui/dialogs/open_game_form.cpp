@@ -21,10 +21,10 @@
 #include "storage/preference_keys.h"
 #include "storage/settings_writers.h"
 #include "text/fixed_text.h"
+#include "ui/dialogs/game_info_panel.h"
 #include "platform/wait_cursor.h"
 #include "ui/dialogs/advanced_form.h"
 #include "ui/dialogs/open_game_list.h"
-#include "ui/dialogs/open_game_preview.h"
 #include "ui/dialogs/open_game_tree.h"
 
 namespace velmora {
@@ -36,19 +36,6 @@ constexpr std::string_view kRulesHelpFile = "tabloria.hlp>rules";
 // The program's picture on the panel shown while a category is selected.
 constexpr std::string_view kEditionPicture = "SPLASH_PICTURE";
 constexpr int kNoGame = -1;
-
-QString Text(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void ShowIcon(QLabel& label, const ResourceLibrary& library, std::string_view name) {
-    const QImage icon = name.empty() ? QImage() : library.Bitmap(name);
-    if (icon.isNull()) {
-        label.clear();
-    } else {
-        label.setPixmap(QPixmap::fromImage(icon));
-    }
-}
 
 QPixmap EditionPicture(const ResourceLibrary& library, QSize room) {
     const QImage picture = library.Bitmap(kEditionPicture);
@@ -96,8 +83,7 @@ void TfrmOpenGame::FormCreate() {
     favorite_list_ = open_game::FavoriteEntries(game_list_, ReadFavoriteGames(settings_));
     if (const int category = settings_.ReadInt(key::kGameTreeNum); category < 0)
         reopen_category_ = category;
-    chkPreview->setChecked(settings_.IsYes(key::kOpenPreviewGame));
-    preview_background_ = open_game::PreviewBackground(imgGame->size());
+    pnlDescGame->chkPreview->setChecked(settings_.IsYes(key::kOpenPreviewGame));
     imgEdition->setPixmap(EditionPicture(library_, imgEdition->size() - QSize(16, 16)));
 }
 
@@ -108,7 +94,6 @@ void TfrmOpenGame::ConnectEvents() {
             [this](QTreeWidgetItem* node) { trvGamesExpanding(node); });
     connect(trvGames, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* node) { trvGamesDblClick(node); });
-    connect(chkPreview, &QCheckBox::toggled, this, [this] { chkPreviewClick(); });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(btnRules, &QPushButton::clicked, this, [this] { btnRulesClick(); });
@@ -204,8 +189,6 @@ void TfrmOpenGame::trvGamesDblClick(QTreeWidgetItem* node) {
     if (open_game::IsGameNode(node)) btnOKClick();
 }
 
-void TfrmOpenGame::chkPreviewClick() { DrawPreview(); }
-
 void TfrmOpenGame::ShowInformation() {
     const QTreeWidgetItem* node = trvGames->currentItem();
     if (open_game::IsGameNode(node)) {
@@ -222,37 +205,14 @@ void TfrmOpenGame::DescribeCategory() {
 
 void TfrmOpenGame::DescribeGame(const QTreeWidgetItem& node) {
     nbkDesc->setCurrentWidget(pnlDescGame);
-    lblGameName->setText(node.text(0));
-    const open_game::GameDescription d = open_game::DescribeGame(
-        open_game::ReadGameFacts(game_state_, games_, open_game::NodeIdentity(&node)));
-    lblDecks->setText(Text(d.decks));
-    lblGameTime->setText(Text(d.game_time));
-    lblDiffRules->setText(Text(d.difficulty));
-    lblDiffWin->setText(Text(d.winning));
-    lblSkill->setText(Text(d.skill));
-    lblRedeal->setText(Text(d.redeals));
-    ShowIcon(*imgGameTime, library_, d.game_time_icon);
-    ShowIcon(*imgDifficult, library_, d.difficulty_icon);
-    ShowIcon(*imgWinning, library_, d.winning_icon);
-    ShowIcon(*imgSkill, library_, d.skill_icon);
+    pnlDescGame->Describe(open_game::NodeIdentity(&node), node.text(0));
     EnableGameCommands(true);
-    DrawPreview();
 }
 
 void TfrmOpenGame::EnableGameCommands(bool enabled) {
-    for (QWidget* command : {static_cast<QWidget*>(chkPreview), static_cast<QWidget*>(btnOK),
+    for (QWidget* command : {static_cast<QWidget*>(pnlDescGame->chkPreview), static_cast<QWidget*>(btnOK),
                              static_cast<QWidget*>(btnRules), static_cast<QWidget*>(btnStatistics)})
         command->setEnabled(enabled);
-}
-
-void TfrmOpenGame::DrawPreview() {
-    Surface game;
-    const QTreeWidgetItem* node = trvGames->currentItem();
-    if (chkPreview->isChecked() && open_game::IsGameNode(node))
-        LoadResourceBitmap(library_,
-                           open_game::PreviewBitmapName(open_game::NodeIdentity(node)), &game);
-    const Surface preview = open_game::PaintPreview(preview_background_, game, ScreenColorCount());
-    imgGame->setPixmap(QPixmap::fromImage(preview.Image()));
 }
 
 void TfrmOpenGame::btnOKClick() {
@@ -266,7 +226,7 @@ void TfrmOpenGame::btnOKClick() {
     choice_.name = node->text(0).toStdString();
     choice_.player = cboPlayers->currentText().toStdString();
     WriteGameChoice(settings_, choice_.number, choice_.name,
-                    open_game::NodeIdentity(node->parent()), chkPreview->isChecked());
+                    open_game::NodeIdentity(node->parent()), pnlDescGame->chkPreview->isChecked());
     hide();
     chosen_ = true;
     accept();

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/surface.h"
 #include "storage/settings_file.h"
+#include "ui/dialogs/game_info_panel.h"
 
 class QCheckBox;
 class QComboBox;
@@ -76,22 +76,10 @@ class TfrmOpenGame : public QDialog {
     QTreeWidget* trvGames;
     QSplitter* splDescGame;
     QStackedWidget* nbkDesc;
-    QFrame* pnlDescGame;
+    // The selected game described: its name, preview and information rows.
+    GameInfoPanel* pnlDescGame;
     QFrame* pnlEdition;
     QLabel* imgEdition;
-    QLabel* lblGameName;
-    QCheckBox* chkPreview;
-    QLabel* imgGame;
-    QLabel* lblDecks;
-    QLabel* lblGameTime;
-    QLabel* lblDiffRules;
-    QLabel* lblSkill;
-    QLabel* lblDiffWin;
-    QLabel* lblRedeal;
-    QLabel* imgGameTime;
-    QLabel* imgDifficult;
-    QLabel* imgSkill;
-    QLabel* imgWinning;
 
     QPushButton* btnOK;
     QPushButton* btnOpen;
@@ -127,7 +115,6 @@ class TfrmOpenGame : public QDialog {
     // The widgets (open_game_layout.cpp).
     void BuildTreeSide();
     void BuildDescription(QWidget* side);
-    void BuildInformationRows();
     void BuildButtons();
     void BuildPlayers(QWidget* side, int top);
     void BuildPopupMenu();
@@ -142,12 +129,10 @@ class TfrmOpenGame : public QDialog {
     void FillPlayers();
     void ReopenCategory(int category);
     const std::vector<std::string>& CategoryList(const QTreeWidgetItem* category) const;
-    void chkPreviewClick();
 
     void ShowInformation();
     void DescribeCategory();
     void DescribeGame(const QTreeWidgetItem& node);
-    void DrawPreview();
     void EnableGameCommands(bool enabled);
     int CurrentGameNumber() const;
 
@@ -163,7 +148,6 @@ class TfrmOpenGame : public QDialog {
     std::vector<std::string> game_list_;
     std::vector<std::string> favorite_list_;  // the entries of the favorite games
     std::vector<QPixmap> images_;
-    Surface preview_background_;
     // The category reopened, with the current game selected, at the first showing.
     std::optional<int> reopen_category_;
     OpenGameChoice choice_;

@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QTreeWidget>
 
+#include "ui/dialogs/game_info_panel.h"
 #include "ui/dialogs/open_game_form.h"
 #include "ui/dialogs/named_widget.h"
 
@@ -21,8 +22,6 @@ constexpr int kMargin = 8;
 constexpr int kTreeWidth = 202;
 constexpr int kHandleWidth = 5;
 constexpr int kSideHeight = 328;
-constexpr int kPreviewWidth = 300;
-constexpr int kPreviewHeight = 185;
 constexpr int kButtonTop = kMargin + kSideHeight + 8;
 constexpr int kButtonWidth = 75;
 constexpr int kButtonHeight = 25;
@@ -30,12 +29,6 @@ constexpr int kOpenSavedWidth = 130;
 // The player list under the tree: who plays the chosen game.
 constexpr int kPlayerRowHeight = 28;
 constexpr int kPlayerCaptionWidth = 42;
-// The information rows below the preview: icon, caption, value.
-constexpr int kRowsTop = 218;
-constexpr int kRowHeight = 18;
-constexpr int kIconLeft = 6;
-constexpr int kCaptionLeft = 26;
-constexpr int kValueLeft = 140;
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, const QRect& place) {
     return Named(new QLabel(QString::fromUtf8(text), parent), name, place);
@@ -47,23 +40,8 @@ QPushButton* Button(QWidget* parent, const char* name, const char* text, const Q
 
 QFrame* WhitePanel(QWidget* parent, const char* name) {
     auto* panel = Named(new QFrame(parent), name, QRect());
-    panel->setFrameShape(QFrame::StyledPanel);
-    panel->setFrameShadow(QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, Qt::white);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    panel->setPalette(palette);
+    PaintWhitePanel(*panel);
     return panel;
-}
-
-QRect Row(int left, int row, int width) {
-    return QRect(left, kRowsTop + row * kRowHeight, width, kRowHeight);
-}
-
-QLabel* RowIcon(QWidget* parent, const char* name, int row) {
-    return Named(new QLabel(parent), name,
-                 QRect(kIconLeft, kRowsTop + row * kRowHeight + 1, 16, 16));
 }
 
 }  // namespace
@@ -99,43 +77,9 @@ void TfrmOpenGame::BuildDescription(QWidget* side) {
     pnlEdition = WhitePanel(nbkDesc, "pnlEdition");
     imgEdition = Named(new QLabel(pnlEdition), "imgEdition", QRect(2, 2, width - 4, kSideHeight - 4));
     imgEdition->setAlignment(Qt::AlignCenter);
-    pnlDescGame = WhitePanel(nbkDesc, "pnlDescGame");
+    pnlDescGame = new GameInfoPanel(game_state_, games_, library_, QSize(width, kSideHeight), nbkDesc);
     nbkDesc->addWidget(pnlEdition);
     nbkDesc->addWidget(pnlDescGame);
-    const int inner = width - 2 * kIconLeft;
-    lblGameName = Label(pnlDescGame, "lblGameName", "", QRect(kIconLeft, 4, inner - 90, 20));
-    QFont bold = lblGameName->font();
-    bold.setBold(true);
-    lblGameName->setFont(bold);
-    chkPreview = Named(new QCheckBox(QStringLiteral("&Preview"), pnlDescGame), "chkPreview",
-                       QRect(width - kIconLeft - 84, 4, 84, 20));
-    imgGame = Named(new QLabel(pnlDescGame), "imgGame",
-                    QRect((width - kPreviewWidth) / 2, 28, kPreviewWidth, kPreviewHeight));
-    imgGame->setScaledContents(true);
-    BuildInformationRows();
-}
-
-void TfrmOpenGame::BuildInformationRows() {
-    const int width = pnlDescGame->parentWidget()->width();
-    const int caption = kValueLeft - kCaptionLeft;
-    const int value = width - kValueLeft - kIconLeft;
-    QWidget* panel = pnlDescGame;
-    Label(panel, "lblDecksCaption", "Decks:", Row(kCaptionLeft, 0, caption));
-    Label(panel, "lblGameTimeCaption", "Game time:", Row(kCaptionLeft, 1, caption));
-    Label(panel, "lblDiffRulesCaption", "Difficulty level:", Row(kCaptionLeft, 2, caption));
-    Label(panel, "lblSkillCaption", "Skill level:", Row(kCaptionLeft, 3, caption));
-    Label(panel, "lblDiffWinCaption", "Chance of winning:", Row(kCaptionLeft, 4, caption));
-    Label(panel, "lblRedealCaption", "Redeals:", Row(kCaptionLeft, 5, caption));
-    lblDecks = Label(panel, "lblDecks", "", Row(kValueLeft, 0, value));
-    lblGameTime = Label(panel, "lblGameTime", "", Row(kValueLeft, 1, value));
-    lblDiffRules = Label(panel, "lblDiffRules", "", Row(kValueLeft, 2, value));
-    lblSkill = Label(panel, "lblSkill", "", Row(kValueLeft, 3, value));
-    lblDiffWin = Label(panel, "lblDiffWin", "", Row(kValueLeft, 4, value));
-    lblRedeal = Label(panel, "lblRedeal", "", Row(kValueLeft, 5, value));
-    imgGameTime = RowIcon(panel, "imgGameTime", 1);
-    imgDifficult = RowIcon(panel, "imgDifficult", 2);
-    imgSkill = RowIcon(panel, "imgSkill", 3);
-    imgWinning = RowIcon(panel, "imgWinning", 4);
 }
 
 void TfrmOpenGame::BuildButtons() {

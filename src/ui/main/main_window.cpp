@@ -16,6 +16,7 @@
 #include "storage/settings_file.h"
 #include "storage/settings_writers.h"
 #include "storage/window_placement.h"
+#include "ui/dialogs/tips_box.h"
 #include "ui/main/caption.h"
 #include "ui/main/table_widget.h"
 #include "ui/main/window_pacer.h"
@@ -130,6 +131,7 @@ void TfrmMain::Guarded(const std::function<void()>& action) {
     if (--guard_depth_ > 0) return;
     AfterPlayerAction();
     RefreshStatusBar();
+    RefreshCardCounter();
     ScheduleIdleActions();
     if (relayout_pending_) {
         relayout_pending_ = false;
@@ -174,6 +176,8 @@ void TfrmMain::FirstActivation() {
     repaint();
     // A game played on from the last session is not covered by the selection.
     if (host_->PrepareStatistics() && !resumed_game_) WhenIdle([this] { mnuOpenClick(); });
+    // After the game selection, never over it.
+    if (TipsAtStartUp(OpenSettingsFile(engine_.params))) WhenIdle([this] { mnuTipsClick(); });
     if (ScreenColorCount() > kLowColourLimit) return;
     const ParamRecord& p = engine_.params;
     const bool picture_background = p.IsYes(key::kFadeBackground.position) ||

@@ -42,6 +42,7 @@ class QToolButton;
 
 namespace velmora {
 
+class CardCounterWindow;
 class PauseSign;
 class TableInput;
 class TableWidget;
@@ -96,6 +97,13 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // table until the command comes again or the sign is clicked.
     void mnuPauseClick();
     bool Paused() const { return paused_; }
+    // Game information, the card counter, the tip of the day and the
+    // table's pop-up menu (extra_commands.cpp).
+    void mnuGameInformationClick();
+    void mnuCardCounterClick();
+    void mnuTipsClick();
+    // The tool window counting the unseen cards; null until first opened.
+    CardCounterWindow* CardCounter() const { return card_counter_; }
 
     // The statistics windows (statistics_commands.cpp).
     void mnuGameStatisticsClick();
@@ -178,6 +186,11 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void BuildHiddenPanels();
     QAction* Item(const char* name) const;
     void ConnectStatisticsCommands();
+    void BuildExtraCommands();
+    void RefreshCardCounter();
+    // The table's pop-up menu at `at` (table coordinates), where the right
+    // button means nothing to the game.
+    void ShowTablePopup(const QPoint& at);
 
     // The engine's start-up proper (engine_start.cpp); false on a fatal failure.
     bool EngineStart();
@@ -355,6 +368,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     bool winning_running_ = false;
     bool resumed_game_ = false;  // the first game was the kept one
     std::unique_ptr<ResultRecorder> results_;
+    CardCounterWindow* card_counter_ = nullptr;
     PauseSign* pause_sign_ = nullptr;
     bool paused_ = false;
     bool clock_ran_before_pause_ = false;

@@ -73,6 +73,8 @@ class WindowHost {
     virtual void ShowScreenColorAdvice() {}
     virtual void ShowCustomize() {}
     virtual void ShowAbout() {}
+    // The tip of the day; the quiet default shows nothing.
+    virtual void ShowTips() {}
     // Stops a sound that is playing (the window is closing).
     virtual void StopSound() {}
     // "Select a game number...": the number typed (1 to 13 digits), or none

@@ -94,7 +94,7 @@ const MenuDefinition kMenus[] = {
 // What this edition does not offer: hidden, and disabled so that their
 // shortcuts stay silent.
 constexpr const char* kNotInThisEdition[] = {
-    "mnuGameInformation", "mnuCustomizeRules", "mnuCardCounter", "mnuTips",
+    "mnuCustomizeRules",
 };
 
 // The commands that act on a game in progress: offered once one is dealt.
@@ -102,16 +102,17 @@ constexpr const char* kGameInProgressItems[] = {
     "mnuPause", "mnuQuitGame", "mnuSnapshotPosition", "mnuUndoToSnapshot",
 };
 
-// The table's own pop-up menu; no control shows it in this edition.
+// The table's own pop-up menu: each item runs a command of the main menu.
 struct PopupItem {
     const char* caption;
-    bool opens_customize;
+    const char* command;
 };
 
 constexpr PopupItem kTablePopupItems[] = {
-    {"Change card set", true},      {"Change deck", true},        {"Change background", true},
-    {"Game information...", false}, {"Favorite games...", false}, {"Pause", false},
-    {"Quit game", false},           {"Card counter", false},
+    {"Change card set", "mnuCustomize"},         {"Change deck", "mnuCustomize"},
+    {"Change background", "mnuCustomize"},       {"Game information...", "mnuGameInformation"},
+    {"Favorite games...", "mnuFavoriteGames"},   {"Pause", "mnuPause"},
+    {"Quit game", "mnuQuitGame"},                {"Card counter", "mnuCardCounter"},
 };
 
 void AddItems(QMenu* menu, std::span<const MenuItem> items) {
@@ -170,8 +171,11 @@ void TfrmMain::BuildMenus() {
     popMain->setObjectName("popMain");
     for (const PopupItem& item : kTablePopupItems) {
         QAction* action = popMain->addAction(QString::fromUtf8(item.caption));
-        if (item.opens_customize) Connect(action, &TfrmMain::mnuCustomizeClick);
+        action->setProperty("command", QString::fromLatin1(item.command));
+        // A command the window does not offer (or not now) stays silent.
+        connect(action, &QAction::triggered, this, [this, name = item.command] { Item(name)->trigger(); });
     }
+    BuildExtraCommands();
 }
 
 void TfrmMain::PrepareMenusForEdition() {

@@ -31,9 +31,9 @@ TEST_F(OpenGameTest, FirstShowingFillsTheRootAndDescribesTheLastGame) {
                                   "Freecell", "Golf", "Klondike", "Pyramid", "Yukon"}));
     EXPECT_EQ(Current(), "Golf");
     EXPECT_EQ(dialog->nbkDesc->currentWidget(), dialog->pnlDescGame);
-    EXPECT_EQ(dialog->lblGameName->text(), "Golf");
-    EXPECT_EQ(dialog->lblDiffWin->text(), "Low (about 1 in 5)");
-    EXPECT_FALSE(dialog->imgWinning->pixmap().isNull());
+    EXPECT_EQ(dialog->pnlDescGame->lblGameName->text(), "Golf");
+    EXPECT_EQ(dialog->pnlDescGame->lblDiffWin->text(), "Low (about 1 in 5)");
+    EXPECT_FALSE(dialog->pnlDescGame->imgWinning->pixmap().isNull());
     EXPECT_FALSE(Game("Freecell")->icon(0).isNull());
     EXPECT_TRUE(dialog->btnOK->isEnabled());
 
@@ -67,13 +67,13 @@ TEST_F(OpenGameTest, InformationPanelShowsEachGamesValues) {
                  "Very high (about 99 in 100)"},
          }) {
         Select(Game(row.game));
-        EXPECT_EQ(dialog->lblGameName->text(), row.game);
-        EXPECT_EQ(dialog->lblDecks->text(), row.decks) << row.game;
-        EXPECT_EQ(dialog->lblRedeal->text(), row.redeals) << row.game;
-        EXPECT_EQ(dialog->lblGameTime->text(), row.time) << row.game;
-        EXPECT_EQ(dialog->lblDiffRules->text(), row.difficulty) << row.game;
-        EXPECT_EQ(dialog->lblSkill->text(), row.skill) << row.game;
-        EXPECT_EQ(dialog->lblDiffWin->text(), row.winning) << row.game;
+        EXPECT_EQ(dialog->pnlDescGame->lblGameName->text(), row.game);
+        EXPECT_EQ(dialog->pnlDescGame->lblDecks->text(), row.decks) << row.game;
+        EXPECT_EQ(dialog->pnlDescGame->lblRedeal->text(), row.redeals) << row.game;
+        EXPECT_EQ(dialog->pnlDescGame->lblGameTime->text(), row.time) << row.game;
+        EXPECT_EQ(dialog->pnlDescGame->lblDiffRules->text(), row.difficulty) << row.game;
+        EXPECT_EQ(dialog->pnlDescGame->lblSkill->text(), row.skill) << row.game;
+        EXPECT_EQ(dialog->pnlDescGame->lblDiffWin->text(), row.winning) << row.game;
     }
 }
 
@@ -84,7 +84,7 @@ TEST_F(OpenGameTest, TheRootOffersNothingToOpen) {
     EXPECT_EQ(dialog->nbkDesc->currentWidget(), dialog->pnlEdition);
     for (QWidget* command : {static_cast<QWidget*>(dialog->btnOK),
                              static_cast<QWidget*>(dialog->btnRules),
-                             static_cast<QWidget*>(dialog->chkPreview)})
+                             static_cast<QWidget*>(dialog->pnlDescGame->chkPreview)})
         EXPECT_FALSE(command->isEnabled()) << command->objectName().toStdString();
     dialog->btnOKClick();
     dialog->btnRulesClick();
@@ -139,13 +139,13 @@ TEST_F(OpenGameTest, DoubleClickOnAGameActsAsOk) {
 TEST_F(OpenGameTest, UntickedPreviewIsRememberedForTheNextDialog) {
     Create("Game=1\n");
     Show();
-    ASSERT_TRUE(dialog->chkPreview->isChecked());
-    dialog->chkPreview->click();
+    ASSERT_TRUE(dialog->pnlDescGame->chkPreview->isChecked());
+    dialog->pnlDescGame->chkPreview->click();
     QTest::mouseClick(dialog->btnOK, Qt::LeftButton);
     EXPECT_EQ(Key("Open_Preview_Game"), "N");
     Create();
     Show();
-    EXPECT_FALSE(dialog->chkPreview->isChecked());
+    EXPECT_FALSE(dialog->pnlDescGame->chkPreview->isChecked());
     EXPECT_EQ(Current(), "Freecell");
 }
 
@@ -153,14 +153,14 @@ TEST_F(OpenGameTest, UntickedPreviewIsRememberedForTheNextDialog) {
 TEST_F(OpenGameTest, PreviewDrawsTheGamesPictureOverTheFadeUntilUnticked) {
     Create("Game=1\n");
     Show();
-    const Surface background = open_game::PreviewBackground(dialog->imgGame->size());
+    const Surface background = open_game::PreviewBackground(dialog->pnlDescGame->imgGame->size());
     Surface picture;
     LoadResourceBitmap(library, "GAME0001", &picture);
     const auto shown = [this] {
-        return dialog->imgGame->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
+        return dialog->pnlDescGame->imgGame->pixmap().toImage().convertToFormat(QImage::Format_RGB32);
     };
     EXPECT_EQ(shown(), open_game::PaintPreview(background, picture, ScreenColorCount()).Image());
-    dialog->chkPreview->click();
+    dialog->pnlDescGame->chkPreview->click();
     EXPECT_EQ(shown(), background.Image());
 }
 

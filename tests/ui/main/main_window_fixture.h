@@ -58,6 +58,8 @@ class RecordingHost : public WindowHost {
         favorites_catalogue = catalogue;
         return true;
     }
+    void ShowTips() override { ++tips_shown; }
+    bool PrepareStatistics() override { return first_run; }
     std::string AskSaveFile(QWidget* /*owner*/) override { return save_file; }
     // The window's dialogs are handed to the test instead of being run.
     void RunDialog(QDialog& dialog) override {
@@ -84,6 +86,8 @@ class RecordingHost : public WindowHost {
     std::function<void(QDialog&)> on_dialog;
     int dialogs_run = 0;
     bool answer = true;
+    int tips_shown = 0;
+    bool first_run = false;  // no player has statistics yet
     int sounds_stopped = 0;
     std::string fatal;
 };

@@ -39,7 +39,7 @@ const ItemCase kItems[] = {
     {"mnuUndoToSnapshot", "Go &to bookmark", "", true},
     {"mnuPause", "P&ause", "Ctrl+P", true},
     {"mnuQuitGame", "&Quit game", "Ctrl+Q", true},
-    {"mnuGameInformation", "Game &information...", "F5", false},
+    {"mnuGameInformation", "Game &information...", "F5", true},
     {"mnuAutoPlay", "Au&toplay", "F7", true},
     {"mnuDemo", "&Demo", "Ctrl+D", false},
     {"mnuHiScores", "&Hi-scores...", "F9", true},
@@ -47,10 +47,10 @@ const ItemCase kItems[] = {
     {"mnuCustomize", "C&ustomize...", "Ctrl+U", true},
     {"mnuCustomizeRules", "Customize &rules...", "Ctrl+R", false},
     {"mnuFavoriteGames", "&Favorite games...", "Ctrl+F", true},
-    {"mnuCardCounter", "&Card counter...", "F8", false},
+    {"mnuCardCounter", "&Card counter...", "F8", true},
     {"mnuRules", "&Rules", "F1", true},
     {"Sommario1", "&Contents", "", true},
-    {"mnuTips", "&Tip of the Day...", "", false},
+    {"mnuTips", "&Tip of the Day...", "", true},
     {"mnuAbout", "A&bout Velmora...", "", true},
 };
 
