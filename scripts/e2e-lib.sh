@@ -41,11 +41,18 @@ e2e_on_display() {
 # announces itself on the root window). It ends with the display.
 e2e_start_window_manager() {
   [ "${VELMORA_E2E_WM:-openbox}" = none ] && { echo "$1: no window manager"; return 0; }
+  local wm
   openbox --sm-disable >/dev/null 2>&1 &
-  for _ in $(seq 1 100); do
+  wm=$!
+  # A loaded machine may take a while; one that died at once is started again.
+  for _ in $(seq 1 300); do
     if xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; then
       echo "$1: under the Openbox window manager"
       return 0
+    fi
+    if ! kill -0 "$wm" 2>/dev/null; then
+      openbox --sm-disable >/dev/null 2>&1 &
+      wm=$!
     fi
     sleep 0.1
   done

@@ -226,6 +226,17 @@ make_move() {
 
 # --- One game ------------------------------------------------------------
 
+# A deal or a move that leaves no move ends the game, and the window says so
+# in a box that holds the keyboard: closed with Escape, if it is there.
+close_game_over_box() {
+  local box
+  sleep 0.3
+  box="$(xdotool search --onlyvisible --name '^Game (lost|won)$' 2>/dev/null | head -1 || true)"
+  [ -n "$box" ] || return 0
+  xdotool windowfocus "$box" key Escape
+  wait_for_no_window '^Game (lost|won)$' || true
+}
+
 play() {
   local number=$1 name=$2
   local folder="$work/$number"
@@ -282,6 +293,7 @@ EOF
       fail "$number $name: no legal move found in five deals"
       return
     fi
+    close_game_over_box
     xdotool windowfocus "$wid" key F2
   done
 
@@ -300,6 +312,7 @@ EOF
   fi
 
   # "E&xit" from the "&Game" menu.
+  close_game_over_box
   xdotool windowfocus "$wid" key alt+g
   sleep 0.3
   xdotool key x

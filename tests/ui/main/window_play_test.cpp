@@ -2,12 +2,15 @@
 // events on the table widget, through the table pointer connected as the
 // program connects it, into the engine and back onto the screen.
 #include <QAction>
+#include <QDialog>
 #include <QLabel>
+#include <QTableWidget>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -217,6 +220,39 @@ void RefuseADropOnAnEmptyFoundation(PlayedWindow& w) {
     EXPECT_TRUE(w.ShowsBackBuffer()) << "no trace of the flight is left anywhere";
 }
 
+// The row of the table in the window `command` opens, cells joined by "|".
+std::string TableRow(window_test::WindowFixture& f, const char* command, int row) {
+    std::string seen = "(no window)";
+    f.host.on_dialog = [&](QDialog& dialog) {
+        const auto* table = dialog.findChild<QTableWidget*>();
+        if (!table || row >= table->rowCount()) return;
+        seen.clear();
+        for (int column = 0; column < table->columnCount(); ++column)
+            seen += (column ? "|" : "") + table->item(row, column)->text().toStdString();
+    };
+    f.Find<QAction>(command)->trigger();
+    return seen;
+}
+
+// The won game as Game statistics, the log and the hi-scores show it.
+void FindTheWinInTheStatistics(window_test::WindowFixture& f, int moves) {
+    std::map<std::string, std::string> figures;
+    f.host.on_dialog = [&](QDialog& dialog) {
+        for (const char* name : {"lblPlayed", "lblWon", "lblStreak", "lblBestTime", "lblBestScore"})
+            figures[name] = dialog.findChild<QLabel*>(name)->text().toStdString();
+    };
+    f.Find<QAction>("mnuGameStatistics")->trigger();
+    EXPECT_EQ(figures["lblPlayed"], "1");
+    EXPECT_EQ(figures["lblWon"], "1");
+    EXPECT_EQ(figures["lblStreak"], "1 win");
+    EXPECT_EQ(figures["lblBestTime"], "1:02:03");
+    EXPECT_EQ(figures["lblBestScore"], "208");
+    const std::string logged = TableRow(f, "mnuLogStatistics", 0);
+    EXPECT_NE(logged.find("|Freecell|0000000000003|Won|208|1:02:03|" + std::to_string(moves)),
+              std::string::npos) << logged;
+    EXPECT_EQ(TableRow(f, "mnuHiScores", 0).substr(0, 25), "1|Player 1|208|1:02:03|20");
+}
+
 TEST(WindowPlay, AFreecellDealIsWonWithTheMouse) {
     pointer_test::PointerTable twin(kFreecell);
     ASSERT_TRUE(twin.Deal(kFreecellDeal));
@@ -288,6 +324,7 @@ TEST(WindowPlay, AFreecellDealIsWonWithTheMouse) {
     EXPECT_EQ(summary.score, "208");
     EXPECT_EQ(summary.moves, static_cast<int>(line.moves.size()));
     EXPECT_EQ(w.f.selection.shown, 1) << "the summary's other game opens the game selection";
+    FindTheWinInTheStatistics(w.f, static_cast<int>(line.moves.size()));
 
     // Autoplay, switched on now, is what the closing window stores.
     QAction* autoplay = w.f.Find<QAction>("mnuAutoPlay");
