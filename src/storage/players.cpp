@@ -7,6 +7,7 @@
 
 #include "storage/player_results_file.h"
 #include "storage/preference_keys.h"
+#include "storage/score_table.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -137,6 +138,9 @@ bool RenamePlayer(ParamRecord& params, SettingsFile& file, int place, std::strin
     const bool current = player->name == CurrentPlayerName(params);
     if (!WriteName(file, place, renamed, why)) return false;
     if (current) SetCurrentPlayer(params, file, renamed);
+    // The hi-scores follow the name; a score file that cannot be changed
+    // keeps the old name there, which costs nothing else.
+    RenameInScoreTable(params, player->name, renamed);
     return true;
 }
 
@@ -159,6 +163,7 @@ bool DeletePlayer(ParamRecord& params, SettingsFile& file, int place, std::strin
     }
     RemoveFile(results + std::string(kSetAsideEnding));
     const std::string name = player->name;
+    RemoveFromScoreTable(params, name, std::nullopt);
     if (!WriteName(file, place, "", why)) return false;
     if (name == CurrentPlayerName(params)) {
         const auto next = std::ranges::find_if(players, [place](const PlayerEntry& p) { return p.place != place; });

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 
 #include "platform/durable_files.h"
 #include "platform/files.h"
@@ -145,26 +146,59 @@ ScoreTableWrite AddToScoreTable(const ParamRecord& params, const ScoreEntry& ent
                                                                       : ScoreTableWrite::kFailed;
 }
 
-std::string WithoutScoresOf(std::string_view contents, std::string_view player, std::optional<int> game) {
+namespace {
+
+// The file's text with each score line of `player` (of `game` only, when
+// given) dropped, or given the name `renamed`; other lines as they were.
+std::string WithScoresOf(std::string_view contents, std::string_view player, std::optional<int> game,
+                         const std::optional<std::string>& renamed) {
     const std::string name = WithoutTrailingSpaces(player.substr(0, kScoreNameWidth));
     std::string out;
     for (const std::string& line : SplitLines(contents)) {
-        const std::optional<ScoreEntry> entry = ParseScoreLine(line);
-        if (entry && entry->player == name && (!game || entry->record.game == *game)) continue;
+        std::optional<ScoreEntry> entry = ParseScoreLine(line);
+        if (entry && entry->player == name && (!game || entry->record.game == *game)) {
+            if (!renamed) continue;
+            entry->player = WithoutTrailingSpaces(renamed->substr(0, kScoreNameWidth));
+            out += FormatScoreLine(*entry) + std::string(kLineEnd);
+            continue;
+        }
         out += line + std::string(kLineEnd);
     }
     return out;
 }
 
-bool RemoveFromScoreTable(const ParamRecord& params, std::string_view player, std::optional<int> game) {
+// Replaces the score file by `change` of its text; a missing or older file
+// has nothing to change, an unreadable one is refused.
+bool ChangeScoreTable(const ParamRecord& params, const std::function<std::string(std::string_view)>& change) {
     const std::string path = ScoreFilePath(params);
     std::string contents;
     const FileRead read = ReadRegularFileUpTo(path, kLargestScoreFile, contents);
     if (read == FileRead::kMissing) return true;
     if (read != FileRead::kRead) return false;
     if (!IsCurrent(path)) return true;
-    const std::string kept = WithoutScoresOf(contents, player, game);
-    return ScoreEntriesOf(kept).size() == ScoreEntriesOf(contents).size() || ReplaceFileContents(path, kept);
+    const std::string changed = change(contents);
+    return changed == contents || ReplaceFileContents(path, changed);
+}
+
+}  // namespace
+
+std::string WithoutScoresOf(std::string_view contents, std::string_view player, std::optional<int> game) {
+    return WithScoresOf(contents, player, game, std::nullopt);
+}
+
+bool RemoveFromScoreTable(const ParamRecord& params, std::string_view player, std::optional<int> game) {
+    return ChangeScoreTable(params, [&](std::string_view contents) {
+        const std::string kept = WithoutScoresOf(contents, player, game);
+        return ScoreEntriesOf(kept).size() == ScoreEntriesOf(contents).size() ? std::string(contents) : kept;
+    });
+}
+
+std::string WithScoresRenamed(std::string_view contents, std::string_view from, std::string_view to) {
+    return WithScoresOf(contents, from, std::nullopt, std::string(to));
+}
+
+bool RenameInScoreTable(const ParamRecord& params, std::string_view from, std::string_view to) {
+    return ChangeScoreTable(params, [&](std::string_view contents) { return WithScoresRenamed(contents, from, to); });
 }
 
 std::vector<ScoreEntry> ReadScoreTable(const ParamRecord& params) {

@@ -53,6 +53,11 @@ std::string WithoutScoresOf(std::string_view contents, std::string_view player, 
 // upgrade) is not rewritten and counts as done.
 bool RemoveFromScoreTable(const ParamRecord& params, std::string_view player, std::optional<int> game);
 // The score lines of the score file; none when it is missing or unreadable.
+// The file's text with the score lines of `from` under the name `to`.
+std::string WithScoresRenamed(std::string_view contents, std::string_view from, std::string_view to);
+// The same in the score file, replaced at once; true when nothing needed
+// changing, false when the file could not be read or written.
+bool RenameInScoreTable(const ParamRecord& params, std::string_view from, std::string_view to);
 std::vector<ScoreEntry> ReadScoreTable(const ParamRecord& params);
 
 }  // namespace velmora

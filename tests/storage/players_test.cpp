@@ -4,6 +4,7 @@
 // follows a rename or a deletion, and the start-up keeps a list it finds.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -12,6 +13,7 @@
 #include "storage/players.h"
 #include "storage/preference_keys.h"
 #include "storage/result_recorder.h"
+#include "storage/score_table.h"
 
 namespace velmora {
 namespace {
@@ -78,6 +80,24 @@ TEST_F(PlayerList, ResultsStayWithTheirPlayerThroughAddRenameAndDelete) {
     params.ParamWrite(kCurrentPlayer, kCurrentPlayerLength, "Cyril");
     EXPECT_EQ(ReadCurrentPlayerResults(params).records.at(0).score, 102);
     EXPECT_EQ(ReadEveryPlayersResults(params).size(), 2u);
+}
+
+TEST_F(PlayerList, TheHiScoresFollowARenameAndGoWithADeletion) {
+    for (const char* name : {"Ann", "Bea", "Cy"})
+        ASSERT_EQ(AddToScoreTable(params, {Game(name[0]), name}), ScoreTableWrite::kWritten);
+    auto names = [this] {
+        std::vector<std::string> found;
+        for (const ScoreEntry& entry : ReadScoreTable(params)) found.push_back(entry.player);
+        std::sort(found.begin(), found.end());
+        return found;
+    };
+    SettingsFile file = File();
+    ASSERT_TRUE(RenamePlayer(params, file, 2, "Cyril", why)) << why;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Ann", "Bea", "Cyril"}));
+    ASSERT_TRUE(DeletePlayer(params, file, 0, why)) << why;
+    EXPECT_EQ(names(), (std::vector<std::string>{"Bea", "Cyril"}));
+    for (const ScoreEntry& entry : ReadScoreTable(params))
+        EXPECT_EQ(entry.record.score, entry.player[0]) << "each score stays with its player";
 }
 
 TEST_F(PlayerList, APlaceStillHoldingResultsIsNeverGivenToANewPlayer) {
