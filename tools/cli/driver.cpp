@@ -41,7 +41,7 @@ Driver::Driver(std::string program_folder, GamesData games)
     : Driver(std::move(program_folder), std::string(), std::move(games)) {}
 
 Driver::Driver(std::string program_folder, std::string games_file, std::optional<GamesData> games)
-    : engine_(EngineInit(program_folder)), games_file_(std::move(games_file)) {
+    : engine_(EngineInit(program_folder)), program_folder_(program_folder), games_file_(std::move(games_file)) {
     static const PlayDealRules kPlayRules;
     deal_rules = &kPlayRules;
     score_hook = RecomputeScore;
@@ -76,6 +76,7 @@ void Driver::RegisterCommands() {
     RegisterPreviewCommands(commands_);
     RegisterCelebrateCommands(commands_);
     RegisterResultsCommands(commands_);
+    RegisterSolverCommands(commands_);
 }
 
 namespace {

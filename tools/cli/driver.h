@@ -71,6 +71,7 @@ public:
     void GameWon();
 
     Engine& engine() { return *engine_; }
+    const std::string& program_folder() const { return program_folder_; }
     const std::string& games_file() const { return games_file_; }
     // The game definitions; false when GAMES.DAT could not be read.
     bool games_loaded() const { return games_loaded_; }
@@ -83,6 +84,7 @@ private:
     void RegisterCommands();
 
     std::unique_ptr<Engine> engine_;
+    std::string program_folder_;
     std::string games_file_;
     GamesData games_;
     bool games_loaded_ = false;
@@ -119,6 +121,8 @@ void RegisterShotCommands(std::map<std::string, Driver::Handler>& table);
 void RegisterPreviewCommands(std::map<std::string, Driver::Handler>& table);
 // "celebrate": the winning animation over the table, as a picture.
 void RegisterCelebrateCommands(std::map<std::string, Driver::Handler>& table);
+// "solve" and "winnability": the solver on the table and on many deals.
+void RegisterSolverCommands(std::map<std::string, Driver::Handler>& table);
 // "stats" and "give-up": the player's results.
 void RegisterResultsCommands(std::map<std::string, Driver::Handler>& table);
 

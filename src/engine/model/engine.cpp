@@ -15,4 +15,13 @@ void PrepareTable(Engine& engine) {
     engine.piles.Clear();
 }
 
+void CopyQuietly(const Engine& from, Engine& to) {
+    to = from;
+    to.undo.Clear();
+    to.redo.Clear();
+    to.view = &to.quiet_view;
+    to.messages = &to.quiet_messages;
+    to.sounds = &to.quiet_sounds;
+}
+
 }  // namespace velmora

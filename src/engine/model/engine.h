@@ -84,6 +84,11 @@ struct Engine {
 // parameter record is initialised (created) with the program folder, which
 // ends with a path separator.
 std::unique_ptr<Engine> EngineInit(std::string_view program_folder);
+// A copy that draws, sounds and tells nothing, without the move log: for
+// trying moves (copying a long log for each try would be slow).
+// The outward pointers of `to` are set to its own quiet members, so a copy
+// (which would point at the original's) never reaches the window.
+void CopyQuietly(const Engine& from, Engine& to);
 // Releases the context.
 void EngineDone(std::unique_ptr<Engine>& engine);
 

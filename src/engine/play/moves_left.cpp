@@ -20,18 +20,6 @@ namespace {
 constexpr int kLongestSelection = 3;
 constexpr int kPairingRule = 38;
 
-// A copy that draws, sounds and tells nothing, without the move log (the
-// tries need no undo, and copying a long log for each would be slow).
-Engine QuietCopy(const Engine& e) {
-    Engine copy = e;
-    copy.undo.Clear();
-    copy.redo.Clear();
-    copy.view = &copy.quiet_view;
-    copy.messages = &copy.quiet_messages;
-    copy.sounds = &copy.quiet_sounds;
-    return copy;
-}
-
 // The position without the selection of a removal game, which a click
 // changes without moving anything.
 std::vector<std::string> TablePosition(const Engine& e) {
@@ -41,16 +29,30 @@ std::vector<std::string> TablePosition(const Engine& e) {
     return lines;
 }
 
-struct Press {
-    std::string pile;
-    int card = 0;
-};
+// True when some sequence of at most `depth` left clicks changes the table;
+// a click that only changes the selection leads to the next click.
+bool ClicksChangeTable(const Engine& e, int depth) {
+    const std::vector<std::string> before = TablePosition(e);
+    const std::string selection_before = e.piles.Text(ListId::Foundation, 0);
+    for (const PilePress& press : CandidatePresses(e)) {
+        Engine tried;
+        CopyQuietly(e, tried);
+        const PressResult result = PointerPress(tried, press.pile, press.card, Button::Left, false);
+        // Drags are listed apart; a pick-up alone changes nothing.
+        if (result.kind == PressResult::PickUp || result.kind == PressResult::Peek) continue;
+        PointerRelease(tried, result, {}, false);
+        if (TablePosition(tried) != before) return true;
+        if (depth > 1 && tried.piles.Text(ListId::Foundation, 0) != selection_before &&
+            ClicksChangeTable(tried, depth - 1))
+            return true;
+    }
+    return false;
+}
 
-// The presses worth trying: the top card of every pile on the table (and
-// the empty stock), and in a removal game every face-up card, since free
-// cards may lie inside a pile.
-std::vector<Press> CandidatePresses(const Engine& e) {
-    std::vector<Press> presses;
+}  // namespace
+
+std::vector<PilePress> CandidatePresses(const Engine& e) {
+    std::vector<PilePress> presses;
     const bool removal_game = e.R(kPairingRule) != 0;
     for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve}) {
         for (int i = 0; i < ListSize(list); ++i) {
@@ -73,30 +75,10 @@ std::vector<Press> CandidatePresses(const Engine& e) {
     return presses;
 }
 
-// True when some sequence of at most `depth` left clicks changes the table;
-// a click that only changes the selection leads to the next click.
-bool ClicksChangeTable(const Engine& e, int depth) {
-    const std::vector<std::string> before = TablePosition(e);
-    const std::string selection_before = e.piles.Text(ListId::Foundation, 0);
-    for (const Press& press : CandidatePresses(e)) {
-        Engine tried = QuietCopy(e);
-        const PressResult result = PointerPress(tried, press.pile, press.card, Button::Left, false);
-        // Drags are listed apart; a pick-up alone changes nothing.
-        if (result.kind == PressResult::PickUp || result.kind == PressResult::Peek) continue;
-        PointerRelease(tried, result, {}, false);
-        if (TablePosition(tried) != before) return true;
-        if (depth > 1 && tried.piles.Text(ListId::Foundation, 0) != selection_before &&
-            ClicksChangeTable(tried, depth - 1))
-            return true;
-    }
-    return false;
-}
-
-}  // namespace
-
 bool AnyMoveLeft(const Engine& e) {
     if (!e.flags.Get(flag::kInProgress)) return false;
-    Engine tried = QuietCopy(e);
+    Engine tried;
+    CopyQuietly(e, tried);
     if (!ListDragMoves(tried).empty()) return true;
     return ClicksChangeTable(tried, KeepsSelection(e) ? kLongestSelection : 1);
 }

@@ -1,0 +1,107 @@
+#pragma once
+// The search itself, over any model of a game's moves: depth first, the
+// most promising child first, never entering a position twice, until a won
+// position, the end of the positions, a limit or a cancel.
+//
+// A model provides:
+//   State                       a position (copyable or movable)
+//   MoveType                    a move
+//   struct ChildType { MoveType move; uint64_t key; int score; bool won; }
+//   std::vector<ChildType> Children(const State&)   best first, distinct
+//   void Apply(State&, const MoveType&)
+//   bool IsWon(const State&)
+//   uint64_t Key(const State&)
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "solver/search.h"
+#include "solver/visited_table.h"
+
+namespace velmora::solver {
+
+template <class Model>
+struct ModelResult {
+    Verdict verdict = Verdict::Unknown;
+    std::vector<typename Model::MoveType> line;
+    int64_t positions = 0;
+};
+
+template <class Model>
+class DepthFirst {
+  public:
+    using State = typename Model::State;
+    using ChildType = typename Model::ChildType;
+
+    DepthFirst(Model& model, const Limits& limits, const std::atomic<bool>* cancel)
+        : model_(model), limits_(limits), cancel_(cancel), visited_(limits.table_bytes),
+          deadline_(std::chrono::steady_clock::now() +
+                    std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                        std::chrono::duration<double>(limits.seconds))) {}
+
+    ModelResult<Model> Run(State root) {
+        if (model_.IsWon(root)) return Finish(Verdict::Won);
+        visited_.Insert(model_.Key(root));
+        Enter(std::move(root));
+        while (!frames_.empty()) {
+            if (OutOfLimits()) return Finish(Verdict::Unknown);
+            Frame& top = frames_.back();
+            if (top.next == top.children.size()) {
+                frames_.pop_back();
+                continue;
+            }
+            const ChildType& child = top.children[top.next++];
+            if (!visited_.Insert(child.key)) continue;
+            ++result_.positions;
+            State next = top.state;
+            model_.Apply(next, child.move);
+            if (child.won || model_.IsWon(next)) return Finish(Verdict::Won);
+            Enter(std::move(next));
+        }
+        return Finish(Verdict::Impossible);
+    }
+
+  private:
+    struct Frame {
+        State state;
+        std::vector<ChildType> children;
+        size_t next = 0;
+    };
+
+    void Enter(State state) {
+        std::vector<ChildType> children = model_.Children(state);
+        frames_.push_back(Frame{std::move(state), std::move(children), 0});
+    }
+
+    bool OutOfLimits() {
+        // How often (in steps) the clock and the cancel flag are read.
+        constexpr int64_t kCheckEvery = 64;
+        if (result_.positions >= limits_.positions) return true;
+        if (++checks_ % kCheckEvery != 0) return false;
+        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return true;
+        return std::chrono::steady_clock::now() >= deadline_;
+    }
+
+    // The line is the move taken out of every frame on the path.
+    ModelResult<Model> Finish(Verdict verdict) {
+        result_.verdict = verdict;
+        if (verdict == Verdict::Won)
+            for (const Frame& frame : frames_) result_.line.push_back(frame.children[frame.next - 1].move);
+        frames_.clear();
+        return std::move(result_);
+    }
+
+    Model& model_;
+    Limits limits_;
+    const std::atomic<bool>* cancel_;
+    VisitedTable visited_;
+    std::chrono::steady_clock::time_point deadline_;
+    std::vector<Frame> frames_;
+    ModelResult<Model> result_;
+    int64_t checks_ = 0;
+};
+
+}  // namespace velmora::solver
