@@ -1,11 +1,16 @@
 #pragma once
-// The rules interpreter as a model for the search: a position is a quiet
-// copy of the engine, its moves are what the interpreter allows. Exact for
-// every game the rules row can express, and the measure the faster compiled
+// The rules interpreter as a model for the search: its moves are what the
+// interpreter allows, tried on quiet copies of the engine. Exact for every
+// game the rules row can express, and the measure the faster compiled
 // models are checked against.
+//
+// A position is kept packed (the piles with their faces and the engine's
+// counters and flags, a few hundred bytes) and unpacked onto a copy of the
+// starting engine when its moves are wanted, so a search can hold many.
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "engine/model/engine.h"
@@ -16,32 +21,34 @@ namespace velmora::solver {
 
 class InterpreterModel {
   public:
-    // A position on the heap: engines are large, and frames move.
-    class State {
-      public:
-        State() = default;
-        explicit State(const Engine& e);
-        State(const State& other) : State(*other.engine_) {}
-        State& operator=(const State& other);
-        State(State&&) noexcept = default;
-        State& operator=(State&&) noexcept = default;
-        Engine& engine() { return *engine_; }
-        const Engine& engine() const { return *engine_; }
-
-      private:
-        std::unique_ptr<Engine> engine_;
+    struct State {
+        std::string piles;         // every pile as its snapshot line, '|' between
+        std::vector<int16_t> fields;  // the numeric table state
+        std::vector<char> flags;
+        int deal_counter = 0;
+        bool redeal_armed = false;
+        bool no_refill = false;
+        bool won = false;
+        uint64_t key = 0;
     };
     using MoveType = Move;
     using ChildType = Child;
 
-    // The start of a search: a copy of `e` without what plays no part in a
-    // position (the game list).
-    State Root(const Engine& e) const;
+    // The model of the game on `e`, whose position is the root.
+    explicit InterpreterModel(const Engine& e);
+    State Root() const;
 
-    std::vector<Child> Children(const State& s) const { return ListChildren(s.engine()); }
-    void Apply(State& s, const Move& move) const { PlayMove(s.engine(), move); }
+    std::vector<Child> Children(const State& s) const;
+    void Apply(State& s, const Move& move) const;
     bool IsWon(const State& s) const;
-    uint64_t Key(const State& s) const;
+    uint64_t Key(const State& s) const { return s.key; }
+
+    // The engine standing in `s` (for tests and callers that need it).
+    void Unpack(const State& s, Engine& out) const;
+    static State Pack(const Engine& e);
+
+  private:
+    std::unique_ptr<Engine> start_;  // the game, its settings and rules
 };
 
 }  // namespace velmora::solver

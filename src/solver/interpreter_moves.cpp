@@ -11,6 +11,7 @@
 #include "engine/play/drag_moves.h"
 #include "engine/play/move_log.h"
 #include "engine/play/moves_left.h"
+#include "engine/play/win_condition.h"
 #include "solver/position_key.h"
 
 namespace velmora::solver {
@@ -29,7 +30,7 @@ class Collector {
         if (TableKey(after) == parent_key_) return;
         const uint64_t key = PositionKey(after);
         if (!seen_.insert(key).second) return;
-        children_.push_back({std::move(move), key, PositionScore(after), after.flags.Get(flag::kFinished)});
+        children_.push_back({std::move(move), key, PositionScore(after), IsWonPosition(after)});
     }
     std::vector<Child> Take() { return std::move(children_); }
 
@@ -79,44 +80,50 @@ void AddClicks(const Engine& e, Collector& out) {
     }
 }
 
-struct PileFigures {
-    int down = 0;     // face-down cards
+struct Figures {
+    int home = 0;
+    int down = 0;      // face-down cards
     int blocking = 0;  // cards lying above a card of lower rank
+    int empty = 0;     // empty tableau piles and reserves
+    int in_play = 0;   // cards on the tableau and the reserves
+    // Per suit, the lowest rank not at home and how many cards lie on it.
+    int lowest[4] = {99, 99, 99, 99};
+    int cover[4] = {0, 0, 0, 0};
 };
 
-PileFigures FiguresOf(const Engine& e, const std::string& pile) {
-    PileFigures figures;
+void CountPile(const Engine& e, const std::string& pile, Figures& f) {
+    const int count = PileCount(pile);
+    if (count == 0) ++f.empty;
     int lowest = 1000;
-    for (int at = 0; at < PileCount(pile); ++at) {
+    for (int at = 0; at < count; ++at) {
         const int code = PileCodeAt(pile, at);
         if (code <= 0) continue;
-        if (e.cards.IsFaceDown(code)) ++figures.down;
+        ++f.in_play;
+        if (e.cards.IsFaceDown(code)) ++f.down;
         const int rank = CardRank(code);
-        if (rank > lowest) ++figures.blocking;
+        const int suit = CardSuit(code);
+        if (rank > lowest) ++f.blocking;
         if (rank > 0 && rank < lowest) lowest = rank;
+        if (suit >= 0 && rank > 0 && rank < f.lowest[suit]) {
+            f.lowest[suit] = rank;
+            f.cover[suit] = count - 1 - at;
+        }
     }
-    return figures;
 }
 
 }  // namespace
 
 int PositionScore(const Engine& e) {
-    int home = 0;
-    for (int f = KeepsSelection(e) ? 1 : 0; f < kFoundationPiles; ++f) home += PileCount(e.piles.foundations[f]);
-    int down = 0;
-    int blocking = 0;
-    int empty = 0;
-    for (int t = 0; t < TableauInUse(e); ++t) {
-        const std::string& pile = e.piles.tableau[static_cast<size_t>(t)];
-        const PileFigures figures = FiguresOf(e, pile);
-        down += figures.down;
-        blocking += figures.blocking;
-        if (pile.empty()) ++empty;
-    }
-    for (int r = 0; r < ReservesInUse(e); ++r)
-        if (e.piles.reserves[static_cast<size_t>(r)].empty()) ++empty;
-    return home * 100 - down * 10 - blocking * 8 + empty * 6;
+    Figures f;
+    for (int n = KeepsSelection(e) ? 1 : 0; n < kFoundationPiles; ++n) f.home += PileCount(e.piles.foundations[n]);
+    for (int t = 0; t < TableauInUse(e); ++t) CountPile(e, e.piles.tableau[static_cast<size_t>(t)], f);
+    for (int r = 0; r < ReservesInUse(e); ++r) CountPile(e, e.piles.reserves[static_cast<size_t>(r)], f);
+    int buried = 0;
+    for (int suit = 0; suit < 4; ++suit) buried += f.cover[suit];
+    return f.home * 100 - f.in_play * 2 - f.down * 10 - f.blocking * 6 - buried * 8 + f.empty * 12;
 }
+
+bool IsWonPosition(const Engine& e) { return e.R(307) != 0 && IsGameWon(e); }
 
 std::vector<Child> ListChildren(const Engine& e) {
     if (!e.flags.Get(flag::kInProgress)) return {};

@@ -18,8 +18,12 @@ struct Child {
     Move move;
     uint64_t key = 0;  // PositionKey of the position the move leads to
     int score = 0;     // how promising that position looks (higher first)
-    bool won = false;
+    bool won = false;  // the move wins the game
 };
+
+// The game is won on the table (whatever the state flags say: the end of
+// a won game clears them).
+bool IsWonPosition(const Engine& e);
 
 // The distinct children of `e` (two moves leading to the same position give
 // one child), best first. `e` is not changed.

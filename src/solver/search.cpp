@@ -1,15 +1,15 @@
 #include "solver/search.h"
 
-#include <memory>
+#include <utility>
 
-#include "solver/depth_first.h"
+#include "solver/best_first.h"
 #include "solver/interpreter_model.h"
 
 namespace velmora::solver {
 
 Result Solve(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
-    InterpreterModel model;
-    ModelResult<InterpreterModel> found = DepthFirst<InterpreterModel>(model, limits, cancel).Run(model.Root(start));
+    const InterpreterModel model(start);
+    ModelResult<InterpreterModel> found = BestFirst<InterpreterModel>(model, limits, cancel).Run(model.Root());
     Result result;
     result.verdict = found.verdict;
     result.positions = found.positions;

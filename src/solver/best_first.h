@@ -1,0 +1,122 @@
+#pragma once
+// The search: best first over any model of a game's moves. The most
+// promising position found so far is always the next one opened (newest
+// first among equals), so a poor early choice costs little; no position is
+// entered twice. When no position is left to open and no limit was hit,
+// every reachable position has been tried and the game cannot be won.
+//
+// A model provides:
+//   State                       a position (copyable; kept for the open ones)
+//   MoveType                    a move
+//   struct ChildType { MoveType move; uint64_t key; int score; bool won; }
+//   std::vector<ChildType> Children(const State&)   distinct children
+//   void Apply(State&, const MoveType&)
+//   bool IsWon(const State&)
+//   uint64_t Key(const State&)
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <queue>
+#include <utility>
+#include <vector>
+
+#include "solver/search.h"
+#include "solver/visited_table.h"
+
+namespace velmora::solver {
+
+template <class Model>
+struct ModelResult {
+    Verdict verdict = Verdict::Unknown;
+    std::vector<typename Model::MoveType> line;
+    int64_t positions = 0;
+};
+
+template <class Model>
+class BestFirst {
+  public:
+    using State = typename Model::State;
+    using MoveType = typename Model::MoveType;
+
+    BestFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel)
+        : model_(model), limits_(limits), cancel_(cancel), visited_(limits.table_bytes),
+          deadline_(std::chrono::steady_clock::now() +
+                    std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                        std::chrono::duration<double>(limits.seconds))) {}
+
+    ModelResult<Model> Run(State root) {
+        if (model_.IsWon(root)) return Finish(Verdict::Won, -1);
+        visited_.Insert(model_.Key(root));
+        nodes_.push_back(Node{std::move(root), -1, MoveType{}});
+        open_.push({0, 0, 0});
+        while (!open_.empty()) {
+            if (OutOfLimits()) return Finish(Verdict::Unknown, -1);
+            const int32_t at = open_.top().node;
+            open_.pop();
+            // An opened position keeps only its way back.
+            State state = std::move(nodes_[static_cast<size_t>(at)].state);
+            nodes_[static_cast<size_t>(at)].state = State{};
+            for (auto& child : model_.Children(state)) {
+                if (!visited_.Insert(child.key)) continue;
+                ++result_.positions;
+                State next = state;
+                model_.Apply(next, child.move);
+                const bool won = child.won || model_.IsWon(next);
+                nodes_.push_back(Node{std::move(next), at, std::move(child.move)});
+                const auto index = static_cast<int32_t>(nodes_.size() - 1);
+                if (won) return Finish(Verdict::Won, index);
+                open_.push({child.score, ++serial_, index});
+            }
+        }
+        return Finish(Verdict::Impossible, -1);
+    }
+
+  private:
+    struct Node {
+        State state;
+        int32_t parent;
+        MoveType move;
+    };
+    struct Open {
+        int score;
+        int64_t serial;
+        int32_t node;
+        bool operator<(const Open& other) const {
+            if (score != other.score) return score < other.score;
+            return serial < other.serial;
+        }
+    };
+
+    bool OutOfLimits() {
+        // How often (in positions opened) the clock and the cancel flag are read.
+        constexpr int64_t kCheckEvery = 16;
+        if (result_.positions >= limits_.positions) return true;
+        if (++checks_ % kCheckEvery != 0) return false;
+        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return true;
+        return std::chrono::steady_clock::now() >= deadline_;
+    }
+
+    // The line is the way back from the won position, turned round.
+    ModelResult<Model> Finish(Verdict verdict, int32_t won) {
+        result_.verdict = verdict;
+        for (int32_t at = won; at > 0; at = nodes_[static_cast<size_t>(at)].parent)
+            result_.line.push_back(std::move(nodes_[static_cast<size_t>(at)].move));
+        result_.line = {std::make_move_iterator(result_.line.rbegin()), std::make_move_iterator(result_.line.rend())};
+        nodes_.clear();
+        return std::move(result_);
+    }
+
+    const Model& model_;
+    Limits limits_;
+    const std::atomic<bool>* cancel_;
+    VisitedTable visited_;
+    std::chrono::steady_clock::time_point deadline_;
+    std::vector<Node> nodes_;
+    std::priority_queue<Open> open_;
+    ModelResult<Model> result_;
+    int64_t serial_ = 0;
+    int64_t checks_ = 0;
+};
+
+}  // namespace velmora::solver
