@@ -52,14 +52,19 @@ void AddDrags(const Engine& e, Collector& out) {
 }
 
 // Presses; one that only changes a selection leads on to the next press.
+// A selection is a set of cards, so its presses are tried in one order
+// only: each on a card of a higher code than the one before.
 void AddPresses(const Engine& e, Move so_far, int depth, Collector& out) {
     const uint64_t table = TableKey(e);
     const uint64_t whole = PositionKey(e);
+    const int after = so_far.empty() ? -1 : so_far.back().card;
     for (const PilePress& press : CandidatePresses(e)) {
+        if (press.card <= after) continue;
         Engine tried;
         CopyQuietly(e, tried);
         const Input input{Input::Kind::Press, press.card, press.pile};
-        if (!PlayInput(tried, input)) continue;
+        // A press that only selects reports nothing done: the keys tell.
+        PlayInput(tried, input);
         Move move = so_far;
         move.push_back(input);
         if (TableKey(tried) != table) {

@@ -18,7 +18,6 @@ namespace {
 
 // The largest selection a removal game completes (a Jack, Queen and King).
 constexpr int kLongestSelection = 3;
-constexpr int kPairingRule = 38;
 
 // The position without the selection of a removal game, which a click
 // changes without moving anything.
@@ -53,7 +52,9 @@ bool ClicksChangeTable(const Engine& e, int depth) {
 
 std::vector<PilePress> CandidatePresses(const Engine& e) {
     std::vector<PilePress> presses;
-    const bool removal_game = e.R(kPairingRule) != 0;
+    // In the games played by selection any free card may be pressed, and
+    // free cards lie inside the pyramid's rows as well as on top.
+    const bool removal_game = KeepsSelection(e);
     for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve}) {
         for (int i = 0; i < ListSize(list); ++i) {
             const PileRef pile{list, i};

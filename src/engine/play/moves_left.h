@@ -22,8 +22,8 @@ struct PilePress {
 };
 
 // The presses worth trying: the top card of every pile on the table (and
-// the empty stock), and in a removal game every face-up card, since free
-// cards may lie inside a pile.
+// the empty stock), and in a game played by selection every face-up card,
+// since free cards may lie inside a pile.
 std::vector<PilePress> CandidatePresses(const Engine& e);
 
 }  // namespace velmora

@@ -70,6 +70,24 @@ TEST(GameEnd, ARemovalGamesPairsAreMovesLeft) {
     EXPECT_GT(with_pairs, 0);
 }
 
+// The pyramid's last row is free all along: two of its cards adding to 13
+// are a move though neither is the row's last card.
+TEST(GameEnd, APyramidPairInsideARowIsAMoveLeft) {
+    Session s;
+    s.Lines("new 6 1");
+    // Deal 1's last row: 3, 8, 5, 7, Jack, 10 and Ace. Without the stock
+    // and the waste, only 3 + 10 and 8 + 5 are left to play.
+    Engine& e = s.engine();
+    e.piles.stock_area[kStockIndex].clear();
+    e.piles.stock_area[kWasteIndex].clear();
+    EXPECT_EQ(s.Say("moves-left"), "yes");
+    EXPECT_EQ(s.Say("press Fila7 29"), "done");
+    EXPECT_EQ(s.Say("press Fila7 36"), "done");
+    EXPECT_EQ(s.Say("press Fila7 47"), "done");
+    EXPECT_EQ(s.Say("press Fila7 31"), "done");
+    EXPECT_EQ(s.Say("moves-left"), "no") << "7, Jack and Ace make no 13";
+}
+
 // Klondike's first deal: automatic play sends the Ace of hearts home as the
 // deal lands. That card is the deal's; the player's first undo has nothing
 // to take back, and later undos stop there.
