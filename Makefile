@@ -36,6 +36,11 @@ package: build
 tables: build
 	@bash scripts/contact-sheet.sh $(BUILD_DIR)
 
+# Every game's chance of winning measured by the solver on DEALS deals
+# (SECONDS_PER_DEAL each), written into data/games.txt (entries 399, 400).
+winnability: build
+	@bash scripts/winnability.sh
+
 # Start-up time to the first dealt table and memory, against a bare Qt
 # window, under Xvfb (median of STARTUP_RUNS runs each).
 STARTUP_RUNS ?= 9

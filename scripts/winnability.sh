@@ -1,0 +1,59 @@
+#!/bin/bash
+# Measures every game's chance of winning with the solver and writes it into
+# data/games.txt: entries 399 and 400 ("about x in y"), with the command
+# that produced them and its figures in the comment. A game whose deals
+# were not decided on at least 98 % keeps its entries.
+#
+#   scripts/winnability.sh [game ids...]
+# DEALS (2000) deals from deal 1, SECONDS_PER_DEAL (1) per deal; CLI names the driver.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+games="$root/data/games.txt"
+cli=${CLI:-$root/build/bin/velmora-cli}
+deals=${DEALS:-2000}
+seconds=${SECONDS_PER_DEAL:-1}
+data=$(mktemp -d)
+trap 'rm -rf "$data"' EXIT
+
+ids=("$@")
+if [ ${#ids[@]} -eq 0 ]; then
+    mapfile -t ids < <(sed -n 's/^\[game \([0-9]*\)\]$/\1/p' "$games")
+fi
+
+# The fraction x/y (y up to 20) nearest to a percentage; x at least 1 when
+# any deal was won.
+fraction() {
+    awk -v p="$1" 'BEGIN {
+        best = 2; bx = 0; by = 1
+        for (y = 1; y <= 20; y++) for (x = (p > 0 ? 1 : 0); x <= y; x++) {
+            d = x / y - p / 100; if (d < 0) d = -d
+            if (d < best - 1e-9) { best = d; bx = x; by = y }
+        }
+        print bx, by }'
+}
+
+for id in "${ids[@]}"; do
+    command="winnability $id 1 $deals $seconds"
+    answer=$("$cli" --data "$data" $command 2>&1 | tr '\n' ' ')
+    read -r percent low high < <(sed -n 's/.*winnable \([0-9.]*\) \([0-9.]*\) \([0-9.]*\).*/\1 \2 \3/p' <<<"$answer")
+    if [ -z "${percent:-}" ]; then
+        echo "game $id: no figures: $answer" >&2
+        exit 1
+    fi
+    unknown=$(sed -n 's/.*unknown \([0-9]*\).*/\1/p' <<<"$answer")
+    # A figure with many deals left undecided says more about the solver
+    # than about the game: it is not written.
+    if [ $((unknown * 50)) -gt "$deals" ]; then
+        echo "game $id: not written: $unknown of $deals deals undecided ($answer)" >&2
+        continue
+    fi
+    read -r x y < <(fraction "$percent")
+    note="measured: velmora-cli $command: $percent % won (95 % interval $low to $high)"
+    echo "game $id: about $x in $y; $note"
+    awk -v id="$id" -v x="$x" -v y="$y" -v note="$note" '
+        /^\[game / { inside = ($0 == "[game " id "]") }
+        inside && /^399 =/ { printf "399 = %-6s # chance of winning about %s ... (%s)\n", x, x, note; next }
+        inside && /^400 =/ { printf "400 = %-6s # ... in %s\n", y, y; next }
+        { print }' "$games" > "$games.new"
+    mv "$games.new" "$games"
+done
