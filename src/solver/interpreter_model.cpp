@@ -12,7 +12,8 @@ constexpr char kPileEnd = '|';
 
 }  // namespace
 
-InterpreterModel::InterpreterModel(const Engine& e) : start_(std::make_unique<Engine>()) {
+InterpreterModel::InterpreterModel(const Engine& e)
+    : start_(std::make_unique<Engine>()), scratch_(std::make_unique<Engine>()) {
     CopyQuietly(e, *start_);
     // The game list plays no part in a position; the copies go without it.
     start_->main_game.Catalogue().clear();
@@ -59,16 +60,14 @@ void InterpreterModel::Unpack(const State& s, Engine& out) const {
 }
 
 std::vector<Child> InterpreterModel::Children(const State& s) const {
-    Engine e;
-    Unpack(s, e);
-    return ListChildren(e);
+    Unpack(s, *scratch_);
+    return ListChildren(*scratch_);
 }
 
 void InterpreterModel::Apply(State& s, const Move& move) const {
-    Engine e;
-    Unpack(s, e);
-    PlayMove(e, move);
-    s = Pack(e);
+    Unpack(s, *scratch_);
+    PlayMove(*scratch_, move);
+    s = Pack(*scratch_);
 }
 
 bool InterpreterModel::IsWon(const State& s) const { return s.won; }

@@ -7,6 +7,7 @@
 // A position is kept packed (the piles with their faces and the engine's
 // counters and flags, a few hundred bytes) and unpacked onto a copy of the
 // starting engine when its moves are wanted, so a search can hold many.
+// A model serves one search (one thread) at a time.
 
 #include <cstdint>
 #include <memory>
@@ -49,6 +50,8 @@ class InterpreterModel {
 
   private:
     std::unique_ptr<Engine> start_;  // the game, its settings and rules
+    // Where positions are unpacked; one search uses a model at a time.
+    std::unique_ptr<Engine> scratch_;
 };
 
 }  // namespace velmora::solver

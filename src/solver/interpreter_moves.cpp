@@ -40,11 +40,11 @@ class Collector {
     std::vector<Child> children_;
 };
 
-void AddDrags(const Engine& e, Collector& out) {
-    Engine scratch;
-    CopyQuietly(e, scratch);
-    for (const DragMove& drag : ListDragMoves(scratch)) {
-        Engine tried;
+// The copies a move is tried on are assigned over one scratch engine, which
+// keeps the storage of its strings from one try to the next.
+void AddDrags(const Engine& e, Engine& tried, Collector& out) {
+    CopyQuietly(e, tried);
+    for (const DragMove& drag : ListDragMoves(tried)) {
         CopyQuietly(e, tried);
         const Input input{Input::Kind::Drop, drag.code, drag.to};
         if (PlayInput(tried, input)) out.Offer(tried, {input});
@@ -54,13 +54,12 @@ void AddDrags(const Engine& e, Collector& out) {
 // Presses; one that only changes a selection leads on to the next press.
 // A selection is a set of cards, so its presses are tried in one order
 // only: each on a card of a higher code than the one before.
-void AddPresses(const Engine& e, Move so_far, int depth, Collector& out) {
+void AddPresses(const Engine& e, Engine& tried, const Move& so_far, int depth, Collector& out) {
     const uint64_t table = TableKey(e);
     const uint64_t whole = PositionKey(e);
     const int after = so_far.empty() ? -1 : so_far.back().card;
     for (const PilePress& press : CandidatePresses(e)) {
         if (press.card <= after) continue;
-        Engine tried;
         CopyQuietly(e, tried);
         const Input input{Input::Kind::Press, press.card, press.pile};
         // A press that only selects reports nothing done: the keys tell.
@@ -70,15 +69,15 @@ void AddPresses(const Engine& e, Move so_far, int depth, Collector& out) {
         if (TableKey(tried) != table) {
             out.Offer(tried, move);
         } else if (depth > 1 && PositionKey(tried) != whole) {
-            AddPresses(tried, move, depth - 1, out);
+            Engine next;
+            AddPresses(tried, next, move, depth - 1, out);
         }
     }
 }
 
-void AddClicks(const Engine& e, Collector& out) {
+void AddClicks(const Engine& e, Engine& tried, Collector& out) {
     for (const PilePress& press : CandidatePresses(e)) {
         if (press.card == 0) continue;
-        Engine tried;
         CopyQuietly(e, tried);
         const Input input{Input::Kind::Click, press.card, press.pile};
         if (PlayInput(tried, input)) out.Offer(tried, {input});
@@ -133,9 +132,10 @@ bool IsWonPosition(const Engine& e) { return e.R(307) != 0 && IsGameWon(e); }
 std::vector<Child> ListChildren(const Engine& e) {
     if (!e.flags.Get(flag::kInProgress)) return {};
     Collector out(e);
-    AddDrags(e, out);
-    AddPresses(e, {}, KeepsSelection(e) ? kLongestSelection : 1, out);
-    AddClicks(e, out);
+    Engine tried;
+    AddDrags(e, tried, out);
+    AddPresses(e, tried, {}, KeepsSelection(e) ? kLongestSelection : 1, out);
+    AddClicks(e, tried, out);
     std::vector<Child> children = out.Take();
     std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
         if (a.won != b.won) return a.won;
