@@ -30,7 +30,8 @@ void Wilson(double won, double n, double& low, double& high) {
 
 }  // namespace
 
-BatchResult SolveBatch(int64_t count, const DealMaker& make, const Limits& limits, unsigned threads) {
+BatchResult SolveBatch(int64_t count, const DealMaker& make, const Limits& limits, unsigned threads,
+                       const ResultSink& sink) {
     BatchResult batch;
     if (count <= 0) return batch;
     batch.verdicts.assign(static_cast<size_t>(count), Verdict::Unknown);
@@ -42,7 +43,9 @@ BatchResult SolveBatch(int64_t count, const DealMaker& make, const Limits& limit
         for (int64_t i = next++; i < count; i = next++) {
             Engine table;
             if (!make(i, table)) continue;
-            batch.verdicts[static_cast<size_t>(i)] = Solve(table, limits).verdict;
+            const Result result = Solve(table, limits);
+            batch.verdicts[static_cast<size_t>(i)] = result.verdict;
+            if (sink) sink(i, result);
         }
     };
     std::vector<std::thread> workers;

@@ -24,9 +24,13 @@ struct BatchResult {
     double seconds = 0;  // wall-clock time of the whole batch
 };
 
+// Hears each deal's result as it comes, from the worker that solved it.
+using ResultSink = std::function<void(int64_t index, const Result& result)>;
+
 // Solves deals 0 .. count - 1 with `limits` each, on `threads` workers
 // (0: one per core).
-BatchResult SolveBatch(int64_t count, const DealMaker& make, const Limits& limits, unsigned threads = 0);
+BatchResult SolveBatch(int64_t count, const DealMaker& make, const Limits& limits, unsigned threads = 0,
+                       const ResultSink& sink = {});
 
 // The share won with its 95 % Wilson interval, in percent; the unknown
 // deals count as lost for the low end and as won for the high end.

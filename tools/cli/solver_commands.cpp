@@ -1,12 +1,11 @@
 // Commands of the solver: "solve" answers whether the position on the table
 // can be won and how; "winnability" solves a run of deals of one game.
 #include <cstdio>
-#include <mutex>
 #include <string>
 
 #include "arguments.h"
+#include "deal_run.h"
 #include "driver.h"
-#include "engine/deal/start_game.h"
 #include "engine/model/games_file.h"
 #include "solver/batch.h"
 #include "solver/search.h"
@@ -77,19 +76,9 @@ Reply Winnability(Driver& d, const Driver::Args& args) {
     if (args.size() == 4 && !ReadLimits({"1", args[3]}, 0, limits, error)) return error;
     limits.positions = kMostPositions;
 
-    // One dealer, guarded: dealing is quick beside solving.
-    Driver dealer(d.program_folder(), d.games());
-    ChooseGame(dealer.engine(), static_cast<int>(id));
-    std::mutex dealing;
+    DealRun run(d, static_cast<int>(id), first);
     const solver::BatchResult batch = solver::SolveBatch(
-        count,
-        [&](int64_t index, Engine& out) {
-            std::lock_guard<std::mutex> lock(dealing);
-            if (!DealCurrentGame(dealer, std::to_string(first + index)).error.empty()) return false;
-            CopyQuietly(dealer.engine(), out);
-            return true;
-        },
-        limits);
+        count, [&run](int64_t index, Engine& out) { return run.Make(index, out); }, limits);
     const solver::WinnableShare share = solver::ShareOf(batch);
     Reply reply;
     reply.lines.push_back("won " + std::to_string(batch.won));
