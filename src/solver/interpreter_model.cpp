@@ -1,5 +1,6 @@
 #include "solver/interpreter_model.h"
 
+#include "solver/interpreter_moves.h"
 #include "solver/position_key.h"
 
 namespace velmora::solver {
@@ -18,7 +19,7 @@ InterpreterModel::State InterpreterModel::Root(const Engine& e) const {
     return root;
 }
 
-bool InterpreterModel::IsWon(const State& s) const { return s.engine().flags.Get(flag::kFinished); }
+bool InterpreterModel::IsWon(const State& s) const { return PositionWins(s.engine()); }
 
 uint64_t InterpreterModel::Key(const State& s) const { return PositionKey(s.engine()); }
 

@@ -11,6 +11,7 @@
 #include "engine/play/drag_moves.h"
 #include "engine/play/move_log.h"
 #include "engine/play/moves_left.h"
+#include "engine/play/win_condition.h"
 #include "solver/position_key.h"
 
 namespace velmora::solver {
@@ -29,7 +30,7 @@ class Collector {
         if (TableKey(after) == parent_key_) return;
         const uint64_t key = PositionKey(after);
         if (!seen_.insert(key).second) return;
-        children_.push_back({std::move(move), key, PositionScore(after), after.flags.Get(flag::kFinished)});
+        children_.push_back({std::move(move), key, PositionScore(after), PositionWins(after)});
     }
     std::vector<Child> Take() { return std::move(children_); }
 
@@ -130,6 +131,11 @@ std::vector<Child> ListChildren(const Engine& e) {
         return a.score > b.score;
     });
     return children;
+}
+
+bool PositionWins(const Engine& e) {
+    if (e.flags.Get(flag::kFinished)) return true;
+    return !e.flags.Get(flag::kInProgress) && e.R(307) != 0 && IsGameWon(e);
 }
 
 }  // namespace velmora::solver

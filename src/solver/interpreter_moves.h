@@ -30,4 +30,8 @@ std::vector<Child> ListChildren(const Engine& e);
 // empty piles.
 int PositionScore(const Engine& e);
 
+// Whether the position is a won game: finished now, or ended by the move
+// that finished it (ending clears the finished flag).
+bool PositionWins(const Engine& e);
+
 }  // namespace velmora::solver
