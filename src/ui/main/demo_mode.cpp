@@ -127,7 +127,12 @@ void TfrmMain::DemoGoTo(int move, bool animate) {
         engine_.view = view;
         engine_.sounds = sounds;
         demo_->at = move;
+        // A table redrawn whole shows no cards once its game has ended; the
+        // demo shows where its line ends all the same.
+        const bool ended = !engine_.flags.Get(flag::kInProgress);
+        engine_.flags.Set(flag::kInProgress, true);
         view_->FullRedraw(false);
+        engine_.flags.Set(flag::kInProgress, !ended);
     }
     if (!DemoRunning()) return;
     demo_->stepping = false;
