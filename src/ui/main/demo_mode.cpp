@@ -15,6 +15,7 @@
 
 #include <algorithm>
 
+#include "engine/layout/prepare_table.h"
 #include "engine/model/outward.h"
 #include "engine/play/undo_redo.h"
 #include "solver/position_key.h"
@@ -166,6 +167,8 @@ void TfrmMain::PutBackDemoStart() {
     engine_.messages = messages;
     engine_.sounds = sounds;
     engine_.view = view;
+    // Laid out for the window as it is now: it may have been resized meanwhile.
+    LayOutAgain(engine_, TableInputs());
 }
 
 void TfrmMain::CloseDemo() {
