@@ -26,6 +26,9 @@ using window_test::WindowFixture;
 // Freecell deal 3: the solver wins it from the deal in well under a second.
 constexpr const char* kQuickDeal = "3";
 constexpr int kPatienceMs = 30000;
+// Without automatic play: its round a moment after the deal changes the
+// position, which rightly cancels a search of the dealt one.
+constexpr const char* kByHand = "AutoPlay=N\n";
 
 void DealQuickGame(WindowFixture& f) {
     f.Show();
@@ -38,7 +41,7 @@ QString WinnableText(WindowFixture& f) { return f.Find<QLabel>("lblWinnable")->t
 bool LooksLikeTheHintFrame(QRgb pixel) { return qRed(pixel) < 80 && qGreen(pixel) > 170 && qBlue(pixel) > 200; }
 
 TEST(SolverWindow, HintMarksTheFirstMoveOfTheWinningLineForAMoment) {
-    WindowFixture f;
+    WindowFixture f(kByHand);
     DealQuickGame(f);
     const solver::Result expected = solver::Solve(f.e(), solver::Limits{});
     ASSERT_EQ(expected.verdict, solver::Verdict::Won);
@@ -62,7 +65,7 @@ TEST(SolverWindow, HintMarksTheFirstMoveOfTheWinningLineForAMoment) {
 }
 
 TEST(SolverWindow, AMoveCancelsTheSearchAndDropsItsAnswer) {
-    WindowFixture f;
+    WindowFixture f(kByHand);
     DealQuickGame(f);
     f.Find<QAction>("mnuHint")->trigger();
     ASSERT_TRUE(f.window->SolverBusy());
@@ -75,7 +78,7 @@ TEST(SolverWindow, AMoveCancelsTheSearchAndDropsItsAnswer) {
 }
 
 TEST(SolverWindow, DemoPlaysTheLineToTheWinAndCloseGivesTheGameBack) {
-    WindowFixture f;
+    WindowFixture f(kByHand);
     DealQuickGame(f);
     ASSERT_TRUE(window_test::MakeAMove(f));
     const PileLists piles = f.e().piles;
@@ -89,6 +92,16 @@ TEST(SolverWindow, DemoPlaysTheLineToTheWinAndCloseGivesTheGameBack) {
     const QString total = count->text().section(" / ", 1);
     ASSERT_GT(total.toInt(), 3);
     EXPECT_EQ(count->text(), "0 / " + total);
+
+    // "Play" plays on at a steady pace until "Stop".
+    f.Find<QPushButton>("btnDemoPlay")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return count->text() == "2 / " + total; }, 5000));
+    f.Find<QPushButton>("btnDemoStop")->click();
+    QTest::qWait(1000);
+    EXPECT_EQ(count->text(), "2 / " + total);
+    f.Find<QPushButton>("btnDemoFirst")->click();
+    EXPECT_EQ(count->text(), "0 / " + total);
+    EXPECT_EQ(f.e().piles, piles);
 
     f.Find<QPushButton>("btnDemoNext")->click();
     EXPECT_EQ(count->text(), "3 / " + total);
@@ -122,7 +135,7 @@ TEST(SolverWindow, DemoPlaysTheLineToTheWinAndCloseGivesTheGameBack) {
 }
 
 TEST(SolverWindow, ANewDealClosesTheDemoFirst) {
-    WindowFixture f;
+    WindowFixture f(kByHand);
     DealQuickGame(f);
     f.Find<QAction>("mnuDemo")->trigger();
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.window->DemoRunning(); }, kPatienceMs));
@@ -137,12 +150,12 @@ TEST(SolverWindow, ANewDealClosesTheDemoFirst) {
 }
 
 TEST(SolverWindow, TheStatusBarSaysWinnableOnlyWhenThePlayerAsks) {
-    WindowFixture quiet;
+    WindowFixture quiet(kByHand);
     DealQuickGame(quiet);
     EXPECT_FALSE(quiet.window->SolverBusy());
     EXPECT_EQ(WinnableText(quiet), "");
 
-    WindowFixture f("Show_Winnable=Y\n");
+    WindowFixture f(std::string(kByHand) + "Show_Winnable=Y\n");
     DealQuickGame(f);
     ASSERT_TRUE(QTest::qWaitFor([&] { return WinnableText(f) == "Winnable"; }, kPatienceMs));
     EXPECT_NE(f.Find<QLabel>("lblWinnable")->toolTip().indexOf("face-down"), -1);
@@ -153,7 +166,7 @@ TEST(SolverWindow, TheStatusBarSaysWinnableOnlyWhenThePlayerAsks) {
 }
 
 TEST(SolverWindow, WinnableDealsOnlyProvesTheNewDealButDealsTheNumberThePlayerChose) {
-    WindowFixture f("Winnable_Deals_Only=Y\n");
+    WindowFixture f(std::string(kByHand) + "Winnable_Deals_Only=Y\n");
     f.Show();
     QElapsedTimer clock;
     clock.start();
