@@ -166,7 +166,7 @@ echo "ok 4: \"$title\" ($(window_part "$rules"))"
 
 # 5. Still running; the toolbar's last button, Exit, ends it well.
 running "$pid" || fail 5 "the program ended by itself"
-click_in "$main" 238 31    # Exit, after the statistics button
+click_in "$main" 261 31    # Exit, after the hint and statistics buttons
 wait_for_exit "$pid"
 code="$exit_code"
 [ -n "$code" ] || fail 5 "the program did not end from the toolbar's Exit button"

@@ -139,6 +139,16 @@ wait_for_window() {
   return 1
 }
 
+# Waits until the caption of window $1 shows Freecell deal 3 (the deal the
+# scripts play: a winning line is known and the solver wins it at once).
+wait_for_freecell_deal_3() {
+  for _ in $(seq 1 50); do
+    case "$(xdotool getwindowname "$1")" in *'[Freecell]  [3]'* | *'[Freecell]  [0000000000003]'*) return 0 ;; esac
+    sleep 0.1
+  done
+  return 1
+}
+
 # Waits until no shown window's caption matches the pattern.
 wait_for_no_window() {
   for _ in $(seq 1 50); do

@@ -74,14 +74,7 @@ xdotool windowfocus "$chooser" type --delay 20 "$saved"
 xdotool key Return
 wait_for_no_window '^Open a saved game$' || fail 1 "the file chooser did not close"
 wait_for_no_window '^Open a game$' || fail 1 "the game selection did not close"
-for _ in $(seq 1 50); do
-  case "$(xdotool getwindowname "$main")" in *'[Freecell]  [3]'* | *'[Freecell]  [0000000000003]'*) break ;; esac
-  sleep 0.1
-done
-case "$(xdotool getwindowname "$main")" in
-  *Freecell*3\]) ;;
-  *) fail 1 "the caption \"$(xdotool getwindowname "$main")\" does not show Freecell deal 3" ;;
-esac
+wait_for_freecell_deal_3 "$main" || fail 1 "the caption \"$(xdotool getwindowname "$main")\" does not show Freecell deal 3"
 echo "ok 1: the saved Freecell deal 3 is on the table"
 
 # 2. The last card to its foundation.

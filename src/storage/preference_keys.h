@@ -97,6 +97,12 @@ inline constexpr SettingKey kDoubleClickToTableaus = Flag("DoubleClick_To_Tablea
 
 // Winning animation.
 inline constexpr SettingKey kWinningAnimation = Flag("Winning_Animation", "Y");
+// The solver: the status bar says whether the game can still be won, new
+// deals are drawn until one is proven winnable, and the memory its table of
+// visited positions may take.
+inline constexpr SettingKey kShowWinnable = Flag("Show_Winnable", "N");
+inline constexpr SettingKey kWinnableDealsOnly = Flag("Winnable_Deals_Only", "N");
+inline constexpr SettingKey kSolverMemoryMB = Integer("Solver_Memory_MB", 256);
 inline constexpr SettingKey kWinningAnimations = Text("Winning_Animations", "(Random)");
 inline constexpr SettingKey kWinningAnimationsTime = Integer("Winning_Animations_Time", 30);
 

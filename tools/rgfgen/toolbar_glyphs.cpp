@@ -147,6 +147,23 @@ void Save(QPainter& p) {
     p.drawRect(QRectF(3.5, 9.5, 9, 5));
 }
 
+void Hint(QPainter& p) {
+    // A lit bulb: the glass, its screw base and a few rays.
+    p.setPen(RoundPen(QColor(150, 110, 0), 1.0));
+    p.setBrush(QColor(255, 220, 60));
+    p.drawEllipse(QRectF(4, 1.5, 8, 8));
+    p.drawRect(QRectF(6, 8.5, 4, 2.5));
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(120, 120, 130));
+    p.drawRect(QRectF(6, 11.5, 4, 2));
+    p.drawRect(QRectF(6.8, 14, 2.4, 1.5));
+    p.setPen(RoundPen(QColor(240, 170, 0), 1.1));
+    p.drawLine(QPointF(1, 5.5), QPointF(2.6, 5.5));
+    p.drawLine(QPointF(13.4, 5.5), QPointF(15, 5.5));
+    p.drawLine(QPointF(2.2, 1), QPointF(3.4, 2.2));
+    p.drawLine(QPointF(13.8, 1), QPointF(12.6, 2.2));
+}
+
 const std::vector<std::pair<std::string, Paint>>& Glyphs() {
     static const std::vector<std::pair<std::string, Paint>> kGlyphs = {
         {"NEW", NewGame},
@@ -160,6 +177,7 @@ const std::vector<std::pair<std::string, Paint>>& Glyphs() {
         {"RESTART", Restart},
         {"FASTSEARCH", FastSearch},
         {"SAVE", Save},
+        {"HINT", Hint},
     };
     return kGlyphs;
 }

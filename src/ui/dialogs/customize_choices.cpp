@@ -82,6 +82,8 @@ void WriteControlKeys(SettingsFile& settings, const CustomizeChoices& choices) {
     settings.WriteFlag(key::kConfirmQuit, choices.confirm_on_exit);
     settings.WriteFlag(key::kConfirmQuitGame, choices.confirm_quit_game);
     settings.WriteFlag(key::kWinningAnimation, choices.winning_animation);
+    settings.WriteFlag(key::kShowWinnable, choices.show_winnable);
+    settings.WriteFlag(key::kWinnableDealsOnly, choices.winnable_deals_only);
 }
 
 }  // namespace
@@ -130,6 +132,8 @@ CustomizeChoices StartingChoices(const ParamRecord& params, const SettingsFile& 
     choices.show_time = not_no(key::kShowTime);
     choices.show_score = not_no(key::kShowScore);
     choices.confirm_quit_game = not_no(key::kConfirmQuitGame);
+    choices.show_winnable = settings.IsYes(key::kShowWinnable);
+    choices.winnable_deals_only = settings.IsYes(key::kWinnableDealsOnly);
     const std::string size = params.ParamRead(PlayersCardSizePosition(params), 1);
     // A letter the dialog does not offer shows as the default.
     for (const CardSizeOption& option : kCardSizeOptions)

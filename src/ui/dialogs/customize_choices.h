@@ -62,6 +62,10 @@ struct CustomizeChoices {
     bool confirm_quit_game = true;
     bool confirm_on_exit = false;
     bool winning_animation = true;
+    // The solver's help: the winnable verdict in the status bar, and new
+    // deals drawn until one can be won.
+    bool show_winnable = false;
+    bool winnable_deals_only = false;
     // The card-size letter: "F" cards that follow the window, or the fixed
     // "B", "M" and "L".
     char card_size = 'F';

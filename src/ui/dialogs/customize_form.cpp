@@ -90,6 +90,8 @@ CustomizeChoices TfrmCustomize_Freeware::Choices() const {
     choices.confirm_quit_game = chkConfirmQuitGame->isChecked();
     choices.confirm_on_exit = chkConfirmOnExit->isChecked();
     choices.winning_animation = chkWinningAnimation->isChecked();
+    choices.show_winnable = chkShowWinnable->isChecked();
+    choices.winnable_deals_only = chkWinnableDeals->isChecked();
     choices.card_size = static_cast<char>(cboCardSize->currentData().toInt());
     return choices;
 }
@@ -130,6 +132,8 @@ void TfrmCustomize_Freeware::ShowStartingControls() {
     chkShowTime->setChecked(start.show_time);
     chkShowScore->setChecked(start.show_score);
     chkConfirmQuitGame->setChecked(start.confirm_quit_game);
+    chkShowWinnable->setChecked(start.show_winnable);
+    chkWinnableDeals->setChecked(start.winnable_deals_only);
     cboCardSize->setCurrentIndex(cboCardSize->findData(QVariant(static_cast<int>(start.card_size))));
 }
 

@@ -74,6 +74,9 @@ class TfrmCustomize_Freeware : public QDialog {
     QCheckBox* chkConfirmQuitGame;
     QCheckBox* chkWinningAnimation;
     QCheckBox* chkConfirmOnExit;
+    QGroupBox* grpSolver;
+    QCheckBox* chkShowWinnable;
+    QCheckBox* chkWinnableDeals;
 
     QLabel* lblCardBack;
     QTreeWidget* trvCardBack;

@@ -69,6 +69,12 @@ void TfrmCustomize_Freeware::BuildGeneralPage() {
         CheckBox(grpToolbar, "chkTBLargeIcons", "&Large buttons", QRect(12, 22, 160, 20));
     chkTBFlatBtn = CheckBox(grpToolbar, "chkTBFlatBtn", "&Flat buttons", QRect(180, 22, 160, 20));
     grpToolbar->hide();
+    // In the toolbar group's place, which this dialog does not show.
+    grpSolver = Group(tsGeneral, "grpSolver", "Solver ", QRect(8, 154, 362, 66));
+    chkShowWinnable = CheckBox(grpSolver, "chkShowWinnable", "Show whether the game can still be &won",
+                               QRect(12, 20, 340, 20));
+    chkWinnableDeals =
+        CheckBox(grpSolver, "chkWinnableDeals", "Deal only w&innable games", QRect(12, 42, 340, 20));
 }
 
 void TfrmCustomize_Freeware::BuildDecksPage() {

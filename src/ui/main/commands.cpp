@@ -152,6 +152,7 @@ void TfrmMain::mnuCustomizeClick() {
 void TfrmMain::RebuildTableAfterCustomize() {
     ShowTime(engine_.params.ParamRead(key::kShowTime.position, 1) != "N", false);
     ShowScore(engine_.params.ParamRead(key::kShowScore.position, 1) != "N", false);
+    ReadSolverChoices();
     RelayoutTable();
 }
 

@@ -41,7 +41,7 @@ void TfrmMain::RefreshUndoCommands() {
 }
 
 void TfrmMain::AfterPlayerAction() {
-    if (!started_ || closing_) return;
+    if (!started_ || closing_ || DemoRunning()) return;
     RefreshUndoCommands();
     if (!engine_.flags.Get(flag::kInProgress)) return;
     const bool moved = engine_.undo.Steps() != steps_seen_;

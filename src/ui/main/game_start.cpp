@@ -24,6 +24,8 @@ constexpr int kAutoplayDelayMs = 800;
 
 void TfrmMain::StartGameProcedure(std::optional<std::string> deal_number) {
     if (!started_ || !view_) return;
+    // Before anything of the old game goes: the search may let events run.
+    if (!deal_number) deal_number = FindWinnableDeal();
     WaitCursor wait;
     ClearPause();
     // The game left before is over: it must not come back at the next start.
@@ -66,6 +68,7 @@ void TfrmMain::StartGameProcedure(std::optional<std::string> deal_number) {
     EnableGameRunningCommands();
     EndDealtGameIfOver(engine_);
     RefreshStatusBar();
+    AfterPositionChange();
 }
 
 void TfrmMain::ScheduleAutoplay() {

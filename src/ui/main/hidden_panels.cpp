@@ -1,7 +1,8 @@
-// Parts of the window that no command of this edition shows: the demo
-// panel with its buttons and move scroll bar, the countdown gauge, the
-// table's scroll bar and the pile-size hint. They exist, hidden, so the
-// window has every component the program knows by name.
+// Parts of the window that start hidden: the demo panel with its buttons,
+// move scroll bar and counter (shown by the demo), and those no command of
+// this edition shows: the countdown gauge, the table's scroll bar and the
+// pile-size hint. They exist so the window has every component the program
+// knows by name.
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -33,6 +34,9 @@ QFrame* HiddenFrame(QWidget* parent, const char* name) {
 void TfrmMain::BuildHiddenPanels() {
     HiddenFrame(table_, "pnlLineUpDemo");
     QFrame* demo = HiddenFrame(table_, "pnlDemo");
+    demo->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    demo->setAutoFillBackground(true);
+    demo->setCursor(Qt::ArrowCursor);
     int left = 2;
     for (const auto& [name, caption] : kDemoButtons) {
         auto* button = new QPushButton(QString::fromUtf8(caption), demo);
@@ -42,8 +46,14 @@ void TfrmMain::BuildHiddenPanels() {
     }
     auto* moves = new QScrollBar(Qt::Horizontal, demo);
     moves->setObjectName("scbDemoMove");
-    moves->setGeometry(left, 4, 120, 16);
-    HiddenFrame(demo, "pnlDemoCount")->show();
+    moves->setGeometry(left, 6, 120, 16);
+    QFrame* count = HiddenFrame(demo, "pnlDemoCount");
+    count->setGeometry(left + 128, 2, 90, 24);
+    count->show();
+    auto* count_text = new QLabel(count);
+    count_text->setObjectName("lblDemoCount");
+    count_text->setGeometry(0, 0, 90, 24);
+    count_text->setAlignment(Qt::AlignCenter);
 
     QFrame* gauge = HiddenFrame(table_, "pnlGauge_Memory");
     new QLabel("second(s) remains", gauge);

@@ -18,6 +18,7 @@
 #include "storage/window_placement.h"
 #include "ui/dialogs/tips_box.h"
 #include "ui/main/caption.h"
+#include "ui/main/demo_state.h"
 #include "ui/main/table_widget.h"
 #include "ui/main/window_pacer.h"
 
@@ -56,6 +57,7 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
     BuildToolbars();
     BuildPanels();
     BuildHiddenPanels();
+    BuildSolverParts();
     ResetTimeLabel();
     table_->ShowSurface(&surfaces_.window);
     pacer_ = std::make_unique<WindowPacer>(*table_);
@@ -122,6 +124,7 @@ void TfrmMain::TableResized() {
     PlacePanels();
     PlaceStatusBar();
     PlacePauseSign();
+    PlaceDemoPanel();
     RelayoutTable();
 }
 
@@ -130,6 +133,7 @@ void TfrmMain::Guarded(const std::function<void()>& action) {
     action();
     if (--guard_depth_ > 0) return;
     AfterPlayerAction();
+    AfterPositionChange();
     RefreshStatusBar();
     RefreshCardCounter();
     ScheduleIdleActions();
@@ -145,7 +149,15 @@ void TfrmMain::Guarded(const std::function<void()>& action) {
 
 void TfrmMain::Connect(QAction* action, void (TfrmMain::*command)()) {
     connect(action, &QAction::triggered, this,
-            [this, command] { Guarded([this, command] { (this->*command)(); }); });
+            [this, command] {
+                // A command of the player ends the demo first: it acts on the
+                // game as the player left it. Nothing runs in a demo's step.
+                if (DemoRunning() && command != &TfrmMain::mnuDemoClick) {
+                    if (demo_->stepping) return;
+                    CloseDemo();
+                }
+                Guarded([this, command] { (this->*command)(); });
+            });
 }
 
 void TfrmMain::showEvent(QShowEvent* event) {
@@ -202,6 +214,9 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 
 void TfrmMain::CloseGame() {
     if (closing_) return;
+    // The game kept or recorded is the player's, not the demo's.
+    CloseDemo();
+    StopSearches();
     closing_ = true;
     Timer1->stop();
     // A game kept for the next start is not over: it counts when it ends.
@@ -274,6 +289,7 @@ void TfrmMain::ShowScoreText(std::string_view score) {
 }
 
 void TfrmMain::OfferGameSelection() {
+    if (DemoRunning()) return;
     // A won game ends with its summary, which offers the game selection.
     OfferSummary(true);
 }

@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 
+#include <atomic>
 #include <functional>
 #include <map>
 #include <memory>
@@ -25,6 +26,8 @@
 #include "platform/input_filter.h"
 #include "platform/resource_library.h"
 #include "render/table_surfaces.h"
+#include "solver/search.h"
+#include "storage/solver_settings.h"
 #include "storage/result_recorder.h"
 #include "storage/settings_view.h"
 #include "ui/main/cursor_slots.h"
@@ -44,6 +47,8 @@ namespace velmora {
 
 class CardCounterWindow;
 class PauseSign;
+class SolverRunner;
+struct DemoState;
 class TableInput;
 class TableWidget;
 class WindowPacer;
@@ -102,6 +107,16 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     void mnuGameInformationClick();
     void mnuCardCounterClick();
     void mnuTipsClick();
+    // The solver's help (solver_commands.cpp): the first move of a winning
+    // line marked on the table for a moment, and the demo of the whole line
+    // (demo_mode.cpp), played on the table and taken back when it closes.
+    void mnuHintClick();
+    void mnuDemoClick();
+    bool DemoRunning() const { return demo_ != nullptr; }
+    // The places the hint marks now; empty when no hint is shown.
+    const std::vector<Rect>& HintPlaces() const { return hint_places_; }
+    // True while a hint, a demo line or the winnable verdict is searched for.
+    bool SolverBusy() const;
     // The tool window counting the unseen cards; null until first opened.
     CardCounterWindow* CardCounter() const { return card_counter_; }
 
@@ -160,6 +175,8 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     bool AutoplayCommandEnabled() const override;
     void SetAutoplay(bool on) override;
     void HideStatusBar() override;
+    // The solver's settings again from the settings file (after Customize).
+    void ReadSolverChoices();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -238,6 +255,33 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // The pause ends without restarting the clock: a game ends or starts.
     void ClearPause();
     void PlacePauseSign();
+
+    // The solver in the window (solver_commands.cpp, demo_mode.cpp,
+    // winnable_deals.cpp).
+    void BuildSolverParts();
+    solver::Limits SolverLimits(double seconds) const;
+    // After every action: a search of a position that is gone is cancelled
+    // and its answer dropped; the winnable verdict is sought again.
+    void AfterPositionChange();
+    void HintFound(const solver::Result& result);
+    void ShowHint(const solver::Move& move);
+    void ClearHint();
+    void RefreshSolverLabel();
+    void StopSearches();
+    // A deal number the solver proves winnable, when the player asks for
+    // such deals and one is found in time.
+    std::optional<std::string> FindWinnableDeal();
+    solver::Result SolveWhileWaiting(const Engine& position, const solver::Limits& limits);
+    void ConnectDemoPanel();
+    void StartDemo(std::vector<solver::Move> line);
+    void DemoGoTo(int move, bool animate);
+    void DemoTick();
+    void ShowDemoPosition();
+    void PlaceDemoPanel();
+    // The game as it was before the demo, with its undo log; the window's
+    // outward pointers stay.
+    void PutBackDemoStart();
+    void CloseDemo();
 
     // The kept game (game_resume.cpp).
     bool ResumeKeptGame(std::string& trouble);
@@ -372,6 +416,18 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     PauseSign* pause_sign_ = nullptr;
     bool paused_ = false;
     bool clock_ran_before_pause_ = false;
+
+    SolverSettings solver_settings_;
+    SolverRunner* hint_search_ = nullptr;      // a hint or a demo line
+    SolverRunner* winnable_search_ = nullptr;  // the status bar's verdict
+    uint64_t hint_key_ = 0;      // the position the hint or demo is sought for
+    uint64_t winnable_key_ = 0;  // the position the verdict is about
+    QString winnable_text_;
+    std::vector<Rect> hint_places_;
+    QTimer* hint_timer_ = nullptr;
+    QLabel* lblWinnable = nullptr;
+    std::atomic<bool> deal_search_cancel_{false};
+    std::unique_ptr<DemoState> demo_;
 };
 
 }  // namespace velmora

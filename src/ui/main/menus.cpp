@@ -49,6 +49,7 @@ constexpr MenuItem kPlayItems[] = {
     {"mnuGameInformation", "Game &information...", "F5"},
     kSeparator,
     {"mnuAutoPlay", "Au&toplay", "F7"},
+    {"mnuHint", "&Hint", "H"},
     {"mnuDemo", "&Demo", "Ctrl+D"},
 };
 
@@ -157,6 +158,8 @@ void TfrmMain::BuildMenus() {
     Connect(Item("mnuUndo"), &TfrmMain::mnuUndoClick);
     Connect(Item("mnuRedo"), &TfrmMain::mnuRedoClick);
     Connect(Item("mnuAutoPlay"), &TfrmMain::mnuAutoPlayClick);
+    Connect(Item("mnuHint"), &TfrmMain::mnuHintClick);
+    Connect(Item("mnuDemo"), &TfrmMain::mnuDemoClick);
     Connect(Item("mnuCustomize"), &TfrmMain::mnuCustomizeClick);
     Connect(Item("mnuRules"), &TfrmMain::mnuRulesClick);
     Connect(Item("Sommario1"), &TfrmMain::Sommario1Click);
@@ -191,7 +194,6 @@ void TfrmMain::PrepareMenusForEdition() {
         action->setEnabled(false);
     }
     for (const char* name : kGameInProgressItems) Item(name)->setEnabled(false);
-    Item("mnuDemo")->setVisible(false);
 }
 
 }  // namespace velmora

@@ -19,6 +19,8 @@ constexpr int kStatusBarHeight = 22;
 constexpr int kTextLeft = 8;
 // Room for "Player: " and a name of 30 characters.
 constexpr int kPlayerWidth = 260;
+// Room for "Cannot be won from here".
+constexpr int kVerdictWidth = 190;
 
 }  // namespace
 
@@ -44,8 +46,12 @@ void TfrmMain::PlaceStatusBar() {
     if (!status_bar_shown_) return;
     pnlStatusBar->setGeometry(0, table_->height() - kStatusBarHeight, table_->width(), kStatusBarHeight);
     const int player_width = std::min(kPlayerWidth, table_->width() / 3);
-    lblStatus->setGeometry(kTextLeft, 0, table_->width() - 3 * kTextLeft - player_width, kStatusBarHeight);
-    lblStatusPlayer->setGeometry(table_->width() - kTextLeft - player_width, 0, player_width, kStatusBarHeight);
+    const int verdict_width = std::min(kVerdictWidth, table_->width() / 4);
+    const int player_left = table_->width() - kTextLeft - player_width;
+    const int verdict_left = player_left - kTextLeft - verdict_width;
+    lblStatus->setGeometry(kTextLeft, 0, verdict_left - 2 * kTextLeft, kStatusBarHeight);
+    if (lblWinnable) lblWinnable->setGeometry(verdict_left, 0, verdict_width, kStatusBarHeight);
+    lblStatusPlayer->setGeometry(player_left, 0, player_width, kStatusBarHeight);
     pnlStatusBar->show();
     pnlStatusBar->raise();
     RefreshStatusBar();

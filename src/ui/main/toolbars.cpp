@@ -38,6 +38,7 @@ constexpr ToolbarCommand kCommands[] = {
     {"Undo", "UNDO", "Undo", "Undo", "mnuUndo", true, true, 1},
     {"Redo", "REDO", "Redo", "Redo", "mnuRedo", true, true, 1},
     {"AutoPlay", "AUTOPLAY", "Auto", "Autoplay", "mnuAutoPlay", true, true, 2},
+    {"Hint", "HINT", "Hint", "Hint: the next move of a winning line", "mnuHint", true, true, 2},
     {"Stat", "STAT", "Statistics", "Game statistics", "mnuGameStatistics", true, true, 2},
     {"FastSearch", "FASTSEARCH", "Search", "Fast search", nullptr, false, true, 2},
     {"Rules", "RULES", "Rules", "Rules", "mnuRules", true, true, 3},

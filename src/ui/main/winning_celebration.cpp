@@ -7,6 +7,8 @@
 namespace velmora {
 
 void TfrmMain::CelebrateWin() {
+    // A demo's win is not the player's: nothing is recorded or celebrated.
+    if (DemoRunning()) return;
     DropKeptGame();
     StopClock();
     RecordWonGame();

@@ -104,6 +104,8 @@ std::vector<std::string> TableAndDialogNames() {
         "TB_REDO_DIS",
         "TB_AUTOPLAY",
         "TB_AUTOPLAY_DIS",
+        "TB_HINT",
+        "TB_HINT_DIS",
         "TB_NEW",
         "TB_OPEN",
         "TB_RULES",

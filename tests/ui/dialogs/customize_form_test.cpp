@@ -165,7 +165,9 @@ TEST_F(CustomizeForm, TickBoxesReadAndWriteTheirSettings) {
                          {&TfrmCustomize_Freeware::chkFadeBackground, "Fade_Background", 135},
                          {&TfrmCustomize_Freeware::chkTBLargeIcons, "ToolBar_Large", 0},
                          {&TfrmCustomize_Freeware::chkTBFlatBtn, "ToolBar_Flat", 0},
-                         {&TfrmCustomize_Freeware::chkConfirmOnExit, "ConfirmQuit", 0}};
+                         {&TfrmCustomize_Freeware::chkConfirmOnExit, "ConfirmQuit", 0},
+                         {&TfrmCustomize_Freeware::chkShowWinnable, "Show_Winnable", 0},
+                         {&TfrmCustomize_Freeware::chkWinnableDeals, "Winnable_Deals_Only", 0}};
     for (const std::string start : {"Y", "N"}) {
         std::string settings = "Sounds_Enabled=" + start + "\n";
         for (const Box& box : boxes) settings += std::string(box.key) + "=" + start + "\n";
