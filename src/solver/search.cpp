@@ -2,12 +2,28 @@
 
 #include <memory>
 
+#include "solver/compiled_model.h"
 #include "solver/depth_first.h"
 #include "solver/interpreter_model.h"
 
 namespace velmora::solver {
 
+namespace {
+
+Result FromCompiled(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
+    CompiledModel model(start);
+    ModelResult<CompiledModel> found = DepthFirst<CompiledModel>(model, limits, cancel).Run(model.Root());
+    Result result;
+    result.verdict = found.verdict;
+    result.positions = found.positions;
+    for (const CompiledMove& move : found.line) result.line.push_back({model.ToInput(move)});
+    return result;
+}
+
+}  // namespace
+
 Result Solve(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
+    if (CompiledModel::Supports(start)) return FromCompiled(start, limits, cancel);
     InterpreterModel model;
     ModelResult<InterpreterModel> found = DepthFirst<InterpreterModel>(model, limits, cancel).Run(model.Root(start));
     Result result;

@@ -1,0 +1,147 @@
+#include "solver/compiled_position.h"
+
+#include <algorithm>
+
+#include "engine/model/card_code.h"
+#include "engine/model/pile_string.h"
+#include "engine/play/move_log.h"
+
+namespace velmora::solver {
+
+namespace {
+
+constexpr int kHashDepths = 128;
+
+uint64_t SplitMix(uint64_t x) {
+    x += 0x9e3779b97f4a7c15ULL;
+    x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ULL;
+    x = (x ^ (x >> 27)) * 0x94d049bb133111ebULL;
+    return x ^ (x >> 31);
+}
+
+// One random number per place in a pile and card byte; built once, then
+// only read.
+const std::vector<uint64_t>& PlaceNumbers() {
+    static const std::vector<uint64_t> numbers = [] {
+        std::vector<uint64_t> n(kHashDepths * 256);
+        for (size_t i = 0; i < n.size(); ++i) n[i] = SplitMix(i * 0x2545f4914f6cdd1dULL + 1);
+        return n;
+    }();
+    return numbers;
+}
+
+uint64_t Combine(uint64_t h, uint64_t part) { return SplitMix(h ^ part) + 0x632be59bd9b4e019ULL; }
+
+void HashSorted(uint64_t& h, std::vector<uint64_t>& parts) {
+    std::sort(parts.begin(), parts.end());
+    for (uint64_t part : parts) h = Combine(h, part);
+}
+
+}  // namespace
+
+bool CompiledPosition::Find(int code, int& pile, int& at) const {
+    for (size_t i = 0; i < cards_.size(); ++i) {
+        if (CodeOf(cards_[i]) != code) continue;
+        pile = 0;
+        while (start_[static_cast<size_t>(pile) + 1] <= i) ++pile;
+        at = static_cast<int>(i) - start_[static_cast<size_t>(pile)];
+        return true;
+    }
+    return false;
+}
+
+void CompiledPosition::Push(int pile, uint8_t card) {
+    const size_t end = start_[static_cast<size_t>(pile) + 1];
+    cards_.insert(cards_.begin() + static_cast<std::ptrdiff_t>(end), card);
+    for (size_t p = static_cast<size_t>(pile) + 1; p < start_.size(); ++p) ++start_[p];
+}
+
+uint8_t CompiledPosition::Pop(int pile) {
+    const size_t end = start_[static_cast<size_t>(pile) + 1];
+    const uint8_t card = cards_[end - 1];
+    cards_.erase(cards_.begin() + static_cast<std::ptrdiff_t>(end - 1));
+    for (size_t p = static_cast<size_t>(pile) + 1; p < start_.size(); ++p) --start_[p];
+    return card;
+}
+
+void CompiledPosition::MoveCards(int from, int at, int to) {
+    std::array<uint8_t, 128> run{};
+    const int n = Count(from) - at;
+    const size_t first = static_cast<size_t>(start_[static_cast<size_t>(from)] + at);
+    for (int k = 0; k < n; ++k) run[static_cast<size_t>(k)] = cards_[first + static_cast<size_t>(k)] & 0x7f;
+    cards_.erase(cards_.begin() + static_cast<std::ptrdiff_t>(first), cards_.begin() + static_cast<std::ptrdiff_t>(first) + n);
+    for (size_t p = static_cast<size_t>(from) + 1; p < start_.size(); ++p) start_[p] = static_cast<uint8_t>(start_[p] - n);
+    const size_t end = start_[static_cast<size_t>(to) + 1];
+    cards_.insert(cards_.begin() + static_cast<std::ptrdiff_t>(end), run.begin(), run.begin() + n);
+    for (size_t p = static_cast<size_t>(to) + 1; p < start_.size(); ++p) start_[p] = static_cast<uint8_t>(start_[p] + n);
+}
+
+uint64_t CompiledPosition::PileHash(int pile) const {
+    const std::vector<uint64_t>& numbers = PlaceNumbers();
+    uint64_t h = static_cast<uint64_t>(Count(pile)) * 0x9e3779b97f4a7c15ULL;
+    for (int i = 0; i < Count(pile); ++i) h ^= numbers[static_cast<size_t>(std::min(i, kHashDepths - 1) * 256 + At(pile, i))];
+    return h;
+}
+
+uint64_t CompiledPosition::ExactHash(const CompiledRules& rules) const {
+    uint64_t h = 0x5bd1e995ULL;
+    for (int p = 0; p < rules.Piles(); ++p) h = Combine(h, PileHash(p) + static_cast<uint64_t>(p));
+    h = Combine(h, static_cast<uint64_t>(passes));
+    return Combine(h, (first_move ? 1u : 0u) | (over ? 2u : 0u));
+}
+
+uint64_t CompiledPosition::Key(const CompiledRules& rules) const {
+    uint64_t h = 0x1b873593ULL;
+    for (int p = 0; p < rules.Tableau(0); ++p) h = Combine(h, PileHash(p) + static_cast<uint64_t>(p));
+    std::vector<uint64_t> parts;
+    for (int t = 0; t < rules.tableaus; ++t) parts.push_back(PileHash(rules.Tableau(t)));
+    HashSorted(h, parts);
+    parts.clear();
+    for (int r = 0; r < rules.reserves; ++r)
+        parts.push_back(PileHash(rules.Reserve(r)) + (rules.reserve_closed[static_cast<size_t>(r)] ? 1u : 0u));
+    HashSorted(h, parts);
+    if (rules.passes != -1) h = Combine(h, static_cast<uint64_t>(passes));
+    return Combine(h, over ? 1u : 0u);
+}
+
+PileRef EnginePile(const CompiledRules& rules, int pile) {
+    if (pile < 2) return {ListId::Stock, pile};
+    if (rules.IsFoundation(pile)) return {ListId::Foundation, pile - rules.Foundation(0)};
+    if (rules.IsTableau(pile)) return {ListId::Tableau, pile - rules.Tableau(0)};
+    return {ListId::Reserve, pile - rules.Reserve(0)};
+}
+
+CompiledPosition PositionFromEngine(const Engine& e, const CompiledRules& rules) {
+    CompiledPosition p;
+    for (int pile = 0; pile < rules.Piles(); ++pile) {
+        const PileRef ref = EnginePile(rules, pile);
+        for (int code : PileCodes(e.piles.Text(ref.list, ref.index)))
+            p.Push(pile, static_cast<uint8_t>(code | (e.cards.IsFaceDown(code) ? kFaceDownBit : 0)));
+    }
+    p.passes = e.main_game.Field(field::kPassCounter);
+    p.first_move = e.main_game.Field(field::kMoveCounter) == 0;
+    p.over = !e.flags.Get(flag::kInProgress);
+    return p;
+}
+
+void PositionToEngine(const CompiledPosition& p, const CompiledRules& rules, const Engine& root, Engine& out) {
+    CopyQuietly(root, out);
+    for (int pile = 0; pile < rules.Piles(); ++pile) {
+        const PileRef ref = EnginePile(rules, pile);
+        std::string& text = *out.piles.Pile(ref.list, ref.index);
+        text.clear();
+        for (int i = 0; i < p.Count(pile); ++i) {
+            const uint8_t card = p.At(pile, i);
+            text += CardCodeText(CodeOf(card));
+            out.cards.SetFaceState(CodeOf(card), IsDown(card) ? kFaceDown : kFaceUp);
+        }
+    }
+    out.main_game.SetField(field::kPassCounter, p.passes);
+    if (p.first_move != (out.main_game.Field(field::kMoveCounter) == 0))
+        out.main_game.SetField(field::kMoveCounter, p.first_move ? 0 : 1);
+    out.flags.Set(flag::kInProgress, !p.over);
+    out.flags.Set(flag::kFinished, false);
+    if (p.over) out.flags.Set(flag::kStopAutoplay, true);
+}
+
+}  // namespace velmora::solver
