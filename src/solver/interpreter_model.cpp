@@ -18,7 +18,7 @@ InterpreterModel::State InterpreterModel::Root(const Engine& e) const {
     return root;
 }
 
-bool InterpreterModel::IsWon(const State& s) const { return s.engine().flags.Get(flag::kFinished); }
+bool InterpreterModel::IsWon(const State& s) const { return IsWonPosition(s.engine()); }
 
 uint64_t InterpreterModel::Key(const State& s) const { return PositionKey(s.engine()); }
 

@@ -11,6 +11,7 @@
 #include "engine/play/drag_moves.h"
 #include "engine/play/move_log.h"
 #include "engine/play/moves_left.h"
+#include "engine/play/win_condition.h"
 #include "solver/position_key.h"
 
 namespace velmora::solver {
@@ -29,7 +30,7 @@ class Collector {
         if (TableKey(after) == parent_key_) return;
         const uint64_t key = PositionKey(after);
         if (!seen_.insert(key).second) return;
-        children_.push_back({std::move(move), key, PositionScore(after), after.flags.Get(flag::kFinished)});
+        children_.push_back({std::move(move), key, PositionScore(after), IsWonPosition(after)});
     }
     std::vector<Child> Take() { return std::move(children_); }
 
@@ -99,6 +100,11 @@ PileFigures FiguresOf(const Engine& e, const std::string& pile) {
 }
 
 }  // namespace
+
+bool IsWonPosition(const Engine& e) {
+    if (e.flags.Get(flag::kFinished)) return true;
+    return !e.flags.Get(flag::kInProgress) && e.R(307) != 0 && IsGameWon(e);
+}
 
 int PositionScore(const Engine& e) {
     int home = 0;

@@ -25,6 +25,11 @@ struct Child {
 // one child), best first. `e` is not changed.
 std::vector<Child> ListChildren(const Engine& e);
 
+// Whether the game on `e` has been won. The end of a won game clears the
+// engine's won flag along with the game in progress, so a table cleared by
+// the rules with no game left in progress counts as won too.
+bool IsWonPosition(const Engine& e);
+
 // How promising a position looks: cards on the foundations first, then
 // face-down cards turned up and cards no longer lying over lower ones, then
 // empty piles.

@@ -13,6 +13,8 @@
 
 #include "session.h"
 #include "solver/compiled_model.h"
+#include "solver/depth_first.h"
+#include "solver/interpreter_model.h"
 #include "solver/interpreter_moves.h"
 #include "solver/position_key.h"
 #include "solver/search.h"
@@ -106,6 +108,29 @@ TEST(CompiledModel, OffersTheInterpretersMovesAndPositionsInEveryGameItSupports)
         CompareAlongRandomPlay(game, 6, 60);
         if (HasFatalFailure()) return;
     }
+}
+
+// The last moves of a won Freecell line: both models see the win coming,
+// and the interpreter model finds it too.
+TEST(CompiledModel, AgreesWithTheInterpreterOnTheWayToAWin) {
+    Session s;
+    s.Lines("new 1 1");
+    const Result result = Solve(s.engine(), Limits{});
+    ASSERT_EQ(result.verdict, Verdict::Won);
+    Engine e;
+    CopyQuietly(s.engine(), e);
+    const size_t replayed = result.line.size() >= 3 ? result.line.size() - 3 : 0;
+    for (size_t m = 0; m < replayed; ++m) PlayMove(e, result.line[m]);
+    for (size_t m = replayed; m < result.line.size(); ++m) {
+        EXPECT_EQ(CompiledChildrenOf(e), InterpreterChildren(e)) << "move " << m;
+        PlayMove(e, result.line[m]);
+    }
+    CopyQuietly(s.engine(), e);
+    for (size_t m = 0; m < replayed; ++m) PlayMove(e, result.line[m]);
+    InterpreterModel interpreter;
+    Limits limits;
+    limits.positions = 300;
+    EXPECT_EQ(DepthFirst<InterpreterModel>(interpreter, limits, nullptr).Run(interpreter.Root(e)).verdict, Verdict::Won);
 }
 
 TEST(CompiledModel, LinesItFindsWinWhenTheDriverReplaysThem) {

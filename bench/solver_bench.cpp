@@ -1,0 +1,100 @@
+// Speed of the solver: positions per second of the compiled model against
+// the interpreter model on the same deals, and deals solved per second over
+// a run of deals on every core with their verdicts.
+// Run: build/bench/solver_bench <game> <first deal> <count> [<seconds per deal>]
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <string>
+
+#include "driver.h"
+#include "solver/batch.h"
+#include "solver/compiled_model.h"
+#include "solver/depth_first.h"
+#include "solver/interpreter_model.h"
+
+namespace {
+
+using velmora::Engine;
+using velmora::cli::Driver;
+using namespace velmora::solver;
+
+Driver MakeDriver(int game) {
+    Driver driver(VELMORA_PROGRAM_DIR, std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT");
+    std::ostringstream ignored;
+    driver.Execute("new " + std::to_string(game) + " 1", ignored);
+    return driver;
+}
+
+bool Deal(Driver& driver, int game, int64_t deal, Engine& out) {
+    std::ostringstream answer;
+    driver.Execute("new " + std::to_string(game) + " " + std::to_string(deal), answer);
+    if (answer.str().find("ok") == std::string::npos) return false;
+    velmora::CopyQuietly(driver.engine(), out);
+    return true;
+}
+
+template <class Model, class Root>
+double PositionsPerSecond(Model& model, Root root, int64_t positions) {
+    Limits limits;
+    limits.positions = positions;
+    limits.seconds = 60;
+    const auto start = std::chrono::steady_clock::now();
+    const auto found = DepthFirst<Model>(model, limits, nullptr).Run(std::move(root));
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return seconds > 0 ? static_cast<double>(found.positions) / seconds : 0;
+}
+
+void CompareModels(int game, int64_t first) {
+    Driver driver = MakeDriver(game);
+    Engine e;
+    if (!Deal(driver, game, first, e)) return;
+    InterpreterModel interpreter;
+    const double slow = PositionsPerSecond(interpreter, interpreter.Root(e), 300);
+    std::printf("interpreter model: %.0f positions/s\n", slow);
+    if (!CompiledModel::Supports(e)) {
+        std::printf("the compiled model does not support game %d\n", game);
+        return;
+    }
+    CompiledModel compiled(e);
+    const double fast = PositionsPerSecond(compiled, compiled.Root(), 200'000);
+    std::printf("compiled model:    %.0f positions/s (%.0f times)\n", fast, slow > 0 ? fast / slow : 0);
+}
+
+void SolveMany(int game, int64_t first, int64_t count, double seconds) {
+    Driver driver = MakeDriver(game);
+    std::mutex dealing;
+    Limits limits;
+    limits.positions = 1'000'000'000;
+    limits.seconds = seconds;
+    limits.table_bytes = 64u << 20;
+    const BatchResult batch = SolveBatch(
+        count,
+        [&](int64_t index, Engine& out) {
+            std::lock_guard<std::mutex> lock(dealing);
+            return Deal(driver, game, first + index, out);
+        },
+        limits);
+    const double rate = batch.seconds > 0 ? static_cast<double>(count) / batch.seconds : 0;
+    std::printf("%lld deals in %.1f s: %.1f deals/s; won %lld, impossible %lld, unknown %lld (verdict on %.2f %%)\n",
+                static_cast<long long>(count), batch.seconds, rate, static_cast<long long>(batch.won),
+                static_cast<long long>(batch.impossible), static_cast<long long>(batch.unknown),
+                100.0 * static_cast<double>(batch.won + batch.impossible) / static_cast<double>(count));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 4) {
+        std::fprintf(stderr, "usage: solver_bench <game> <first deal> <count> [<seconds per deal>]\n");
+        return 2;
+    }
+    const int game = std::atoi(argv[1]);
+    const int64_t first = std::atoll(argv[2]);
+    const int64_t count = std::atoll(argv[3]);
+    const double seconds = argc > 4 ? std::atof(argv[4]) : 1.0;
+    CompareModels(game, first);
+    SolveMany(game, first, count, seconds);
+    return 0;
+}
