@@ -2,6 +2,7 @@
 // the interpreter model on the same deals, and deals solved per second over
 // a run of deals on every core with their verdicts.
 // Run: build/bench/solver_bench <game> <first deal> <count> [<seconds per deal>]
+// or:  build/bench/solver_bench <game> <first deal> <count> <positions> cross-check
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +14,7 @@
 #include "solver/compiled_model.h"
 #include "solver/depth_first.h"
 #include "solver/interpreter_model.h"
+#include "solver/position_key.h"
 
 namespace {
 
@@ -83,6 +85,57 @@ void SolveMany(int game, int64_t first, int64_t count, double seconds) {
                 100.0 * static_cast<double>(batch.won + batch.impossible) / static_cast<double>(count));
 }
 
+// The interpreter model with the pass counter left out of its keys, as the
+// compiled model leaves it out when the passes are unlimited: otherwise
+// every redeal would be a new position and the search would never end.
+struct InterpreterWithoutPasses : InterpreterModel {
+    static uint64_t KeyOf(const Engine& e) {
+        Engine copy;
+        velmora::CopyQuietly(e, copy);
+        copy.main_game.SetField(velmora::field::kPassCounter, 0);
+        return velmora::solver::PositionKey(copy);
+    }
+    std::vector<Child> Children(const State& s) const {
+        std::vector<Child> children = InterpreterModel::Children(s);
+        for (Child& child : children) {
+            State after = s;
+            Apply(after, child.move);
+            child.key = KeyOf(after.engine());
+        }
+        return children;
+    }
+    uint64_t Key(const State& s) const { return KeyOf(s.engine()); }
+};
+
+// Deals the compiled model calls impossible within `most` positions are
+// searched through by the interpreter model too: the verdicts must agree.
+void CrossCheckImpossible(int game, int64_t first, int64_t count, int64_t most) {
+    Driver driver = MakeDriver(game);
+    int checked = 0;
+    int agreed = 0;
+    for (int64_t deal = first; deal < first + count; ++deal) {
+        Engine e;
+        if (!Deal(driver, game, deal, e) || !CompiledModel::Supports(e)) continue;
+        Limits limits;
+        limits.positions = most;
+        limits.seconds = 60;
+        CompiledModel compiled(e);
+        const auto fast = DepthFirst<CompiledModel>(compiled, limits, nullptr).Run(compiled.Root());
+        if (fast.verdict != Verdict::Impossible) continue;
+        InterpreterWithoutPasses interpreter;
+        limits.positions = most * 50;
+        limits.seconds = 600;
+        const auto slow = DepthFirst<InterpreterWithoutPasses>(interpreter, limits, nullptr).Run(interpreter.Root(e));
+        ++checked;
+        agreed += slow.verdict == Verdict::Impossible ? 1 : 0;
+        std::printf("deal %lld: compiled impossible after %lld positions, interpreter %s after %lld\n",
+                    static_cast<long long>(deal), static_cast<long long>(fast.positions), VerdictWord(slow.verdict),
+                    static_cast<long long>(slow.positions));
+        std::fflush(stdout);
+    }
+    std::printf("impossible deals cross-checked: %d, the interpreter agreed on %d\n", checked, agreed);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -94,6 +147,10 @@ int main(int argc, char** argv) {
     const int64_t first = std::atoll(argv[2]);
     const int64_t count = std::atoll(argv[3]);
     const double seconds = argc > 4 ? std::atof(argv[4]) : 1.0;
+    if (argc > 5 && std::string(argv[5]) == "cross-check") {
+        CrossCheckImpossible(game, first, count, static_cast<int64_t>(seconds));
+        return 0;
+    }
     CompareModels(game, first);
     SolveMany(game, first, count, seconds);
     return 0;

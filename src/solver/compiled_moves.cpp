@@ -1,6 +1,7 @@
 #include "solver/compiled_moves.h"
 
 #include <algorithm>
+#include <array>
 #include <tuple>
 
 #include "engine/model/pile_names.h"
@@ -117,6 +118,35 @@ Input InputOf(const CompiledRules& rules, const CompiledMove& move) {
     return {move.kind, move.card, PileName(EnginePile(rules, move.pile))};
 }
 
+namespace {
+
+// How many cards lie above the cards the foundations want soon: those at
+// most one rank above the lowest card of their suit still out.
+int BuriedDepth(const CompiledRules& rules, const CompiledPosition& p) {
+    std::array<int, 4> lowest{99, 99, 99, 99};
+    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile)
+        for (int at = 0; at < p.Count(pile); ++at) {
+            const int code = CodeOf(p.At(pile, at));
+            int& low = lowest[static_cast<size_t>(SuitOf(code))];
+            low = std::min(low, RankOf(code));
+        }
+    int depth = 0;
+    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile) {
+        const int n = p.Count(pile);
+        for (int at = 0; at < n; ++at) {
+            const int code = CodeOf(p.At(pile, at));
+            if (RankOf(code) <= lowest[static_cast<size_t>(SuitOf(code))] + 1) depth += n - 1 - at;
+        }
+    }
+    return depth;
+}
+
+}  // namespace
+
+// The interpreter model's score (cards home, face-down cards, cards above
+// lower ones, empty piles), with empty piles worth more and a penalty for
+// the cards that cover those the foundations want next: a better order for
+// the search, which is all the score steers.
 int CompiledScore(const CompiledRules& rules, const CompiledPosition& p) {
     int home = 0;
     for (int f = 0; f < rules.foundations; ++f) home += p.Count(rules.Foundation(f));
@@ -137,7 +167,7 @@ int CompiledScore(const CompiledRules& rules, const CompiledPosition& p) {
     }
     for (int res = 0; res < rules.reserves; ++res)
         if (p.Empty(rules.Reserve(res))) ++empty;
-    return home * 100 - down * 10 - blocking * 8 + empty * 6;
+    return home * 100 - down * 10 - blocking * 8 + empty * 20 - BuriedDepth(rules, p) * 10;
 }
 
 }  // namespace velmora::solver

@@ -39,7 +39,7 @@ bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const Com
 // The driver's words of a compiled move.
 Input InputOf(const CompiledRules& rules, const CompiledMove& move);
 
-// How promising a position looks, as the interpreter model scores it.
+// How promising a position looks (higher first).
 int CompiledScore(const CompiledRules& rules, const CompiledPosition& p);
 
 }  // namespace velmora::solver

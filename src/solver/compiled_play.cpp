@@ -22,6 +22,36 @@ void CompiledPlay::Move(int from, int at, int to) {
         p_.MoveCards(from, p_.Count(from) - 1, to);
     }
     p_.first_move = false;
+    if (r_.IsFoundation(from) || r_.IsFoundation(to)) wanted_known_ = false;
+}
+
+bool CompiledPlay::MayGoHome(int code) {
+    if (!wanted_known_) {
+        wanted_ = {0, 0};
+        auto want = [&](int suit_or_any, int rank) {
+            for (int deck = 0; deck < 2; ++deck)
+                for (int suit = 0; suit < 4; ++suit)
+                    if (suit_or_any < 0 || suit == suit_or_any) {
+                        const int c = deck * 52 + suit * 13 + rank;
+                        wanted_[static_cast<size_t>(c / 64)] |= uint64_t{1} << (c % 64);
+                    }
+        };
+        for (int f = 0; f < r_.foundations; ++f) {
+            const int pile = r_.Foundation(f);
+            const int base = r_.foundation_base[static_cast<size_t>(f)];
+            if (p_.Count(pile) >= r_.foundation_capacity) continue;
+            if (p_.Empty(pile)) {
+                want(-1, base);
+                continue;
+            }
+            const int top = p_.Top(pile);
+            const int rank = RankOf(top);
+            if (rank != 13) want(SuitOf(top), rank + 1);
+            else if (base != 1) want(SuitOf(top), 1);
+        }
+        wanted_known_ = true;
+    }
+    return (wanted_[static_cast<size_t>(code / 64)] >> (code % 64) & 1) != 0;
 }
 
 bool CompiledPlay::PressStock() {
@@ -59,7 +89,7 @@ bool CompiledPlay::DoubleClick(int pile) {
 }
 
 bool CompiledPlay::SendHome(int pile) {
-    if (p_.Empty(pile) || p_.TopDown(pile)) return false;
+    if (p_.Empty(pile) || p_.TopDown(pile) || !MayGoHome(p_.Top(pile))) return false;
     const CompiledChecks checks(r_, p_);
     for (int f = 0; f < r_.foundations; ++f) {
         if (!checks.CanDropHome(pile, r_.Foundation(f))) continue;

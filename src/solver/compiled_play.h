@@ -4,6 +4,9 @@
 // click, and after every release the gap filling and the automatic play to
 // the foundations, until the game is won.
 
+#include <array>
+#include <cstdint>
+
 #include "solver/compiled_position.h"
 #include "solver/compiled_rules.h"
 
@@ -31,6 +34,12 @@ class CompiledPlay {
     bool TableauPass();
     void FillGaps();
     void EndIfWon();
+    // Whether some foundation would take a card of this code, from the tops
+    // of the foundations; a quick test before the full drop checks.
+    bool MayGoHome(int code);
+
+    std::array<uint64_t, 2> wanted_{};
+    bool wanted_known_ = false;
 
     const CompiledRules& r_;
     CompiledPosition& p_;

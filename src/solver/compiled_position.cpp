@@ -32,19 +32,15 @@ const std::vector<uint64_t>& PlaceNumbers() {
 
 uint64_t Combine(uint64_t h, uint64_t part) { return SplitMix(h ^ part) + 0x632be59bd9b4e019ULL; }
 
-void HashSorted(uint64_t& h, std::vector<uint64_t>& parts) {
-    std::sort(parts.begin(), parts.end());
-    for (uint64_t part : parts) h = Combine(h, part);
-}
-
 }  // namespace
 
 bool CompiledPosition::Find(int code, int& pile, int& at) const {
-    for (size_t i = 0; i < cards_.size(); ++i) {
-        if (CodeOf(cards_[i]) != code) continue;
+    const int size = start_[start_.size() - 1];
+    for (int i = 0; i < size; ++i) {
+        if (CodeOf(cards_[static_cast<size_t>(i)]) != code) continue;
         pile = 0;
         while (start_[static_cast<size_t>(pile) + 1] <= i) ++pile;
-        at = static_cast<int>(i) - start_[static_cast<size_t>(pile)];
+        at = i - start_[static_cast<size_t>(pile)];
         return true;
     }
     return false;
@@ -52,28 +48,43 @@ bool CompiledPosition::Find(int code, int& pile, int& at) const {
 
 void CompiledPosition::Push(int pile, uint8_t card) {
     const size_t end = start_[static_cast<size_t>(pile) + 1];
-    cards_.insert(cards_.begin() + static_cast<std::ptrdiff_t>(end), card);
+    const size_t size = start_[start_.size() - 1];
+    std::copy_backward(cards_.begin() + static_cast<std::ptrdiff_t>(end), cards_.begin() + static_cast<std::ptrdiff_t>(size),
+                       cards_.begin() + static_cast<std::ptrdiff_t>(size) + 1);
+    cards_[end] = card;
     for (size_t p = static_cast<size_t>(pile) + 1; p < start_.size(); ++p) ++start_[p];
 }
 
 uint8_t CompiledPosition::Pop(int pile) {
     const size_t end = start_[static_cast<size_t>(pile) + 1];
+    const size_t size = start_[start_.size() - 1];
     const uint8_t card = cards_[end - 1];
-    cards_.erase(cards_.begin() + static_cast<std::ptrdiff_t>(end - 1));
+    std::copy(cards_.begin() + static_cast<std::ptrdiff_t>(end), cards_.begin() + static_cast<std::ptrdiff_t>(size),
+              cards_.begin() + static_cast<std::ptrdiff_t>(end) - 1);
     for (size_t p = static_cast<size_t>(pile) + 1; p < start_.size(); ++p) --start_[p];
     return card;
 }
 
+// Rotates the run to its place: the cards between the two piles shift by
+// the run's length, the run keeps its order and lies face up.
 void CompiledPosition::MoveCards(int from, int at, int to) {
-    std::array<uint8_t, 128> run{};
     const int n = Count(from) - at;
+    if (n <= 0 || from == to) return;
+    auto it = [&](size_t i) { return cards_.begin() + static_cast<std::ptrdiff_t>(i); };
     const size_t first = static_cast<size_t>(start_[static_cast<size_t>(from)] + at);
-    for (int k = 0; k < n; ++k) run[static_cast<size_t>(k)] = cards_[first + static_cast<size_t>(k)] & 0x7f;
-    cards_.erase(cards_.begin() + static_cast<std::ptrdiff_t>(first), cards_.begin() + static_cast<std::ptrdiff_t>(first) + n);
-    for (size_t p = static_cast<size_t>(from) + 1; p < start_.size(); ++p) start_[p] = static_cast<uint8_t>(start_[p] - n);
-    const size_t end = start_[static_cast<size_t>(to) + 1];
-    cards_.insert(cards_.begin() + static_cast<std::ptrdiff_t>(end), run.begin(), run.begin() + n);
-    for (size_t p = static_cast<size_t>(to) + 1; p < start_.size(); ++p) start_[p] = static_cast<uint8_t>(start_[p] + n);
+    const size_t last = first + static_cast<size_t>(n);
+    for (size_t i = first; i < last; ++i) cards_[i] &= 0x7f;
+    if (to > from) {
+        const size_t end = start_[static_cast<size_t>(to) + 1];
+        std::rotate(it(first), it(last), it(end));
+        for (size_t p = static_cast<size_t>(from) + 1; p <= static_cast<size_t>(to); ++p)
+            start_[p] = static_cast<uint8_t>(start_[p] - n);
+    } else {
+        const size_t end = start_[static_cast<size_t>(to) + 1];
+        std::rotate(it(end), it(first), it(last));
+        for (size_t p = static_cast<size_t>(to) + 1; p <= static_cast<size_t>(from); ++p)
+            start_[p] = static_cast<uint8_t>(start_[p] + n);
+    }
 }
 
 uint64_t CompiledPosition::PileHash(int pile) const {
@@ -84,24 +95,55 @@ uint64_t CompiledPosition::PileHash(int pile) const {
 }
 
 uint64_t CompiledPosition::ExactHash(const CompiledRules& rules) const {
-    uint64_t h = 0x5bd1e995ULL;
-    for (int p = 0; p < rules.Piles(); ++p) h = Combine(h, PileHash(p) + static_cast<uint64_t>(p));
-    h = Combine(h, static_cast<uint64_t>(passes));
-    return Combine(h, (first_move ? 1u : 0u) | (over ? 2u : 0u));
+    uint64_t exact = 0;
+    uint64_t key = 0;
+    Hashes(rules, exact, key);
+    return exact;
 }
 
 uint64_t CompiledPosition::Key(const CompiledRules& rules) const {
-    uint64_t h = 0x1b873593ULL;
-    for (int p = 0; p < rules.Tableau(0); ++p) h = Combine(h, PileHash(p) + static_cast<uint64_t>(p));
-    std::vector<uint64_t> parts;
-    for (int t = 0; t < rules.tableaus; ++t) parts.push_back(PileHash(rules.Tableau(t)));
-    HashSorted(h, parts);
-    parts.clear();
-    for (int r = 0; r < rules.reserves; ++r)
-        parts.push_back(PileHash(rules.Reserve(r)) + (rules.reserve_closed[static_cast<size_t>(r)] ? 1u : 0u));
-    HashSorted(h, parts);
-    if (rules.passes != -1) h = Combine(h, static_cast<uint64_t>(passes));
-    return Combine(h, over ? 1u : 0u);
+    uint64_t exact = 0;
+    uint64_t key = 0;
+    Hashes(rules, exact, key);
+    return key;
+}
+
+void CompiledPosition::Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key) const {
+    std::array<uint64_t, kMaxCompiledPiles> piles{};
+    uint64_t h = 0x5bd1e995ULL;
+    for (int p = 0; p < rules.Piles(); ++p) {
+        piles[static_cast<size_t>(p)] = PileHash(p);
+        h = Combine(h, piles[static_cast<size_t>(p)] + static_cast<uint64_t>(p));
+    }
+    h = Combine(h, static_cast<uint64_t>(passes));
+    exact = Combine(h, (first_move ? 1u : 0u) | (over ? 2u : 0u));
+
+    // Piles that play alike in any order: the foundations when they all
+    // start from one rank, the tableau piles, the free cells.
+    uint64_t k = 0x1b873593ULL;
+    for (int p = 0; p < rules.Foundation(0); ++p) k = Combine(k, piles[static_cast<size_t>(p)] + static_cast<uint64_t>(p));
+    auto sorted = [&](int first, int count) {
+        std::sort(piles.begin() + first, piles.begin() + first + count);
+        for (int p = first; p < first + count; ++p) k = Combine(k, piles[static_cast<size_t>(p)]);
+    };
+    bool homes_alike = true;
+    for (int f = 1; f < rules.foundations; ++f) homes_alike = homes_alike && rules.foundation_base[static_cast<size_t>(f)] == rules.foundation_base[0];
+    if (homes_alike) {
+        sorted(rules.Foundation(0), rules.foundations);
+    } else {
+        for (int p = rules.Foundation(0); p < rules.Tableau(0); ++p) k = Combine(k, piles[static_cast<size_t>(p)] + static_cast<uint64_t>(p));
+    }
+    sorted(rules.Tableau(0), rules.tableaus);
+    // Closed reserves are no free cells: they keep their places.
+    bool cells_alike = true;
+    for (int r = 0; r < rules.reserves; ++r) cells_alike = cells_alike && !rules.reserve_closed[static_cast<size_t>(r)];
+    if (cells_alike) {
+        sorted(rules.Reserve(0), rules.reserves);
+    } else {
+        for (int p = rules.Reserve(0); p < rules.Piles(); ++p) k = Combine(k, piles[static_cast<size_t>(p)] + static_cast<uint64_t>(p));
+    }
+    if (rules.passes != -1) k = Combine(k, static_cast<uint64_t>(passes));
+    key = Combine(k, over ? 1u : 0u);
 }
 
 PileRef EnginePile(const CompiledRules& rules, int pile) {

@@ -15,6 +15,7 @@
 namespace velmora::solver {
 
 constexpr uint8_t kFaceDownBit = 0x80;
+constexpr int kMostCards = 104;
 
 inline int CodeOf(uint8_t card) { return card & 0x7f; }
 inline bool IsDown(uint8_t card) { return (card & kFaceDownBit) != 0; }
@@ -47,15 +48,18 @@ class CompiledPosition {
 
     // The position exactly, every pile in its place.
     uint64_t ExactHash(const CompiledRules& rules) const;
-    // The position up to the order of piles that play alike (the free cells,
-    // and the tableau piles, whose rules are all the same), without what
-    // changes no move (the first-move mark, unlimited passes).
+    // Both at once, each pile hashed once.
+    void Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key) const;
+    // The position up to the order of piles that play alike (foundations of
+    // one base rank, the tableau piles, whose rules are all the same, and the
+    // free cells), without what changes no move (the first-move mark,
+    // unlimited passes).
     uint64_t Key(const CompiledRules& rules) const;
 
   private:
     uint64_t PileHash(int pile) const;
 
-    std::vector<uint8_t> cards_;
+    std::array<uint8_t, kMostCards> cards_{};
     std::array<uint8_t, kMaxCompiledPiles + 1> start_;
 };
 

@@ -100,9 +100,11 @@ bool TableSound(const Engine& e, const CompiledRules& c) {
         }
         return false;
     };
+    int cards = 0;
     for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve}) {
         for (int i = 0; i < ListSize(list); ++i) {
             const std::string& pile = e.piles.Text(list, i);
+            cards += PileCount(pile);
             if (!in_use(list, i)) {
                 if (!pile.empty()) return false;
                 continue;
@@ -112,7 +114,7 @@ bool TableSound(const Engine& e, const CompiledRules& c) {
                 if (code < 1 || code > 104) return false;
         }
     }
-    return true;
+    return cards <= 104;
 }
 
 bool SettingsPlain(const Engine& e, CompiledRules& c) {
