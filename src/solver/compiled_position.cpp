@@ -30,8 +30,6 @@ const std::vector<uint64_t>& PlaceNumbers() {
     return numbers;
 }
 
-uint64_t Combine(uint64_t h, uint64_t part) { return SplitMix(h ^ part) + 0x632be59bd9b4e019ULL; }
-
 }  // namespace
 
 bool CompiledPosition::Find(int code, int& pile, int& at) const {
@@ -108,42 +106,42 @@ uint64_t CompiledPosition::Key(const CompiledRules& rules) const {
     return key;
 }
 
+// Odd multipliers, one per place in a hash sum.
+uint64_t PlaceWeight(int place) { return SplitMix(static_cast<uint64_t>(place) + 77) | 1u; }
+
 void CompiledPosition::Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key) const {
+    static const std::array<uint64_t, kMaxCompiledPiles + 2> weights = [] {
+        std::array<uint64_t, kMaxCompiledPiles + 2> w{};
+        for (size_t i = 0; i < w.size(); ++i) w[i] = PlaceWeight(static_cast<int>(i));
+        return w;
+    }();
+    const int piles_in_use = rules.Piles();
     std::array<uint64_t, kMaxCompiledPiles> piles{};
-    uint64_t h = 0x5bd1e995ULL;
-    for (int p = 0; p < rules.Piles(); ++p) {
+    uint64_t h = static_cast<uint64_t>(passes) * weights[kMaxCompiledPiles] +
+                 ((first_move ? 1u : 0u) | (over ? 2u : 0u)) * weights[kMaxCompiledPiles + 1];
+    for (int p = 0; p < piles_in_use; ++p) {
         piles[static_cast<size_t>(p)] = PileHash(p);
-        h = Combine(h, piles[static_cast<size_t>(p)] + static_cast<uint64_t>(p));
+        h += piles[static_cast<size_t>(p)] * weights[static_cast<size_t>(p)];
     }
-    h = Combine(h, static_cast<uint64_t>(passes));
-    exact = Combine(h, (first_move ? 1u : 0u) | (over ? 2u : 0u));
+    exact = SplitMix(h);
 
     // Piles that play alike in any order: the foundations when they all
-    // start from one rank, the tableau piles, the free cells.
-    uint64_t k = 0x1b873593ULL;
-    for (int p = 0; p < rules.Foundation(0); ++p) k = Combine(k, piles[static_cast<size_t>(p)] + static_cast<uint64_t>(p));
-    auto sorted = [&](int first, int count) {
-        std::sort(piles.begin() + first, piles.begin() + first + count);
-        for (int p = first; p < first + count; ++p) k = Combine(k, piles[static_cast<size_t>(p)]);
-    };
+    // start from one rank, the tableau piles, the free cells. Sorted, each
+    // group's hashes take the places of the group in the sum.
+    auto sort_group = [&](int first, int count) { std::sort(piles.begin() + first, piles.begin() + first + count); };
     bool homes_alike = true;
-    for (int f = 1; f < rules.foundations; ++f) homes_alike = homes_alike && rules.foundation_base[static_cast<size_t>(f)] == rules.foundation_base[0];
-    if (homes_alike) {
-        sorted(rules.Foundation(0), rules.foundations);
-    } else {
-        for (int p = rules.Foundation(0); p < rules.Tableau(0); ++p) k = Combine(k, piles[static_cast<size_t>(p)] + static_cast<uint64_t>(p));
-    }
-    sorted(rules.Tableau(0), rules.tableaus);
+    for (int f = 1; f < rules.foundations; ++f)
+        homes_alike = homes_alike && rules.foundation_base[static_cast<size_t>(f)] == rules.foundation_base[0];
+    if (homes_alike) sort_group(rules.Foundation(0), rules.foundations);
+    sort_group(rules.Tableau(0), rules.tableaus);
     // Closed reserves are no free cells: they keep their places.
     bool cells_alike = true;
     for (int r = 0; r < rules.reserves; ++r) cells_alike = cells_alike && !rules.reserve_closed[static_cast<size_t>(r)];
-    if (cells_alike) {
-        sorted(rules.Reserve(0), rules.reserves);
-    } else {
-        for (int p = rules.Reserve(0); p < rules.Piles(); ++p) k = Combine(k, piles[static_cast<size_t>(p)] + static_cast<uint64_t>(p));
-    }
-    if (rules.passes != -1) k = Combine(k, static_cast<uint64_t>(passes));
-    key = Combine(k, over ? 1u : 0u);
+    if (cells_alike) sort_group(rules.Reserve(0), rules.reserves);
+    uint64_t k = (over ? 1u : 0u) * weights[kMaxCompiledPiles + 1];
+    if (rules.passes != -1) k += static_cast<uint64_t>(passes) * weights[kMaxCompiledPiles];
+    for (int p = 0; p < piles_in_use; ++p) k += piles[static_cast<size_t>(p)] * weights[static_cast<size_t>(p)];
+    key = SplitMix(k ^ 0x1b873593ULL);
 }
 
 PileRef EnginePile(const CompiledRules& rules, int pile) {
