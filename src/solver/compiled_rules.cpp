@@ -119,6 +119,8 @@ bool TableSound(const Engine& e, const CompiledRules& c) {
 
 bool SettingsPlain(const Engine& e, CompiledRules& c) {
     if (!e.play.autoplay_checked || !e.play.autoplay_enabled || e.play.redeal_armed) return false;
+    // A game that is over (won, given up) is the interpreter's to judge.
+    if (!e.flags.Get(flag::kInProgress)) return false;
     if (e.params.IsYes(kDoubleClickTableaus) || KeepsSelection(e)) return false;
     if (e.main_game.Field(field::kDraggedCard) != 0) return false;
     for (int f : {flag::kBusy, flag::kIgnoreNextPress, flag::kStopAutoplay})

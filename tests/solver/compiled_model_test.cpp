@@ -96,6 +96,9 @@ TEST(CompiledModel, SupportsTheFivePlainGamesAndNoGameItCannotPlay) {
         s.Lines("new " + std::to_string(game) + " 1");
         EXPECT_TRUE(CompiledModel::Supports(s.engine())) << game;
     }
+    // A game given up is over: no position to play on.
+    s.Lines("give-up");
+    EXPECT_FALSE(CompiledModel::Supports(s.engine()));
     // Autoplay off changes how cards come up: left to the interpreter.
     s.Lines("autoplay off");
     s.Lines("new 2 1");
