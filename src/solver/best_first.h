@@ -21,17 +21,11 @@
 #include <utility>
 #include <vector>
 
+#include "solver/model_result.h"
 #include "solver/search.h"
 #include "solver/visited_table.h"
 
 namespace velmora::solver {
-
-template <class Model>
-struct ModelResult {
-    Verdict verdict = Verdict::Unknown;
-    std::vector<typename Model::MoveType> line;
-    int64_t positions = 0;
-};
 
 template <class Model>
 class BestFirst {

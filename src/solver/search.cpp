@@ -3,11 +3,25 @@
 #include <utility>
 
 #include "solver/best_first.h"
+#include "solver/compiled_model.h"
+#include "solver/depth_first.h"
 #include "solver/interpreter_model.h"
 
 namespace velmora::solver {
 
-Result Solve(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
+namespace {
+
+Result FromCompiled(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
+    CompiledModel model(start);
+    ModelResult<CompiledModel> found = DepthFirst<CompiledModel>(model, limits, cancel).Run(model.Root());
+    Result result;
+    result.verdict = found.verdict;
+    result.positions = found.positions;
+    for (const CompiledMove& move : found.line) result.line.push_back({model.ToInput(move)});
+    return result;
+}
+
+Result FromInterpreter(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
     const InterpreterModel model(start);
     ModelResult<InterpreterModel> found = BestFirst<InterpreterModel>(model, limits, cancel).Run(model.Root());
     Result result;
@@ -15,6 +29,13 @@ Result Solve(const Engine& start, const Limits& limits, const std::atomic<bool>*
     result.positions = found.positions;
     result.line = std::move(found.line);
     return result;
+}
+
+}  // namespace
+
+Result Solve(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
+    if (CompiledModel::Supports(start)) return FromCompiled(start, limits, cancel);
+    return FromInterpreter(start, limits, cancel);
 }
 
 const char* VerdictWord(Verdict verdict) {

@@ -1,0 +1,149 @@
+#include "solver/compiled_checks.h"
+
+#include <algorithm>
+
+namespace velmora::solver {
+
+namespace {
+
+constexpr int kUnlimited = -1;
+constexpr int kEndReversal = 2;
+
+}  // namespace
+
+bool CompiledChecks::CanPickUp(int pile, int at) const {
+    const bool top = at == p_.Count(pile) - 1;
+    const uint8_t card = p_.At(pile, at);
+    if (pile == kCompiledWaste) return top;
+    if (r_.IsFoundation(pile))
+        return top && (r_.foundation_pickup == 1 || (r_.foundation_pickup == 2 && p_.Count(pile) >= 2));
+    if (r_.IsReserve(pile)) return top && !IsDown(card);
+    if (!r_.IsTableau(pile) || IsDown(card)) return false;
+    if (!top && !ValidRun(pile, at)) return false;
+    return RunLengthAllowed(pile, at, false);
+}
+
+bool CompiledChecks::CanDrop(int from, int at, int to) const {
+    if (r_.IsFoundation(to)) return Single(from, at) && CanDropHome(from, to);
+    if (r_.IsTableau(to)) return CanDropOnTableau(from, at, to);
+    if (r_.IsReserve(to)) return CanDropOnReserve(from, at, to);
+    return false;
+}
+
+// Up in suit from the base rank; past the King comes the Ace unless the
+// foundation starts with the Ace.
+bool CompiledChecks::CanDropHome(int from, int to) const {
+    if (from == to || p_.Count(to) >= r_.foundation_capacity) return false;
+    const int moving = p_.Top(from);
+    const int base = r_.foundation_base[static_cast<size_t>(to - r_.Foundation(0))];
+    const int s = RankOf(moving);
+    if (p_.Empty(to)) return s == base;
+    const int target = p_.Top(to);
+    if (SuitOf(target) != SuitOf(moving)) return false;
+    const int t = RankOf(target);
+    if (t == 13) return s == 1 && base != 1;
+    return s == t + 1;
+}
+
+bool CompiledChecks::CanDropOnTableau(int from, int at, int to) const {
+    if (from == to) return false;  // back onto its own pile
+    const bool empty = p_.Empty(to);
+    if (!empty && p_.TopDown(to)) return false;
+    const int moving = CodeOf(p_.At(from, at));
+    if (!TableauAccepts(empty ? -1 : p_.Top(to), moving, from)) return false;
+    if (Single(from, at)) return true;
+    if (r_.runs_must_fit && !ValidRun(from, at)) return false;
+    return !(empty && r_.run_limit == -5 && !RunLengthAllowed(from, at, true));
+}
+
+bool CompiledChecks::CanDropOnReserve(int from, int at, int to) const {
+    if (from == to || r_.reserve_closed[static_cast<size_t>(to - r_.Reserve(0))]) return false;
+    return Single(from, at) && p_.Empty(to);
+}
+
+bool CompiledChecks::TableauAccepts(int target, int moving, int from) const {
+    if (target < 1) return EmptyTableauAccepts(moving, from);
+    switch (r_.tableau_filter) {
+        case 0:
+            if (SuitOf(target) != SuitOf(moving)) return false;
+            break;
+        case 1:
+            if (IsRed(target) != IsRed(moving)) return false;
+            break;
+        case 3:
+            if (IsRed(target) == IsRed(moving)) return false;
+            break;
+        default: break;
+    }
+    const int t = RankOf(target);
+    const int s = RankOf(moving);
+    switch (r_.tableau_direction) {
+        case 0: return RankDown(t, s);
+        case 1: return RankUp(t, s);
+        default: return RankUp(t, s) || RankDown(t, s);
+    }
+}
+
+bool CompiledChecks::EmptyTableauAccepts(int moving, int from) const {
+    const int rule = r_.tableau_empty;
+    if (rule == -1) return true;
+    if (rule == kEmptyFromReserveThenWaste) {
+        for (int res = 0; res < r_.reserves; ++res)
+            if (!p_.Empty(r_.Reserve(res))) return r_.IsReserve(from);
+        return from == kCompiledWaste;
+    }
+    return RankOf(moving) == rule || r_.tableau_base == -1;
+}
+
+bool CompiledChecks::RankDown(int t, int s) const {
+    if (r_.tableau_wrap == kEndReversal) return (t == 1 && s == 2) || (t == 13 && s == 12) || s == t - 1;
+    if (r_.tableau_wrap <= 0) {
+        if (t == r_.tableau_base) return false;
+        if (t == 1 && r_.tableau_base >= 81 && r_.tableau_base <= 83) return false;
+    }
+    if (t == 1) return s == 13;
+    return s == t - 1;
+}
+
+bool CompiledChecks::RankUp(int t, int s) const {
+    if (r_.tableau_wrap == kEndReversal) return (t == 1 && s == 2) || (t == 13 && s == 12) || s == t + 1;
+    if (t == r_.tableau_base && r_.tableau_wrap <= 0) return false;
+    if (t == 13) return s == 1;
+    return s == t + 1;
+}
+
+bool CompiledChecks::ValidRun(int pile, int at) const {
+    if (!r_.runs_must_fit) return true;
+    for (int k = at + 1; k < p_.Count(pile); ++k) {
+        const int below = CodeOf(p_.At(pile, k - 1));
+        if (!TableauAccepts(below, CodeOf(p_.At(pile, k)), pile)) return false;
+    }
+    return true;
+}
+
+bool CompiledChecks::RunLengthAllowed(int pile, int at, bool empty_destination) const {
+    const bool run_pile = r_.IsTableau(pile) || r_.IsReserve(pile);
+    const int cards = run_pile ? p_.Count(pile) - at : 1;
+    const int rule = r_.run_limit;
+    int limit = rule;
+    if (rule < 0) {
+        int tableaus = 0;
+        int reserves = 0;
+        for (int t = 0; t < r_.tableaus; ++t) tableaus += p_.Empty(r_.Tableau(t)) ? 1 : 0;
+        for (int res = 0; res < r_.reserves; ++res) reserves += p_.Empty(r_.Reserve(res)) ? 1 : 0;
+        switch (rule) {
+            case -1: limit = kUnlimited; break;
+            case -12: limit = RankOf(CodeOf(p_.At(pile, at))) == 13 ? kUnlimited : 1; break;
+            case -13: limit = r_.IsTableau(pile) && at == 0 ? kUnlimited : 1; break;
+            case -5:
+                if (empty_destination) limit = reserves + tableaus;
+                else limit = tableaus > 0 ? reserves + tableaus + 1 : reserves + 1;
+                break;
+            case -6: limit = tableaus > 0 ? reserves + tableaus : reserves + 1; break;
+            default: limit = std::max(tableaus, 1); break;
+        }
+    }
+    return limit == kUnlimited || std::max(cards, 1) <= limit;
+}
+
+}  // namespace velmora::solver

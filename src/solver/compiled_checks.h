@@ -1,0 +1,37 @@
+#pragma once
+// Which cards the player may pick up and where they may be dropped, on a
+// compiled position: the engine's pick-up rules, drop checks, run checks and
+// empty-pile rules for the values a compiled rules row can hold.
+
+#include "solver/compiled_position.h"
+#include "solver/compiled_rules.h"
+
+namespace velmora::solver {
+
+class CompiledChecks {
+  public:
+    CompiledChecks(const CompiledRules& rules, const CompiledPosition& p) : r_(rules), p_(p) {}
+
+    // The card at place `at` of `pile` (with those above it) may be taken.
+    bool CanPickUp(int pile, int at) const;
+    // The card at place `at` of `from` (with those above it) may go onto `to`.
+    bool CanDrop(int from, int at, int to) const;
+    // Onto foundation pile `to`, the top card of `from`.
+    bool CanDropHome(int from, int to) const;
+
+  private:
+    bool Single(int from, int at) const { return at == p_.Count(from) - 1; }
+    bool CanDropOnTableau(int from, int at, int to) const;
+    bool CanDropOnReserve(int from, int at, int to) const;
+    bool TableauAccepts(int target, int moving, int from) const;
+    bool EmptyTableauAccepts(int moving, int from) const;
+    bool RankDown(int t, int s) const;
+    bool RankUp(int t, int s) const;
+    bool ValidRun(int pile, int at) const;
+    bool RunLengthAllowed(int pile, int at, bool empty_destination) const;
+
+    const CompiledRules& r_;
+    const CompiledPosition& p_;
+};
+
+}  // namespace velmora::solver

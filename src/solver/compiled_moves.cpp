@@ -1,0 +1,173 @@
+#include "solver/compiled_moves.h"
+
+#include <algorithm>
+#include <array>
+#include <tuple>
+
+#include "engine/model/pile_names.h"
+#include "solver/compiled_checks.h"
+#include "solver/compiled_play.h"
+
+namespace velmora::solver {
+
+namespace {
+
+struct Drag {
+    int from;
+    int at;
+    int code;
+    int to;
+};
+
+// Every drag the pick-up and drop rules allow, ordered as the engine lists
+// them: by source pile, card, then destination pile.
+std::vector<Drag> ListDrags(const CompiledRules& rules, const CompiledPosition& p) {
+    const CompiledChecks checks(rules, p);
+    std::vector<Drag> drags;
+    for (int from = kCompiledWaste; from < rules.Piles(); ++from) {
+        for (int at = 0; at < p.Count(from); ++at) {
+            if (!checks.CanPickUp(from, at)) continue;
+            for (int to = rules.Foundation(0); to < rules.Piles(); ++to)
+                if (checks.CanDrop(from, at, to)) drags.push_back({from, at, CodeOf(p.At(from, at)), to});
+        }
+    }
+    std::sort(drags.begin(), drags.end(), [](const Drag& a, const Drag& b) {
+        return std::tie(a.from, a.code, a.to) < std::tie(b.from, b.code, b.to);
+    });
+    return drags;
+}
+
+class Collector {
+  public:
+    Collector(const CompiledRules& rules, const CompiledPosition& parent) : rules_(rules) {
+        seen_.push_back(parent.ExactHash(rules));
+    }
+    void Offer(const CompiledPosition& after, const CompiledMove& move) {
+        const uint64_t exact = after.ExactHash(rules_);
+        if (std::find(seen_.begin(), seen_.end(), exact) != seen_.end()) return;
+        seen_.push_back(exact);
+        children_.push_back({move, after.Key(rules_), CompiledScore(rules_, after), after.over});
+    }
+    std::vector<CompiledChild> Take() { return std::move(children_); }
+
+  private:
+    const CompiledRules& rules_;
+    std::vector<uint64_t> seen_;
+    std::vector<CompiledChild> children_;
+};
+
+void TryMove(const CompiledRules& rules, const CompiledPosition& p, const CompiledMove& move, Collector& out) {
+    CompiledPosition tried = p;
+    if (PlayCompiledMove(rules, tried, move)) out.Offer(tried, move);
+}
+
+uint8_t Byte(int n) { return static_cast<uint8_t>(n); }
+
+}  // namespace
+
+bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const CompiledMove& move) {
+    if (p.over) return false;
+    CompiledPlay play(rules, p);
+    switch (move.kind) {
+        case Input::Kind::Drop: {
+            int from = 0;
+            int at = 0;
+            if (!p.Find(move.card, from, at)) return false;
+            play.Move(from, at, move.pile);
+            break;
+        }
+        case Input::Kind::Click:
+            if (!play.DoubleClick(move.pile)) return false;
+            break;
+        case Input::Kind::Press:
+            if (move.pile == kCompiledStock) {
+                if (!play.PressStock()) return false;
+            } else {
+                // A press on a face-down top card turns it up.
+                if (!rules.IsTableau(move.pile) || !p.TopDown(move.pile)) return false;
+                p.TurnUp(move.pile, p.Count(move.pile) - 1);
+            }
+            break;
+    }
+    play.AfterRelease();
+    return true;
+}
+
+std::vector<CompiledChild> CompiledChildren(const CompiledRules& rules, const CompiledPosition& p) {
+    if (p.over) return {};
+    Collector out(rules, p);
+    for (const Drag& drag : ListDrags(rules, p)) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, out);
+    if (rules.stock_pressable) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(kCompiledStock)), kCompiledStock}, out);
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const int pile = rules.Tableau(t);
+        if (p.TopDown(pile)) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(pile)), Byte(pile)}, out);
+    }
+    if (rules.click_to_foundations) {
+        for (int pile = kCompiledWaste; pile < rules.Piles(); ++pile)
+            if (!p.Empty(pile)) TryMove(rules, p, {Input::Kind::Click, Byte(p.Top(pile)), Byte(pile)}, out);
+    }
+    std::vector<CompiledChild> children = out.Take();
+    std::stable_sort(children.begin(), children.end(), [](const CompiledChild& a, const CompiledChild& b) {
+        if (a.won != b.won) return a.won;
+        return a.score > b.score;
+    });
+    return children;
+}
+
+Input InputOf(const CompiledRules& rules, const CompiledMove& move) {
+    return {move.kind, move.card, PileName(EnginePile(rules, move.pile))};
+}
+
+namespace {
+
+// How many cards lie above the cards the foundations want soon: those at
+// most one rank above the lowest card of their suit still out.
+int BuriedDepth(const CompiledRules& rules, const CompiledPosition& p) {
+    std::array<int, 4> lowest{99, 99, 99, 99};
+    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile)
+        for (int at = 0; at < p.Count(pile); ++at) {
+            const int code = CodeOf(p.At(pile, at));
+            int& low = lowest[static_cast<size_t>(SuitOf(code))];
+            low = std::min(low, RankOf(code));
+        }
+    int depth = 0;
+    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile) {
+        const int n = p.Count(pile);
+        for (int at = 0; at < n; ++at) {
+            const int code = CodeOf(p.At(pile, at));
+            if (RankOf(code) <= lowest[static_cast<size_t>(SuitOf(code))] + 1) depth += n - 1 - at;
+        }
+    }
+    return depth;
+}
+
+}  // namespace
+
+// The interpreter model's score (cards home, face-down cards, cards above
+// lower ones, empty piles), with empty piles worth more and a penalty for
+// the cards that cover those the foundations want next: a better order for
+// the search, which is all the score steers.
+int CompiledScore(const CompiledRules& rules, const CompiledPosition& p) {
+    int home = 0;
+    for (int f = 0; f < rules.foundations; ++f) home += p.Count(rules.Foundation(f));
+    int down = 0;
+    int blocking = 0;
+    int empty = 0;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const int pile = rules.Tableau(t);
+        int lowest = 1000;
+        for (int at = 0; at < p.Count(pile); ++at) {
+            const uint8_t card = p.At(pile, at);
+            if (IsDown(card)) ++down;
+            const int rank = RankOf(CodeOf(card));
+            if (rank > lowest) ++blocking;
+            lowest = std::min(lowest, rank);
+        }
+        if (p.Empty(pile)) ++empty;
+    }
+    for (int res = 0; res < rules.reserves; ++res)
+        if (p.Empty(rules.Reserve(res))) ++empty;
+    return home * 100 - down * 10 - blocking * 8 + empty * 20 - BuriedDepth(rules, p) * 10;
+}
+
+}  // namespace velmora::solver

@@ -1,0 +1,157 @@
+#include "solver/compiled_play.h"
+
+#include <algorithm>
+
+#include "solver/compiled_checks.h"
+
+namespace velmora::solver {
+
+namespace {
+
+// Every pass of automatic play moves a card home; a round never needs more.
+constexpr int kMostPasses = 2 * 108;
+
+}  // namespace
+
+void CompiledPlay::Move(int from, int at, int to) {
+    const bool run_pile = r_.IsTableau(from) || r_.IsReserve(from);
+    if (r_.IsTableau(to) && run_pile) {
+        p_.MoveCards(from, at, to);
+    } else {
+        // A single card, which is the top card wherever the rules let it go.
+        p_.MoveCards(from, p_.Count(from) - 1, to);
+    }
+    p_.first_move = false;
+    if (r_.IsFoundation(from) || r_.IsFoundation(to)) wanted_known_ = false;
+}
+
+bool CompiledPlay::MayGoHome(int code) {
+    if (!wanted_known_) {
+        wanted_ = {0, 0};
+        auto want = [&](int suit_or_any, int rank) {
+            for (int deck = 0; deck < 2; ++deck)
+                for (int suit = 0; suit < 4; ++suit)
+                    if (suit_or_any < 0 || suit == suit_or_any) {
+                        const int c = deck * 52 + suit * 13 + rank;
+                        wanted_[static_cast<size_t>(c / 64)] |= uint64_t{1} << (c % 64);
+                    }
+        };
+        for (int f = 0; f < r_.foundations; ++f) {
+            const int pile = r_.Foundation(f);
+            const int base = r_.foundation_base[static_cast<size_t>(f)];
+            if (p_.Count(pile) >= r_.foundation_capacity) continue;
+            if (p_.Empty(pile)) {
+                want(-1, base);
+                continue;
+            }
+            const int top = p_.Top(pile);
+            const int rank = RankOf(top);
+            if (rank != 13) want(SuitOf(top), rank + 1);
+            else if (base != 1) want(SuitOf(top), 1);
+        }
+        wanted_known_ = true;
+    }
+    return (wanted_[static_cast<size_t>(code / 64)] >> (code % 64) & 1) != 0;
+}
+
+bool CompiledPlay::PressStock() {
+    if (!r_.stock_pressable) return false;
+    if (p_.Empty(kCompiledStock)) {
+        const bool pass_left = r_.passes == -1 || p_.passes < r_.passes;
+        if (p_.Count(kCompiledWaste) < 2 || !pass_left) return false;
+        ++p_.passes;
+        // Card by card from the waste's top: its first card ends on top.
+        while (!p_.Empty(kCompiledWaste)) {
+            const uint8_t card = p_.Pop(kCompiledWaste);
+            p_.Push(kCompiledStock, static_cast<uint8_t>(CodeOf(card) | (r_.stock_face_down ? kFaceDownBit : 0)));
+        }
+    }
+    for (int n = 0; n < r_.turn_count && !p_.Empty(kCompiledStock); ++n)
+        p_.Push(kCompiledWaste, static_cast<uint8_t>(CodeOf(p_.Pop(kCompiledStock))));
+    p_.first_move = false;
+    return true;
+}
+
+bool CompiledPlay::DoubleClick(int pile) {
+    if (!r_.click_to_foundations || p_.Empty(pile) || p_.TopDown(pile)) return false;
+    if (r_.IsFoundation(pile) && !(r_.foundation_pickup == 1 || (r_.foundation_pickup == 2 && p_.Count(pile) >= 2)))
+        return false;
+    if (r_.IsTableau(pile) && r_.run_limit == 0) return false;
+    if (SendHome(pile)) return true;
+    const CompiledChecks checks(r_, p_);
+    const int top = p_.Count(pile) - 1;
+    for (int res = 0; res < r_.reserves; ++res) {
+        if (!checks.CanDrop(pile, top, r_.Reserve(res))) continue;
+        Move(pile, top, r_.Reserve(res));
+        return true;
+    }
+    return false;
+}
+
+bool CompiledPlay::SendHome(int pile) {
+    if (p_.Empty(pile) || p_.TopDown(pile) || !MayGoHome(p_.Top(pile))) return false;
+    const CompiledChecks checks(r_, p_);
+    for (int f = 0; f < r_.foundations; ++f) {
+        if (!checks.CanDropHome(pile, r_.Foundation(f))) continue;
+        Move(pile, p_.Count(pile) - 1, r_.Foundation(f));
+        return true;
+    }
+    return false;
+}
+
+void CompiledPlay::AfterRelease() {
+    if (p_.over) return;
+    FillGaps();
+    while (!p_.over && AutoPlayRound()) FillGaps();
+    EndIfWon();
+}
+
+bool CompiledPlay::AutoPlayRound() {
+    bool moved = false;
+    for (int pass = 0; pass < kMostPasses && AutoPlayPass(); ++pass) moved = true;
+    return moved;
+}
+
+bool CompiledPlay::AutoPlayPass() {
+    bool moved = false;
+    for (bool again = true; again;) {
+        again = false;
+        for (int res = 0; res < r_.reserves; ++res) again = SendHome(r_.Reserve(res)) || again;
+        moved = moved || again;
+    }
+    if (SendHome(kCompiledWaste)) moved = true;
+    return TableauPass() || moved;
+}
+
+// With free cells, every tableau card that goes home sends play back to them.
+bool CompiledPlay::TableauPass() {
+    bool moved = false;
+    for (int t = 0; t < r_.tableaus; ++t) {
+        const int pile = r_.Tableau(t);
+        if (r_.face_up_exposed && p_.TopDown(pile)) p_.TurnUp(pile, p_.Count(pile) - 1);
+        if (!SendHome(pile)) continue;
+        moved = true;
+        if (r_.reserves > 0) break;
+    }
+    return moved;
+}
+
+void CompiledPlay::FillGaps() {
+    if (!r_.fill_from_reserve || r_.reserves == 0) return;
+    const int reserve = r_.Reserve(0);
+    if (p_.Empty(reserve)) return;
+    for (int t = 0; t < r_.tableaus && !p_.Empty(reserve); ++t)
+        if (p_.Empty(r_.Tableau(t))) Move(reserve, p_.Count(reserve) - 1, r_.Tableau(t));
+}
+
+void CompiledPlay::EndIfWon() {
+    if (!p_.Empty(kCompiledStock) || !p_.Empty(kCompiledWaste)) return;
+    for (int res = 0; res < r_.reserves; ++res)
+        if (!p_.Empty(r_.Reserve(res))) return;
+    for (int t = 0; t < r_.tableaus; ++t)
+        if (!p_.Empty(r_.Tableau(t))) return;
+    p_.over = true;
+    p_.passes = 0;
+}
+
+}  // namespace velmora::solver

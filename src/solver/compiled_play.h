@@ -1,0 +1,48 @@
+#pragma once
+// Playing on a compiled position as the engine plays on its table: a card
+// (or run) moved, the stock pressed, a face-down card turned, a double
+// click, and after every release the gap filling and the automatic play to
+// the foundations, until the game is won.
+
+#include <array>
+#include <cstdint>
+
+#include "solver/compiled_position.h"
+#include "solver/compiled_rules.h"
+
+namespace velmora::solver {
+
+class CompiledPlay {
+  public:
+    CompiledPlay(const CompiledRules& rules, CompiledPosition& p) : r_(rules), p_(p) {}
+
+    // The card at `at` of `from` goes onto `to`, with the cards above it
+    // when `to` is a tableau pile and it comes from a tableau or reserve.
+    void Move(int from, int at, int to);
+    // A press on the stock: cards turned, or the waste gathered back first
+    // while passes are left. False when it does nothing.
+    bool PressStock();
+    // A double click on the top card of `pile`: home, else to a free cell.
+    bool DoubleClick(int pile);
+    // What follows every release: gaps filled, automatic play, the win.
+    void AfterRelease();
+
+  private:
+    bool SendHome(int pile);
+    bool AutoPlayRound();
+    bool AutoPlayPass();
+    bool TableauPass();
+    void FillGaps();
+    void EndIfWon();
+    // Whether some foundation would take a card of this code, from the tops
+    // of the foundations; a quick test before the full drop checks.
+    bool MayGoHome(int code);
+
+    std::array<uint64_t, 2> wanted_{};
+    bool wanted_known_ = false;
+
+    const CompiledRules& r_;
+    CompiledPosition& p_;
+};
+
+}  // namespace velmora::solver

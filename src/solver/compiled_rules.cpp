@@ -1,0 +1,147 @@
+#include "solver/compiled_rules.h"
+
+#include <string>
+
+#include "engine/model/pile_string.h"
+#include "engine/model/piles.h"
+#include "engine/play/auto_moves_piles.h"
+#include "engine/play/move_log.h"
+
+namespace velmora::solver {
+
+namespace {
+
+constexpr int kAutoFaceUpSetting = 239;
+constexpr int kDoubleClickHome = 249;
+constexpr int kDoubleClickTableaus = 251;
+constexpr int kUnlimitedCapacity = -1;
+constexpr int kReserveOpen = 0;
+constexpr int kReserveClosed = 4;
+
+bool RunLimitKnown(int rule) { return rule >= -1 || rule == -5 || rule == -6 || rule == -12 || rule == -13; }
+
+// No special game code, no click-to-move, pairing, locks or first-move
+// rules, no waste building, no second waste: the plain drag games.
+bool PlainGame(const Engine& e) {
+    for (int n : {47, 46, 36, 38, 39, 40, 34, 300})
+        if (e.R(n) != 0) return false;
+    if (e.R(24) > 0 || e.R(32) != kUnlimitedCapacity || e.R(307) > 104) return false;
+    if (e.R(3) == 4 || e.R(3) == 8 || e.R(3) == 9) return false;
+    if (e.R(289) == 2 && e.R(290) != 4) return false;
+    if (e.R(7) != 0 || e.R(13) != 0 || e.R(17) < 0 || e.R(17) > 2) return false;
+    if (e.R(2) != 0 && e.R(2) != 1) return false;
+    if (!RunLimitKnown(e.R(12)) || (e.R(22) != 0 && e.R(22) != 1)) return false;
+    return e.R(41) == 0 || e.R(41) == 1;
+}
+
+bool FoundationsPlain(const Engine& e, CompiledRules& c) {
+    for (int f = 0; f < c.foundations; ++f) {
+        const int base = e.R(48 + f);
+        if (e.R(80 + f) != 0 || e.R(64 + f) != 1 || base < 1 || base > 13) return false;
+        c.foundation_base[static_cast<size_t>(f)] = base;
+    }
+    c.foundation_capacity = e.R(31);
+    c.foundation_pickup = e.R(17);
+    return true;
+}
+
+bool TableausAlike(const Engine& e, CompiledRules& c) {
+    c.tableau_filter = e.R(184);
+    c.tableau_direction = e.R(156);
+    c.tableau_wrap = e.R(212);
+    c.tableau_empty = e.R(128);
+    for (int t = 1; t < c.tableaus; ++t)
+        if (e.R(184 + t) != c.tableau_filter || e.R(156 + t) != c.tableau_direction ||
+            e.R(212 + t) != c.tableau_wrap || e.R(128 + t) != c.tableau_empty)
+            return false;
+    if (c.tableau_filter < 0 || c.tableau_filter > 3) return false;
+    if (c.tableau_direction < 0 || c.tableau_direction > 2 || c.tableau_wrap < 0 || c.tableau_wrap > 2) return false;
+    const int empty = c.tableau_empty;
+    if (empty != -1 && (empty < 1 || empty > 13) && empty != kEmptyFromReserveThenWaste) return false;
+    c.tableau_base = e.R(48);
+    c.runs_must_fit = e.R(2) == 1;
+    c.run_limit = e.R(12);
+    return true;
+}
+
+bool ReservesPlain(const Engine& e, CompiledRules& c) {
+    for (int r = 0; r < c.reserves; ++r) {
+        const int rule = e.R(268 + r);
+        if (rule != kReserveOpen && rule != kReserveClosed) return false;
+        c.reserve_closed[static_cast<size_t>(r)] = rule == kReserveClosed;
+    }
+    return true;
+}
+
+// A press on the stock turns cards to the waste and, when the stock is
+// empty, gathers the waste back while passes are left; or the stock is not
+// on the table at all.
+bool StockPlain(const Engine& e, CompiledRules& c) {
+    c.stock_pressable = InLayout(e, ListId::Stock, kStockIndex);
+    if (!e.piles.stock_area[kSecondWasteIndex].empty()) return false;
+    if (!c.stock_pressable) return e.piles.stock_area[kStockIndex].empty() && e.piles.stock_area[kWasteIndex].empty();
+    if (!InLayout(e, ListId::Stock, kWasteIndex)) return false;
+    if (e.R(9) != 1 || e.R(16) != 0 || e.R(15) != 0 || e.R(21) < 1 || e.R(14) < -1) return false;
+    c.turn_count = e.R(21);
+    c.passes = e.R(14);
+    c.stock_face_down = e.R(6) != 0;
+    return true;
+}
+
+// Every pile in use is on the table, the others are empty, and every card is
+// a card of the two decks.
+bool TableSound(const Engine& e, const CompiledRules& c) {
+    auto in_use = [&](ListId list, int i) {
+        switch (list) {
+            case ListId::Stock: return i != kSecondWasteIndex;
+            case ListId::Foundation: return i < c.foundations;
+            case ListId::Tableau: return i < c.tableaus;
+            case ListId::Reserve: return i < c.reserves;
+        }
+        return false;
+    };
+    int cards = 0;
+    for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve}) {
+        for (int i = 0; i < ListSize(list); ++i) {
+            const std::string& pile = e.piles.Text(list, i);
+            cards += PileCount(pile);
+            if (!in_use(list, i)) {
+                if (!pile.empty()) return false;
+                continue;
+            }
+            if (list != ListId::Stock && !InLayout(e, list, i)) return false;
+            for (int code : PileCodes(pile))
+                if (code < 1 || code > 104) return false;
+        }
+    }
+    return cards <= 104;
+}
+
+bool SettingsPlain(const Engine& e, CompiledRules& c) {
+    if (!e.play.autoplay_checked || !e.play.autoplay_enabled || e.play.redeal_armed) return false;
+    // A game that is over (won, given up) is the interpreter's to judge.
+    if (!e.flags.Get(flag::kInProgress)) return false;
+    if (e.params.IsYes(kDoubleClickTableaus) || KeepsSelection(e)) return false;
+    if (e.main_game.Field(field::kDraggedCard) != 0) return false;
+    for (int f : {flag::kBusy, flag::kIgnoreNextPress, flag::kStopAutoplay})
+        if (e.flags.Get(f)) return false;
+    c.face_up_exposed = e.R(41) == 1 && e.params.ParamRead(kAutoFaceUpSetting, 1) != "N";
+    c.click_to_foundations = e.params.IsYes(kDoubleClickHome);
+    return true;
+}
+
+}  // namespace
+
+std::optional<CompiledRules> CompileRules(const Engine& e) {
+    CompiledRules c;
+    c.foundations = FoundationsInUse(e);
+    c.tableaus = TableauInUse(e);
+    c.reserves = ReservesInUse(e);
+    c.fill_from_reserve = e.R(22) == 1;
+    if (c.foundations < 1 || c.tableaus < 1 || c.Piles() > kMaxCompiledPiles) return std::nullopt;
+    if (!PlainGame(e) || !FoundationsPlain(e, c) || !TableausAlike(e, c) || !ReservesPlain(e, c)) return std::nullopt;
+    if (!StockPlain(e, c) || !TableSound(e, c) || !SettingsPlain(e, c)) return std::nullopt;
+    return c;
+}
+
+}  // namespace velmora::solver

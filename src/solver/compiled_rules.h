@@ -1,0 +1,71 @@
+#pragma once
+// A game's rules row read once into plain values for the compiled model:
+// the build rules of each kind of pile, what an empty pile takes, the run
+// limits, the stock's turning and passes, the free cells, the automatic play
+// and the settings that steer it. Only rows whose every value that matters
+// is one the compiled model plays exactly are accepted.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "engine/model/engine.h"
+
+namespace velmora::solver {
+
+// Pile numbering of the compiled position: the stock, the waste, then the
+// foundations, the tableau piles and the reserves in use, in the table's order.
+constexpr int kCompiledStock = 0;
+constexpr int kCompiledWaste = 1;
+constexpr int kMaxCompiledPiles = 2 + 16 + 28 + 10;
+
+// The empty rule of a tableau that takes a reserve card while a reserve
+// holds cards and a waste card after.
+constexpr int kEmptyFromReserveThenWaste = '`';
+
+struct CompiledRules {
+    int foundations = 0;
+    int tableaus = 0;
+    int reserves = 0;
+
+    // Foundations: up in suit from their base rank, the King followed by the
+    // Ace unless the base is the Ace.
+    std::array<int, 16> foundation_base{};
+    int foundation_capacity = 13;
+    int foundation_pickup = 0;  // 0 never, 1 the top card, 2 the top card of two or more
+
+    // Tableau piles, all alike.
+    int tableau_filter = 0;     // 0 same suit, 1 same colour, 3 alternate colours, else any
+    int tableau_direction = 0;  // 0 down, 1 up, 2 either
+    int tableau_wrap = 0;       // 0 none, 1 wrap, 2 end reversal
+    int tableau_empty = -1;     // -1 any card, 1-13 a rank, or kEmptyFromReserveThenWaste
+    int tableau_base = 0;       // the base rank the tableau rules compare with
+    bool runs_must_fit = true;  // every card of a run fits the card below it
+    int run_limit = -1;         // the run length rule as the row holds it
+
+    std::array<bool, 10> reserve_closed{};  // nothing is dropped there
+
+    // Stock and waste.
+    bool stock_pressable = false;  // the stock is on the table and a press turns cards
+    int turn_count = 1;
+    int passes = 0;                // -1 unlimited
+    bool stock_face_down = true;   // how the gathered waste lies in the stock
+    bool fill_from_reserve = false;  // an emptied tableau takes the first reserve's top card at once
+
+    bool face_up_exposed = false;  // automatic play turns uncovered tableau cards up
+    bool click_to_foundations = false;  // a double click sends a card home (or to a free cell)
+
+    int Foundation(int i) const { return 2 + i; }
+    int Tableau(int t) const { return 2 + foundations + t; }
+    int Reserve(int r) const { return 2 + foundations + tableaus + r; }
+    int Piles() const { return 2 + foundations + tableaus + reserves; }
+    bool IsFoundation(int p) const { return p >= 2 && p < Tableau(0); }
+    bool IsTableau(int p) const { return p >= Tableau(0) && p < Reserve(0); }
+    bool IsReserve(int p) const { return p >= Reserve(0) && p < Piles(); }
+};
+
+// The compiled rules of the game on `e`, when the compiled model plays it
+// exactly; nothing otherwise.
+std::optional<CompiledRules> CompileRules(const Engine& e);
+
+}  // namespace velmora::solver
