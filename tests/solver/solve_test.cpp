@@ -66,7 +66,10 @@ TEST(Solve, TheDriverAnswersTheVerdictThenTheLine) {
     EXPECT_EQ(lines[0], "won");
     EXPECT_GT(lines.size(), 17u) << "Black Hole sends 51 cards home, one a move";
     EXPECT_EQ(s.Raw("solve 0").back(), "error: positions must be 1 to 1000000000");
-    EXPECT_EQ(s.Raw("solve 10 x").back(), "error: seconds must be 1 to 86400");
+    EXPECT_EQ(s.Raw("solve 10 x").back(), "error: seconds must be more than 0 and at most 86400");
+    EXPECT_EQ(s.Raw("solve 10 0").back(), "error: seconds must be more than 0 and at most 86400");
+    EXPECT_EQ(s.Raw("solve 10 1.5.1").back(), "error: seconds must be more than 0 and at most 86400");
+    EXPECT_EQ(s.Raw("solve 10 0.5").back(), "ok");
 }
 
 TEST(Solve, ATableWithNoMoveLeftIsImpossibleAndAWonOneIsWon) {

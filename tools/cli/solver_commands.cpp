@@ -1,6 +1,7 @@
 // Commands of the solver: "solve" answers whether the position on the table
 // can be won and how; "winnability" solves a run of deals of one game.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "arguments.h"
@@ -18,6 +19,16 @@ constexpr int64_t kMostPositions = 1'000'000'000;
 constexpr int64_t kMostSeconds = 86'400;
 constexpr int64_t kMostDeals = 10'000'000;
 
+// A number of seconds, fractions allowed ("0.5").
+bool ReadSeconds(const std::string& text, double& out) {
+    if (text.empty() || text.size() > 12 || text.find_first_not_of("0123456789.") != std::string::npos) return false;
+    char* end = nullptr;
+    const double value = std::strtod(text.c_str(), &end);
+    if (end != text.c_str() + text.size() || !(value > 0) || value > kMostSeconds) return false;
+    out = value;
+    return true;
+}
+
 // The optional limits "[positions] [seconds]" from argument `from` on.
 bool ReadLimits(const Driver::Args& args, size_t from, solver::Limits& limits, Reply& error) {
     int64_t value = 0;
@@ -28,12 +39,9 @@ bool ReadLimits(const Driver::Args& args, size_t from, solver::Limits& limits, R
         }
         limits.positions = value;
     }
-    if (args.size() > from + 1) {
-        if (!ReadNumber(args[from + 1], 1, kMostSeconds, value)) {
-            error = Reply::Fail("seconds must be 1 to " + std::to_string(kMostSeconds));
-            return false;
-        }
-        limits.seconds = static_cast<double>(value);
+    if (args.size() > from + 1 && !ReadSeconds(args[from + 1], limits.seconds)) {
+        error = Reply::Fail("seconds must be more than 0 and at most " + std::to_string(kMostSeconds));
+        return false;
     }
     return true;
 }
