@@ -38,17 +38,7 @@ void CardTable::Build() {
     for (int code = 1; code <= kLastCard; ++code) lines_.push_back(CardTableLine(code));
 }
 
-std::string_view CardTable::Line(int code) const {
-    if (code < 1 || static_cast<size_t>(code) > lines_.size()) return {};
-    return lines_[static_cast<size_t>(code) - 1];
-}
-
 bool CardTable::IsFaceDown(int code) const { return FaceChar(code) == kFaceDown && !Line(code).empty(); }
-
-char CardTable::FaceChar(int code) const {
-    std::string_view line = Line(code);
-    return line.size() >= 20 ? line[19] : kFaceDown;
-}
 
 bool CardTable::SetFaceState(int code, char state) {
     if (state != kFaceUp && state != kFaceDown) return false;

@@ -21,12 +21,18 @@ public:
 
     const std::vector<std::string>& Lines() const { return lines_; }
     // The line of a card, or "" for a code without a line.
-    std::string_view Line(int code) const;
+    std::string_view Line(int code) const {
+        if (code < 1 || static_cast<size_t>(code) > lines_.size()) return {};
+        return lines_[static_cast<size_t>(code) - 1];
+    }
 
     // False for codes below 1 and for codes without a line.
     bool IsFaceDown(int code) const;
     // The face character of column 20, or '0' for a code without a line.
-    char FaceChar(int code) const;
+    char FaceChar(int code) const {
+        const std::string_view line = Line(code);
+        return line.size() >= 20 ? line[19] : kFaceDown;
+    }
     // Rewrites column 20; only "0" and "1" are face states. Returns false
     // when nothing was written.
     bool SetFaceState(int code, char state);

@@ -44,11 +44,13 @@ const std::string& PileLists::Text(ListId list, int index) const {
 
 std::string* PileLists::Flat(int n) {
     if (n < 0) return nullptr;
-    for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve}) {
-        if (n < ListSize(list)) return Pile(list, n);
-        n -= ListSize(list);
-    }
-    return nullptr;
+    if (n < kStockAreaPiles) return &stock_area[static_cast<size_t>(n)];
+    n -= kStockAreaPiles;
+    if (n < kFoundationPiles) return &foundations[static_cast<size_t>(n)];
+    n -= kFoundationPiles;
+    if (n < kTableauPiles) return &tableau[static_cast<size_t>(n)];
+    n -= kTableauPiles;
+    return At(reserves, n);
 }
 
 const std::string* PileLists::Flat(int n) const { return const_cast<PileLists*>(this)->Flat(n); }
