@@ -42,19 +42,6 @@ const std::string& PileLists::Text(ListId list, int index) const {
     return pile ? *pile : kEmpty;
 }
 
-std::string* PileLists::Flat(int n) {
-    if (n < 0) return nullptr;
-    if (n < kStockAreaPiles) return &stock_area[static_cast<size_t>(n)];
-    n -= kStockAreaPiles;
-    if (n < kFoundationPiles) return &foundations[static_cast<size_t>(n)];
-    n -= kFoundationPiles;
-    if (n < kTableauPiles) return &tableau[static_cast<size_t>(n)];
-    n -= kTableauPiles;
-    return At(reserves, n);
-}
-
-const std::string* PileLists::Flat(int n) const { return const_cast<PileLists*>(this)->Flat(n); }
-
 void PileLists::Clear() {
     for (int n = 0; n < kAllPiles; ++n) Flat(n)->clear();
 }

@@ -52,18 +52,4 @@ int PileTop(std::string_view pile) {
     return value < 0 ? 0 : value;
 }
 
-int PileIndexOf(std::string_view pile, int code) {
-    // A unit holds three digits, so only 0-999 can be found; comparing the
-    // characters spares parsing every unit.
-    if (code < 0 || code > 999) return -1;
-    const char d0 = static_cast<char>('0' + code / 100);
-    const char d1 = static_cast<char>('0' + code / 10 % 10);
-    const char d2 = static_cast<char>('0' + code % 10);
-    const char* p = pile.data();
-    const size_t end = pile.size() / 3 * 3;
-    for (size_t at = 0; at < end; at += 3)
-        if (p[at + 2] == d2 && p[at + 1] == d1 && p[at] == d0) return static_cast<int>(at / 3);
-    return -1;
-}
-
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "engine/model/position_snapshot.h"
 #include "engine/play/selection_pile.h"
@@ -113,13 +114,7 @@ std::vector<std::string> LogSnapshot(const Engine& e) {
 }
 
 void AppendStep(MoveLogSide& side, const std::vector<std::string>& lines, std::string_view annotation) {
-    size_t at = 0;
-    for (const LogList& list : kLists) {
-        std::vector<std::string>& target = side.*list.lines;
-        for (int k = 0; k < list.per_step; ++k, ++at) target.push_back(at < lines.size() ? lines[at] : "");
-    }
-    side.annotations += annotation;
-    side.annotations += ',';
+    AppendStep(side, std::vector<std::string>(lines), annotation);
 }
 
 void AppendStep(MoveLogSide& side, std::vector<std::string>&& lines, std::string_view annotation) {
