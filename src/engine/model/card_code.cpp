@@ -2,7 +2,6 @@
 
 #include <cstdint>
 
-#include "text/fixed_text.h"
 
 namespace velmora {
 
@@ -42,6 +41,12 @@ int CardImageIndex(int code) {
     return b > 52 ? 52 : b - 1;
 }
 
-std::string CardCodeText(int code) { return IsCardCode(code) ? ZeroPad(code, 3) : std::string(); }
+std::string CardCodeText(int code) {
+    // Built digit by digit: called for every card moved or recorded.
+    if (!IsCardCode(code)) return {};
+    const char digits[3] = {static_cast<char>('0' + code / 100), static_cast<char>('0' + code / 10 % 10),
+                            static_cast<char>('0' + code % 10)};
+    return std::string(digits, 3);
+}
 
 }  // namespace velmora

@@ -33,29 +33,27 @@ std::string CardTableLine(int code) {
     return PadRight(name, 15) + suit_digit + ZeroPad(code, 3) + kFaceUp;
 }
 
+static_assert(CardTable::kLines == kLastCard);
+
 void CardTable::Build() {
-    lines_.clear();
-    for (int code = 1; code <= kLastCard; ++code) lines_.push_back(CardTableLine(code));
+    for (int code = 1; code <= kLines; ++code)
+        CardTableLine(code).copy(text_.data() + static_cast<size_t>(code - 1) * kLineWidth, kLineWidth);
+    built_ = true;
 }
 
-std::string_view CardTable::Line(int code) const {
-    if (code < 1 || static_cast<size_t>(code) > lines_.size()) return {};
-    return lines_[static_cast<size_t>(code) - 1];
+std::vector<std::string> CardTable::Lines() const {
+    std::vector<std::string> lines;
+    if (!built_) return lines;
+    for (int code = 1; code <= kLines; ++code) lines.emplace_back(Line(code));
+    return lines;
 }
 
 bool CardTable::IsFaceDown(int code) const { return FaceChar(code) == kFaceDown && !Line(code).empty(); }
 
-char CardTable::FaceChar(int code) const {
-    std::string_view line = Line(code);
-    return line.size() >= 20 ? line[19] : kFaceDown;
-}
-
 bool CardTable::SetFaceState(int code, char state) {
     if (state != kFaceUp && state != kFaceDown) return false;
-    if (code < 1 || static_cast<size_t>(code) > lines_.size()) return false;
-    std::string& line = lines_[static_cast<size_t>(code) - 1];
-    if (line.size() < 20) return false;
-    line[19] = state;
+    if (!built_ || code < 1 || code > kLines) return false;
+    text_[static_cast<size_t>(code) * kLineWidth - 1] = state;
     return true;
 }
 

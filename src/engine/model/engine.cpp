@@ -16,7 +16,11 @@ void PrepareTable(Engine& engine) {
 }
 
 void CopyQuietly(const Engine& from, Engine& to) {
-    to = from;
+    // The log is left behind rather than copied and then cleared.
+    static_cast<EngineState&>(to) = from;
+    to.quiet_messages = from.quiet_messages;
+    to.quiet_sounds = from.quiet_sounds;
+    to.quiet_view = from.quiet_view;
     to.undo.Clear();
     to.redo.Clear();
     to.view = &to.quiet_view;

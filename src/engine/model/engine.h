@@ -48,15 +48,15 @@ struct PlayState {
     Bookmark bookmark;  // forgotten with every deal
 };
 
-struct Engine {
+// Everything a position and its game hold apart from the move log and the
+// outward interfaces: what a copy for trying moves takes over.
+struct EngineState {
     TMainGame main_game;
     TableauAnchors tableau_anchors;
     TableGeometry geometry;  // card size, fan rooms and the rest of the layout
     CardTable cards;
     PileLists piles;
     PileLists working_copy;
-    MoveLogSide undo;
-    MoveLogSide redo;
     ParamRecord params;
     RulesParams rules;
     GameFlags flags;
@@ -68,6 +68,14 @@ struct Engine {
     // The random source of deal numbers; seeded at start-up.
     std::mt19937_64 random{0};
 
+    // R[n] of the current game.
+    int R(int n) const { return rules[n]; }
+};
+
+struct Engine : EngineState {
+    MoveLogSide undo;
+    MoveLogSide redo;
+
     // Outward interfaces; never null (quiet by default).
     Messages* messages = &quiet_messages;
     SoundEvents* sounds = &quiet_sounds;
@@ -75,9 +83,6 @@ struct Engine {
     QuietMessages quiet_messages;
     QuietSounds quiet_sounds;
     TableView quiet_view;
-
-    // R[n] of the current game.
-    int R(int n) const { return rules[n]; }
 };
 
 // Creates the context with an empty card table and empty piles; the

@@ -42,17 +42,6 @@ const std::string& PileLists::Text(ListId list, int index) const {
     return pile ? *pile : kEmpty;
 }
 
-std::string* PileLists::Flat(int n) {
-    if (n < 0) return nullptr;
-    for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve}) {
-        if (n < ListSize(list)) return Pile(list, n);
-        n -= ListSize(list);
-    }
-    return nullptr;
-}
-
-const std::string* PileLists::Flat(int n) const { return const_cast<PileLists*>(this)->Flat(n); }
-
 void PileLists::Clear() {
     for (int n = 0; n < kAllPiles; ++n) Flat(n)->clear();
 }

@@ -37,8 +37,17 @@ struct PileLists {
 
     // Pile n of the 57 in snapshot order (stock area, foundations, tableau,
     // reserves).
-    std::string* Flat(int n);
-    const std::string* Flat(int n) const;
+    std::string* Flat(int n) {
+        if (n < 0) return nullptr;
+        if (n < kStockAreaPiles) return &stock_area[static_cast<size_t>(n)];
+        n -= kStockAreaPiles;
+        if (n < kFoundationPiles) return &foundations[static_cast<size_t>(n)];
+        n -= kFoundationPiles;
+        if (n < kTableauPiles) return &tableau[static_cast<size_t>(n)];
+        n -= kTableauPiles;
+        return n < kReservePiles ? &reserves[static_cast<size_t>(n)] : nullptr;
+    }
+    const std::string* Flat(int n) const { return const_cast<PileLists*>(this)->Flat(n); }
 
     void Clear();
     bool operator==(const PileLists&) const = default;

@@ -5,9 +5,14 @@
 namespace velmora {
 
 int NumberAtColumns(std::string_view name, int from) {
-    const std::string digits = TrimRightSpaces(Columns(name, from, 2));
+    // Read in place: pile names are parsed for every move tried.
+    if (from < 1 || static_cast<size_t>(from) > name.size()) return -1;
+    std::string_view digits = name.substr(static_cast<size_t>(from) - 1, 2);
+    const size_t end = digits.find_last_not_of(' ');
+    if (end == std::string_view::npos) return -1;
+    digits = digits.substr(0, end + 1);
     int64_t number = 0;
-    if (digits.empty() || digits[0] == '-' || !ParseInt(digits, number)) return -1;
+    if (digits[0] == '-' || !ParseInt(digits, number)) return -1;
     return static_cast<int>(number);
 }
 
@@ -32,17 +37,22 @@ std::optional<PileRef> ParsePileName(std::string_view name) {
 
 std::string PileName(PileRef pile) {
     if (pile.index < 0 || pile.index >= ListSize(pile.list)) return {};
-    const std::string number = std::to_string(pile.index + 1);
+    std::string name;
     switch (pile.list) {
         case ListId::Stock: {
             constexpr const char* kNames[] = {"Mazzo", "Mazzo_Vis", "Mazzo_Waste"};
             return kNames[pile.index];
         }
-        case ListId::Foundation: return "Dest" + number;
-        case ListId::Tableau: return "Fila" + number;
-        case ListId::Reserve: return "Appogg" + number;
+        case ListId::Foundation: name = "Dest"; break;
+        case ListId::Tableau: name = "Fila"; break;
+        case ListId::Reserve: name = "Appogg"; break;
     }
-    return {};
+    // At most two digits (28 tableau piles); written in place, as names are
+    // built for every move tried.
+    const int number = pile.index + 1;
+    if (number >= 10) name += static_cast<char>('0' + number / 10);
+    name += static_cast<char>('0' + number % 10);
+    return name;
 }
 
 }  // namespace velmora

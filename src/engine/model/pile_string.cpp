@@ -1,12 +1,22 @@
 #include "engine/model/pile_string.h"
 
-#include "text/fixed_text.h"
-
 namespace velmora {
 
 namespace {
 
-int UnitValue(std::string_view unit) {
+// The value of the three digits at p, or -1 when one is not a digit. Runs
+// over the raw characters: the scans below call it for every unit.
+int UnitAt(const char* p) {
+    const unsigned a = static_cast<unsigned char>(p[0]) - '0';
+    const unsigned b = static_cast<unsigned char>(p[1]) - '0';
+    const unsigned c = static_cast<unsigned char>(p[2]) - '0';
+    if (a > 9 || b > 9 || c > 9) return -1;
+    return static_cast<int>(a * 100 + b * 10 + c);
+}
+
+// The value of a short unit (the whole text of a pile under three
+// characters), or -1 when empty or not all digits.
+int ShortUnitValue(std::string_view unit) {
     if (unit.empty()) return -1;
     int value = 0;
     for (char c : unit) {
@@ -22,30 +32,24 @@ int PileCount(std::string_view pile) { return static_cast<int>(pile.size() / 3);
 
 int PileCodeAt(std::string_view pile, int i) {
     if (i < 0 || i >= PileCount(pile)) return -1;
-    return UnitValue(pile.substr(static_cast<size_t>(i) * 3, 3));
+    return UnitAt(pile.data() + static_cast<size_t>(i) * 3);
 }
 
 std::vector<int> PileCodes(std::string_view pile) {
     std::vector<int> codes;
-    const int count = PileCount(pile);
-    codes.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i) codes.push_back(PileCodeAt(pile, i));
+    const size_t end = pile.size() / 3 * 3;
+    codes.reserve(end / 3);
+    for (size_t at = 0; at < end; at += 3) codes.push_back(UnitAt(pile.data() + at));
     return codes;
 }
 
 int PileTop(std::string_view pile) {
-    if (pile.empty()) return 0;
-    const std::string_view tail = pile.size() > 3 ? pile.substr(pile.size() - 3) : pile;
-    const int value = UnitValue(tail);
+    if (pile.size() < 3) {
+        const int value = ShortUnitValue(pile);
+        return value < 0 ? 0 : value;
+    }
+    const int value = UnitAt(pile.data() + pile.size() - 3);
     return value < 0 ? 0 : value;
-}
-
-int PileIndexOf(std::string_view pile, int code) {
-    if (code < 0) return -1;
-    const int count = PileCount(pile);
-    for (int i = 0; i < count; ++i)
-        if (PileCodeAt(pile, i) == code) return i;
-    return -1;
 }
 
 }  // namespace velmora

@@ -70,16 +70,23 @@ int FindCardKind(Engine& e, int code, int mode) {
     return kKindNotFound;
 }
 
+int LocatorOfPile(const Engine& e, int n) {
+    if (n == kStockIndex) return kLocStock;
+    if (n == kWasteIndex) return kLocWaste;
+    n -= kStockAreaPiles;
+    if (n < 0) return kLocNowhere;
+    if (n < kFoundationPiles) return -(n + 1);
+    n -= kFoundationPiles;
+    if (n < kTableauPiles) return n < TableauInUse(e) ? n + 1 : kLocNowhere;
+    n -= kTableauPiles;
+    return n < ReservesInUse(e) ? -(n + 21) : kLocNowhere;
+}
+
 int LocateCard(const Engine& e, int code) {
-    auto holds = [&](ListId list, int index) { return PileIndexOf(e.piles.Text(list, index), code) >= 0; };
-    if (holds(ListId::Stock, kStockIndex)) return kLocStock;
-    if (holds(ListId::Stock, kWasteIndex)) return kLocWaste;
-    for (int f = 0; f < kFoundationPiles; ++f)
-        if (holds(ListId::Foundation, f)) return -(f + 1);
-    for (int t = 0; t < TableauInUse(e); ++t)
-        if (holds(ListId::Tableau, t)) return t + 1;
-    for (int r = 0; r < ReservesInUse(e); ++r)
-        if (holds(ListId::Reserve, r)) return -(r + 21);
+    for (int n = 0; n < kAllPiles; ++n) {
+        const int loc = LocatorOfPile(e, n);
+        if (loc != kLocNowhere && PileIndexOf(*e.piles.Flat(n), code) >= 0) return loc;
+    }
     return kLocNowhere;
 }
 

@@ -41,6 +41,10 @@ int FindCardKind(Engine& e, int code, int mode);
 // Searches stock, waste, foundations, tableau 1 .. R[304], reserves
 // 1 .. R[305] and returns the pile locator.
 int LocateCard(const Engine& e, int code);
+// The locator of pile n of the 57 in snapshot order, or kLocNowhere for a
+// pile LocateCard does not search (the second waste, tableaus and reserves
+// beyond those in use). LocateCard returns the first pile holding the card.
+int LocatorOfPile(const Engine& e, int n);
 // The top card of a named pile; 0 when it is empty or not a pile name.
 int TopCard(const Engine& e, std::string_view name);
 bool IsTopOfTableau(const Engine& e, int code);

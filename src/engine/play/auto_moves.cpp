@@ -28,13 +28,12 @@ bool StartedByHandOnly(const Engine& e, int f) {
 }
 
 bool ToFoundation(Engine& e, const MoveSpec& move, int f, bool automatic) {
-    return CanDropOnPile(e, move, NameOf(ListId::Foundation, f)) &&
+    return CanDropOnPile(e, move, PileRef{ListId::Foundation, f}) &&
            ExecuteAction(e, move.card, FoundationKeyword(f, automatic));
 }
 
 bool ToPile(Engine& e, const MoveSpec& move, ListId list, int index) {
-    const std::string name = NameOf(list, index);
-    return CanDropOnPile(e, move, name) && ExecuteAction(e, move.card, name);
+    return CanDropOnPile(e, move, PileRef{list, index}) && ExecuteAction(e, move.card, NameOf(list, index));
 }
 
 // Only a single card goes onto the waste.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <tuple>
+#include <utility>
 
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_string.h"
@@ -82,11 +83,17 @@ std::vector<DragMove> ListDragMoves(Engine& e) {
         }
     }
     e.main_game.SetField(field::kRunTopCard, run_top);
-    std::sort(moves.begin(), moves.end(), [](const DragMove& a, const DragMove& b) {
-        return std::make_tuple(PileSortKey(a.from), a.code, PileSortKey(a.to)) <
-               std::make_tuple(PileSortKey(b.from), b.code, PileSortKey(b.to));
-    });
-    return moves;
+    // The sort keys are read from the names once, not at every comparison.
+    using Keyed = std::tuple<int, int, int, size_t>;
+    std::vector<Keyed> keyed;
+    keyed.reserve(moves.size());
+    for (size_t k = 0; k < moves.size(); ++k)
+        keyed.emplace_back(PileSortKey(moves[k].from), moves[k].code, PileSortKey(moves[k].to), k);
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<DragMove> sorted;
+    sorted.reserve(moves.size());
+    for (const Keyed& k : keyed) sorted.push_back(std::move(moves[std::get<3>(k)]));
+    return sorted;
 }
 
 }  // namespace velmora

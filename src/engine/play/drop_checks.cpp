@@ -46,11 +46,14 @@ bool RanksNeighbour(int a, int b) {
 
 bool CanDropOnPile(Engine& e, const MoveSpec& move, std::string_view pile_name) {
     const auto ref = ParsePileName(pile_name);
-    if (!ref) return false;
-    switch (ref->list) {
-        case ListId::Foundation: return CanDropOnFoundation(e, ref->index, move);
-        case ListId::Tableau: return CanDropOnTableau(e, ref->index, move);
-        case ListId::Reserve: return CanDropOnReserve(e, ref->index, move);
+    return ref && CanDropOnPile(e, move, *ref);
+}
+
+bool CanDropOnPile(Engine& e, const MoveSpec& move, PileRef pile) {
+    switch (pile.list) {
+        case ListId::Foundation: return CanDropOnFoundation(e, pile.index, move);
+        case ListId::Tableau: return CanDropOnTableau(e, pile.index, move);
+        case ListId::Reserve: return CanDropOnReserve(e, pile.index, move);
         case ListId::Stock: return false;
     }
     return false;

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "engine/model/engine.h"
+#include "engine/model/pile_names.h"
 #include "engine/play/move_description.h"
 
 namespace velmora {
@@ -12,6 +13,8 @@ namespace velmora {
 // "Dest" + n, "Fila" + n or "Appogg" + n; any other name refuses (the
 // waste has its own check below). Piles beyond the game's counts refuse.
 bool CanDropOnPile(Engine& e, const MoveSpec& move, std::string_view pile_name);
+// The same for a pile already known, without building and reading its name.
+bool CanDropOnPile(Engine& e, const MoveSpec& move, PileRef pile);
 
 // Foundation i (0-based): single cards only, its build code, capacity R[31].
 bool CanDropOnFoundation(Engine& e, int i, const MoveSpec& move);

@@ -8,16 +8,25 @@ namespace velmora {
 MoveSpec DescribeMove(const Engine& e, int card) {
     MoveSpec move;
     move.card = card;
-    move.source = LocateCard(e, card);
     move.single = true;
-    if (card < 1) return move;
-    for (int n = 0; n < kAllPiles; ++n) {
+    if (card < 1) {
+        move.source = LocateCard(e, card);
+        return move;
+    }
+    // One pass over the piles in snapshot order gives both answers: the
+    // first pile holding the card says whether it is on top, the first
+    // one LocateCard searches gives the locator.
+    move.source = kLocNowhere;
+    bool described = false;
+    bool located = false;
+    for (int n = 0; n < kAllPiles && !(described && located); ++n) {
         const std::string& pile = *e.piles.Flat(n);
         const int at = PileIndexOf(pile, card);
-        if (at >= 0) {
-            move.single = at == PileCount(pile) - 1;
-            break;
-        }
+        if (at < 0) continue;
+        if (!described) move.single = at == PileCount(pile) - 1;
+        described = true;
+        if (!located) move.source = LocatorOfPile(e, n);
+        located = move.source != kLocNowhere;
     }
     return move;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 
 #include "engine/model/position_snapshot.h"
 #include "engine/play/selection_pile.h"
@@ -25,7 +26,9 @@ constexpr std::array<LogList, 4> kLists{{{&MoveLogSide::stock_area, kStockAreaPi
 MoveLogSide& SideOf(Engine& e, LogSide side) { return side == LogSide::Undo ? e.undo : e.redo; }
 const MoveLogSide& SideOf(const Engine& e, LogSide side) { return side == LogSide::Undo ? e.undo : e.redo; }
 
-// Annotations are comma-terminated elements, one per step.
+// Annotations are comma-terminated elements, one per step; text after the
+// last comma is no element and goes with the next rewrite. These work on
+// the text in place: a long game holds thousands of elements.
 std::vector<std::string> SplitAnnotations(const std::string& text) {
     std::vector<std::string> elements;
     std::string current;
@@ -40,19 +43,44 @@ std::vector<std::string> SplitAnnotations(const std::string& text) {
     return elements;
 }
 
-std::string JoinAnnotations(const std::vector<std::string>& elements) {
-    std::string text;
-    for (const std::string& element : elements) text += element + ",";
-    return text;
+// The length of the text up to and including its last comma.
+size_t TerminatedLength(const std::string& text) {
+    const size_t comma = text.rfind(',');
+    return comma == std::string::npos ? 0 : comma + 1;
+}
+
+// Where the element ending with the comma at end - 1 starts (end > 0).
+size_t ElementStart(const std::string& text, size_t end) {
+    if (end < 2) return 0;
+    const size_t comma = text.rfind(',', end - 2);
+    return comma == std::string::npos ? 0 : comma + 1;
+}
+
+std::string_view NewestAnnotation(const std::string& text) {
+    const size_t end = TerminatedLength(text);
+    if (end == 0) return {};
+    const size_t start = ElementStart(text, end);
+    return std::string_view(text).substr(start, end - 1 - start);
 }
 
 // Folds the newest annotation into the one before it: a step that absorbs
 // a later one keeps its own mark unless the later one carries a mark.
 void FoldNewestAnnotation(MoveLogSide& side) {
-    std::vector<std::string> elements = SplitAnnotations(side.annotations);
-    if (elements.size() >= 2 && !elements.back().empty()) elements[elements.size() - 2] = elements.back();
-    if (!elements.empty()) elements.pop_back();
-    side.annotations = JoinAnnotations(elements);
+    std::string& text = side.annotations;
+    const size_t end = TerminatedLength(text);
+    const size_t start = end == 0 ? 0 : ElementStart(text, end);
+    if (start == 0) {
+        text.clear();
+        return;
+    }
+    if (end - 1 == start) {
+        text.resize(start);
+        return;
+    }
+    const std::string newest = text.substr(start, end - 1 - start);
+    text.resize(ElementStart(text, start));
+    text += newest;
+    text += ',';
 }
 
 void RemoveNewestLines(MoveLogSide& side) {
@@ -86,24 +114,38 @@ std::vector<std::string> LogSnapshot(const Engine& e) {
 }
 
 void AppendStep(MoveLogSide& side, const std::vector<std::string>& lines, std::string_view annotation) {
+    AppendStep(side, std::vector<std::string>(lines), annotation);
+}
+
+void AppendStep(MoveLogSide& side, std::vector<std::string>&& lines, std::string_view annotation) {
     size_t at = 0;
     for (const LogList& list : kLists) {
         std::vector<std::string>& target = side.*list.lines;
-        for (int k = 0; k < list.per_step; ++k, ++at) target.push_back(at < lines.size() ? lines[at] : "");
+        for (int k = 0; k < list.per_step; ++k, ++at)
+            target.push_back(at < lines.size() ? std::move(lines[at]) : std::string());
     }
-    side.annotations += std::string(annotation) + ",";
+    side.annotations += annotation;
+    side.annotations += ',';
 }
 
-bool NewestStep(const MoveLogSide& side, std::vector<std::string>& lines, std::string& annotation) {
-    lines.clear();
+bool NewestStepLines(const MoveLogSide& side, std::array<const std::string*, kSnapshotLines>& lines,
+                     std::string& annotation) {
+    size_t at = 0;
     for (const LogList& list : kLists) {
         const std::vector<std::string>& source = side.*list.lines;
         const size_t per_step = static_cast<size_t>(list.per_step);
         if (source.size() < per_step) return false;
-        lines.insert(lines.end(), source.end() - static_cast<std::ptrdiff_t>(per_step), source.end());
+        for (size_t k = source.size() - per_step; k < source.size(); ++k) lines[at++] = &source[k];
     }
-    const std::vector<std::string> elements = SplitAnnotations(side.annotations);
-    annotation = elements.empty() ? "" : elements.back();
+    annotation = NewestAnnotation(side.annotations);
+    return true;
+}
+
+bool NewestStep(const MoveLogSide& side, std::vector<std::string>& lines, std::string& annotation) {
+    lines.clear();
+    std::array<const std::string*, kSnapshotLines> newest{};
+    if (!NewestStepLines(side, newest, annotation)) return false;
+    for (const std::string* line : newest) lines.push_back(*line);
     return true;
 }
 
@@ -136,9 +178,8 @@ bool SideIsWhole(const MoveLogSide& side) {
 
 void PopStep(MoveLogSide& side) {
     RemoveNewestLines(side);
-    std::vector<std::string> elements = SplitAnnotations(side.annotations);
-    if (!elements.empty()) elements.pop_back();
-    side.annotations = JoinAnnotations(elements);
+    const size_t end = TerminatedLength(side.annotations);
+    side.annotations.resize(end == 0 ? 0 : ElementStart(side.annotations, end));
 }
 
 void PushSnapshot(Engine& e, LogSide side, bool clear_redo) {
@@ -159,16 +200,24 @@ void CollapseStepsSince(Engine& e, int steps_before, bool keep_one) {
 }
 
 void AnnotateStep(Engine& e, std::string_view three_digits) {
-    std::vector<std::string> elements = SplitAnnotations(e.undo.annotations);
-    if (elements.empty()) return;
-    elements.back() = std::string(three_digits);
-    e.undo.annotations = JoinAnnotations(elements);
+    std::string& text = e.undo.annotations;
+    const size_t end = TerminatedLength(text);
+    if (end == 0) return;
+    text.resize(ElementStart(text, end));
+    text += three_digits;
+    text += ',';
 }
 
 int CountAnnotations(const Engine& e, LogSide side, int value) {
     const std::string wanted = ZeroPad(value, 3);
-    const std::vector<std::string> elements = SplitAnnotations(SideOf(e, side).annotations);
-    return static_cast<int>(std::count(elements.begin(), elements.end(), wanted));
+    const std::string& text = SideOf(e, side).annotations;
+    int count = 0;
+    size_t start = 0;
+    for (size_t comma = text.find(','); comma != std::string::npos; comma = text.find(',', start)) {
+        if (std::string_view(text).substr(start, comma - start) == wanted) ++count;
+        start = comma + 1;
+    }
+    return count;
 }
 
 }  // namespace velmora

@@ -4,11 +4,13 @@
 // empty). Composite actions run the executor several times and then
 // collapse the extra snapshots so that they count as one step.
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/model/engine.h"
+#include "engine/model/position_snapshot.h"
 
 namespace velmora {
 
@@ -42,6 +44,10 @@ std::vector<std::string> LogSnapshot(const Engine& e);
 // The newest step of a side (57 lines) and its annotation; false when the
 // side holds no whole step.
 bool NewestStep(const MoveLogSide& side, std::vector<std::string>& lines, std::string& annotation);
+// The same without copying: the lines stay in the side, valid until it
+// changes.
+bool NewestStepLines(const MoveLogSide& side, std::array<const std::string*, kSnapshotLines>& lines,
+                     std::string& annotation);
 // Step k (0 the oldest) of a side as 57 lines; false past the end.
 bool StepLines(const MoveLogSide& side, int k, std::vector<std::string>& lines);
 // A side read from outside the program has the shape the log gives it: the
@@ -52,6 +58,8 @@ bool SideIsWhole(const MoveLogSide& side);
 void PopStep(MoveLogSide& side);
 // Appends a step with the given lines and annotation.
 void AppendStep(MoveLogSide& side, const std::vector<std::string>& lines, std::string_view annotation);
+// The same taking the lines over.
+void AppendStep(MoveLogSide& side, std::vector<std::string>&& lines, std::string_view annotation);
 
 // Pushes one undo snapshot before the first change of an action, so an
 // action that changes nothing leaves no step behind.

@@ -1,6 +1,8 @@
 #include "engine/play/undo_redo.h"
 
+#include <array>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "engine/model/position_snapshot.h"
@@ -15,16 +17,17 @@ namespace {
 
 bool Restore(Engine& e, MoveLogSide& from, MoveLogSide& to) {
     if (!e.flags.Get(flag::kInProgress) || !e.play.undo_enabled) return false;
-    std::vector<std::string> lines;
+    // The step is read where it lies in the log and only then popped.
+    std::array<const std::string*, kSnapshotLines> lines{};
     std::string annotation;
-    if (!NewestStep(from, lines, annotation)) return false;
-    const std::vector<std::string> current = LogSnapshot(e);
+    if (!NewestStepLines(from, lines, annotation)) return false;
+    std::vector<std::string> current = LogSnapshot(e);
     // The selection refers to cards that may lie elsewhere after the restore.
     if (KeepsSelection(e)) ClearSelection(e);
     if (!DecodePosition(e, lines)) return false;
     PopStep(from);
     // The step's mark travels with it.
-    AppendStep(to, current, annotation);
+    AppendStep(to, std::move(current), annotation);
     e.play.redeal_armed = false;
     RecomputeScore(e);
     e.flags.Set(flag::kFinished, IsGameWon(e));
