@@ -15,7 +15,6 @@
 //   uint64_t Key(const State&)
 
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <queue>
 #include <utility>
@@ -34,10 +33,7 @@ class BestFirst {
     using MoveType = typename Model::MoveType;
 
     BestFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel)
-        : model_(model), limits_(limits), cancel_(cancel), visited_(limits.table_bytes),
-          deadline_(std::chrono::steady_clock::now() +
-                    std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                        std::chrono::duration<double>(limits.seconds))) {}
+        : model_(model), budget_(limits, cancel, 16), visited_(limits.table_bytes) {}
 
     ModelResult<Model> Run(State root) {
         if (model_.IsWon(root)) return Finish(Verdict::Won, -1);
@@ -45,7 +41,7 @@ class BestFirst {
         nodes_.push_back(Node{std::move(root), -1, MoveType{}});
         open_.push({0, 0, 0});
         while (!open_.empty()) {
-            if (OutOfLimits()) return Finish(Verdict::Unknown, -1);
+            if (budget_.Spent(result_.positions)) return Finish(Verdict::Unknown, -1);
             const int32_t at = open_.top().node;
             open_.pop();
             // An opened position keeps only its way back.
@@ -82,15 +78,6 @@ class BestFirst {
         }
     };
 
-    bool OutOfLimits() {
-        // How often (in positions opened) the clock and the cancel flag are read.
-        constexpr int64_t kCheckEvery = 16;
-        if (result_.positions >= limits_.positions) return true;
-        if (++checks_ % kCheckEvery != 0) return false;
-        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return true;
-        return std::chrono::steady_clock::now() >= deadline_;
-    }
-
     // The line is the way back from the won position, turned round.
     ModelResult<Model> Finish(Verdict verdict, int32_t won) {
         result_.verdict = verdict;
@@ -102,15 +89,12 @@ class BestFirst {
     }
 
     const Model& model_;
-    Limits limits_;
-    const std::atomic<bool>* cancel_;
+    SearchBudget budget_;
     VisitedTable visited_;
-    std::chrono::steady_clock::time_point deadline_;
     std::vector<Node> nodes_;
     std::priority_queue<Open> open_;
     ModelResult<Model> result_;
     int64_t serial_ = 0;
-    int64_t checks_ = 0;
 };
 
 }  // namespace velmora::solver

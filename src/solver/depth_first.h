@@ -13,7 +13,6 @@
 //   uint64_t Key(const State&)
 
 #include <atomic>
-#include <chrono>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -31,17 +30,14 @@ class DepthFirst {
     using ChildType = typename Model::ChildType;
 
     DepthFirst(Model& model, const Limits& limits, const std::atomic<bool>* cancel)
-        : model_(model), limits_(limits), cancel_(cancel), visited_(limits.table_bytes),
-          deadline_(std::chrono::steady_clock::now() +
-                    std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                        std::chrono::duration<double>(limits.seconds))) {}
+        : model_(model), budget_(limits, cancel, 64), visited_(limits.table_bytes) {}
 
     ModelResult<Model> Run(State root) {
         if (model_.IsWon(root)) return Finish(Verdict::Won);
         visited_.Insert(model_.Key(root));
         Enter(std::move(root));
         while (!frames_.empty()) {
-            if (OutOfLimits()) return Finish(Verdict::Unknown);
+            if (budget_.Spent(result_.positions)) return Finish(Verdict::Unknown);
             Frame& top = frames_.back();
             if (top.next == top.children.size()) {
                 frames_.pop_back();
@@ -70,15 +66,6 @@ class DepthFirst {
         frames_.push_back(Frame{std::move(state), std::move(children), 0});
     }
 
-    bool OutOfLimits() {
-        // How often (in steps) the clock and the cancel flag are read.
-        constexpr int64_t kCheckEvery = 64;
-        if (result_.positions >= limits_.positions) return true;
-        if (++checks_ % kCheckEvery != 0) return false;
-        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return true;
-        return std::chrono::steady_clock::now() >= deadline_;
-    }
-
     // The line is the move taken out of every frame on the path.
     ModelResult<Model> Finish(Verdict verdict) {
         result_.verdict = verdict;
@@ -89,13 +76,10 @@ class DepthFirst {
     }
 
     Model& model_;
-    Limits limits_;
-    const std::atomic<bool>* cancel_;
+    SearchBudget budget_;
     VisitedTable visited_;
-    std::chrono::steady_clock::time_point deadline_;
     std::vector<Frame> frames_;
     ModelResult<Model> result_;
-    int64_t checks_ = 0;
 };
 
 }  // namespace velmora::solver

@@ -1,7 +1,9 @@
 #pragma once
-// What a search over a model answers: the verdict, the line of the model's
-// own moves when won, and the positions entered.
+// What a search over a model answers (the verdict, the line of the model's
+// own moves when won, and the positions entered), and the budget it runs on.
 
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <vector>
 
@@ -14,6 +16,31 @@ struct ModelResult {
     Verdict verdict = Verdict::Unknown;
     std::vector<typename Model::MoveType> line;
     int64_t positions = 0;
+};
+
+// The limits of one search as it runs: positions, the wall clock and the
+// cancel flag; the clock and the flag are read once every `check_every` steps.
+class SearchBudget {
+  public:
+    SearchBudget(const Limits& limits, const std::atomic<bool>* cancel, int64_t check_every)
+        : positions_(limits.positions), cancel_(cancel), check_every_(check_every),
+          deadline_(std::chrono::steady_clock::now() +
+                    std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                        std::chrono::duration<double>(limits.seconds))) {}
+
+    bool Spent(int64_t positions) {
+        if (positions >= positions_) return true;
+        if (++checks_ % check_every_ != 0) return false;
+        if (cancel_ != nullptr && cancel_->load(std::memory_order_relaxed)) return true;
+        return std::chrono::steady_clock::now() >= deadline_;
+    }
+
+  private:
+    int64_t positions_;
+    const std::atomic<bool>* cancel_;
+    int64_t check_every_;
+    std::chrono::steady_clock::time_point deadline_;
+    int64_t checks_ = 0;
 };
 
 }  // namespace velmora::solver
