@@ -119,6 +119,16 @@ wait_for_exit() {
   done
 }
 
+# "E&xit" from the "&Game" menu of window $1; waits for the program ($pid)
+# to end and leaves its exit code in exit_code.
+exit_from_menu() {
+  xdotool windowfocus "$1" key alt+g
+  sleep 0.3
+  xdotool key x
+  wait_for_exit "$pid"
+  pid=""
+}
+
 # True when the two pictures differ in any pixel.
 differs() {
   local count

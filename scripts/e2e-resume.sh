@@ -53,16 +53,6 @@ start_program() {
   pid=$!
 }
 
-# "E&xit" from the "&Game" menu; sets code to the exit code.
-exit_from_menu() {
-  xdotool windowfocus "$1" key alt+g
-  sleep 0.3
-  xdotool key x
-  wait_for_exit "$pid"
-  code="$exit_code"
-  pid=""
-}
-
 # --- The move, planned by the headless driver on the same deal ---------------
 
 # The driver sets up the program's deal before each question (e2e-lib.sh).
@@ -103,7 +93,7 @@ echo "ok 2: dragged the $action"
 
 # 3. Closed from the menu, with the game kept.
 exit_from_menu "$main"
-[ "$code" = 0 ] || fail 3 "the program did not end well from its menu (${code:-still running})"
+[ "$exit_code" = 0 ] || fail 3 "the program did not end well from its menu (${exit_code:-still running})"
 [ -s "$folder/DATA/RESUME.DAT" ] || fail 3 "DATA/RESUME.DAT does not keep the game"
 echo "ok 3: closed, DATA/RESUME.DAT keeps the game ($(wc -c <"$folder/DATA/RESUME.DAT") bytes)"
 
@@ -126,5 +116,5 @@ table_shot "$main" "$work/5-redone.png"
 differs "$work/2-moved.png" "$work/5-redone.png" && fail 5 "Ctrl+Y did not make the move again"
 running "$pid" || fail 5 "the program ended by itself"
 exit_from_menu "$main"
-[ "$code" = 0 ] || fail 5 "the program did not end well from its menu (${code:-still running})"
+[ "$exit_code" = 0 ] || fail 5 "the program did not end well from its menu (${exit_code:-still running})"
 echo "ok 5: Ctrl+Z undid the drag, Ctrl+Y redid it, the program exited with 0"

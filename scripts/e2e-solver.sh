@@ -106,10 +106,6 @@ xdotool windowfocus "$main" key ctrl+d
 table_shot "$main" "$work/4-closed.png"
 differs "$work/1-dealt.png" "$work/4-closed.png" && fail 4 "the table after the demo is not the one before it"
 [ -e "$folder/DATA/Stat_e00.dat" ] && grep -q ' won ' "$folder/DATA/Stat_e00.dat" && fail 4 "the demo's win was recorded"
-xdotool windowfocus "$main" key alt+g
-sleep 0.3
-xdotool key x
-wait_for_exit "$pid"
+exit_from_menu "$main"
 [ "$exit_code" = 0 ] || fail 4 "the program did not end well from its menu (${exit_code:-still running})"
-pid=""
 echo "ok 4: the demo closed, the table as before it; the program ended well"

@@ -102,19 +102,11 @@ look_at "Hi-scores" F9
 echo "ok 3: the win is kept; Game statistics, the log and the hi-scores opened"
 
 # 4. The next start goes straight to a deal.
-xdotool windowfocus "$main" key alt+g
-sleep 0.3
-xdotool key x
-wait_for_exit "$pid"
+exit_from_menu "$main"
 [ "$exit_code" = 0 ] || fail 4 "the program did not end well from its menu (${exit_code:-still running})"
-pid=""
 start_program
 main="$(wait_for_window '^Velmora \[')" || fail 4 "no main window at the second start"
 if wait_for_window '^Open a game$' >/dev/null; then fail 4 "the game selection opened at the second start"; fi
-xdotool windowfocus "$main" key alt+g
-sleep 0.3
-xdotool key x
-wait_for_exit "$pid"
+exit_from_menu "$main"
 [ "$exit_code" = 0 ] || fail 4 "the program did not end well at the second start (${exit_code:-still running})"
-pid=""
 echo "ok 4: the second start dealt without the game selection and ended well"

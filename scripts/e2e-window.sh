@@ -313,12 +313,8 @@ EOF
 
   # "E&xit" from the "&Game" menu.
   close_game_over_box
-  xdotool windowfocus "$wid" key alt+g
-  sleep 0.3
-  xdotool key x
-  wait_for_exit "$pid"
+  exit_from_menu "$wid"
   local code="$exit_code"
-  pid=""
   if [ "$code" != "0" ]; then
     fail "$number $name: the program did not end well from its menu (${code:-still running})"
     return
