@@ -53,7 +53,7 @@ bool CompiledChecks::CanDropOnTableau(int from, int at, int to) const {
     if (!TableauAccepts(empty ? -1 : p_.Top(to), moving, from)) return false;
     if (Single(from, at)) return true;
     if (r_.runs_must_fit && !ValidRun(from, at)) return false;
-    return !(empty && r_.run_limit == -5 && !RunLengthAllowed(from, at, true));
+    return !(empty && (r_.run_limit == -5 || r_.run_limit == -20) && !RunLengthAllowed(from, at, true));
 }
 
 bool CompiledChecks::CanDropOnReserve(int from, int at, int to) const {
@@ -140,6 +140,12 @@ bool CompiledChecks::RunLengthAllowed(int pile, int at, bool empty_destination) 
                 else limit = tableaus > 0 ? reserves + tableaus + 1 : reserves + 1;
                 break;
             case -6: limit = tableaus > 0 ? reserves + tableaus : reserves + 1; break;
+            case -20: {
+                // Spaces that take any card carry the run, doubling it each.
+                const int open = r_.tableau_empty == -1 ? tableaus : 0;
+                limit = (reserves + 1) << std::min(std::max(open - (empty_destination ? 1 : 0), 0), 16);
+                break;
+            }
             default: limit = std::max(tableaus, 1); break;
         }
     }

@@ -18,7 +18,9 @@ constexpr int kUnlimitedCapacity = -1;
 constexpr int kReserveOpen = 0;
 constexpr int kReserveClosed = 4;
 
-bool RunLimitKnown(int rule) { return rule >= -1 || rule == -5 || rule == -6 || rule == -12 || rule == -13; }
+bool RunLimitKnown(int rule) {
+    return rule >= -1 || rule == -5 || rule == -6 || rule == -12 || rule == -13 || rule == -20;
+}
 
 // No special game code, no click-to-move, pairing, locks or first-move
 // rules, no waste building, no second waste: the plain drag games.

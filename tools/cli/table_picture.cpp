@@ -36,7 +36,7 @@ std::string TablePicture::Draw(Driver& d) {
     const std::string library_path = FindPath(folder, "QOR.RGF", EntryKind::File);
     std::string error;
     if (!library.Load(library_path, &error)) return "cannot read " + library_path + ": " + error;
-    if (e.R(307) != 0) LayOutTable(e, e.geometry.inputs);
+    if (e.R(307) != 0) LayOutTableForWindow(e, e.geometry.inputs);
     const LayoutInputs& inputs = e.geometry.inputs;
     surfaces.Resize(inputs.screen_width, inputs.screen_height, inputs.available_width, inputs.available_height);
     renderer = std::make_unique<TableRenderer>(e, surfaces, library, pacer);

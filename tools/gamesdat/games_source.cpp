@@ -100,6 +100,7 @@ private:
         if (AllDigits(key)) return Entry(number, key, value);
         if (!FirstTime(number, std::string(key))) return;
         if (key == "name") return Name(number, value);
+        if (key == "like") return Like(number, value);
         for (const FieldSpec& field : kFields)
             if (key == field.key) return Field(number, field, value);
         Error(number, "unknown key '" + std::string(key) + "'");
@@ -118,6 +119,22 @@ private:
         for (char c : value)
             if (!IsPrintable(c)) return Error(number, "a name holds printable ASCII characters only");
         current_.name = std::string(value);
+    }
+
+    // The block starts from the rules entries and the type of a game defined
+    // above it; the entries it sets afterwards replace those values.
+    void Like(int number, std::string_view value) {
+        int64_t id = -1;
+        if (!AllDigits(value) || value.size() > 3 || !ParseInt(value, id))
+            return Error(number, "like takes the id of a game defined above");
+        for (const std::string& key : keys_)
+            if (key.starts_with("entry ") || key == "type")
+                return Error(number, "like comes before the block's type and rules entries");
+        const auto base = std::find_if(out_.games.begin(), out_.games.end(),
+                                       [id](const GameDefinition& g) { return g.id == id; });
+        if (base == out_.games.end()) return Error(number, "like names game " + std::string(value) + ", which is not defined above");
+        current_.entries = base->entries;
+        current_.type = base->type;
     }
 
     void Field(int number, const FieldSpec& field, std::string_view value) {

@@ -10,7 +10,9 @@
 //
 // "#" starts a comment. Keys are the catalogue fields or rules entry
 // numbers 0 .. 400; a value is a decimal number or a quoted character ('Q'
-// stands for its code, 81). Entries a block does not set are 0.
+// stands for its code, 81). Entries a block does not set are 0, or, after
+// "like = N" at the top of the block, those of game N (defined above), so a
+// variant names only what it changes.
 
 #include <array>
 #include <cstdint>

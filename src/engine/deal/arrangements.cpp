@@ -1,6 +1,8 @@
 #include "engine/deal/arrangements.h"
 
+#include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <functional>
 #include <string>
 #include <vector>
@@ -134,6 +136,20 @@ void KingsToSlotsInRowsOfNine(Engine& e) {
     }
 }
 
+// In every tableau pile the Kings go to the bottom, each order kept, so that
+// no King buries a lower card.
+void KingsToTheBottom(Engine& e) {
+    for (int t = 0; t < TableauInUse(e); ++t) {
+        const std::vector<int> codes = PileCodes(Tableau(e, t));
+        std::vector<int> sorted;
+        std::copy_if(codes.begin(), codes.end(), std::back_inserter(sorted), [](int c) { return CardRank(c) == kKing; });
+        std::copy_if(codes.begin(), codes.end(), std::back_inserter(sorted), [](int c) { return CardRank(c) != kKing; });
+        std::string pile;
+        for (int code : sorted) pile += CardCodeText(code);
+        Tableau(e, t) = pile;
+    }
+}
+
 }  // namespace
 
 void ApplyArrangement(DealContext& c) {
@@ -151,6 +167,7 @@ void ApplyArrangement(DealContext& c) {
         case 10: EmptyRandomPile(e); break;
         case 13: BufferCardsToFoundations(c); break;
         case 15: KingsToSlotsInRowsOfNine(e); break;
+        case 16: KingsToTheBottom(e); break;
         default: break;
     }
 }

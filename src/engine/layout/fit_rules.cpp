@@ -134,6 +134,13 @@ bool Inside(const Rect& r, const LayoutInputs& in) {
     return r.left >= in.left && r.top >= in.top && r.right <= in.available_width && r.bottom <= bottom;
 }
 
+bool NoPileOnAnother(const Engine& e, const std::vector<PileFootprint>& prints) {
+    for (size_t i = 0; i < prints.size(); ++i)
+        for (size_t j = i + 1; j < prints.size(); ++j)
+            if (prints[i].dealt.Intersects(prints[j].dealt) && !MeantToOverlap(e, prints[i], prints[j])) return false;
+    return true;
+}
+
 }  // namespace
 
 std::vector<PileFootprint> PileFootprints(const Engine& e) {
@@ -150,12 +157,16 @@ std::vector<PileFootprint> PileFootprints(const Engine& e) {
 
 bool PilesFitTable(const Engine& e, const LayoutInputs& inputs) {
     const std::vector<PileFootprint> prints = PileFootprints(e);
-    for (size_t i = 0; i < prints.size(); ++i) {
-        if (!Inside(prints[i].grown, inputs)) return false;
-        for (size_t j = i + 1; j < prints.size(); ++j)
-            if (prints[i].dealt.Intersects(prints[j].dealt) && !MeantToOverlap(e, prints[i], prints[j])) return false;
-    }
-    return true;
+    for (const PileFootprint& print : prints)
+        if (!Inside(print.grown, inputs)) return false;
+    return NoPileOnAnother(e, prints);
+}
+
+bool PilesFitAcross(const Engine& e, const LayoutInputs& inputs) {
+    const std::vector<PileFootprint> prints = PileFootprints(e);
+    for (const PileFootprint& print : prints)
+        if (print.dealt.left < inputs.left || print.dealt.right > inputs.available_width) return false;
+    return NoPileOnAnother(e, prints);
 }
 
 }  // namespace velmora

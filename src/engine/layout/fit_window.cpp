@@ -145,11 +145,11 @@ void LayOutAtCardWidth(Engine& e, const LayoutInputs& inputs, int width) {
     e.main_game.SetField(field::kScrollOffset, inputs.scroll_position);
 }
 
-void LayOutToFitWindow(Engine& e, const LayoutInputs& inputs) {
+void LayOutToFitWindow(Engine& e, const LayoutInputs& inputs, int largest) {
     // Down in strides to the first width that fits, then up one by one to
     // the largest below the stride above it.
     int fits = 0;
-    for (int width = kFitLargestWidth; width >= kFitSmallestWidth; width -= kSearchStride) {
+    for (int width = largest; width >= kFitSmallestWidth; width -= kSearchStride) {
         if (FitsAt(e, inputs, width)) {
             fits = width;
             break;
@@ -160,7 +160,7 @@ void LayOutToFitWindow(Engine& e, const LayoutInputs& inputs) {
         return;
     }
     int best = fits;
-    for (int width = std::min(kFitLargestWidth, fits + kSearchStride - 1); width > fits; --width) {
+    for (int width = std::min(largest, fits + kSearchStride - 1); width > fits; --width) {
         if (FitsAt(e, inputs, width)) {
             best = width;
             break;

@@ -29,10 +29,10 @@ inline constexpr int kFitSmallestWidth = 16;
 // fans are rare and may run off.
 inline constexpr int kFanRoomToGrow = 6;
 
-// Lays the current game out with the largest card that fits `inputs`; when
-// none does, with the smallest. Sets the card size, the fan steps, the
-// anchors and the fan rooms.
-void LayOutToFitWindow(Engine& engine, const LayoutInputs& inputs);
+// Lays the current game out with the largest card, at most `largest` pixels
+// wide, that fits `inputs`; when none does, with the smallest. Sets the card
+// size, the fan steps, the anchors and the fan rooms.
+void LayOutToFitWindow(Engine& engine, const LayoutInputs& inputs, int largest = kFitLargestWidth);
 
 // Lays the current game out with cards `width` pixels wide, as above.
 void LayOutAtCardWidth(Engine& engine, const LayoutInputs& inputs, int width);
@@ -53,5 +53,10 @@ std::vector<PileFootprint> PileFootprints(const Engine& engine);
 // bottom) and no two piles as dealt on each other, save the tableau piles
 // of arrangements that lay them on each other on purpose.
 bool PilesFitTable(const Engine& engine, const LayoutInputs& inputs);
+
+// True when the piles as dealt lie within the table's width and no two of
+// them on each other (as above): what no fan can make up for when the cards
+// are too big for the window.
+bool PilesFitAcross(const Engine& engine, const LayoutInputs& inputs);
 
 }  // namespace velmora

@@ -131,4 +131,12 @@ void LayOutTable(Engine& engine, const LayoutInputs& inputs) {
     LayOutWithCardSize(engine, inputs);
 }
 
+void LayOutTableForWindow(Engine& engine, const LayoutInputs& inputs) {
+    LayOutTable(engine, inputs);
+    // Cards the player chose too big for this window and game: the largest
+    // that fit, so that no pile lies outside the window or on another.
+    if (CardSizeLetter(engine) != kFitWindowLetter && !PilesFitAcross(engine, inputs))
+        LayOutToFitWindow(engine, inputs, engine.geometry.card.width);
+}
+
 }  // namespace velmora

@@ -28,4 +28,9 @@ char CardSizeLetter(const Engine& engine);
 // and engine.geometry.
 void LayOutTable(Engine& engine, const LayoutInputs& inputs);
 
+// The table for a window: laid out as above, and when the card size the
+// player chose does not fit this window and game, with the largest cards
+// up to that size that do.
+void LayOutTableForWindow(Engine& engine, const LayoutInputs& inputs);
+
 }  // namespace velmora

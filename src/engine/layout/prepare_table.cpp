@@ -33,7 +33,7 @@ bool LoadGameAndPrepareTable(Engine& e, const GamesData& games, int game, const 
     MarkPilesUnplaced(e.main_game, e.tableau_anchors);
     EnableGameCommands(e);
     SetFanOffsets(e, CardSizeLetter(e));
-    LayOutTable(e, inputs);
+    LayOutTableForWindow(e, inputs);
     return true;
 }
 
@@ -47,7 +47,7 @@ void LayOutAgain(Engine& e, const LayoutInputs& inputs) {
     const char letter = CardSizeLetter(e);
     CardSizeForLetter(letter, e.geometry.card);
     SetFanOffsets(e, letter);
-    LayOutTable(e, inputs);
+    LayOutTableForWindow(e, inputs);
 }
 
 }  // namespace velmora

@@ -89,7 +89,7 @@ bool CanDropOnTableau(Engine& e, int i, const MoveSpec& move, int* jumped_tablea
     if (e.R(184 + i) == 34 && !empty && !move.single) return false;
     if (!move.single) {
         if (e.R(2) != 0 && !IsValidRun(e, move.card, i)) return false;
-        if (empty && e.R(12) == -5 && !IsRunLengthAllowed(e, move.card, true)) return false;
+        if (empty && (e.R(12) == -5 || e.R(12) == -20) && !IsRunLengthAllowed(e, move.card, true)) return false;
     }
     // Back onto the pile the run comes from.
     const std::vector<int> run = RunFrom(e, move.card);

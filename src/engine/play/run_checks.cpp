@@ -26,6 +26,19 @@ int CountEmpty(const std::string* first, int n) {
     return static_cast<int>(std::count_if(first, first + n, [](const std::string& p) { return p.empty(); }));
 }
 
+// Empty tableaus that take any card: only those can hold part of a run on
+// its way.
+int CountOpenSpaces(const Engine& e) {
+    int spaces = 0;
+    for (int t = 0; t < TableauInUse(e); ++t)
+        if (e.piles.tableau[static_cast<size_t>(t)].empty() && e.R(128 + t) == -1) ++spaces;
+    return spaces;
+}
+
+// The longest run that can be carried card by card through r free cells
+// and s open spaces: (r + 1) doubled for every space.
+int CarriedThroughSpaces(int reserves, int spaces) { return (reserves + 1) << std::min(spaces, 16); }
+
 }  // namespace
 
 std::vector<int> RunFrom(const Engine& e, int bottom) {
@@ -76,6 +89,9 @@ int RunLengthLimit(const Engine& e, int bottom, bool empty_destination) {
             if (empty_destination) return reserves + tableaus;
             return tableaus > 0 ? reserves + tableaus + 1 : reserves + 1;
         case -6: return tableaus > 0 ? reserves + tableaus : reserves + 1;
+        case -20:
+            // A destination that is itself a space holds no card on the way.
+            return CarriedThroughSpaces(reserves, std::max(CountOpenSpaces(e) - (empty_destination ? 1 : 0), 0));
         default: return std::max(tableaus, 1);
     }
 }

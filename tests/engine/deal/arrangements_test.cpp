@@ -40,6 +40,19 @@ TEST_F(Arrangement, BottomKingsGoUnderTheStock) {
     EXPECT_TRUE(e().cards.IsFaceDown(39));
 }
 
+TEST_F(Arrangement, KingsGoToTheBottomOfTheirPilesInOrder) {
+    Rules({{304, 3}});
+    SetPile(ListId::Tableau, 0, {5, 13, 7, 52});
+    SetPile(ListId::Tableau, 1, {2, 3});
+    SetPile(ListId::Tableau, 2, {26, 1, 39});
+    e().cards.SetFaceState(7, kFaceDown);
+    Arrange(16);
+    EXPECT_EQ(Tab(0), (Codes{13, 52, 5, 7}));
+    EXPECT_EQ(Tab(1), (Codes{2, 3}));
+    EXPECT_EQ(Tab(2), (Codes{26, 39, 1}));
+    EXPECT_TRUE(e().cards.IsFaceDown(7)) << "a card keeps its face";
+}
+
 // Arrangements laid out as before and after: tableau and foundation piles
 // by index, and the buffer before and after.
 TEST_F(Arrangement, BeforeAndAfter) {

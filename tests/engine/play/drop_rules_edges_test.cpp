@@ -126,6 +126,23 @@ TEST(RunLimitEdges, RarerLimits) {
     }
 }
 
+// Free cells and spaces carry a run card by card: (r + 1) doubled for every
+// space that takes any card; a space the run goes to holds nothing on the
+// way, and a space only a King may fill holds no other card.
+TEST(RunLimitEdges, FreeCellsDoubledForEveryOpenSpace) {
+    Table t;
+    t.Rule(12, -20).Rule(304, 4).Rule(305, 3).Rule(130, -1).Rule(131, -1);
+    t.Put("Fila1", {C(K), H(Q), S(J), H(10)}).Put("Fila2", {D(9)}).Put("Appogg1", {D(3)});
+    EXPECT_EQ(RunLengthLimit(t.e(), H(Q), false), 12) << "two free cells, two spaces";
+    EXPECT_EQ(RunLengthLimit(t.e(), H(Q), true), 6) << "into one of the spaces";
+    t.Rule(131, 13);
+    EXPECT_EQ(RunLengthLimit(t.e(), H(Q), false), 6) << "one space takes only a King";
+    t.Put("Fila3", {S(2)}).Put("Fila4", {S(3)}).Put("Appogg2", {S(4)}).Put("Appogg3", {S(5)});
+    EXPECT_EQ(RunLengthLimit(t.e(), H(Q), false), 1) << "nothing free: the top card alone";
+    EXPECT_FALSE(IsRunLengthAllowed(t.e(), S(J), false));
+    EXPECT_TRUE(IsRunLengthAllowed(t.e(), H(10), false));
+}
+
 TEST(PickUpEdges, PilesBeyondThoseInUseAndSlotLayouts) {
     Table t;
     t.Rule(303, 2).Rule(304, 2).Rule(305, 2).Rule(17, 1).Rule(12, -1);

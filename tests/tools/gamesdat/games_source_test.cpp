@@ -68,5 +68,26 @@ TEST(GamesSource, ReportsEveryFaultWithItsLine) {
     EXPECT_EQ(source.games[0].name, "A");
 }
 
+// A variant starts from an earlier game's entries and type and names only
+// what it changes; like must name a game above it and come first.
+TEST(GamesSource, AVariantTakesTheEntriesOfTheGameItIsLike) {
+    const GamesSource source = ParseGamesSource(
+        "[game 2]\nname = Base\ntype = 5\nnew = 1\n21 = 1\n14 = -1\n304 = 7\n"
+        "[game 10]\nlike = 2\nname = By threes\n21 = 3\n"
+        "[game 11]\nname = Early\nlike = 12\n"    // 14: not defined above
+        "[game 12]\nname = Late\n21 = 1\nlike = 2\n"  // 18: after an entry
+        "[game 13]\nlike = 2\nlike = 2\nname = Twice\n");  // 21: set twice
+    EXPECT_EQ(ErrorLines(source), (std::vector<int>{14, 18, 21}));
+    ASSERT_GE(source.games.size(), 2u);
+    const GameDefinition& variant = source.games[1];
+    EXPECT_EQ(variant.name, "By threes");
+    EXPECT_EQ(variant.type, 5);
+    EXPECT_EQ(variant.new_flag, 0);
+    EXPECT_EQ(variant.entries[21], 3);
+    EXPECT_EQ(variant.entries[14], -1);
+    EXPECT_EQ(variant.entries[304], 7);
+    EXPECT_EQ(source.games[0].entries[21], 1);
+}
+
 }  // namespace
 }  // namespace velmora::gamesdat

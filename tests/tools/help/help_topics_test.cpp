@@ -23,18 +23,28 @@ namespace {
 
 struct CatalogueGame {
     int id;
-    const char* name;
+    std::string name;
     bool has_stock;  // the topic has a Stock section
     int cards;       // cards in the game: 52 or 104
 };
 
-constexpr CatalogueGame kGames[] = {
-    {1, "Freecell", false, 52},     {2, "Klondike", true, 52},
-    {3, "Canfield", true, 52},      {4, "Yukon", false, 52},
-    {5, "Forty Thieves", true, 104}, {6, "Pyramid", true, 52},
-    {7, "Golf", true, 52},          {8, "Black Hole", false, 52},
-    {9, "Elevens", true, 52},
-};
+gamesdat::GamesSource ReadCatalogue() {
+    std::ifstream in(VELMORA_GAMES_SOURCE, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return gamesdat::ParseGamesSource(text.str());
+}
+
+// Every game of data/games.txt, as its topic has to describe it.
+const std::vector<CatalogueGame>& Games() {
+    static const std::vector<CatalogueGame> games = [] {
+        std::vector<CatalogueGame> out;
+        for (const gamesdat::GameDefinition& g : ReadCatalogue().games)
+            out.push_back({g.id, g.name, g.entries[308] > 0, g.entries[307]});
+        return out;
+    }();
+    return games;
+}
 
 // The help of the customize dialog (its help context).
 constexpr const char* kCustomizeTopic = "1019.html";
@@ -118,20 +128,20 @@ std::vector<std::string> Links(const std::string& html) {
 }
 
 TEST(HelpTopics, EveryGameHasATopicOpeningWithATitleThatNamesIt) {
-    for (const CatalogueGame& game : kGames) {
+    for (const CatalogueGame& game : Games()) {
         SCOPED_TRACE(TopicFile(game.id));
         const std::optional<std::string> html =
             ReadFile(std::string(VELMORA_HELP_DIR) + TopicFile(game.id));
         ASSERT_TRUE(html.has_value()) << "no topic file";
         const std::vector<std::string> lines = SplitLines(*html);
         ASSERT_FALSE(lines.empty());
-        EXPECT_EQ(lines.front(), "<h1>" + std::string(game.name) + "</h1>");
+        EXPECT_EQ(lines.front(), "<h1>" + game.name + "</h1>");
         EXPECT_EQ(ElementTexts(*html, "h1").size(), 1u) << "one title per topic";
     }
 }
 
 TEST(HelpTopics, SectionsComeInOrderAndOnlyGamesWithAStockDescribeOne) {
-    for (const CatalogueGame& game : kGames) {
+    for (const CatalogueGame& game : Games()) {
         SCOPED_TRACE(TopicFile(game.id));
         std::vector<std::string> expected = {"Layout", "Aim", "Moves"};
         if (game.has_stock) expected.push_back("Stock");
@@ -149,9 +159,10 @@ TEST(HelpTopics, SectionsComeInOrderAndOnlyGamesWithAStockDescribeOne) {
 
 TEST(HelpTopics, ScoringGivesTheScoreOfAWonDealForTheDeckCount) {
     // 5 points for each of the cards, less one point per card of the game.
-    for (const CatalogueGame& game : kGames) {
+    for (const CatalogueGame& game : Games()) {
         SCOPED_TRACE(TopicFile(game.id));
-        const std::string scoring = SectionBody(ReadHelp(TopicFile(game.id)), "Scoring");
+        std::string scoring = SectionBody(ReadHelp(TopicFile(game.id)), "Scoring");
+        std::replace(scoring.begin(), scoring.end(), '\n', ' ');  // a line break reads as a space
         EXPECT_NE(scoring.find(" " + std::to_string(4 * game.cards) + "."), std::string::npos)
             << scoring;
         EXPECT_NE(scoring.find("5 points"), std::string::npos) << scoring;
@@ -162,7 +173,7 @@ TEST(HelpTopics, ScoringGivesTheScoreOfAWonDealForTheDeckCount) {
 // the games' topics.
 std::vector<std::string> AllPages() {
     std::vector<std::string> pages = {"contents.html", kCustomizeTopic};
-    for (const CatalogueGame& game : kGames) pages.push_back(TopicFile(game.id));
+    for (const CatalogueGame& game : Games()) pages.push_back(TopicFile(game.id));
     return pages;
 }
 
@@ -190,7 +201,7 @@ TEST(HelpContents, LinksEveryTopicOnceUnderTheGamesName) {
     const std::string contents = ReadHelp("contents.html");
     ASSERT_FALSE(contents.empty());
     const std::vector<std::string> links = Links(contents);
-    for (const CatalogueGame& game : kGames) {
+    for (const CatalogueGame& game : Games()) {
         SCOPED_TRACE(game.name);
         const std::string target = TopicFile(game.id);
         EXPECT_EQ(std::count(links.begin(), links.end(), target), 1);
@@ -223,24 +234,17 @@ TEST(HelpTopics, TheCustomizeTopicDescribesEachPageOfTheDialog) {
         EXPECT_NE(html.find(control), std::string::npos) << control;
 }
 
-TEST(HelpTopics, AgreeWithTheCatalogue) {
-    const std::optional<std::string> text = ReadFile(VELMORA_GAMES_SOURCE);
-    ASSERT_TRUE(text.has_value());
-    const gamesdat::GamesSource source = gamesdat::ParseGamesSource(*text);
+TEST(HelpTopics, TheCatalogueScoresAsTheTopicsSay) {
+    const gamesdat::GamesSource source = ReadCatalogue();
     ASSERT_TRUE(source.errors.empty()) << gamesdat::FormatError("games.txt", source.errors.front());
-    ASSERT_FALSE(source.games.empty());
+    ASSERT_GE(source.games.size(), 9u);
     // Rule codes whose score is not 5 points per card on the foundations and
     // the discard pile; the topics would describe the wrong score.
     const std::set<int> own_score = {9, 32, 34, 35, 36, 37, 38, 39, 40,
                                      41, 42, 43, 44, 46, 47, 48, 49};
     for (const gamesdat::GameDefinition& defined : source.games) {
         SCOPED_TRACE("game " + std::to_string(defined.id));
-        const CatalogueGame* game = nullptr;
-        for (const CatalogueGame& g : kGames)
-            if (g.id == defined.id) game = &g;
-        ASSERT_NE(game, nullptr) << defined.name << " has no help topic";
-        EXPECT_EQ(defined.name, game->name);
-        EXPECT_EQ(defined.entries[307], game->cards);
+        EXPECT_TRUE(defined.entries[307] == 52 || defined.entries[307] == 104) << defined.entries[307];
         EXPECT_EQ(defined.entries[44], 0) << "cards counted as scored before the deal";
         EXPECT_EQ(defined.entries[310], 0) << "jokers, which the topics never mention";
         EXPECT_EQ(own_score.count(defined.entries[47]), 0u)

@@ -35,9 +35,11 @@ TEST(HelpPack, TheShippedPagesMakeTheHelpFileTheBuildWrote) {
 
     std::vector<uint32_t> numbers;
     for (const hlp::Topic& topic : built->topics) numbers.push_back(topic.number);
-    const std::vector<uint32_t> expected = {kContentsTopic, 1019, 3001, 3002, 3003, 3004,
-                                            3005,           3006, 3007, 3008, 3009};
-    EXPECT_EQ(numbers, expected);
+    // The contents, the customize dialog's page, then one page per game.
+    ASSERT_GE(numbers.size(), 11u);
+    EXPECT_EQ(numbers[0], kContentsTopic);
+    EXPECT_EQ(numbers[1], 1019u);
+    for (size_t i = 2; i < numbers.size(); ++i) EXPECT_EQ(numbers[i], 2999 + i);
     EXPECT_EQ(built->contents, kContentsTopic);
     EXPECT_EQ(hlp::FindTopic(*built, 3002)->title, "Klondike");
     EXPECT_EQ(hlp::FindTopic(*built, 1019)->title, "Customize");

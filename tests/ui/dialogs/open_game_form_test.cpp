@@ -1,6 +1,7 @@
 // The game selection dialog over the shipped game definitions: the tree,
 // the information panel, OK, Cancel, Rules and the preview box.
 
+#include <algorithm>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -27,8 +28,13 @@ TEST_F(OpenGameTest, FirstShowingFillsTheRootAndDescribesTheLastGame) {
     EXPECT_EQ(Root()->text(0), "All games (alphabetically)");
     QStringList names;
     for (int i = 0; i < Root()->childCount(); ++i) names << Root()->child(i)->text(0);
-    EXPECT_EQ(names, (QStringList{"Black Hole", "Canfield", "Elevens", "Forty Thieves",
-                                  "Freecell", "Golf", "Klondike", "Pyramid", "Yukon"}));
+    // Every game of the catalogue, in alphabetical order whatever the case.
+    EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    })) << names.join(", ").toStdString();
+    for (const char* game : {"Black Hole", "Canfield", "Elevens", "Forty Thieves", "Freecell", "Golf",
+                             "Klondike", "Pyramid", "Yukon"})
+        EXPECT_TRUE(names.contains(game)) << game;
     EXPECT_EQ(Current(), "Golf");
     EXPECT_EQ(dialog->nbkDesc->currentWidget(), dialog->pnlDescGame);
     EXPECT_EQ(dialog->pnlDescGame->lblGameName->text(), "Golf");
@@ -41,7 +47,7 @@ TEST_F(OpenGameTest, FirstShowingFillsTheRootAndDescribesTheLastGame) {
     Select(Game("Klondike"));
     dialog->hide();
     Show();
-    EXPECT_EQ(Root()->childCount(), 9);
+    EXPECT_EQ(Root()->childCount(), names.size());
     EXPECT_EQ(Current(), "Klondike");
 }
 
@@ -129,6 +135,7 @@ TEST_F(OpenGameTest, DoubleClickOnAGameActsAsOk) {
     Create("Game=1\n");
     Show();
     QTreeWidget* tree = dialog->trvGames;
+    tree->scrollToItem(Game("Yukon"));
     const QPoint at = tree->visualItemRect(Game("Yukon")).center();
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
     QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
