@@ -1,0 +1,133 @@
+#include "solver/removal_position.h"
+
+#include <algorithm>
+#include <string>
+
+#include "engine/model/card_code.h"
+#include "engine/model/pile_string.h"
+#include "engine/model/piles.h"
+#include "engine/play/scoring.h"
+
+namespace velmora::solver {
+
+namespace {
+
+int Rank(int code) { return (code - 1) % 13 + 1; }
+
+// A 64-bit finaliser (xor-shift-multiply) and a combining step over it.
+uint64_t Scramble(uint64_t x) {
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    x *= 0xc4ceb9fe1a85ec53ULL;
+    return x ^ (x >> 33);
+}
+uint64_t Combine(uint64_t h, uint64_t value) { return Scramble(h ^ (value + 0x9e3779b97f4a7c15ULL + (h << 6))); }
+
+template <int N>
+uint64_t RowHash(uint64_t h, const CardRow<N>& row) {
+    h = Combine(h, row.count);
+    for (int i = 0; i < row.count; ++i) h = Combine(h, row.cards[static_cast<size_t>(i)]);
+    return h;
+}
+
+// The pyramid's moves depend on each card's code (a selection is pressed
+// lowest code first), so rows, stock and waste are kept by card.
+uint64_t PyramidKey(const RemovalPosition& p, const RemovalRules& rules) {
+    uint64_t h = RowHash(Combine(0, rules.passes == -1 ? 0 : static_cast<uint64_t>(p.passes)), p.stock);
+    h = RowHash(h, p.waste);
+    for (int t = 0; t < rules.tableaus; ++t) h = RowHash(h, p.piles[static_cast<size_t>(t)]);
+    return h;
+}
+
+// A discard game plays by ranks alone, every pile alike: the piles' rank
+// sequences sorted, the stock (whose order never changes) by its length.
+uint64_t DiscardKey(const RemovalPosition& p, const RemovalRules& rules) {
+    std::array<uint64_t, kMaxRemovalPiles> piles{};
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const auto& pile = p.piles[static_cast<size_t>(t)];
+        uint64_t ranks = pile.count;
+        for (int i = 0; i < pile.count; ++i) ranks = ranks * 14u + static_cast<uint64_t>(Rank(pile.cards[static_cast<size_t>(i)]));
+        piles[static_cast<size_t>(t)] = ranks;
+    }
+    std::sort(piles.begin(), piles.begin() + rules.tableaus);
+    const int top = p.discard.Top();
+    uint64_t h = Combine(p.stock.count, top == 0 ? 0 : static_cast<uint64_t>(Rank(top)));
+    for (int t = 0; t < rules.tableaus; ++t) h = Combine(h, piles[static_cast<size_t>(t)]);
+    return h;
+}
+
+// The grid's cells are filled in turn from the stock, whatever they held:
+// how many cards of each rank it shows and the stock's length say it all.
+uint64_t ElevensKey(const RemovalPosition& p, const RemovalRules& rules) {
+    uint64_t key = p.stock.count;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const auto& cell = p.piles[static_cast<size_t>(t)];
+        for (int i = 0; i < cell.count; ++i) key += uint64_t{1} << (6 + 3 * (Rank(cell.cards[static_cast<size_t>(i)]) - 1));
+    }
+    return Scramble(key);
+}
+
+template <int N>
+void ReadRow(const std::string& text, CardRow<N>& row) {
+    for (int code : PileCodes(text))
+        if (row.count < N) row.Push(code);
+}
+
+template <int N>
+void WriteRow(const CardRow<N>& row, std::string& text, Engine& out, char face) {
+    text.clear();
+    for (int i = 0; i < row.count; ++i) {
+        const int code = row.cards[static_cast<size_t>(i)];
+        text += CardCodeText(code);
+        if (code > 0) out.cards.SetFaceState(code, face);
+    }
+}
+
+}  // namespace
+
+uint64_t RemovalPosition::Key(const RemovalRules& rules) const {
+    if (over) return Scramble(0x5eedULL);
+    switch (rules.kind) {
+        case RemovalKind::Pyramid: return PyramidKey(*this, rules);
+        case RemovalKind::Discard: return DiscardKey(*this, rules);
+        case RemovalKind::Elevens: return ElevensKey(*this, rules);
+    }
+    return 0;
+}
+
+RemovalPosition RemovalFromEngine(const Engine& e, const RemovalRules& rules) {
+    RemovalPosition p;
+    ReadRow(e.piles.stock_area[kStockIndex], p.stock);
+    ReadRow(e.piles.stock_area[kWasteIndex], p.waste);
+    ReadRow(e.piles.stock_area[kSecondWasteIndex], p.discard);
+    int left = p.stock.count + p.waste.count;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        auto& pile = p.piles[static_cast<size_t>(t)];
+        ReadRow(e.piles.tableau[static_cast<size_t>(t)], pile);
+        for (int i = 0; i < pile.count; ++i) left += pile.cards[static_cast<size_t>(i)] > 0 ? 1 : 0;
+    }
+    p.left = static_cast<uint8_t>(left);
+    p.passes = static_cast<int16_t>(e.main_game.Field(field::kPassCounter));
+    p.first_move = e.main_game.Field(field::kMoveCounter) == 0;
+    p.over = !e.flags.Get(flag::kInProgress);
+    return p;
+}
+
+void RemovalToEngine(const RemovalPosition& p, const Engine& root, Engine& out) {
+    CopyQuietly(root, out);
+    WriteRow(p.stock, out.piles.stock_area[kStockIndex], out, kFaceDown);
+    WriteRow(p.waste, out.piles.stock_area[kWasteIndex], out, kFaceUp);
+    WriteRow(p.discard, out.piles.stock_area[kSecondWasteIndex], out, kFaceUp);
+    for (size_t t = 0; t < p.piles.size(); ++t) WriteRow(p.piles[t], out.piles.tableau[t], out, kFaceUp);
+    out.piles.foundations[0].clear();
+    out.main_game.SetField(field::kPassCounter, p.passes);
+    if (p.first_move != (out.main_game.Field(field::kMoveCounter) == 0))
+        out.main_game.SetField(field::kMoveCounter, p.first_move ? 0 : 1);
+    out.flags.Set(flag::kInProgress, !p.over);
+    out.flags.Set(flag::kFinished, false);
+    if (p.over) out.flags.Set(flag::kStopAutoplay, true);
+    RecomputeScore(out);
+}
+
+}  // namespace velmora::solver
