@@ -25,11 +25,14 @@ class RemovalModel {
     // True when the removal model plays the game on `e` exactly.
     static bool Supports(const Engine& e);
 
-    // Built from an engine holding a dealt game the model supports.
-    explicit RemovalModel(const Engine& e);
+    // Built from an engine holding a dealt game the model supports. With
+    // `skip_dead_ends` (the search's choice) the children leave out the
+    // positions from which the table can never be cleared; without, they
+    // are exactly the interpreter's.
+    explicit RemovalModel(const Engine& e, bool skip_dead_ends = true);
 
     State Root() const { return RemovalFromEngine(*root_, rules_); }
-    std::vector<ChildType> Children(const State& s) const { return RemovalChildren(rules_, s); }
+    std::vector<ChildType> Children(const State& s) const { return RemovalChildren(rules_, s, skip_dead_ends_); }
     void Apply(State& s, const MoveType& move) const { PlayRemovalMove(rules_, s, move); }
     bool IsWon(const State& s) const { return s.over; }
     uint64_t Key(const State& s) const { return s.Key(rules_); }
@@ -43,6 +46,7 @@ class RemovalModel {
   private:
     RemovalRules rules_;
     std::unique_ptr<Engine> root_;
+    bool skip_dead_ends_;
 };
 
 }  // namespace velmora::solver

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/model/pile_names.h"
+#include "solver/removal_dead_ends.h"
 
 namespace velmora::solver {
 
@@ -15,7 +16,6 @@ constexpr int kPyramidSum = 13;
 constexpr int kElevensSum = 11;
 constexpr int kTen = 10;
 
-int Rank(int code) { return (code - 1) % 13 + 1; }
 
 struct Pressable {
     int card;
@@ -70,15 +70,15 @@ void PyramidMoves(const RemovalRules& rules, const RemovalPosition& p, std::vect
     const std::vector<Pressable> free = PyramidFreeCards(rules, p);
     const int stock_top = p.stock.Top();
     for (size_t a = 0; a < free.size(); ++a) {
-        const int rank = Rank(free[a].card);
+        const int rank = RankOfCode(free[a].card);
         if (rank == kKing) {
             out.push_back(Removal({free[a]}));
             continue;
         }
         for (size_t b = a + 1; b < free.size(); ++b)
-            if (rank + Rank(free[b].card) == kPyramidSum) out.push_back(Pair(free[a], free[b]));
+            if (rank + RankOfCode(free[b].card) == kPyramidSum) out.push_back(Pair(free[a], free[b]));
         // The stock's card only joins a selection already begun.
-        if (stock_top > free[a].card && rank + Rank(stock_top) == kPyramidSum)
+        if (stock_top > free[a].card && rank + RankOfCode(stock_top) == kPyramidSum)
             out.push_back(Removal({free[a], {stock_top, kRemovalStock}}));
     }
     if (stock_top > 0) {
@@ -97,8 +97,8 @@ void PyramidMoves(const RemovalRules& rules, const RemovalPosition& p, std::vect
 
 bool FitsDiscard(const RemovalRules& rules, int top, int card) {
     if (top == 0) return true;
-    const int a = Rank(card);
-    const int b = Rank(top);
+    const int a = RankOfCode(card);
+    const int b = RankOfCode(top);
     if (std::abs(a - b) == 1) return true;
     return rules.wrap && ((a == 1 && b == kKing) || (a == kKing && b == 1));
 }
@@ -126,14 +126,14 @@ void ElevensMoves(const RemovalRules& rules, const RemovalPosition& p, std::vect
         const int card = p.piles[static_cast<size_t>(t)].Top();
         if (card == 0) continue;
         const Pressable c{card, static_cast<uint8_t>(kRemovalTableau + t)};
-        if (Rank(card) <= kTen)
+        if (RankOfCode(card) <= kTen)
             numbers.push_back(c);
         else
-            courts[static_cast<size_t>(Rank(card) - kTen - 1)].push_back(c);
+            courts[static_cast<size_t>(RankOfCode(card) - kTen - 1)].push_back(c);
     }
     for (size_t a = 0; a < numbers.size(); ++a)
         for (size_t b = a + 1; b < numbers.size(); ++b)
-            if (Rank(numbers[a].card) + Rank(numbers[b].card) == kElevensSum) out.push_back(Pair(numbers[a], numbers[b]));
+            if (RankOfCode(numbers[a].card) + RankOfCode(numbers[b].card) == kElevensSum) out.push_back(Pair(numbers[a], numbers[b]));
     for (const Pressable& j : courts[0])
         for (const Pressable& q : courts[1])
             for (const Pressable& k : courts[2]) {
@@ -189,7 +189,17 @@ void GatherWaste(RemovalPosition& p) {
     p.waste.Push(p.stock.Pop());
 }
 
-int Score(const RemovalRules& rules, const RemovalPosition& p, const RemovalMove& move) {
+// The discard game's moves open in the position.
+int Mobility(const RemovalRules& rules, const RemovalPosition& p) {
+    int open = 0;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const int card = p.piles[static_cast<size_t>(t)].Top();
+        open += card > 0 && FitsDiscard(rules, p.discard.Top(), card) ? 1 : 0;
+    }
+    return open;
+}
+
+int Score(const RemovalRules& rules, const RemovalPosition& p, const RemovalPosition& next, const RemovalMove& move) {
     switch (move.kind) {
         case RemovalMove::Kind::Turn: return 10;
         case RemovalMove::Kind::Gather: return 0;
@@ -200,9 +210,11 @@ int Score(const RemovalRules& rules, const RemovalPosition& p, const RemovalMove
         if (move.from[static_cast<size_t>(i)] < kRemovalTableau) continue;
         const auto& pile = p.piles[static_cast<size_t>(move.from[static_cast<size_t>(i)] - kRemovalTableau)];
         // Pyramid cards before waste cards; in the discard games the
-        // tallest pile first.
-        score += rules.kind == RemovalKind::Pyramid ? 20 : 4 * pile.count;
+        // tallest pile first, and a pile emptied before either.
+        score += rules.kind == RemovalKind::Pyramid ? 20 : 4 * pile.count + (pile.count == 1 ? 24 : 0);
     }
+    // Then the moves after which most cards can follow.
+    if (rules.kind == RemovalKind::Discard) score += 8 * Mobility(rules, next);
     return score;
 }
 
@@ -214,8 +226,8 @@ std::string PileWord(uint8_t from) {
 
 }  // namespace
 
-std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p) {
-    if (p.over) return {};
+std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p, bool skip_dead_ends) {
+    if (p.over || (skip_dead_ends && RemovalDeadEnd(rules, p))) return {};
     std::vector<RemovalMove> moves;
     switch (rules.kind) {
         case RemovalKind::Pyramid: PyramidMoves(rules, p, moves); break;
@@ -227,7 +239,7 @@ std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const Remov
     for (const RemovalMove& move : moves) {
         RemovalPosition next = p;
         PlayRemovalMove(rules, next, move);
-        children.push_back({move, next.Key(rules), Score(rules, p, move), next.over});
+        children.push_back({move, next.Key(rules), Score(rules, p, next, move), next.over});
     }
     std::stable_sort(children.begin(), children.end(), [](const RemovalChild& a, const RemovalChild& b) {
         if (a.won != b.won) return a.won;

@@ -36,8 +36,9 @@ struct RemovalChild {
     bool won = false;
 };
 
-// The children of `p`, won first, then the most promising.
-std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p);
+// The children of `p`, won first, then the most promising. With
+// `skip_dead_ends`, those from which the table can never be cleared are left out.
+std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p, bool skip_dead_ends);
 void PlayRemovalMove(const RemovalRules& rules, RemovalPosition& p, const RemovalMove& move);
 // The player's inputs of a move, in the driver's words.
 Move RemovalInputs(const RemovalMove& move);

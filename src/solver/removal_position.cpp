@@ -12,7 +12,6 @@ namespace velmora::solver {
 
 namespace {
 
-int Rank(int code) { return (code - 1) % 13 + 1; }
 
 // A 64-bit finaliser (xor-shift-multiply) and a combining step over it.
 uint64_t Scramble(uint64_t x) {
@@ -41,20 +40,18 @@ uint64_t PyramidKey(const RemovalPosition& p, const RemovalRules& rules) {
 }
 
 // A discard game plays by ranks alone, every pile alike: the piles' rank
-// sequences sorted, the stock (whose order never changes) by its length.
+// sequences as a multiset (a sum of their scrambled values, the same in any
+// order), the stock (whose order never changes) by its length.
 uint64_t DiscardKey(const RemovalPosition& p, const RemovalRules& rules) {
-    std::array<uint64_t, kMaxRemovalPiles> piles{};
+    uint64_t piles = 0;
     for (int t = 0; t < rules.tableaus; ++t) {
         const auto& pile = p.piles[static_cast<size_t>(t)];
         uint64_t ranks = pile.count;
-        for (int i = 0; i < pile.count; ++i) ranks = ranks * 14u + static_cast<uint64_t>(Rank(pile.cards[static_cast<size_t>(i)]));
-        piles[static_cast<size_t>(t)] = ranks;
+        for (int i = 0; i < pile.count; ++i) ranks = ranks * 14u + static_cast<uint64_t>(RankOfCode(pile.cards[static_cast<size_t>(i)]));
+        piles += Scramble(ranks);
     }
-    std::sort(piles.begin(), piles.begin() + rules.tableaus);
     const int top = p.discard.Top();
-    uint64_t h = Combine(p.stock.count, top == 0 ? 0 : static_cast<uint64_t>(Rank(top)));
-    for (int t = 0; t < rules.tableaus; ++t) h = Combine(h, piles[static_cast<size_t>(t)]);
-    return h;
+    return Combine(piles, static_cast<uint64_t>(p.stock.count) * 16u + static_cast<uint64_t>(top == 0 ? 0 : RankOfCode(top)));
 }
 
 // The grid's cells are filled in turn from the stock, whatever they held:
@@ -63,7 +60,7 @@ uint64_t ElevensKey(const RemovalPosition& p, const RemovalRules& rules) {
     uint64_t key = p.stock.count;
     for (int t = 0; t < rules.tableaus; ++t) {
         const auto& cell = p.piles[static_cast<size_t>(t)];
-        for (int i = 0; i < cell.count; ++i) key += uint64_t{1} << (6 + 3 * (Rank(cell.cards[static_cast<size_t>(i)]) - 1));
+        for (int i = 0; i < cell.count; ++i) key += uint64_t{1} << (6 + 3 * (RankOfCode(cell.cards[static_cast<size_t>(i)]) - 1));
     }
     return Scramble(key);
 }

@@ -14,6 +14,17 @@ namespace velmora::solver {
 
 constexpr int kRemovalDeck = 52;
 
+// The rank of a card code (1 Ace to 13 King), read from a table: the search
+// asks for it at every card of every position.
+inline int RankOfCode(int code) {
+    static constexpr std::array<uint8_t, kRemovalDeck + 1> kRanks = [] {
+        std::array<uint8_t, kRemovalDeck + 1> ranks{};
+        for (int c = 1; c <= kRemovalDeck; ++c) ranks[static_cast<size_t>(c)] = static_cast<uint8_t>((c - 1) % 13 + 1);
+        return ranks;
+    }();
+    return kRanks[static_cast<size_t>(code)];
+}
+
 // A pile of up to `N` cards, bottom first.
 template <int N>
 struct CardRow {

@@ -28,7 +28,7 @@ using cli::Session;
 constexpr int kLastGameId = 9;
 
 ChildMap CompiledChildrenOf(const Engine& e) {
-    return ModelChildren<CompiledModel>(e, [](const CompiledModel& model, const CompiledMove& move) {
+    return ModelChildren(CompiledModel(e), [](const CompiledModel& model, const CompiledMove& move) {
         return Move{model.ToInput(move)};
     });
 }

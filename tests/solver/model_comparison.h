@@ -37,11 +37,10 @@ inline ChildMap InterpreterChildren(const Engine& e) {
     return out;
 }
 
-// The children a model offers on `e`, each played and turned back into an
-// engine; `inputs` gives a model move's player inputs.
+// The children a model (built on the position) offers, each played and
+// turned back into an engine; `inputs` gives a model move's player inputs.
 template <class Model, class Inputs>
-ChildMap ModelChildren(const Engine& e, Inputs inputs) {
-    const Model model(e);
+ChildMap ModelChildren(const Model& model, Inputs inputs) {
     const typename Model::State root = model.Root();
     ChildMap out;
     for (const typename Model::ChildType& child : model.Children(root)) {

@@ -1,0 +1,144 @@
+#include "solver/removal_dead_ends.h"
+
+#include <array>
+#include <bit>
+#include <cstdint>
+
+namespace velmora::solver {
+
+namespace {
+
+constexpr int kRanks = 13;
+constexpr int kMostRows = kMaxPileCards - 1;
+constexpr int kSlots = kMostRows * (kMostRows + 1) / 2;
+
+int Slot(int row, int i) { return row * (row + 1) / 2 + i; }
+
+// Per pyramid slot, the slots that can never be free at the same time as
+// it: those it covers, row by row up to the top, and those covering it.
+std::array<uint32_t, kSlots> Conflicts() {
+    std::array<uint32_t, kSlots> masks{};
+    for (int t = 0; t < kMostRows; ++t)
+        for (int i = 0; i <= t; ++i)
+            for (int u = 0; u < kMostRows; ++u)
+                for (int j = 0; j <= u; ++j) {
+                    const bool covered = u < t && j >= i - (t - u) && j <= i;
+                    const bool covering = u > t && j >= i && j <= i + (u - t);
+                    if (covered || covering) masks[static_cast<size_t>(Slot(t, i))] |= uint32_t{1} << Slot(u, j);
+                }
+    return masks;
+}
+
+// A pyramid card is taken with a partner adding to 13 that is free with it:
+// a partner it covers or that covers it never is. Stock and waste cards
+// always keep one (every removal takes one card of each rank of a pair).
+bool PyramidDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
+    static const std::array<uint32_t, kSlots> conflicts = Conflicts();
+    std::array<uint32_t, kRanks + 1> in_pyramid{};
+    std::array<int, kRanks + 1> elsewhere{};
+    for (int i = 0; i < p.stock.count; ++i) ++elsewhere[static_cast<size_t>(RankOfCode(p.stock.cards[static_cast<size_t>(i)]))];
+    for (int i = 0; i < p.waste.count; ++i) ++elsewhere[static_cast<size_t>(RankOfCode(p.waste.cards[static_cast<size_t>(i)]))];
+    for (int t = 0; t < rules.tableaus; ++t)
+        for (int i = 0; i <= t; ++i)
+            if (const int code = p.piles[static_cast<size_t>(t)].cards[static_cast<size_t>(i)])
+                in_pyramid[static_cast<size_t>(RankOfCode(code))] |= uint32_t{1} << Slot(t, i);
+    for (int rank = 1; rank < kRanks; ++rank) {
+        const auto partner = static_cast<size_t>(kRanks - rank);
+        for (uint32_t cards = in_pyramid[static_cast<size_t>(rank)]; cards != 0; cards &= cards - 1) {
+            const int slot = std::countr_zero(cards);
+            const uint32_t free_with = in_pyramid[partner] & ~conflicts[static_cast<size_t>(slot)];
+            if (free_with == 0 && elsewhere[partner] == 0) return true;
+        }
+    }
+    return false;
+}
+
+// Whether a card of `rank` has a neighbour among `available` (per rank).
+bool HasNeighbour(const RemovalRules& rules, const std::array<int, kRanks + 2>& available, int rank) {
+    const int below = rank > 1 ? rank - 1 : (rules.wrap ? kRanks : 0);
+    const int above = rank < kRanks ? rank + 1 : (rules.wrap ? 1 : 0);
+    return available[static_cast<size_t>(below)] > 0 || available[static_cast<size_t>(above)] > 0;
+}
+
+using RankCounts = std::array<int, kRanks + 2>;
+
+// A tableau card goes onto a discard top one rank away: the top now (when
+// the card is on top itself), a stock card (turned at any time) or another
+// tableau card that can go before it, so not one lying under it.
+bool WantsPredecessor(const RemovalRules& rules, const RemovalPosition& p, const RankCounts& others,
+                      const CardRow<kMaxPileCards>& pile) {
+    RankCounts now{};
+    if (p.discard.Top() != 0) now[static_cast<size_t>(RankOfCode(p.discard.Top()))] = 1;
+    RankCounts available = others;
+    // From the top card down: each card is there before the cards beneath it.
+    for (int i = pile.count - 1; i >= 0; --i) {
+        const int rank = RankOfCode(pile.cards[static_cast<size_t>(i)]);
+        const bool on_top = i == pile.count - 1;
+        if (!(on_top && (p.discard.Top() == 0 || HasNeighbour(rules, now, rank))) && !HasNeighbour(rules, available, rank))
+            return true;
+        ++available[static_cast<size_t>(rank)];
+    }
+    return false;
+}
+
+// With the stock gone every card goes onto the one before it, so each card
+// but the very last needs a neighbour that can follow it: beneath it in its
+// own pile or in another pile. Counts the cards that have none; a card with
+// cards beneath it is never the last, so it counts twice.
+int LackingSuccessors(const RemovalRules& rules, const RankCounts& others, const CardRow<kMaxPileCards>& pile) {
+    RankCounts available = others;
+    int lacking = 0;
+    for (int i = 0; i < pile.count; ++i) {
+        const int rank = RankOfCode(pile.cards[static_cast<size_t>(i)]);
+        if (!HasNeighbour(rules, available, rank)) lacking += i == 0 ? 1 : 2;
+        ++available[static_cast<size_t>(rank)];
+    }
+    return lacking;
+}
+
+// With the stock gone the discard's top walks from rank to neighbouring
+// rank through every card left: the ranks left and the top's rank must form
+// one unbroken run (round the corner where King and Ace are neighbours).
+bool RanksSplit(const RemovalRules& rules, RankCounts present) {
+    int runs = 0;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        const bool here = present[static_cast<size_t>(rank)] > 0;
+        const int before = rank > 1 ? rank - 1 : (rules.wrap ? kRanks : 0);
+        if (here && (before == 0 || present[static_cast<size_t>(before)] == 0)) ++runs;
+    }
+    return runs > 1;
+}
+
+bool DiscardDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
+    RankCounts remaining{};
+    for (int i = 0; i < p.stock.count; ++i) ++remaining[static_cast<size_t>(RankOfCode(p.stock.cards[static_cast<size_t>(i)]))];
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const auto& pile = p.piles[static_cast<size_t>(t)];
+        for (int i = 0; i < pile.count; ++i) ++remaining[static_cast<size_t>(RankOfCode(pile.cards[static_cast<size_t>(i)]))];
+    }
+    int lacking = 0;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const auto& pile = p.piles[static_cast<size_t>(t)];
+        RankCounts others = remaining;
+        for (int i = 0; i < pile.count; ++i) --others[static_cast<size_t>(RankOfCode(pile.cards[static_cast<size_t>(i)]))];
+        if (WantsPredecessor(rules, p, others, pile)) return true;
+        if (p.stock.Empty()) lacking += LackingSuccessors(rules, others, pile);
+    }
+    if (lacking > 1) return true;
+    if (!p.stock.Empty() || p.discard.Top() == 0) return false;
+    ++remaining[static_cast<size_t>(RankOfCode(p.discard.Top()))];
+    return RanksSplit(rules, remaining);
+}
+
+}  // namespace
+
+bool RemovalDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
+    switch (rules.kind) {
+        case RemovalKind::Pyramid: return PyramidDeadEnd(rules, p);
+        case RemovalKind::Discard: return DiscardDeadEnd(rules, p);
+        case RemovalKind::Elevens: break;
+    }
+    return false;
+}
+
+}  // namespace velmora::solver
