@@ -31,24 +31,32 @@ std::array<uint32_t, kSlots> Conflicts() {
 
 // A pyramid card is taken with a partner adding to 13 that is free with it:
 // a partner it covers or that covers it never is. Stock and waste cards
-// always keep one (every removal takes one card of each rank of a pair).
+// always keep one (every removal takes one card of each rank of a pair)
+// while the waste can still be gathered; after the last pass the waste is a
+// stack whose cards never go together, so each of its cards wants its own
+// partner from the pyramid or the stock.
 bool PyramidDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
     static const std::array<uint32_t, kSlots> conflicts = Conflicts();
     std::array<uint32_t, kRanks + 1> in_pyramid{};
-    std::array<int, kRanks + 1> elsewhere{};
-    for (int i = 0; i < p.stock.count; ++i) ++elsewhere[static_cast<size_t>(RankOfCode(p.stock.cards[static_cast<size_t>(i)]))];
-    for (int i = 0; i < p.waste.count; ++i) ++elsewhere[static_cast<size_t>(RankOfCode(p.waste.cards[static_cast<size_t>(i)]))];
+    std::array<int, kRanks + 1> in_stock{};
+    std::array<int, kRanks + 1> in_waste{};
+    for (int i = 0; i < p.stock.count; ++i) ++in_stock[static_cast<size_t>(RankOfCode(p.stock.cards[static_cast<size_t>(i)]))];
+    for (int i = 0; i < p.waste.count; ++i) ++in_waste[static_cast<size_t>(RankOfCode(p.waste.cards[static_cast<size_t>(i)]))];
     for (int t = 0; t < rules.tableaus; ++t)
         for (int i = 0; i <= t; ++i)
             if (const int code = p.piles[static_cast<size_t>(t)].cards[static_cast<size_t>(i)])
                 in_pyramid[static_cast<size_t>(RankOfCode(code))] |= uint32_t{1} << Slot(t, i);
+    const bool last_pass = rules.passes != -1 && p.passes >= rules.passes;
     for (int rank = 1; rank < kRanks; ++rank) {
         const auto partner = static_cast<size_t>(kRanks - rank);
+        const int outside = in_stock[partner] + in_waste[partner];
         for (uint32_t cards = in_pyramid[static_cast<size_t>(rank)]; cards != 0; cards &= cards - 1) {
             const int slot = std::countr_zero(cards);
             const uint32_t free_with = in_pyramid[partner] & ~conflicts[static_cast<size_t>(slot)];
-            if (free_with == 0 && elsewhere[partner] == 0) return true;
+            if (free_with == 0 && outside == 0) return true;
         }
+        if (last_pass && in_waste[static_cast<size_t>(rank)] > std::popcount(in_pyramid[partner]) + in_stock[partner])
+            return true;
     }
     return false;
 }

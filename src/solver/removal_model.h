@@ -26,13 +26,13 @@ class RemovalModel {
     static bool Supports(const Engine& e);
 
     // Built from an engine holding a dealt game the model supports. With
-    // `skip_dead_ends` (the search's choice) the children leave out the
-    // positions from which the table can never be cleared; without, they
-    // are exactly the interpreter's.
-    explicit RemovalModel(const Engine& e, bool skip_dead_ends = true);
+    // `prune` (the search's choice) the children leave out the positions
+    // from which the table can never be cleared and the moves another move
+    // makes needless; without, they are exactly the interpreter's.
+    explicit RemovalModel(const Engine& e, bool prune = true);
 
     State Root() const { return RemovalFromEngine(*root_, rules_); }
-    std::vector<ChildType> Children(const State& s) const { return RemovalChildren(rules_, s, skip_dead_ends_); }
+    std::vector<ChildType> Children(const State& s) const { return RemovalChildren(rules_, s, prune_); }
     void Apply(State& s, const MoveType& move) const { PlayRemovalMove(rules_, s, move); }
     bool IsWon(const State& s) const { return s.over; }
     uint64_t Key(const State& s) const { return s.Key(rules_); }
@@ -46,7 +46,7 @@ class RemovalModel {
   private:
     RemovalRules rules_;
     std::unique_ptr<Engine> root_;
-    bool skip_dead_ends_;
+    bool prune_;
 };
 
 }  // namespace velmora::solver

@@ -66,6 +66,16 @@ std::vector<Pressable> PyramidFreeCards(const RemovalRules& rules, const Removal
     return free;
 }
 
+// A free King goes alone, and taking it at once loses nothing: every card
+// it covers only comes free, and the waste and stock keep their order.
+void KeepFreeKing(std::vector<RemovalMove>& moves) {
+    for (const RemovalMove& move : moves)
+        if (move.kind == RemovalMove::Kind::Remove && move.count == 1) {
+            moves = {move};
+            return;
+        }
+}
+
 void PyramidMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector<RemovalMove>& out) {
     const std::vector<Pressable> free = PyramidFreeCards(rules, p);
     const int stock_top = p.stock.Top();
@@ -226,14 +236,15 @@ std::string PileWord(uint8_t from) {
 
 }  // namespace
 
-std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p, bool skip_dead_ends) {
-    if (p.over || (skip_dead_ends && RemovalDeadEnd(rules, p))) return {};
+std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p, bool prune) {
+    if (p.over || (prune && RemovalDeadEnd(rules, p))) return {};
     std::vector<RemovalMove> moves;
     switch (rules.kind) {
         case RemovalKind::Pyramid: PyramidMoves(rules, p, moves); break;
         case RemovalKind::Discard: DiscardMoves(rules, p, moves); break;
         case RemovalKind::Elevens: ElevensMoves(rules, p, moves); break;
     }
+    if (prune && rules.kind == RemovalKind::Pyramid) KeepFreeKing(moves);
     std::vector<RemovalChild> children;
     children.reserve(moves.size());
     for (const RemovalMove& move : moves) {

@@ -36,9 +36,10 @@ struct RemovalChild {
     bool won = false;
 };
 
-// The children of `p`, won first, then the most promising. With
-// `skip_dead_ends`, those from which the table can never be cleared are left out.
-std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p, bool skip_dead_ends);
+// The children of `p`, won first, then the most promising. With `prune`,
+// none when the table can never be cleared, and only the removal of a free
+// King when there is one: whatever wins without it wins after it too.
+std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p, bool prune);
 void PlayRemovalMove(const RemovalRules& rules, RemovalPosition& p, const RemovalMove& move);
 // The player's inputs of a move, in the driver's words.
 Move RemovalInputs(const RemovalMove& move);

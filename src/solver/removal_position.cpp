@@ -23,20 +23,21 @@ uint64_t Scramble(uint64_t x) {
 }
 uint64_t Combine(uint64_t h, uint64_t value) { return Scramble(h ^ (value + 0x9e3779b97f4a7c15ULL + (h << 6))); }
 
-template <int N>
-uint64_t RowHash(uint64_t h, const CardRow<N>& row) {
-    h = Combine(h, row.count);
-    for (int i = 0; i < row.count; ++i) h = Combine(h, row.cards[static_cast<size_t>(i)]);
-    return h;
-}
-
-// The pyramid's moves depend on each card's code (a selection is pressed
-// lowest code first), so rows, stock and waste are kept by card.
+// The pyramid exactly, in one word: its slots still holding cards, the deck
+// cards left with the waste's length, and the passes made.
 uint64_t PyramidKey(const RemovalPosition& p, const RemovalRules& rules) {
-    uint64_t h = RowHash(Combine(0, rules.passes == -1 ? 0 : static_cast<uint64_t>(p.passes)), p.stock);
-    h = RowHash(h, p.waste);
-    for (int t = 0; t < rules.tableaus; ++t) h = RowHash(h, p.piles[static_cast<size_t>(t)]);
-    return h;
+    uint64_t slots = 0;
+    int bit = 0;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const auto& row = p.piles[static_cast<size_t>(t)];
+        for (int i = 0; i < row.count; ++i, ++bit)
+            if (row.cards[static_cast<size_t>(i)] != 0) slots |= uint64_t{1} << bit;
+    }
+    uint64_t deck = 0;
+    for (int i = 0; i < p.stock.count; ++i) deck |= uint64_t{1} << rules.deck_place[p.stock.cards[static_cast<size_t>(i)]];
+    for (int i = 0; i < p.waste.count; ++i) deck |= uint64_t{1} << rules.deck_place[p.waste.cards[static_cast<size_t>(i)]];
+    const uint64_t passes = rules.passes == -1 ? 0 : static_cast<uint64_t>(p.passes);
+    return Scramble(slots | deck << kMostPyramidSlots | uint64_t{p.waste.count} << 52 | passes << 57);
 }
 
 // A discard game plays by ranks alone, every pile alike: the piles' rank

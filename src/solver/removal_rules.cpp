@@ -1,6 +1,7 @@
 #include "solver/removal_rules.h"
 
 #include <string>
+#include <vector>
 
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
@@ -71,8 +72,16 @@ bool PyramidRow(const Engine& e, RemovalRules& r) {
     if (r.tableaus >= kMaxPileCards || !r.stock_placed || !r.waste_placed) return false;
     for (int t = 0; t < r.tableaus; ++t)
         if (PileCount(e.piles.tableau[static_cast<size_t>(t)]) != t + 1) return false;
-    if (e.R(14) < -1) return false;
+    if (e.R(14) < -1 || e.R(14) > 100) return false;
     r.passes = e.R(14);
+    // The waste bottom first, then the stock top first.
+    r.deck_place.fill(-1);
+    int place = 0;
+    const std::vector<int> waste = PileCodes(Waste(e));
+    const std::vector<int> stock = PileCodes(Stock(e));
+    if (waste.size() + stock.size() > kMostDeckCards) return false;
+    for (int code : waste) r.deck_place[static_cast<size_t>(code)] = static_cast<int8_t>(place++);
+    for (auto at = stock.rbegin(); at != stock.rend(); ++at) r.deck_place[static_cast<size_t>(*at)] = static_cast<int8_t>(place++);
     r.stock_turns = true;
     return true;
 }

@@ -7,6 +7,7 @@
 // stock). Only rows and settings whose every relevant value the model plays
 // exactly are accepted.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -30,7 +31,16 @@ struct RemovalRules {
     bool stock_placed = false;
     bool waste_placed = false;
     bool discard_placed = false;
+    // The pyramid's deck: the waste from its bottom card up, then the stock
+    // from its top card down. Turning and gathering keep this order, so the
+    // cards left and the waste's length say where each one lies. Each
+    // card's place in the order of the starting position, -1 elsewhere.
+    std::array<int8_t, 53> deck_place{};
 };
+
+// The most cards the pyramid's deck and its rows hold.
+constexpr int kMostDeckCards = 24;
+constexpr int kMostPyramidSlots = 28;
 
 // The removal rules of the game on `e`, when the removal model plays it
 // exactly from the position on the table; nothing otherwise.
