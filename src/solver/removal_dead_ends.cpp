@@ -89,53 +89,70 @@ bool WantsPredecessor(const RemovalRules& rules, const RemovalPosition& p, const
     return false;
 }
 
-// With the stock gone every card goes onto the one before it, so each card
-// but the very last needs a neighbour that can follow it: beneath it in its
-// own pile or in another pile. Counts the cards that have none; a card with
-// cards beneath it is never the last, so it counts twice.
-int LackingSuccessors(const RemovalRules& rules, const RankCounts& others, const CardRow<kMaxPileCards>& pile) {
+// Every card but the very last goes on with a neighbour beneath it in its
+// own pile or in another pile, or with a turn of the stock. Counts the
+// cards that have no such neighbour: each needs a turn after it or is the
+// last. With the stock gone, a card with cards beneath it is never the
+// last, so it counts twice.
+int LackingSuccessors(const RemovalRules& rules, const RankCounts& others, const CardRow<kMaxPileCards>& pile,
+                      bool stock_gone) {
     RankCounts available = others;
     int lacking = 0;
     for (int i = 0; i < pile.count; ++i) {
         const int rank = RankOfCode(pile.cards[static_cast<size_t>(i)]);
-        if (!HasNeighbour(rules, available, rank)) lacking += i == 0 ? 1 : 2;
+        if (!HasNeighbour(rules, available, rank)) lacking += i > 0 && stock_gone ? 2 : 1;
         ++available[static_cast<size_t>(rank)];
     }
     return lacking;
 }
 
-// With the stock gone the discard's top walks from rank to neighbouring
-// rank through every card left: the ranks left and the top's rank must form
-// one unbroken run (round the corner where King and Ace are neighbours).
-bool RanksSplit(const RemovalRules& rules, RankCounts present) {
+// The discard's top walks from rank to neighbouring rank, starting again
+// anywhere at each stock turn: every run of neighbouring ranks left (round
+// the corner where King and Ace are neighbours) that holds tableau cards
+// must hold the top's rank or a stock card's to be reached at all.
+bool RunUnreachable(const RemovalRules& rules, const RankCounts& tableau, const RankCounts& stock, int top) {
+    std::array<int, kRanks + 2> run{};
+    std::array<bool, kRanks + 2> holds_cards{};
+    std::array<bool, kRanks + 2> reached{};
     int runs = 0;
     for (int rank = 1; rank <= kRanks; ++rank) {
-        const bool here = present[static_cast<size_t>(rank)] > 0;
-        const int before = rank > 1 ? rank - 1 : (rules.wrap ? kRanks : 0);
-        if (here && (before == 0 || present[static_cast<size_t>(before)] == 0)) ++runs;
+        const auto r = static_cast<size_t>(rank);
+        if (tableau[r] == 0 && stock[r] == 0 && rank != top) continue;
+        run[r] = rank > 1 && run[r - 1] != 0 ? run[r - 1] : ++runs;
     }
-    return runs > 1;
+    // Round the corner the last run and the first are one.
+    const int last = run[kRanks] != 0 && run[1] != 0 && rules.wrap ? run[kRanks] : -1;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        const auto r = static_cast<size_t>(rank);
+        if (run[r] == 0) continue;
+        const auto id = static_cast<size_t>(run[r] == last ? run[1] : run[r]);
+        holds_cards[id] = holds_cards[id] || tableau[r] > 0;
+        reached[id] = reached[id] || stock[r] > 0 || rank == top;
+    }
+    for (int id = 1; id <= runs; ++id)
+        if (holds_cards[static_cast<size_t>(id)] && !reached[static_cast<size_t>(id)]) return true;
+    return false;
 }
 
 bool DiscardDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
-    RankCounts remaining{};
-    for (int i = 0; i < p.stock.count; ++i) ++remaining[static_cast<size_t>(RankOfCode(p.stock.cards[static_cast<size_t>(i)]))];
+    RankCounts in_stock{};
+    RankCounts in_tableau{};
+    for (int i = 0; i < p.stock.count; ++i) ++in_stock[static_cast<size_t>(RankOfCode(p.stock.cards[static_cast<size_t>(i)]))];
     for (int t = 0; t < rules.tableaus; ++t) {
         const auto& pile = p.piles[static_cast<size_t>(t)];
-        for (int i = 0; i < pile.count; ++i) ++remaining[static_cast<size_t>(RankOfCode(pile.cards[static_cast<size_t>(i)]))];
+        for (int i = 0; i < pile.count; ++i) ++in_tableau[static_cast<size_t>(RankOfCode(pile.cards[static_cast<size_t>(i)]))];
     }
     int lacking = 0;
     for (int t = 0; t < rules.tableaus; ++t) {
         const auto& pile = p.piles[static_cast<size_t>(t)];
-        RankCounts others = remaining;
+        RankCounts others = in_tableau;
         for (int i = 0; i < pile.count; ++i) --others[static_cast<size_t>(RankOfCode(pile.cards[static_cast<size_t>(i)]))];
+        lacking += LackingSuccessors(rules, others, pile, p.stock.Empty());
+        for (int r = 1; r <= kRanks; ++r) others[static_cast<size_t>(r)] += in_stock[static_cast<size_t>(r)];
         if (WantsPredecessor(rules, p, others, pile)) return true;
-        if (p.stock.Empty()) lacking += LackingSuccessors(rules, others, pile);
     }
-    if (lacking > 1) return true;
-    if (!p.stock.Empty() || p.discard.Top() == 0) return false;
-    ++remaining[static_cast<size_t>(RankOfCode(p.discard.Top()))];
-    return RanksSplit(rules, remaining);
+    if (lacking > p.stock.count + 1) return true;
+    return p.discard.Top() != 0 && RunUnreachable(rules, in_tableau, in_stock, RankOfCode(p.discard.Top()));
 }
 
 }  // namespace
