@@ -1,12 +1,12 @@
 #include "solver/removal_position.h"
 
-#include <algorithm>
 #include <string>
 
 #include "engine/model/card_code.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
 #include "engine/play/scoring.h"
+#include "solver/play_counters.h"
 
 namespace velmora::solver {
 
@@ -119,12 +119,7 @@ void RemovalToEngine(const RemovalPosition& p, const Engine& root, Engine& out) 
     WriteRow(p.discard, out.piles.stock_area[kSecondWasteIndex], out, kFaceUp);
     for (size_t t = 0; t < p.piles.size(); ++t) WriteRow(p.piles[t], out.piles.tableau[t], out, kFaceUp);
     out.piles.foundations[0].clear();
-    out.main_game.SetField(field::kPassCounter, p.passes);
-    if (p.first_move != (out.main_game.Field(field::kMoveCounter) == 0))
-        out.main_game.SetField(field::kMoveCounter, p.first_move ? 0 : 1);
-    out.flags.Set(flag::kInProgress, !p.over);
-    out.flags.Set(flag::kFinished, false);
-    if (p.over) out.flags.Set(flag::kStopAutoplay, true);
+    SetPlayCounters(out, p.passes, p.first_move, p.over);
     RecomputeScore(out);
 }
 
