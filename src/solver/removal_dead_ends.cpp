@@ -61,49 +61,44 @@ bool PyramidDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
     return false;
 }
 
-// Whether a card of `rank` has a neighbour among `available` (per rank).
-bool HasNeighbour(const RemovalRules& rules, const std::array<int, kRanks + 2>& available, int rank) {
-    const int below = rank > 1 ? rank - 1 : (rules.wrap ? kRanks : 0);
-    const int above = rank < kRanks ? rank + 1 : (rules.wrap ? 1 : 0);
-    return available[static_cast<size_t>(below)] > 0 || available[static_cast<size_t>(above)] > 0;
-}
-
 using RankCounts = std::array<int, kRanks + 2>;
 
-// A tableau card goes onto a discard top one rank away: the top now (when
-// the card is on top itself), a stock card (turned at any time) or another
-// tableau card that can go before it, so not one lying under it.
-bool WantsPredecessor(const RemovalRules& rules, const RemovalPosition& p, const RankCounts& others,
-                      const CardRow<kMaxPileCards>& pile) {
-    RankCounts now{};
-    if (p.discard.Top() != 0) now[static_cast<size_t>(RankOfCode(p.discard.Top()))] = 1;
-    RankCounts available = others;
-    // From the top card down: each card is there before the cards beneath it.
-    for (int i = pile.count - 1; i >= 0; --i) {
-        const int rank = RankOfCode(pile.cards[static_cast<size_t>(i)]);
-        const bool on_top = i == pile.count - 1;
-        if (!(on_top && (p.discard.Top() == 0 || HasNeighbour(rules, now, rank))) && !HasNeighbour(rules, available, rank))
-            return true;
-        ++available[static_cast<size_t>(rank)];
-    }
-    return false;
+// The ranks one below and one above `rank`, 0 where there is none.
+int Below(const RemovalRules& rules, int rank) { return rank > 1 ? rank - 1 : (rules.wrap ? kRanks : 0); }
+int Above(const RemovalRules& rules, int rank) { return rank < kRanks ? rank + 1 : (rules.wrap ? 1 : 0); }
+
+// Cards of `rank` in places `from` to `to` of a pile.
+int CountIn(const CardRow<kMaxPileCards>& pile, int rank, int from, int to) {
+    int n = 0;
+    for (int i = from; i <= to; ++i) n += RankOfCode(pile.cards[static_cast<size_t>(i)]) == rank ? 1 : 0;
+    return n;
 }
 
-// Every card but the very last goes on with a neighbour beneath it in its
-// own pile or in another pile, or with a turn of the stock. Counts the
-// cards that have no such neighbour: each needs a turn after it or is the
+// A tableau card goes onto a discard top one rank away: the top now (when
+// the card is on top itself), a stock card (turned at any time) or a
+// tableau card that can go before it, so not one lying under it. Each card
+// but the very last then goes on with a neighbour beneath it in its own
+// pile or in another pile, or with a turn of the stock: `lacking` counts
+// the cards with no such neighbour, which need a turn after them or are the
 // last. With the stock gone, a card with cards beneath it is never the
-// last, so it counts twice.
-int LackingSuccessors(const RemovalRules& rules, const RankCounts& others, const CardRow<kMaxPileCards>& pile,
-                      bool stock_gone) {
-    RankCounts available = others;
-    int lacking = 0;
+// last, so it counts twice. False when a card can never go.
+bool PileCardsCanGo(const RemovalRules& rules, const RemovalPosition& p, const RankCounts& stock,
+                    const RankCounts& tableau, const CardRow<kMaxPileCards>& pile, int& lacking) {
+    const int top = p.discard.Top() == 0 ? 0 : RankOfCode(p.discard.Top());
     for (int i = 0; i < pile.count; ++i) {
         const int rank = RankOfCode(pile.cards[static_cast<size_t>(i)]);
-        if (!HasNeighbour(rules, available, rank)) lacking += i > 0 && stock_gone ? 2 : 1;
-        ++available[static_cast<size_t>(rank)];
+        bool before = i == pile.count - 1 && (top == 0 || Below(rules, rank) == top || Above(rules, rank) == top);
+        bool after = false;
+        for (const int n : {Below(rules, rank), Above(rules, rank)}) {
+            if (n == 0) continue;
+            const auto r = static_cast<size_t>(n);
+            before = before || stock[r] + tableau[r] > CountIn(pile, n, 0, i);
+            after = after || tableau[r] > CountIn(pile, n, i, pile.count - 1);
+        }
+        if (!before) return false;
+        if (!after) lacking += i > 0 && p.stock.Empty() ? 2 : 1;
     }
-    return lacking;
+    return true;
 }
 
 // The discard's top walks from rank to neighbouring rank, starting again
@@ -143,14 +138,8 @@ bool DiscardDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
         for (int i = 0; i < pile.count; ++i) ++in_tableau[static_cast<size_t>(RankOfCode(pile.cards[static_cast<size_t>(i)]))];
     }
     int lacking = 0;
-    for (int t = 0; t < rules.tableaus; ++t) {
-        const auto& pile = p.piles[static_cast<size_t>(t)];
-        RankCounts others = in_tableau;
-        for (int i = 0; i < pile.count; ++i) --others[static_cast<size_t>(RankOfCode(pile.cards[static_cast<size_t>(i)]))];
-        lacking += LackingSuccessors(rules, others, pile, p.stock.Empty());
-        for (int r = 1; r <= kRanks; ++r) others[static_cast<size_t>(r)] += in_stock[static_cast<size_t>(r)];
-        if (WantsPredecessor(rules, p, others, pile)) return true;
-    }
+    for (int t = 0; t < rules.tableaus; ++t)
+        if (!PileCardsCanGo(rules, p, in_stock, in_tableau, p.piles[static_cast<size_t>(t)], lacking)) return true;
     if (lacking > p.stock.count + 1) return true;
     return p.discard.Top() != 0 && RunUnreachable(rules, in_tableau, in_stock, RankOfCode(p.discard.Top()));
 }
