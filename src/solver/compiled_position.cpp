@@ -5,6 +5,7 @@
 #include "engine/model/card_code.h"
 #include "engine/model/pile_string.h"
 #include "engine/play/move_log.h"
+#include "solver/play_counters.h"
 
 namespace velmora::solver {
 
@@ -176,12 +177,7 @@ void PositionToEngine(const CompiledPosition& p, const CompiledRules& rules, con
             out.cards.SetFaceState(CodeOf(card), IsDown(card) ? kFaceDown : kFaceUp);
         }
     }
-    out.main_game.SetField(field::kPassCounter, p.passes);
-    if (p.first_move != (out.main_game.Field(field::kMoveCounter) == 0))
-        out.main_game.SetField(field::kMoveCounter, p.first_move ? 0 : 1);
-    out.flags.Set(flag::kInProgress, !p.over);
-    out.flags.Set(flag::kFinished, false);
-    if (p.over) out.flags.Set(flag::kStopAutoplay, true);
+    SetPlayCounters(out, p.passes, p.first_move, p.over);
 }
 
 }  // namespace velmora::solver

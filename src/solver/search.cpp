@@ -6,6 +6,7 @@
 #include "solver/compiled_model.h"
 #include "solver/depth_first.h"
 #include "solver/interpreter_model.h"
+#include "solver/removal_model.h"
 
 namespace velmora::solver {
 
@@ -18,6 +19,16 @@ Result FromCompiled(const Engine& start, const Limits& limits, const std::atomic
     result.verdict = found.verdict;
     result.positions = found.positions;
     for (const CompiledMove& move : found.line) result.line.push_back({model.ToInput(move)});
+    return result;
+}
+
+Result FromRemoval(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
+    RemovalModel model(start);
+    ModelResult<RemovalModel> found = DepthFirst<RemovalModel>(model, limits, cancel).Run(model.Root());
+    Result result;
+    result.verdict = found.verdict;
+    result.positions = found.positions;
+    for (const RemovalMove& move : found.line) result.line.push_back(model.ToMove(move));
     return result;
 }
 
@@ -35,6 +46,7 @@ Result FromInterpreter(const Engine& start, const Limits& limits, const std::ato
 
 Result Solve(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
     if (CompiledModel::Supports(start)) return FromCompiled(start, limits, cancel);
+    if (RemovalModel::Supports(start)) return FromRemoval(start, limits, cancel);
     return FromInterpreter(start, limits, cancel);
 }
 

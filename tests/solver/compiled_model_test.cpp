@@ -11,6 +11,7 @@
 #include <sstream>
 #include <string>
 
+#include "model_comparison.h"
 #include "session.h"
 #include "solver/compiled_model.h"
 #include "solver/best_first.h"
@@ -26,68 +27,10 @@ using cli::Session;
 
 constexpr int kLastGameId = 9;
 
-std::string Words(const Move& move) {
-    std::string words;
-    for (const Input& input : move) words += DriverWords(input) + "; ";
-    return words;
-}
-
-// Each child of the position on `e`: its driver words, with the engine key
-// of the position it leads to and whether that is a win.
-using ChildMap = std::map<std::string, std::pair<uint64_t, bool>>;
-
-ChildMap InterpreterChildren(const Engine& e) {
-    ChildMap out;
-    for (const Child& child : ListChildren(e)) out[Words(child.move)] = {child.key, child.won};
-    return out;
-}
-
 ChildMap CompiledChildrenOf(const Engine& e) {
-    const CompiledModel model(e);
-    const CompiledPosition root = model.Root();
-    ChildMap out;
-    for (const CompiledChild& child : model.Children(root)) {
-        CompiledPosition after = root;
-        model.Apply(after, child.move);
-        Engine table;
-        model.ToEngine(after, table);
-        EXPECT_EQ(model.Key(after), child.key);
-        out[Words({model.ToInput(child.move)})] = {PositionKey(table), child.won};
-    }
-    return out;
-}
-
-std::string Describe(const ChildMap& children) {
-    std::ostringstream text;
-    for (const auto& [words, result] : children) text << "  " << words << (result.second ? "(won)" : "") << "\n";
-    return text.str();
-}
-
-// Random play from several deals of `game`; every position is compared.
-void CompareAlongRandomPlay(int game, int deals, int steps) {
-    Session s;
-    std::mt19937 random(static_cast<unsigned>(game) * 7919u);
-    for (int deal = 1; deal <= deals; ++deal) {
-        s.Lines("new " + std::to_string(game) + " " + std::to_string(deal));
-        Engine e;
-        CopyQuietly(s.engine(), e);
-        std::set<uint64_t> seen;
-        for (int step = 0; step < steps && CompiledModel::Supports(e); ++step) {
-            const ChildMap expected = InterpreterChildren(e);
-            const ChildMap compiled = CompiledChildrenOf(e);
-            ASSERT_EQ(compiled, expected) << "game " << game << " deal " << deal << " step " << step << "\ninterpreter:\n"
-                                          << Describe(expected) << "compiled:\n" << Describe(compiled);
-            if (expected.empty()) break;
-            // A random move to a position not seen yet, so play wanders on.
-            std::vector<Child> children = ListChildren(e);
-            std::shuffle(children.begin(), children.end(), random);
-            const auto fresh = std::find_if(children.begin(), children.end(),
-                                            [&](const Child& c) { return !seen.contains(c.key); });
-            const Child& next = fresh != children.end() ? *fresh : children.front();
-            seen.insert(next.key);
-            PlayMove(e, next.move);
-        }
-    }
+    return ModelChildren(CompiledModel(e), [](const CompiledModel& model, const CompiledMove& move) {
+        return Move{model.ToInput(move)};
+    });
 }
 
 TEST(CompiledModel, SupportsTheFivePlainGamesAndNoGameItCannotPlay) {
@@ -109,7 +52,7 @@ TEST(CompiledModel, OffersTheInterpretersMovesAndPositionsInEveryGameItSupports)
     for (int game = 1; game <= kLastGameId; ++game) {
         SCOPED_TRACE("game " + std::to_string(game));
         // Longer play where a stock has to run out before it is gathered again.
-        CompareAlongRandomPlay(game, 6, game == 2 || game == 3 ? 120 : 60);
+        CompareAlongRandomPlay(game, 6, game == 2 || game == 3 ? 120 : 60, CompiledModel::Supports, CompiledChildrenOf);
         if (HasFatalFailure()) return;
     }
 }

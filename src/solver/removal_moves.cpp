@@ -1,0 +1,294 @@
+#include "solver/removal_moves.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "engine/model/pile_names.h"
+#include "solver/removal_dead_ends.h"
+
+namespace velmora::solver {
+
+namespace {
+
+constexpr int kKing = 13;
+constexpr int kPyramidSum = 13;
+constexpr int kElevensSum = 11;
+constexpr int kTen = 10;
+
+
+struct Pressable {
+    int card;
+    uint8_t from;
+};
+
+RemovalMove Removal(std::initializer_list<Pressable> cards) {
+    RemovalMove move;
+    for (const Pressable& c : cards) {
+        move.cards[move.count] = static_cast<uint8_t>(c.card);
+        move.from[move.count] = c.from;
+        ++move.count;
+    }
+    return move;
+}
+
+// A selection is pressed lowest code first.
+RemovalMove Pair(Pressable a, Pressable b) { return a.card < b.card ? Removal({a, b}) : Removal({b, a}); }
+
+// --- The pyramid -------------------------------------------------------------
+
+int LastRowWithCards(const RemovalRules& rules, const RemovalPosition& p) {
+    for (int t = rules.tableaus - 1; t >= 0; --t) {
+        const auto& row = p.piles[static_cast<size_t>(t)];
+        for (int i = 0; i < row.count; ++i)
+            if (row.cards[static_cast<size_t>(i)] > 0) return t;
+    }
+    return -1;
+}
+
+// Free pyramid cards (both covering slots of the next row empty, or no card
+// below at all) and the waste's top card.
+std::vector<Pressable> PyramidFreeCards(const RemovalRules& rules, const RemovalPosition& p) {
+    std::vector<Pressable> free;
+    const int last = LastRowWithCards(rules, p);
+    for (int t = 0; t <= last; ++t) {
+        const auto& row = p.piles[static_cast<size_t>(t)];
+        for (int i = 0; i < row.count; ++i) {
+            if (row.cards[static_cast<size_t>(i)] == 0) continue;
+            if (t < last) {
+                const auto& next = p.piles[static_cast<size_t>(t + 1)];
+                if (next.cards[static_cast<size_t>(i)] != 0 || next.cards[static_cast<size_t>(i + 1)] != 0) continue;
+            }
+            free.push_back({row.cards[static_cast<size_t>(i)], static_cast<uint8_t>(kRemovalTableau + t)});
+        }
+    }
+    if (!p.waste.Empty()) free.push_back({p.waste.Top(), kRemovalWaste});
+    return free;
+}
+
+// A free King goes alone, and taking it at once loses nothing: every card
+// it covers only comes free, and the waste and stock keep their order.
+void KeepFreeKing(std::vector<RemovalMove>& moves) {
+    for (const RemovalMove& move : moves)
+        if (move.kind == RemovalMove::Kind::Remove && move.count == 1) {
+            moves = {move};
+            return;
+        }
+}
+
+void PyramidMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector<RemovalMove>& out) {
+    const std::vector<Pressable> free = PyramidFreeCards(rules, p);
+    const int stock_top = p.stock.Top();
+    for (size_t a = 0; a < free.size(); ++a) {
+        const int rank = RankOfCode(free[a].card);
+        if (rank == kKing) {
+            out.push_back(Removal({free[a]}));
+            continue;
+        }
+        for (size_t b = a + 1; b < free.size(); ++b)
+            if (rank + RankOfCode(free[b].card) == kPyramidSum) out.push_back(Pair(free[a], free[b]));
+        // The stock's card only joins a selection already begun.
+        if (stock_top > free[a].card && rank + RankOfCode(stock_top) == kPyramidSum)
+            out.push_back(Removal({free[a], {stock_top, kRemovalStock}}));
+    }
+    if (stock_top > 0) {
+        RemovalMove turn;
+        turn.kind = RemovalMove::Kind::Turn;
+        turn.cards[0] = static_cast<uint8_t>(stock_top);
+        out.push_back(turn);
+    } else if (p.waste.count >= 2 && (rules.passes == -1 || p.passes < rules.passes)) {
+        RemovalMove gather;
+        gather.kind = RemovalMove::Kind::Gather;
+        out.push_back(gather);
+    }
+}
+
+// --- The discard games --------------------------------------------------------
+
+bool FitsDiscard(const RemovalRules& rules, int top, int card) {
+    if (top == 0) return true;
+    const int a = RankOfCode(card);
+    const int b = RankOfCode(top);
+    if (std::abs(a - b) == 1) return true;
+    return rules.wrap && ((a == 1 && b == kKing) || (a == kKing && b == 1));
+}
+
+void DiscardMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector<RemovalMove>& out) {
+    const int top = p.discard.Top();
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const int card = p.piles[static_cast<size_t>(t)].Top();
+        if (card > 0 && FitsDiscard(rules, top, card)) out.push_back(Removal({{card, static_cast<uint8_t>(kRemovalTableau + t)}}));
+    }
+    if (rules.stock_turns && !p.stock.Empty()) {
+        RemovalMove turn;
+        turn.kind = RemovalMove::Kind::Turn;
+        turn.cards[0] = static_cast<uint8_t>(p.stock.Top());
+        out.push_back(turn);
+    }
+}
+
+// --- The grid of elevens ------------------------------------------------------
+
+void ElevensMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector<RemovalMove>& out) {
+    std::vector<Pressable> numbers;
+    std::array<std::vector<Pressable>, 3> courts;  // Jacks, Queens, Kings
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const int card = p.piles[static_cast<size_t>(t)].Top();
+        if (card == 0) continue;
+        const Pressable c{card, static_cast<uint8_t>(kRemovalTableau + t)};
+        if (RankOfCode(card) <= kTen)
+            numbers.push_back(c);
+        else
+            courts[static_cast<size_t>(RankOfCode(card) - kTen - 1)].push_back(c);
+    }
+    for (size_t a = 0; a < numbers.size(); ++a)
+        for (size_t b = a + 1; b < numbers.size(); ++b)
+            if (RankOfCode(numbers[a].card) + RankOfCode(numbers[b].card) == kElevensSum) out.push_back(Pair(numbers[a], numbers[b]));
+    for (const Pressable& j : courts[0])
+        for (const Pressable& q : courts[1])
+            for (const Pressable& k : courts[2]) {
+                std::array<Pressable, 3> three{j, q, k};
+                std::sort(three.begin(), three.end(), [](const Pressable& x, const Pressable& y) { return x.card < y.card; });
+                out.push_back(Removal({three[0], three[1], three[2]}));
+            }
+}
+
+// --- Playing a move -----------------------------------------------------------
+
+void TakeCard(const RemovalRules& rules, RemovalPosition& p, int card, uint8_t from) {
+    if (from == kRemovalStock) {
+        p.stock.Pop();
+    } else if (from == kRemovalWaste) {
+        p.waste.Pop();
+    } else {
+        auto& pile = p.piles[static_cast<size_t>(from - kRemovalTableau)];
+        if (rules.kind != RemovalKind::Pyramid) {
+            pile.Pop();
+        } else {
+            // A pyramid card leaves an empty slot in its row.
+            for (int i = 0; i < pile.count; ++i)
+                if (pile.cards[static_cast<size_t>(i)] == card) pile.cards[static_cast<size_t>(i)] = 0;
+        }
+    }
+    p.discard.Push(card);
+    --p.left;
+}
+
+// Each empty cell in turn takes the stock's top card, face up.
+void FillCells(const RemovalRules& rules, RemovalPosition& p) {
+    for (int t = 0; t < rules.tableaus && !p.stock.Empty(); ++t) {
+        auto& cell = p.piles[static_cast<size_t>(t)];
+        if (cell.Empty()) cell.Push(p.stock.Pop());
+    }
+}
+
+void TurnStockCard(const RemovalRules& rules, RemovalPosition& p) {
+    if (rules.kind == RemovalKind::Pyramid) {
+        p.waste.Push(p.stock.Pop());
+    } else {
+        p.discard.Push(p.stock.Pop());
+        --p.left;
+    }
+}
+
+// The waste goes back into the stock top card first, so its first card is
+// on top again and is turned at once.
+void GatherWaste(RemovalPosition& p) {
+    ++p.passes;
+    while (!p.waste.Empty()) p.stock.Push(p.waste.Pop());
+    p.waste.Push(p.stock.Pop());
+}
+
+// The discard game's moves open in the position.
+int Mobility(const RemovalRules& rules, const RemovalPosition& p) {
+    int open = 0;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const int card = p.piles[static_cast<size_t>(t)].Top();
+        open += card > 0 && FitsDiscard(rules, p.discard.Top(), card) ? 1 : 0;
+    }
+    return open;
+}
+
+int Score(const RemovalRules& rules, const RemovalPosition& p, const RemovalPosition& next, const RemovalMove& move) {
+    switch (move.kind) {
+        case RemovalMove::Kind::Turn: return 10;
+        case RemovalMove::Kind::Gather: return 0;
+        case RemovalMove::Kind::Remove: break;
+    }
+    int score = 100 + move.count;
+    for (int i = 0; i < move.count; ++i) {
+        if (move.from[static_cast<size_t>(i)] < kRemovalTableau) continue;
+        const auto& pile = p.piles[static_cast<size_t>(move.from[static_cast<size_t>(i)] - kRemovalTableau)];
+        // Pyramid cards before waste cards; in the discard games the
+        // tallest pile first, and a pile emptied before either.
+        score += rules.kind == RemovalKind::Pyramid ? 20 : 4 * pile.count + (pile.count == 1 ? 24 : 0);
+    }
+    // Then the moves after which most cards can follow.
+    if (rules.kind == RemovalKind::Discard) score += 8 * Mobility(rules, next);
+    return score;
+}
+
+std::string PileWord(uint8_t from) {
+    if (from == kRemovalStock) return PileName({ListId::Stock, kStockIndex});
+    if (from == kRemovalWaste) return PileName({ListId::Stock, kWasteIndex});
+    return PileName({ListId::Tableau, from - kRemovalTableau});
+}
+
+}  // namespace
+
+std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p, bool prune) {
+    if (p.over || (prune && RemovalDeadEnd(rules, p))) return {};
+    std::vector<RemovalMove> moves;
+    switch (rules.kind) {
+        case RemovalKind::Pyramid: PyramidMoves(rules, p, moves); break;
+        case RemovalKind::Discard: DiscardMoves(rules, p, moves); break;
+        case RemovalKind::Elevens: ElevensMoves(rules, p, moves); break;
+    }
+    if (prune && rules.kind == RemovalKind::Pyramid) KeepFreeKing(moves);
+    std::vector<RemovalChild> children;
+    children.reserve(moves.size());
+    for (const RemovalMove& move : moves) {
+        RemovalPosition next = p;
+        PlayRemovalMove(rules, next, move);
+        children.push_back({move, next.Key(rules), Score(rules, p, next, move), next.over});
+    }
+    std::stable_sort(children.begin(), children.end(), [](const RemovalChild& a, const RemovalChild& b) {
+        if (a.won != b.won) return a.won;
+        return a.score > b.score;
+    });
+    return children;
+}
+
+void PlayRemovalMove(const RemovalRules& rules, RemovalPosition& p, const RemovalMove& move) {
+    switch (move.kind) {
+        case RemovalMove::Kind::Turn: TurnStockCard(rules, p); break;
+        case RemovalMove::Kind::Gather: GatherWaste(p); break;
+        case RemovalMove::Kind::Remove:
+            for (int i = 0; i < move.count; ++i)
+                TakeCard(rules, p, move.cards[static_cast<size_t>(i)], move.from[static_cast<size_t>(i)]);
+            break;
+    }
+    p.first_move = false;
+    if (p.left == 0) {
+        // The won game ends, and the end clears the pass counter.
+        p.over = true;
+        p.passes = 0;
+        return;
+    }
+    if (rules.kind == RemovalKind::Elevens && move.kind == RemovalMove::Kind::Remove) FillCells(rules, p);
+}
+
+Move RemovalInputs(const RemovalMove& move) {
+    const std::string stock = PileWord(kRemovalStock);
+    switch (move.kind) {
+        case RemovalMove::Kind::Turn: return {Input{Input::Kind::Press, move.cards[0], stock}};
+        case RemovalMove::Kind::Gather: return {Input{Input::Kind::Press, 0, stock}};
+        case RemovalMove::Kind::Remove: break;
+    }
+    Move inputs;
+    for (int i = 0; i < move.count; ++i)
+        inputs.push_back({Input::Kind::Press, move.cards[static_cast<size_t>(i)], PileWord(move.from[static_cast<size_t>(i)])});
+    return inputs;
+}
+
+}  // namespace velmora::solver

@@ -1,0 +1,49 @@
+#pragma once
+// The rules row of a removal game read once into plain values for the
+// removal model: the pyramid (free cards adding to 13 go to the discard
+// pile), the discard games (a top card one rank from the discard's top card
+// goes there) and the grid of eleven (number cards adding to 11, or a Jack,
+// a Queen and a King, go to the discard pile and the gaps fill from the
+// stock). Only rows and settings whose every relevant value the model plays
+// exactly are accepted.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include "engine/model/engine.h"
+
+namespace velmora::solver {
+
+enum class RemovalKind : uint8_t { Pyramid, Discard, Elevens };
+
+constexpr int kMaxRemovalPiles = 20;
+constexpr int kMaxPileCards = 8;
+
+struct RemovalRules {
+    RemovalKind kind = RemovalKind::Discard;
+    int tableaus = 0;
+    bool wrap = false;           // discard games: King and Ace are neighbours
+    bool stock_turns = false;    // a stock press turns the top card (to the waste or the discard)
+    bool stock_face_down = true; // how the gathered waste lies in the stock
+    int passes = 0;              // pyramid: passes through the stock, -1 unlimited
+    // Piles that take presses: those placed on the table.
+    bool stock_placed = false;
+    bool waste_placed = false;
+    bool discard_placed = false;
+    // The pyramid's deck: the waste from its bottom card up, then the stock
+    // from its top card down. Turning and gathering keep this order, so the
+    // cards left and the waste's length say where each one lies. Each
+    // card's place in the order of the starting position, -1 elsewhere.
+    std::array<int8_t, 53> deck_place{};
+};
+
+// The most cards the pyramid's deck and its rows hold.
+constexpr int kMostDeckCards = 24;
+constexpr int kMostPyramidSlots = 28;
+
+// The removal rules of the game on `e`, when the removal model plays it
+// exactly from the position on the table; nothing otherwise.
+std::optional<RemovalRules> CompileRemovalRules(const Engine& e);
+
+}  // namespace velmora::solver
