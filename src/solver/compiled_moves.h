@@ -3,7 +3,9 @@
 // gives (drags, presses that change the table, double clicks), each with
 // the position it leads to after the automatic play, best first.
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "solver/compiled_position.h"
@@ -28,6 +30,23 @@ struct CompiledChild {
     int score = 0;
     bool won = false;
 };
+
+// Hears one move of a position and the position it leads to.
+using MoveVisitor = std::function<void(const CompiledMove& move, const CompiledPosition& after)>;
+
+// Each move of `p` with the position it leads to, in the interpreter's
+// order; of two moves that lead to the same position only the first.
+void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit);
+
+// Children in the order the search tries them: a win first, then the best
+// score, the given order among equals.
+template <class Child>
+void SortBestFirst(std::vector<Child>& children) {
+    std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
+        if (a.won != b.won) return a.won;
+        return a.score > b.score;
+    });
+}
 
 // The distinct children of `p` (two moves leading to the same position give
 // one child, the first in the interpreter's order), best first.

@@ -55,9 +55,15 @@ class CompiledPosition {
     // free cells), without what changes no move (the first-move mark,
     // unlimited passes).
     uint64_t Key(const CompiledRules& rules) const;
+    // The key with the stock and the waste taken as one line of cards in the
+    // order they are turned, wherever the point between them lies: one key for
+    // the positions a stock's pass cycle goes round.
+    uint64_t CycleKey(const CompiledRules& rules) const;
 
   private:
     uint64_t PileHash(int pile) const;
+    uint64_t StockLineHash() const;
+    void AllHashes(const CompiledRules& rules, bool fold_stock, uint64_t& exact, uint64_t* key) const;
 
     std::array<uint8_t, kMostCards> cards_{};
     std::array<uint8_t, kMaxCompiledPiles + 1> start_;

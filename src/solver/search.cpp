@@ -4,6 +4,7 @@
 
 #include "solver/best_first.h"
 #include "solver/compiled_model.h"
+#include "solver/cycle_model.h"
 #include "solver/depth_first.h"
 #include "solver/interpreter_model.h"
 
@@ -12,12 +13,13 @@ namespace velmora::solver {
 namespace {
 
 Result FromCompiled(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
-    CompiledModel model(start);
-    ModelResult<CompiledModel> found = DepthFirst<CompiledModel>(model, limits, cancel).Run(model.Root());
+    CycleModel model(start);
+    ModelResult<CycleModel> found = DepthFirst<CycleModel>(model, limits, cancel).Run(model.Root());
     Result result;
     result.verdict = found.verdict;
     result.positions = found.positions;
-    for (const CompiledMove& move : found.line) result.line.push_back({model.ToInput(move)});
+    CompiledPosition at = model.Root();
+    for (const CycleMove& move : found.line) result.line.push_back(model.Play(at, move));
     return result;
 }
 
