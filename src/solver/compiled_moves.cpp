@@ -151,7 +151,7 @@ int BuriedDepth(const CompiledRules& rules, const CompiledPosition& p) {
 // lower ones, empty piles), with empty piles worth more and a penalty for
 // the cards that cover those the foundations want next: a better order for
 // the search, which is all the score steers.
-int CompiledScore(const CompiledRules& rules, const CompiledPosition& p) {
+int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights) {
     int home = 0;
     for (int f = 0; f < rules.foundations; ++f) home += p.Count(rules.Foundation(f));
     int down = 0;
@@ -171,7 +171,8 @@ int CompiledScore(const CompiledRules& rules, const CompiledPosition& p) {
     }
     for (int res = 0; res < rules.reserves; ++res)
         if (p.Empty(rules.Reserve(res))) ++empty;
-    return home * 100 - down * 10 - blocking * 8 + empty * 20 - BuriedDepth(rules, p) * 10;
+    const int buried = weights.buried != 0 ? BuriedDepth(rules, p) * weights.buried : 0;
+    return home * weights.home - down * weights.down - blocking * weights.blocking + empty * weights.empty - buried;
 }
 
 }  // namespace velmora::solver

@@ -58,7 +58,22 @@ bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const Com
 // The driver's words of a compiled move.
 Input InputOf(const CompiledRules& rules, const CompiledMove& move);
 
+// What a position's score counts for: each card home, each face-down card,
+// each card above a lower one in its pile, each empty pile, each card above
+// the cards the foundations want next.
+struct ScoreWeights {
+    int home = 100;
+    int down = 10;
+    int blocking = 8;
+    int empty = 20;
+    int buried = 10;
+};
+
+// Where the tableau hides cards, turning them up is what counts: the order
+// of the other cards steers little there.
+constexpr ScoreWeights kHiddenCardWeights{100, 30, 0, 20, 0};
+
 // How promising a position looks (higher first).
-int CompiledScore(const CompiledRules& rules, const CompiledPosition& p);
+int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights = {});
 
 }  // namespace velmora::solver

@@ -24,10 +24,34 @@ int CardsHome(const CompiledRules& rules, const CompiledPosition& p) {
     return home;
 }
 
+// A run moved from one tableau pile to another that leaves a face-up card
+// behind, which stays where it is: the moves a narrow search leaves out.
+bool Shuffles(const CompiledRules& rules, const CompiledPosition& s, const CompiledMove& move, const CompiledPosition& after) {
+    if (move.kind != Input::Kind::Drop || !rules.IsTableau(move.pile)) return false;
+    int from = 0;
+    int at = 0;
+    if (!s.Find(move.card, from, at) || !rules.IsTableau(from) || at == 0) return false;
+    const uint8_t below = s.At(from, at - 1);
+    if (IsDown(below)) return false;
+    return after.Count(from) == at && after.Top(from) == CodeOf(below);
+}
+
+bool HidesCards(const CompiledRules& rules, const CompiledPosition& p) {
+    for (int t = 0; t < rules.tableaus; ++t)
+        for (int at = 0; at < p.Count(rules.Tableau(t)); ++at)
+            if (IsDown(p.At(rules.Tableau(t), at))) return true;
+    return false;
+}
+
 }  // namespace
 
-CycleModel::CycleModel(const Engine& e) : compiled_(e) {
-    folds_ = StockCycleFolds(compiled_.rules(), compiled_.Root());
+CycleModel::CycleModel(const Engine& e, bool narrow) : compiled_(e) {
+    const CompiledRules& rules = compiled_.rules();
+    const CompiledPosition root = compiled_.Root();
+    folds_ = StockCycleFolds(rules, root);
+    const bool hidden = HidesCards(rules, root);
+    if (hidden) weights_ = kHiddenCardWeights;
+    narrow_ = narrow && hidden && rules.runs_must_fit;
 }
 
 uint64_t CycleModel::Key(const State& s) const {
@@ -36,7 +60,7 @@ uint64_t CycleModel::Key(const State& s) const {
 }
 
 void CycleModel::Offer(std::vector<ChildType>& out, const CycleMove& move, const CompiledPosition& after) const {
-    out.push_back({move, Key(after), CompiledScore(compiled_.rules(), after), after.over});
+    out.push_back({move, Key(after), CompiledScore(compiled_.rules(), after, weights_), after.over});
 }
 
 // The positions on the stock's chain (see StockChain) are no children of
@@ -57,6 +81,7 @@ std::vector<CycleChild> CycleModel::Children(const State& s) const {
     }
     VisitCompiledMoves(rules, s, [&](const CompiledMove& move, const CompiledPosition& after) {
         if (TouchesStockArea(move, s)) return;
+        if (narrow_ && Shuffles(rules, s, move, after)) return;
         Offer(out, {0, move}, after);
         if (points.size() > 1) OtherPoints(points, move, after, out);
     });

@@ -35,7 +35,12 @@ class CycleModel {
     using ChildType = CycleChild;
 
     // Built from an engine holding a dealt game the compiled model supports.
-    explicit CycleModel(const Engine& e);
+    // Asked for narrow, in a game that hides cards in its tableau and moves
+    // runs in sequence only, the model leaves out the runs moved between
+    // tableau piles that uncover nothing: a smaller search that finds most
+    // wins sooner, but whose end proves nothing.
+    explicit CycleModel(const Engine& e, bool narrow = false);
+    bool Narrow() const { return narrow_; }
 
     State Root() const { return compiled_.Root(); }
     std::vector<ChildType> Children(const State& s) const;
@@ -55,6 +60,8 @@ class CycleModel {
 
     CompiledModel compiled_;
     bool folds_ = false;
+    bool narrow_ = false;
+    ScoreWeights weights_;
 };
 
 }  // namespace velmora::solver

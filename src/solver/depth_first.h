@@ -29,7 +29,7 @@ class DepthFirst {
     using State = typename Model::State;
     using ChildType = typename Model::ChildType;
 
-    DepthFirst(Model& model, const Limits& limits, const std::atomic<bool>* cancel)
+    DepthFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel)
         : model_(model), budget_(limits, cancel, 64), visited_(limits.table_bytes) {}
 
     ModelResult<Model> Run(State root) {
@@ -75,7 +75,7 @@ class DepthFirst {
         return std::move(result_);
     }
 
-    Model& model_;
+    const Model& model_;
     SearchBudget budget_;
     VisitedTable visited_;
     std::vector<Frame> frames_;

@@ -4,24 +4,12 @@
 
 #include "solver/best_first.h"
 #include "solver/compiled_model.h"
-#include "solver/cycle_model.h"
-#include "solver/depth_first.h"
+#include "solver/compiled_search.h"
 #include "solver/interpreter_model.h"
 
 namespace velmora::solver {
 
 namespace {
-
-Result FromCompiled(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
-    CycleModel model(start);
-    ModelResult<CycleModel> found = DepthFirst<CycleModel>(model, limits, cancel).Run(model.Root());
-    Result result;
-    result.verdict = found.verdict;
-    result.positions = found.positions;
-    CompiledPosition at = model.Root();
-    for (const CycleMove& move : found.line) result.line.push_back(model.Play(at, move));
-    return result;
-}
 
 Result FromInterpreter(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
     const InterpreterModel model(start);
@@ -36,7 +24,7 @@ Result FromInterpreter(const Engine& start, const Limits& limits, const std::ato
 }  // namespace
 
 Result Solve(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
-    if (CompiledModel::Supports(start)) return FromCompiled(start, limits, cancel);
+    if (CompiledModel::Supports(start)) return SolveCompiled(start, limits, cancel);
     return FromInterpreter(start, limits, cancel);
 }
 

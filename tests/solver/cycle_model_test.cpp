@@ -13,6 +13,7 @@
 #include "solver/cycle_model.h"
 #include "solver/depth_first.h"
 #include "solver/position_key.h"
+#include "solver/search.h"
 #include "solver/stock_cycle.h"
 
 namespace velmora::solver {
@@ -155,6 +156,60 @@ TEST(StockCycle, SearchesWithAndWithoutTheFoldAgree) {
         }
     }
     EXPECT_GE(compared, 6);
+}
+
+// The narrow model only where it can help (cards hidden in the tableau,
+// runs in sequence), and there it leaves out the runs that uncover nothing
+// but keeps every other move.
+TEST(NarrowSearch, LeavesOutOnlyRunsThatUncoverNothing) {
+    Session s;
+    for (int game : {1, 3, 4, 5}) {
+        s.Lines("new " + std::to_string(game) + " 2");
+        EXPECT_FALSE(CycleModel(s.engine(), true).Narrow()) << game;
+    }
+    int left_out = 0;
+    for (int deal = 1; deal <= 30 && left_out == 0; ++deal) {
+        s.Lines("new 2 " + std::to_string(deal));
+        const CycleModel full(s.engine());
+        const CycleModel narrow(s.engine(), true);
+        ASSERT_TRUE(narrow.Narrow());
+        const CompiledModel compiled(s.engine());
+        const CompiledRules& rules = compiled.rules();
+        // Along the full model's first line of play.
+        CompiledPosition p = full.Root();
+        for (int step = 0; step < 40; ++step) {
+            const std::vector<CycleChild> all = full.Children(p);
+            if (all.empty()) break;
+            std::set<uint64_t> kept;
+            for (const CycleChild& child : narrow.Children(p)) kept.insert(child.key);
+            for (const CycleChild& child : all) {
+                if (kept.contains(child.key)) continue;
+                ++left_out;
+                const CompiledMove& move = child.move.move;
+                int from = 0;
+                int at = 0;
+                ASSERT_TRUE(p.Find(move.card, from, at));
+                EXPECT_TRUE(rules.IsTableau(from) && rules.IsTableau(move.pile) && at > 0 && !IsDown(p.At(from, at - 1)))
+                    << "deal " << deal << " card " << int{move.card};
+            }
+            full.Apply(p, all.front().move);
+        }
+    }
+    EXPECT_GT(left_out, 0);
+}
+
+// The narrow search's end proves nothing: Klondike deal 12 has no win the
+// narrow search can find, yet the full search cannot rule one out.
+TEST(NarrowSearch, ItsEndIsNoVerdict) {
+    Limits limits;
+    limits.positions = 20'000;
+    limits.seconds = 60;
+    limits.table_bytes = 8u << 20;
+    Session s;
+    s.Lines("new 2 12");
+    const CycleModel narrow(s.engine(), true);
+    ASSERT_EQ(DepthFirst<CycleModel>(narrow, limits, nullptr).Run(narrow.Root()).verdict, Verdict::Impossible);
+    EXPECT_NE(Solve(s.engine(), limits).verdict, Verdict::Impossible);
 }
 
 }  // namespace
