@@ -18,10 +18,20 @@ bool TouchesStockArea(const CompiledMove& move, const CompiledPosition& p) {
     return !p.Empty(kCompiledWaste) && move.card == p.Top(kCompiledWaste);
 }
 
-int CardsHome(const CompiledRules& rules, const CompiledPosition& p) {
-    int home = 0;
-    for (int f = 0; f < rules.foundations; ++f) home += p.Count(rules.Foundation(f));
-    return home;
+// The foundations hold the same cards in both positions.
+bool SameHomes(const CompiledRules& rules, const CompiledPosition& a, const CompiledPosition& b) {
+    for (int f = 0; f < rules.foundations; ++f) {
+        const int pile = rules.Foundation(f);
+        if (a.Count(pile) != b.Count(pile) || a.Top(pile) != b.Top(pile)) return false;
+    }
+    return true;
+}
+
+bool TakesFromHome(const CompiledRules& rules, const CompiledPosition& p, const CompiledMove& move) {
+    if (move.kind == Input::Kind::Click) return rules.IsFoundation(move.pile);
+    int pile = 0;
+    int at = 0;
+    return move.kind == Input::Kind::Drop && p.Find(move.card, pile, at) && rules.IsFoundation(pile);
 }
 
 // A run moved from one tableau pile to another that leaves a face-up card
@@ -89,16 +99,18 @@ std::vector<CycleChild> CycleModel::Children(const State& s) const {
     return out;
 }
 
-// A move that leaves the stock, the waste and the foundations alone lets
-// every card turn after it as before it: made at a later point, it leads
-// where making it first and pressing on leads. Otherwise each point is
-// compared.
+// A move that leaves the stock, the waste and the foundations alone (and
+// takes no card from a foundation, which could let the waste's card go home
+// in the middle of the automatic play) lets every card turn after it as
+// before it: made at a later point, it leads where making it first and
+// pressing on leads. Otherwise each point is compared.
 void CycleModel::OtherPoints(const std::vector<CompiledPosition>& points, const CompiledMove& move,
                              const CompiledPosition& after, std::vector<ChildType>& out) const {
     const CompiledRules& rules = compiled_.rules();
     const CompiledPosition& first = points.front();
     if (after.Count(kCompiledStock) == first.Count(kCompiledStock) &&
-        after.Count(kCompiledWaste) == first.Count(kCompiledWaste) && CardsHome(rules, after) == CardsHome(rules, first))
+        after.Count(kCompiledWaste) == first.Count(kCompiledWaste) && SameHomes(rules, after, first) &&
+        !TakesFromHome(rules, first, move))
         return;
     CompiledPosition pressed_on = after;
     for (size_t i = 1; i < points.size(); ++i) {
