@@ -12,6 +12,7 @@
 #include "driver.h"
 #include "solver/batch.h"
 #include "solver/compiled_model.h"
+#include "solver/cycle_model.h"
 #include "solver/depth_first.h"
 #include "solver/interpreter_model.h"
 #include "solver/position_key.h"
@@ -103,8 +104,9 @@ struct InterpreterWithoutPasses : InterpreterModel {
     uint64_t Key(const State& s) const { return KeyOf(s); }
 };
 
-// Deals the compiled model calls impossible within `most` positions are
-// searched through by the interpreter model too: the verdicts must agree.
+// Deals the search's model (the compiled model with its stock folded) calls
+// impossible within `most` positions are searched through by the interpreter
+// model too: the verdicts must agree.
 void CrossCheckImpossible(int game, int64_t first, int64_t count, int64_t most) {
     Driver driver = MakeDriver(game);
     int checked = 0;
@@ -115,8 +117,8 @@ void CrossCheckImpossible(int game, int64_t first, int64_t count, int64_t most) 
         Limits limits;
         limits.positions = most;
         limits.seconds = 60;
-        CompiledModel compiled(e);
-        const auto fast = DepthFirst<CompiledModel>(compiled, limits, nullptr).Run(compiled.Root());
+        CycleModel compiled(e);
+        const auto fast = DepthFirst<CycleModel>(compiled, limits, nullptr).Run(compiled.Root());
         if (fast.verdict != Verdict::Impossible) continue;
         InterpreterWithoutPasses interpreter(e);
         limits.positions = most * 50;

@@ -32,9 +32,34 @@ bool CompiledChecks::CanDrop(int from, int at, int to) const {
 
 // Up in suit from the base rank; past the King comes the Ace unless the
 // foundation starts with the Ace.
-bool CompiledChecks::CanDropHome(int from, int to) const {
-    if (from == to || p_.Count(to) >= r_.foundation_capacity) return false;
-    const int moving = p_.Top(from);
+HomeWants::HomeWants(const CompiledRules& rules, const CompiledPosition& p) {
+    for (int f = 0; f < rules.foundations; ++f) {
+        const int pile = rules.Foundation(f);
+        const int base = rules.foundation_base[static_cast<size_t>(f)];
+        if (p.Count(pile) >= rules.foundation_capacity) continue;
+        if (p.Empty(pile)) {
+            for (int suit = 0; suit < 4; ++suit) Want(suit, base);
+            continue;
+        }
+        const int top = p.Top(pile);
+        const int rank = RankOf(top);
+        if (rank != 13) Want(SuitOf(top), rank + 1);
+        else if (base != 1) Want(SuitOf(top), 1);
+    }
+}
+
+// Both decks' card of that suit and rank.
+void HomeWants::Want(int suit, int rank) {
+    for (int deck = 0; deck < 2; ++deck) {
+        const int code = deck * 52 + suit * 13 + rank;
+        bits_[static_cast<size_t>(code / 64)] |= uint64_t{1} << (code % 64);
+    }
+}
+
+bool CompiledChecks::CanDropHome(int from, int to) const { return from != to && HomeTakes(p_.Top(from), to); }
+
+bool CompiledChecks::HomeTakes(int moving, int to) const {
+    if (p_.Count(to) >= r_.foundation_capacity) return false;
     const int base = r_.foundation_base[static_cast<size_t>(to - r_.Foundation(0))];
     const int s = RankOf(moving);
     if (p_.Empty(to)) return s == base;

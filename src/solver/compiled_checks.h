@@ -3,6 +3,9 @@
 // compiled position: the engine's pick-up rules, drop checks, run checks and
 // empty-pile rules for the values a compiled rules row can hold.
 
+#include <array>
+#include <cstdint>
+
 #include "solver/compiled_position.h"
 #include "solver/compiled_rules.h"
 
@@ -18,6 +21,8 @@ class CompiledChecks {
     bool CanDrop(int from, int at, int to) const;
     // Onto foundation pile `to`, the top card of `from`.
     bool CanDropHome(int from, int to) const;
+    // Foundation pile `to` would take the card `code` now.
+    bool HomeTakes(int code, int to) const;
 
   private:
     bool Single(int from, int at) const { return at == p_.Count(from) - 1; }
@@ -32,6 +37,19 @@ class CompiledChecks {
 
     const CompiledRules& r_;
     const CompiledPosition& p_;
+};
+
+// The cards some foundation would take now (the same answer as the
+// foundations' drop checks), read from the foundations' tops once.
+class HomeWants {
+  public:
+    HomeWants() = default;
+    HomeWants(const CompiledRules& rules, const CompiledPosition& p);
+    bool Has(int code) const { return (bits_[static_cast<size_t>(code / 64)] >> (code % 64) & 1) != 0; }
+
+  private:
+    void Want(int suit, int rank);
+    std::array<uint64_t, 2> bits_{};
 };
 
 }  // namespace velmora::solver

@@ -37,23 +37,24 @@ std::vector<Drag> ListDrags(const CompiledRules& rules, const CompiledPosition& 
     return drags;
 }
 
+// Keeps the first move to each position the moves lead to.
 class Collector {
   public:
-    Collector(const CompiledRules& rules, const CompiledPosition& parent) : rules_(rules) {
+    Collector(const CompiledRules& rules, const CompiledPosition& parent, const MoveVisitor& visit)
+        : rules_(rules), visit_(visit) {
         seen_.push_back(parent.ExactHash(rules));
     }
     void Offer(const CompiledPosition& after, const CompiledMove& move) {
         const uint64_t exact = after.ExactHash(rules_);
         if (std::find(seen_.begin(), seen_.end(), exact) != seen_.end()) return;
         seen_.push_back(exact);
-        children_.push_back({move, after.Key(rules_), CompiledScore(rules_, after), after.over});
+        visit_(move, after);
     }
-    std::vector<CompiledChild> Take() { return std::move(children_); }
 
   private:
     const CompiledRules& rules_;
+    const MoveVisitor& visit_;
     std::vector<uint64_t> seen_;
-    std::vector<CompiledChild> children_;
 };
 
 void TryMove(const CompiledRules& rules, const CompiledPosition& p, const CompiledMove& move, Collector& out) {
@@ -93,9 +94,9 @@ bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const Com
     return true;
 }
 
-std::vector<CompiledChild> CompiledChildren(const CompiledRules& rules, const CompiledPosition& p) {
-    if (p.over) return {};
-    Collector out(rules, p);
+void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit) {
+    if (p.over) return;
+    Collector out(rules, p, visit);
     for (const Drag& drag : ListDrags(rules, p)) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, out);
     if (rules.stock_pressable) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(kCompiledStock)), kCompiledStock}, out);
     for (int t = 0; t < rules.tableaus; ++t) {
@@ -106,11 +107,14 @@ std::vector<CompiledChild> CompiledChildren(const CompiledRules& rules, const Co
         for (int pile = kCompiledWaste; pile < rules.Piles(); ++pile)
             if (!p.Empty(pile)) TryMove(rules, p, {Input::Kind::Click, Byte(p.Top(pile)), Byte(pile)}, out);
     }
-    std::vector<CompiledChild> children = out.Take();
-    std::stable_sort(children.begin(), children.end(), [](const CompiledChild& a, const CompiledChild& b) {
-        if (a.won != b.won) return a.won;
-        return a.score > b.score;
+}
+
+std::vector<CompiledChild> CompiledChildren(const CompiledRules& rules, const CompiledPosition& p) {
+    std::vector<CompiledChild> children;
+    VisitCompiledMoves(rules, p, [&](const CompiledMove& move, const CompiledPosition& after) {
+        children.push_back({move, after.Key(rules), CompiledScore(rules, after), after.over});
     });
+    SortBestFirst(children);
     return children;
 }
 
@@ -147,7 +151,7 @@ int BuriedDepth(const CompiledRules& rules, const CompiledPosition& p) {
 // lower ones, empty piles), with empty piles worth more and a penalty for
 // the cards that cover those the foundations want next: a better order for
 // the search, which is all the score steers.
-int CompiledScore(const CompiledRules& rules, const CompiledPosition& p) {
+int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights) {
     int home = 0;
     for (int f = 0; f < rules.foundations; ++f) home += p.Count(rules.Foundation(f));
     int down = 0;
@@ -167,7 +171,8 @@ int CompiledScore(const CompiledRules& rules, const CompiledPosition& p) {
     }
     for (int res = 0; res < rules.reserves; ++res)
         if (p.Empty(rules.Reserve(res))) ++empty;
-    return home * 100 - down * 10 - blocking * 8 + empty * 20 - BuriedDepth(rules, p) * 10;
+    const int buried = weights.buried != 0 ? BuriedDepth(rules, p) * weights.buried : 0;
+    return home * weights.home - down * weights.down - blocking * weights.blocking + empty * weights.empty - buried;
 }
 
 }  // namespace velmora::solver

@@ -3,7 +3,9 @@
 // gives (drags, presses that change the table, double clicks), each with
 // the position it leads to after the automatic play, best first.
 
+#include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include "solver/compiled_position.h"
@@ -29,6 +31,23 @@ struct CompiledChild {
     bool won = false;
 };
 
+// Hears one move of a position and the position it leads to.
+using MoveVisitor = std::function<void(const CompiledMove& move, const CompiledPosition& after)>;
+
+// Each move of `p` with the position it leads to, in the interpreter's
+// order; of two moves that lead to the same position only the first.
+void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit);
+
+// Children in the order the search tries them: a win first, then the best
+// score, the given order among equals.
+template <class Child>
+void SortBestFirst(std::vector<Child>& children) {
+    std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
+        if (a.won != b.won) return a.won;
+        return a.score > b.score;
+    });
+}
+
 // The distinct children of `p` (two moves leading to the same position give
 // one child, the first in the interpreter's order), best first.
 std::vector<CompiledChild> CompiledChildren(const CompiledRules& rules, const CompiledPosition& p);
@@ -39,7 +58,22 @@ bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const Com
 // The driver's words of a compiled move.
 Input InputOf(const CompiledRules& rules, const CompiledMove& move);
 
+// What a position's score counts for: each card home, each face-down card,
+// each card above a lower one in its pile, each empty pile, each card above
+// the cards the foundations want next.
+struct ScoreWeights {
+    int home = 100;
+    int down = 10;
+    int blocking = 8;
+    int empty = 20;
+    int buried = 10;
+};
+
+// Where the tableau hides cards, turning them up is what counts: the order
+// of the other cards steers little there.
+constexpr ScoreWeights kHiddenCardWeights{100, 30, 0, 20, 0};
+
 // How promising a position looks (higher first).
-int CompiledScore(const CompiledRules& rules, const CompiledPosition& p);
+int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights = {});
 
 }  // namespace velmora::solver

@@ -27,31 +27,10 @@ void CompiledPlay::Move(int from, int at, int to) {
 
 bool CompiledPlay::MayGoHome(int code) {
     if (!wanted_known_) {
-        wanted_ = {0, 0};
-        auto want = [&](int suit_or_any, int rank) {
-            for (int deck = 0; deck < 2; ++deck)
-                for (int suit = 0; suit < 4; ++suit)
-                    if (suit_or_any < 0 || suit == suit_or_any) {
-                        const int c = deck * 52 + suit * 13 + rank;
-                        wanted_[static_cast<size_t>(c / 64)] |= uint64_t{1} << (c % 64);
-                    }
-        };
-        for (int f = 0; f < r_.foundations; ++f) {
-            const int pile = r_.Foundation(f);
-            const int base = r_.foundation_base[static_cast<size_t>(f)];
-            if (p_.Count(pile) >= r_.foundation_capacity) continue;
-            if (p_.Empty(pile)) {
-                want(-1, base);
-                continue;
-            }
-            const int top = p_.Top(pile);
-            const int rank = RankOf(top);
-            if (rank != 13) want(SuitOf(top), rank + 1);
-            else if (base != 1) want(SuitOf(top), 1);
-        }
+        wanted_ = HomeWants(r_, p_);
         wanted_known_ = true;
     }
-    return (wanted_[static_cast<size_t>(code / 64)] >> (code % 64) & 1) != 0;
+    return wanted_.Has(code);
 }
 
 bool CompiledPlay::PressStock() {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 
+#include "solver/compiled_checks.h"
 #include "solver/compiled_position.h"
 #include "solver/compiled_rules.h"
 
@@ -38,7 +39,7 @@ class CompiledPlay {
     // of the foundations; a quick test before the full drop checks.
     bool MayGoHome(int code);
 
-    std::array<uint64_t, 2> wanted_{};
+    HomeWants wanted_;
     bool wanted_known_ = false;
 
     const CompiledRules& r_;

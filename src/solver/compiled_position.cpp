@@ -86,17 +86,47 @@ void CompiledPosition::MoveCards(int from, int at, int to) {
     }
 }
 
-uint64_t CompiledPosition::PileHash(int pile) const {
+// A card of the second deck as its twin of the first, face mark kept.
+uint8_t FirstDeckTwin(uint8_t card) {
+    const int code = CodeOf(card);
+    return static_cast<uint8_t>((code > 52 ? code - 52 : code) | (card & kFaceDownBit));
+}
+
+uint64_t CompiledPosition::PileHash(int pile, bool fold_twins) const {
     const std::vector<uint64_t>& numbers = PlaceNumbers();
     uint64_t h = static_cast<uint64_t>(Count(pile)) * 0x9e3779b97f4a7c15ULL;
-    for (int i = 0; i < Count(pile); ++i) h ^= numbers[static_cast<size_t>(std::min(i, kHashDepths - 1) * 256 + At(pile, i))];
+    for (int i = 0; i < Count(pile); ++i) {
+        const uint8_t card = fold_twins ? FirstDeckTwin(At(pile, i)) : At(pile, i);
+        h ^= numbers[static_cast<size_t>(std::min(i, kHashDepths - 1) * 256 + card)];
+    }
     return h;
+}
+
+// The waste from its bottom, then the stock from its top, face marks left out.
+uint64_t CompiledPosition::StockLineHash(bool fold_twins) const {
+    const std::vector<uint64_t>& numbers = PlaceNumbers();
+    const int waste = Count(kCompiledWaste);
+    const int stock = Count(kCompiledStock);
+    uint64_t h = static_cast<uint64_t>(waste + stock) * 0x9e3779b97f4a7c15ULL + 0x5bd1e995ULL;
+    auto add = [&](int place, uint8_t card) {
+        const uint8_t face_up = static_cast<uint8_t>(CodeOf(card));
+        h ^= numbers[static_cast<size_t>(std::min(place, kHashDepths - 1) * 256 + (fold_twins ? FirstDeckTwin(face_up) : face_up))];
+    };
+    for (int i = 0; i < waste; ++i) add(i, At(kCompiledWaste, i));
+    for (int i = 0; i < stock; ++i) add(waste + i, At(kCompiledStock, stock - 1 - i));
+    return h;
+}
+
+uint64_t CompiledPosition::CycleKey(const CompiledRules& rules) const {
+    uint64_t exact = 0;
+    uint64_t key = 0;
+    AllHashes(rules, true, exact, &key);
+    return key;
 }
 
 uint64_t CompiledPosition::ExactHash(const CompiledRules& rules) const {
     uint64_t exact = 0;
-    uint64_t key = 0;
-    Hashes(rules, exact, key);
+    AllHashes(rules, false, exact, nullptr);
     return exact;
 }
 
@@ -111,6 +141,11 @@ uint64_t CompiledPosition::Key(const CompiledRules& rules) const {
 uint64_t PlaceWeight(int place) { return SplitMix(static_cast<uint64_t>(place) + 77) | 1u; }
 
 void CompiledPosition::Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key) const {
+    AllHashes(rules, false, exact, &key);
+}
+
+// The exact hash always; the key too when asked for.
+void CompiledPosition::AllHashes(const CompiledRules& rules, bool fold_stock, uint64_t& exact, uint64_t* key) const {
     static const std::array<uint64_t, kMaxCompiledPiles + 2> weights = [] {
         std::array<uint64_t, kMaxCompiledPiles + 2> w{};
         for (size_t i = 0; i < w.size(); ++i) w[i] = PlaceWeight(static_cast<int>(i));
@@ -121,10 +156,18 @@ void CompiledPosition::Hashes(const CompiledRules& rules, uint64_t& exact, uint6
     uint64_t h = static_cast<uint64_t>(passes) * weights[kMaxCompiledPiles] +
                  ((first_move ? 1u : 0u) | (over ? 2u : 0u)) * weights[kMaxCompiledPiles + 1];
     for (int p = 0; p < piles_in_use; ++p) {
-        piles[static_cast<size_t>(p)] = PileHash(p);
+        piles[static_cast<size_t>(p)] = PileHash(p, false);
         h += piles[static_cast<size_t>(p)] * weights[static_cast<size_t>(p)];
     }
     exact = SplitMix(h);
+    if (key == nullptr) return;
+    // The two decks' cards of one suit and rank play alike.
+    if (rules.twin_cards)
+        for (int p = 0; p < piles_in_use; ++p) piles[static_cast<size_t>(p)] = PileHash(p, true);
+    if (fold_stock) {
+        piles[kCompiledStock] = StockLineHash(rules.twin_cards);
+        piles[kCompiledWaste] = 0x2f1b3c4d5e6f7081ULL;
+    }
 
     // Piles that play alike in any order: the foundations when they all
     // start from one rank, the tableau piles, the free cells. Sorted, each
@@ -142,7 +185,7 @@ void CompiledPosition::Hashes(const CompiledRules& rules, uint64_t& exact, uint6
     uint64_t k = (over ? 1u : 0u) * weights[kMaxCompiledPiles + 1];
     if (rules.passes != -1) k += static_cast<uint64_t>(passes) * weights[kMaxCompiledPiles];
     for (int p = 0; p < piles_in_use; ++p) k += piles[static_cast<size_t>(p)] * weights[static_cast<size_t>(p)];
-    key = SplitMix(k ^ 0x1b873593ULL);
+    *key = SplitMix(k ^ 0x1b873593ULL);
 }
 
 PileRef EnginePile(const CompiledRules& rules, int pile) {

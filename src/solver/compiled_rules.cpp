@@ -140,6 +140,7 @@ std::optional<CompiledRules> CompileRules(const Engine& e) {
     c.tableaus = TableauInUse(e);
     c.reserves = ReservesInUse(e);
     c.fill_from_reserve = e.R(22) == 1;
+    c.twin_cards = e.R(307) > 52;
     if (c.foundations < 1 || c.tableaus < 1 || c.Piles() > kMaxCompiledPiles) return std::nullopt;
     if (!PlainGame(e) || !FoundationsPlain(e, c) || !TableausAlike(e, c) || !ReservesPlain(e, c)) return std::nullopt;
     if (!StockPlain(e, c) || !TableSound(e, c) || !SettingsPlain(e, c)) return std::nullopt;

@@ -52,6 +52,7 @@ struct CompiledRules {
     bool stock_face_down = true;   // how the gathered waste lies in the stock
     bool fill_from_reserve = false;  // an emptied tableau takes the first reserve's top card at once
 
+    bool twin_cards = false;  // two decks: each card has a twin that plays alike
     bool face_up_exposed = false;  // automatic play turns uncovered tableau cards up
     bool click_to_foundations = false;  // a double click sends a card home (or to a free cell)
 

@@ -29,7 +29,7 @@ class DepthFirst {
     using State = typename Model::State;
     using ChildType = typename Model::ChildType;
 
-    DepthFirst(Model& model, const Limits& limits, const std::atomic<bool>* cancel)
+    DepthFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel)
         : model_(model), budget_(limits, cancel, 64), visited_(limits.table_bytes) {}
 
     ModelResult<Model> Run(State root) {
@@ -75,11 +75,24 @@ class DepthFirst {
         return std::move(result_);
     }
 
-    Model& model_;
+    const Model& model_;
     SearchBudget budget_;
     VisitedTable visited_;
     std::vector<Frame> frames_;
     ModelResult<Model> result_;
 };
+
+// A depth-first search over `model` as the solver answers it: the verdict,
+// the positions, and the line in player inputs, which `line_of` makes from
+// the model's own moves.
+template <class Model, class LineOf>
+Result SolveDepthFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel, LineOf line_of) {
+    ModelResult<Model> found = DepthFirst<Model>(model, limits, cancel).Run(model.Root());
+    Result result;
+    result.verdict = found.verdict;
+    result.positions = found.positions;
+    if (found.verdict == Verdict::Won) result.line = line_of(found.line);
+    return result;
+}
 
 }  // namespace velmora::solver

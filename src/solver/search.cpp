@@ -4,6 +4,7 @@
 
 #include "solver/best_first.h"
 #include "solver/compiled_model.h"
+#include "solver/compiled_search.h"
 #include "solver/depth_first.h"
 #include "solver/interpreter_model.h"
 #include "solver/removal_model.h"
@@ -12,24 +13,13 @@ namespace velmora::solver {
 
 namespace {
 
-Result FromCompiled(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
-    CompiledModel model(start);
-    ModelResult<CompiledModel> found = DepthFirst<CompiledModel>(model, limits, cancel).Run(model.Root());
-    Result result;
-    result.verdict = found.verdict;
-    result.positions = found.positions;
-    for (const CompiledMove& move : found.line) result.line.push_back({model.ToInput(move)});
-    return result;
-}
-
 Result FromRemoval(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
-    RemovalModel model(start);
-    ModelResult<RemovalModel> found = DepthFirst<RemovalModel>(model, limits, cancel).Run(model.Root());
-    Result result;
-    result.verdict = found.verdict;
-    result.positions = found.positions;
-    for (const RemovalMove& move : found.line) result.line.push_back(model.ToMove(move));
-    return result;
+    const RemovalModel model(start);
+    return SolveDepthFirst(model, limits, cancel, [&model](const std::vector<RemovalMove>& moves) {
+        std::vector<Move> line;
+        for (const RemovalMove& move : moves) line.push_back(model.ToMove(move));
+        return line;
+    });
 }
 
 Result FromInterpreter(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
@@ -45,7 +35,7 @@ Result FromInterpreter(const Engine& start, const Limits& limits, const std::ato
 }  // namespace
 
 Result Solve(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
-    if (CompiledModel::Supports(start)) return FromCompiled(start, limits, cancel);
+    if (CompiledModel::Supports(start)) return SolveCompiled(start, limits, cancel);
     if (RemovalModel::Supports(start)) return FromRemoval(start, limits, cancel);
     return FromInterpreter(start, limits, cancel);
 }

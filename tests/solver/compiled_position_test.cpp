@@ -54,5 +54,52 @@ TEST(CompiledPosition, KeyTakesAlikePilesInAnyOrderAndNothingMore) {
     EXPECT_NE(later.ExactHash(klondike.rules()), klondike.Root().ExactHash(klondike.rules()));
 }
 
+// With two decks, a card and its twin of the other deck play alike: a
+// position with the two swapped has the same key, but only then.
+TEST(CompiledPosition, KeyTakesTheTwoDecksCardsOfOneSuitAndRankAlike) {
+    Session s;
+    s.Lines("new 5 1");
+    const CompiledModel model(s.engine());
+    const CompiledRules& rules = model.rules();
+    const CompiledPosition root = model.Root();
+    // The first tableau card with its twin elsewhere in the tableau.
+    int pile = 0;
+    int at = 0;
+    int twin_pile = 0;
+    int twin_at = -1;
+    for (int t = 0; t < rules.tableaus && twin_at < 0; ++t) {
+        pile = rules.Tableau(t);
+        for (at = 0; at < root.Count(pile) && twin_at < 0; ++at) {
+            const int code = CodeOf(root.At(pile, at));
+            const int twin = code > 52 ? code - 52 : code + 52;
+            if (!root.Find(twin, twin_pile, twin_at) || !rules.IsTableau(twin_pile)) twin_at = -1;
+        }
+    }
+    ASSERT_GE(twin_at, 0);
+    --at;
+    // Rebuilt with the two cards exchanged.
+    auto rebuilt = [&](int a_pile, int a_at, int b_pile, int b_at) {
+        CompiledPosition p;
+        for (int q = 0; q < rules.Piles(); ++q)
+            for (int i = 0; i < root.Count(q); ++i) {
+                uint8_t card = root.At(q, i);
+                if (q == a_pile && i == a_at) card = root.At(b_pile, b_at);
+                else if (q == b_pile && i == b_at) card = root.At(a_pile, a_at);
+                p.Push(q, card);
+            }
+        p.passes = root.passes;
+        p.first_move = root.first_move;
+        return p;
+    };
+    const CompiledPosition swapped = rebuilt(pile, at, twin_pile, twin_at);
+    EXPECT_EQ(swapped.Key(rules), root.Key(rules));
+    EXPECT_NE(swapped.ExactHash(rules), root.ExactHash(rules));
+    // Any other card in that place is another position.
+    const int other_pile = pile == rules.Tableau(0) ? rules.Tableau(1) : rules.Tableau(0);
+    int other_at = 0;
+    while (CodeOf(root.At(other_pile, other_at)) % 52 == CodeOf(root.At(pile, at)) % 52) ++other_at;
+    EXPECT_NE(rebuilt(pile, at, other_pile, other_at).Key(rules), root.Key(rules));
+}
+
 }  // namespace
 }  // namespace velmora::solver
