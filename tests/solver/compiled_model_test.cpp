@@ -57,6 +57,24 @@ TEST(CompiledModel, OffersTheInterpretersMovesAndPositionsInEveryGameItSupports)
     }
 }
 
+// The other games of the catalogue are variants of those above: a shorter
+// walk through each that the compiled model plays.
+TEST(CompiledModel, OffersTheInterpretersMovesInTheCataloguesVariants) {
+    Session s;
+    int compared = 0;
+    for (const std::string& entry : s.Lines("games")) {
+        const int game = std::stoi(entry);
+        if (game <= kLastGameId) continue;
+        s.Lines("new " + std::to_string(game) + " 1");
+        if (!CompiledModel::Supports(s.engine())) continue;
+        SCOPED_TRACE(entry);
+        CompareAlongRandomPlay(game, 2, 60, CompiledModel::Supports, CompiledChildrenOf);
+        if (HasFatalFailure()) return;
+        ++compared;
+    }
+    EXPECT_GT(compared, 0);
+}
+
 // The last moves of a won Freecell line: both models see the win coming,
 // and the interpreter model finds it too.
 TEST(CompiledModel, AgreesWithTheInterpreterOnTheWayToAWin) {
