@@ -90,7 +90,9 @@ TEST(CardConservation, RandomPlayKeepsEveryCardAndUndoReturnsToTheDeal) {
             int changes = 0;
             PlayAndUndoAll(s, game, deal * 7919, random, 700, changes);
             ASSERT_FALSE(HasFatalFailure());
-            EXPECT_GT(changes, 70) << game << ": the random play hardly played";
+            // Games with few moves (single cards, spaces never filled) play
+            // about one random action in ten.
+            EXPECT_GT(changes, 40) << game << ": the random play hardly played";
         }
     }
 }

