@@ -5,7 +5,6 @@
 // inside the window.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -14,44 +13,6 @@
 namespace velmora::cli {
 namespace {
 
-struct Rect {
-    int left = 0;
-    int top = 0;
-    int right = 0;
-    int bottom = 0;
-    bool Overlaps(const Rect& o) const { return left < o.right && o.left < right && top < o.bottom && o.top < bottom; }
-    bool operator==(const Rect&) const = default;
-};
-
-struct PlacedPile {
-    std::string name;
-    Rect anchor;              // where its first card lies (or would lie)
-    std::vector<Rect> cards;  // from the bottom card up
-};
-
-// The piles of "layout"; empty piles take the size of the cards of the others.
-std::vector<PlacedPile> PlacedPiles(Session& s) {
-    std::vector<PlacedPile> piles;
-    int width = 0;
-    int height = 0;
-    for (const std::string& line : s.Lines("layout")) {
-        std::istringstream words(line);
-        PlacedPile pile;
-        words >> pile.name >> pile.anchor.left >> pile.anchor.top;
-        for (Rect r; words >> r.left >> r.top >> r.right >> r.bottom;) pile.cards.push_back(r);
-        if (!pile.cards.empty()) {
-            width = pile.cards.front().right - pile.cards.front().left;
-            height = pile.cards.front().bottom - pile.cards.front().top;
-        }
-        piles.push_back(pile);
-    }
-    for (PlacedPile& pile : piles) {
-        pile.anchor.right = pile.anchor.left + width;
-        pile.anchor.bottom = pile.anchor.top + height;
-    }
-    return piles;
-}
-
 bool IsTableau(const std::string& name) { return name.rfind("Fila", 0) == 0; }
 
 // The rows of a pyramid overlap by design: they are tableau piles.
@@ -59,7 +20,7 @@ bool StacksTableausByDesign(const std::string& game) { return game == "Pyramid";
 
 void CheckTable(Session& s, const std::string& game, int w, int h, const std::string& cards) {
     SCOPED_TRACE(game + " at " + std::to_string(w) + " x " + std::to_string(h) + ", cards " + cards);
-    const std::vector<PlacedPile> piles = PlacedPiles(s);
+    const std::vector<PlacedPile> piles = ReadLayout(s);
     const Rect window{0, 0, w, h};
     for (size_t i = 0; i < piles.size(); ++i) {
         const PlacedPile& p = piles[i];
@@ -69,7 +30,7 @@ void CheckTable(Session& s, const std::string& game, int w, int h, const std::st
         for (size_t j = i + 1; j < piles.size(); ++j) {
             const PlacedPile& q = piles[j];
             if (StacksTableausByDesign(game) && IsTableau(p.name) && IsTableau(q.name)) continue;
-            EXPECT_FALSE(p.anchor.Overlaps(q.anchor)) << p.name << " and " << q.name << " overlap";
+            EXPECT_FALSE(p.anchor.Intersects(q.anchor)) << p.name << " and " << q.name << " overlap";
         }
         // A fanned card shows the strip the next card leaves free; that strip
         // must be in the window for the pointer to reach it.
@@ -81,7 +42,7 @@ void CheckTable(Session& s, const std::string& game, int w, int h, const std::st
                 if (next.top > shown.top) shown.bottom = std::min(shown.bottom, next.top);
                 if (next.left > shown.left) shown.right = std::min(shown.right, next.left);
             }
-            EXPECT_TRUE(shown.Overlaps(window)) << p.name << " card " << c + 1 << " is out of reach";
+            EXPECT_TRUE(shown.Intersects(window)) << p.name << " card " << c + 1 << " is out of reach";
         }
     }
 }
