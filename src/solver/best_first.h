@@ -36,33 +36,55 @@ class BestFirst {
         : model_(model), budget_(limits, cancel, 16), visited_(limits.table_bytes) {}
 
     ModelResult<Model> Run(State root) {
+        Start(std::move(root));
+        Advance(kWholeSearch);
+        return Take();
+    }
+
+    // The search in steps, as the depth-first one runs them.
+    void Start(State root) {
         if (model_.IsWon(root)) return Finish(Verdict::Won, -1);
         visited_.Insert(model_.Key(root));
         nodes_.push_back(Node{std::move(root), -1, MoveType{}});
         open_.push({0, 0, 0});
-        while (!open_.empty()) {
-            if (budget_.Spent(result_.positions)) return Finish(Verdict::Unknown, -1);
-            const int32_t at = open_.top().node;
-            open_.pop();
-            // An opened position keeps only its way back.
-            State state = std::move(nodes_[static_cast<size_t>(at)].state);
-            nodes_[static_cast<size_t>(at)].state = State{};
-            for (auto& child : model_.Children(state)) {
-                if (!visited_.Insert(child.key)) continue;
-                ++result_.positions;
-                State next = state;
-                model_.Apply(next, child.move);
-                const bool won = child.won || model_.IsWon(next);
-                nodes_.push_back(Node{std::move(next), at, std::move(child.move)});
-                const auto index = static_cast<int32_t>(nodes_.size() - 1);
-                if (won) return Finish(Verdict::Won, index);
-                open_.push({child.score, ++serial_, index});
-            }
-        }
-        return Finish(Verdict::Impossible, -1);
+    }
+
+    void Advance(int64_t positions) {
+        const int64_t until = result_.positions + positions;
+        while (!done_ && result_.positions < until) Step();
+    }
+
+    bool Done() const { return done_; }
+    int64_t Positions() const { return result_.positions; }
+
+    ModelResult<Model> Take() {
+        if (!done_) Finish(Verdict::Unknown, -1);
+        return std::move(result_);
     }
 
   private:
+    // Opens the most promising position.
+    void Step() {
+        if (open_.empty()) return Finish(Verdict::Impossible, -1);
+        if (budget_.Spent(result_.positions)) return Finish(Verdict::Unknown, -1);
+        const int32_t at = open_.top().node;
+        open_.pop();
+        // An opened position keeps only its way back.
+        State state = std::move(nodes_[static_cast<size_t>(at)].state);
+        nodes_[static_cast<size_t>(at)].state = State{};
+        for (auto& child : model_.Children(state)) {
+            if (!visited_.Insert(child.key)) continue;
+            ++result_.positions;
+            State next = state;
+            model_.Apply(next, child.move);
+            const bool won = child.won || model_.IsWon(next);
+            nodes_.push_back(Node{std::move(next), at, std::move(child.move)});
+            const auto index = static_cast<int32_t>(nodes_.size() - 1);
+            if (won) return Finish(Verdict::Won, index);
+            open_.push({child.score, ++serial_, index});
+        }
+    }
+
     struct Node {
         State state;
         int32_t parent;
@@ -79,13 +101,14 @@ class BestFirst {
     };
 
     // The line is the way back from the won position, turned round.
-    ModelResult<Model> Finish(Verdict verdict, int32_t won) {
+    void Finish(Verdict verdict, int32_t won) {
+        done_ = true;
         result_.verdict = verdict;
         for (int32_t at = won; at > 0; at = nodes_[static_cast<size_t>(at)].parent)
             result_.line.push_back(std::move(nodes_[static_cast<size_t>(at)].move));
         result_.line = {std::make_move_iterator(result_.line.rbegin()), std::make_move_iterator(result_.line.rend())};
         nodes_.clear();
-        return std::move(result_);
+        open_ = {};
     }
 
     const Model& model_;
@@ -95,6 +118,7 @@ class BestFirst {
     std::priority_queue<Open> open_;
     ModelResult<Model> result_;
     int64_t serial_ = 0;
+    bool done_ = false;
 };
 
 }  // namespace velmora::solver

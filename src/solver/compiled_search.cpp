@@ -3,14 +3,14 @@
 #include <chrono>
 
 #include "solver/cycle_model.h"
-#include "solver/depth_first.h"
+#include "solver/portfolio.h"
 
 namespace velmora::solver {
 
 namespace {
 
 Result Run(const CycleModel& model, const Limits& limits, const std::atomic<bool>* cancel) {
-    return SolveDepthFirst(model, limits, cancel, [&model](const std::vector<CycleMove>& moves) {
+    return AsResult(Portfolio<CycleModel>(model, limits, cancel).Run(), [&model](const std::vector<CycleMove>& moves) {
         std::vector<Move> line;
         CompiledPosition at = model.Root();
         for (const CycleMove& move : moves) line.push_back(model.Play(at, move));

@@ -33,25 +33,34 @@ class DepthFirst {
         : model_(model), budget_(limits, cancel, 64), visited_(limits.table_bytes) {}
 
     ModelResult<Model> Run(State root) {
-        if (model_.IsWon(root)) return Finish(Verdict::Won);
+        Start(std::move(root));
+        Advance(kWholeSearch);
+        return Take();
+    }
+
+    // The search in steps: `Start`, then `Advance` by up to `positions` more
+    // positions at a time until it has a verdict (`Done`), then `Take`.
+    void Start(State root) {
+        if (model_.IsWon(root)) {
+            done_ = true;
+            result_.verdict = Verdict::Won;
+            return;
+        }
         visited_.Insert(model_.Key(root));
         Enter(std::move(root));
-        while (!frames_.empty()) {
-            if (budget_.Spent(result_.positions)) return Finish(Verdict::Unknown);
-            Frame& top = frames_.back();
-            if (top.next == top.children.size()) {
-                frames_.pop_back();
-                continue;
-            }
-            const ChildType& child = top.children[top.next++];
-            if (!visited_.Insert(child.key)) continue;
-            ++result_.positions;
-            State next = top.state;
-            model_.Apply(next, child.move);
-            if (child.won || model_.IsWon(next)) return Finish(Verdict::Won);
-            Enter(std::move(next));
-        }
-        return Finish(Verdict::Impossible);
+    }
+
+    void Advance(int64_t positions) {
+        const int64_t until = result_.positions + positions;
+        while (!done_ && result_.positions < until) Step();
+    }
+
+    bool Done() const { return done_; }
+    int64_t Positions() const { return result_.positions; }
+
+    ModelResult<Model> Take() {
+        if (!done_) Finish(Verdict::Unknown);
+        return std::move(result_);
     }
 
   private:
@@ -61,18 +70,35 @@ class DepthFirst {
         size_t next = 0;
     };
 
+    void Step() {
+        if (frames_.empty()) return Finish(Verdict::Impossible);
+        if (budget_.Spent(result_.positions)) return Finish(Verdict::Unknown);
+        Frame& top = frames_.back();
+        if (top.next == top.children.size()) {
+            frames_.pop_back();
+            return;
+        }
+        const ChildType& child = top.children[top.next++];
+        if (!visited_.Insert(child.key)) return;
+        ++result_.positions;
+        State next = top.state;
+        model_.Apply(next, child.move);
+        if (child.won || model_.IsWon(next)) return Finish(Verdict::Won);
+        Enter(std::move(next));
+    }
+
     void Enter(State state) {
         std::vector<ChildType> children = model_.Children(state);
         frames_.push_back(Frame{std::move(state), std::move(children), 0});
     }
 
     // The line is the move taken out of every frame on the path.
-    ModelResult<Model> Finish(Verdict verdict) {
+    void Finish(Verdict verdict) {
+        done_ = true;
         result_.verdict = verdict;
         if (verdict == Verdict::Won)
             for (const Frame& frame : frames_) result_.line.push_back(frame.children[frame.next - 1].move);
         frames_.clear();
-        return std::move(result_);
     }
 
     const Model& model_;
@@ -80,19 +106,7 @@ class DepthFirst {
     VisitedTable visited_;
     std::vector<Frame> frames_;
     ModelResult<Model> result_;
+    bool done_ = false;
 };
-
-// A depth-first search over `model` as the solver answers it: the verdict,
-// the positions, and the line in player inputs, which `line_of` makes from
-// the model's own moves.
-template <class Model, class LineOf>
-Result SolveDepthFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel, LineOf line_of) {
-    ModelResult<Model> found = DepthFirst<Model>(model, limits, cancel).Run(model.Root());
-    Result result;
-    result.verdict = found.verdict;
-    result.positions = found.positions;
-    if (found.verdict == Verdict::Won) result.line = line_of(found.line);
-    return result;
-}
 
 }  // namespace velmora::solver

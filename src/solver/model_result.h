@@ -5,11 +5,15 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "solver/search.h"
 
 namespace velmora::solver {
+
+// An `Advance` step that runs the search to its verdict.
+constexpr int64_t kWholeSearch = std::numeric_limits<int64_t>::max() / 2;
 
 template <class Model>
 struct ModelResult {
@@ -42,5 +46,16 @@ class SearchBudget {
     std::chrono::steady_clock::time_point deadline_;
     int64_t checks_ = 0;
 };
+
+// A search's answer as the solver gives it: the verdict, the positions, and
+// the line in player inputs, which `line_of` makes from the model's moves.
+template <class Model, class LineOf>
+Result AsResult(ModelResult<Model> found, LineOf line_of) {
+    Result result;
+    result.verdict = found.verdict;
+    result.positions = found.positions;
+    if (found.verdict == Verdict::Won) result.line = line_of(found.line);
+    return result;
+}
 
 }  // namespace velmora::solver

@@ -15,7 +15,7 @@ namespace {
 
 Result FromRemoval(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
     const RemovalModel model(start);
-    return SolveDepthFirst(model, limits, cancel, [&model](const std::vector<RemovalMove>& moves) {
+    return AsResult(DepthFirst<RemovalModel>(model, limits, cancel).Run(model.Root()), [&model](const std::vector<RemovalMove>& moves) {
         std::vector<Move> line;
         for (const RemovalMove& move : moves) line.push_back(model.ToMove(move));
         return line;
@@ -24,12 +24,8 @@ Result FromRemoval(const Engine& start, const Limits& limits, const std::atomic<
 
 Result FromInterpreter(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
     const InterpreterModel model(start);
-    ModelResult<InterpreterModel> found = BestFirst<InterpreterModel>(model, limits, cancel).Run(model.Root());
-    Result result;
-    result.verdict = found.verdict;
-    result.positions = found.positions;
-    result.line = std::move(found.line);
-    return result;
+    return AsResult(BestFirst<InterpreterModel>(model, limits, cancel).Run(model.Root()),
+                    [](std::vector<Move> moves) { return moves; });
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #pragma once
-// The solver's search: depth first over the moves of the position, best
-// looking first, never entering a position twice. Every card is known to
+// The solver's search: depth first and best first over the moves of the
+// position, taking turns, never entering a position twice. Every card is known to
 // the search, face-down cards and the stock's order included.
 //
 // Verdicts: won (with the line of moves that wins), impossible (every

@@ -1,0 +1,87 @@
+// The searches run in turns: a search advanced step by step answers what it
+// answers in one run, and the two searches taking turns keep the depth-first
+// search's verdicts while getting out of the deals it buries.
+#include <gtest/gtest.h>
+
+#include "session.h"
+#include "solver/cycle_model.h"
+#include "solver/portfolio.h"
+
+namespace velmora::solver {
+namespace {
+
+Limits Budget(int64_t positions) {
+    Limits limits;
+    limits.positions = positions;
+    limits.seconds = 600;
+    limits.table_bytes = 8u << 20;
+    return limits;
+}
+
+template <class Search>
+ModelResult<CycleModel> InSteps(const CycleModel& model, const Limits& limits, int64_t step) {
+    Search search(model, limits, nullptr);
+    search.Start(model.Root());
+    while (!search.Done()) search.Advance(step);
+    return search.Take();
+}
+
+template <class Search>
+void ExpectStepsMatchOneRun(const CycleModel& model, int64_t positions) {
+    const ModelResult<CycleModel> whole = Search(model, Budget(positions), nullptr).Run(model.Root());
+    for (int64_t step : {1, 7, 1000}) {
+        const ModelResult<CycleModel> stepped = InSteps<Search>(model, Budget(positions), step);
+        EXPECT_EQ(stepped.verdict, whole.verdict) << "step " << step;
+        EXPECT_EQ(stepped.positions, whole.positions) << "step " << step;
+        EXPECT_EQ(stepped.line, whole.line) << "step " << step;
+    }
+}
+
+// Canfield deal 10 is won and 12 impossible; Freecell 25 runs out of the
+// depth-first budget.
+TEST(Portfolio, ASearchInStepsAnswersAsInOneRun) {
+    for (const char* deal : {"new 3 10", "new 3 12", "new 1 25"}) {
+        SCOPED_TRACE(deal);
+        cli::Session s;
+        s.Lines(deal);
+        const CycleModel model(s.engine());
+        ExpectStepsMatchOneRun<DepthFirst<CycleModel>>(model, 3000);
+        ExpectStepsMatchOneRun<BestFirst<CycleModel>>(model, 3000);
+    }
+}
+
+TEST(Portfolio, KeepsTheVerdictsAndWinsADealTheDepthFirstSearchBuries) {
+    for (int deal = 1; deal <= 12; ++deal) {
+        cli::Session s;
+        s.Lines("new 3 " + std::to_string(deal));
+        const CycleModel model(s.engine());
+        const Verdict deep = DepthFirst<CycleModel>(model, Budget(200000), nullptr).Run(model.Root()).verdict;
+        const Verdict both = Portfolio<CycleModel>(model, Budget(200000), nullptr).Run().verdict;
+        ASSERT_NE(deep, Verdict::Unknown) << "Canfield deal " << deal;
+        EXPECT_EQ(both, deep) << "Canfield deal " << deal;
+    }
+    cli::Session s;
+    s.Lines("new 1 25");
+    const CycleModel model(s.engine());
+    EXPECT_EQ(DepthFirst<CycleModel>(model, Budget(20000), nullptr).Run(model.Root()).verdict, Verdict::Unknown);
+    const ModelResult<CycleModel> both = Portfolio<CycleModel>(model, Budget(20000), nullptr).Run();
+    ASSERT_EQ(both.verdict, Verdict::Won);
+    EXPECT_LE(both.positions, 20000);
+    CompiledPosition at = model.Root();
+    for (const CycleMove& move : both.line) model.Play(at, move);
+    EXPECT_TRUE(model.IsWon(at)) << "the line taken from the best-first search wins";
+}
+
+TEST(Portfolio, ALimitIsUnknownAndCountsBothSearches) {
+    cli::Session s;
+    s.Lines("new 5 1");
+    const CycleModel model(s.engine());
+    const ModelResult<CycleModel> found = Portfolio<CycleModel>(model, Budget(5000), nullptr).Run();
+    EXPECT_EQ(found.verdict, Verdict::Unknown);
+    EXPECT_GE(found.positions, 5000);
+    EXPECT_LE(found.positions, 5100);
+    EXPECT_TRUE(found.line.empty());
+}
+
+}  // namespace
+}  // namespace velmora::solver
