@@ -1,6 +1,7 @@
 // The run the player carries with the pointer, as the table renderer shows
 // it: lifted off its pile, moved, flown back when no pile takes it.
 #include "engine/model/engine.h"
+#include "engine/play/pickup_rules.h"
 #include "render/card_flight.h"
 #include "render/drag_image.h"
 #include "render/pile_drawing.h"
@@ -12,10 +13,13 @@ void TableRenderer::LiftRun(PileRef pile, int position) {
     std::string* text = engine_.piles.Pile(pile.list, pile.index);
     if (!text || position < 0 || 3 * static_cast<size_t>(position) >= text->size()) return;
     BuildRunDragImage(Context(), pile, position);
-    // The pile is drawn as it looks without the run, then keeps its cards
-    // until a move takes them.
+    // The pile is drawn as it looks without the run (or the lone card), then
+    // keeps its cards until a move takes them.
     const std::string whole = *text;
-    text->resize(3 * static_cast<size_t>(position));
+    if (LeavesAlone(engine_, pile))
+        text->erase(3 * static_cast<size_t>(position), 3);
+    else
+        text->resize(3 * static_cast<size_t>(position));
     Repaint(pile, false);
     *text = whole;
     ShowDragImage(Context());

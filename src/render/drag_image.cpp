@@ -6,6 +6,7 @@
 
 #include "engine/model/card_code.h"
 #include "engine/model/engine.h"
+#include "engine/play/pickup_rules.h"
 #include "render/card_drawing.h"
 #include "render/card_images.h"
 #include "render/pile_drawing.h"
@@ -76,7 +77,9 @@ void BuildRunDragImage(const DrawContext& ctx, PileRef pile, int position) {
     if (position < 0 || position >= static_cast<int>(view.cards.size())) return;
     const QPoint at = view.cards[static_cast<size_t>(position)].rect.topLeft();
     std::vector<DragCard> cards;
-    for (size_t i = static_cast<size_t>(position); i < view.cards.size(); ++i) {
+    // A card that leaves alone is carried without the cards above it.
+    const size_t end = LeavesAlone(ctx.engine, pile) ? static_cast<size_t>(position) + 1 : view.cards.size();
+    for (size_t i = static_cast<size_t>(position); i < end; ++i) {
         const PileCardView& card = view.cards[i];
         if (card.code < 1) continue;
         cards.push_back({card.code, card.face_down, card.rect.topLeft() - at});

@@ -6,6 +6,7 @@
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_string.h"
 #include "engine/play/end_game.h"
+#include "engine/play/pickup_rules.h"
 #include "engine/play/run_checks.h"
 
 namespace velmora {
@@ -54,6 +55,7 @@ std::optional<bool> LeavingMove(Engine& e, int card, std::string_view pile) {
             return std::nullopt;
         case ListId::Reserve:
             if (top && face_up) return true;
+            if (face_up && LeavesAlone(e, *ref)) return true;
             if (e.R(13) == -11) return top;
             return std::nullopt;
     }

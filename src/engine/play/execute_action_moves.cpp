@@ -10,6 +10,7 @@
 #include "engine/play/execute_action.h"
 #include "engine/play/grid_rules.h"
 #include "engine/play/move_log.h"
+#include "engine/play/pickup_rules.h"
 #include "engine/play/scoring.h"
 #include "engine/play/selection_pile.h"
 #include "engine/play/win_condition.h"
@@ -46,11 +47,12 @@ std::optional<PileRef> PileToLiftFrom(const Engine& e, int card) {
 }
 
 // Takes the card off its pile, with the cards above it when `with_run` and
-// it lies on a tableau or reserve. Returns the cards taken, bottom first.
+// it lies on a tableau or reserve whose cards do not leave alone. Returns
+// the cards taken, bottom first.
 std::vector<int> Lift(Engine& e, PileRef from, int card, bool with_run) {
     std::string& pile = *e.piles.Pile(from.list, from.index);
     const int at = PileIndexOf(pile, card);
-    const bool run_pile = from.list == ListId::Tableau || from.list == ListId::Reserve;
+    const bool run_pile = (from.list == ListId::Tableau || from.list == ListId::Reserve) && !LeavesAlone(e, from);
     if (with_run && run_pile && at < PileCount(pile) - 1) {
         const std::vector<int> codes = PileCodes(pile);
         pile.erase(static_cast<size_t>(at) * 3);

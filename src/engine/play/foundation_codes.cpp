@@ -49,6 +49,19 @@ bool DownBesideTableau(const RuleCtx& c) {
     return (c.Down() || c.KingOnAce()) && c.s != 12;
 }
 
+// 97: one suit to a foundation, in any order of ranks; a card goes on only
+// once its rank lies on the foundation before it (the first takes any). An
+// empty foundation takes a card of its base rank of a suit not yet begun.
+bool RankSeenBefore(const RuleCtx& c) {
+    const int i = c.in.pile;
+    if (c.Empty()) return c.s == c.R(48 + i) && FourSuitCheck(c.e, i, c.in.moving);
+    if (!c.SameSuit()) return false;
+    if (i == 0) return true;
+    for (int code : PileCodes(c.Foundation(i - 1)))
+        if (CardRank(code) == c.s) return true;
+    return false;
+}
+
 }  // namespace
 
 bool FoundationCodeRule(const RuleCtx& c) {
@@ -101,6 +114,7 @@ bool FoundationCodeRule(const RuleCtx& c) {
             if (TopRank(own) == i + 1 && (i != 6 || PileCount(own) == 13)) return false;
             return true;
         }
+        case 97: return RankSeenBefore(c);
         case 96:
             if (c.in.foundation && c.Empty() && !FourSuitCheck(c.e, i, c.in.moving)) return false;
             return StandardPath(c, 0);

@@ -2,6 +2,7 @@
 
 #include "engine/model/piles.h"
 #include "engine/model/pile_string.h"
+#include "engine/play/pickup_rules.h"
 
 namespace velmora {
 
@@ -28,6 +29,9 @@ MoveSpec DescribeMove(const Engine& e, int card) {
         if (!located) move.source = LocatorOfPile(e, n);
         located = move.source != kLocNowhere;
     }
+    // A loose reserve card goes alone wherever it lies in its pile.
+    if (LocatorIsReserve(move.source) && LeavesAlone(e, {ListId::Reserve, ReserveOfLocator(move.source)}))
+        move.single = true;
     return move;
 }
 

@@ -48,11 +48,16 @@ bool FromReserve(const Engine& e, int i, bool top, int code) {
     switch (e.R(13)) {
         case -14: return false;
         case -11: return true;
+        case kReserveAnySingleCard: return !e.cards.IsFaceDown(code);
         default: return top && !e.cards.IsFaceDown(code);
     }
 }
 
 }  // namespace
+
+bool LeavesAlone(const Engine& e, PileRef pile) {
+    return pile.list == ListId::Reserve && e.R(13) == kReserveAnySingleCard;
+}
 
 bool CanPickUp(Engine& e, PileRef ref, int position) {
     if (e.R(36) == 1 || e.R(38) != 0) return false;

@@ -14,4 +14,12 @@ namespace velmora {
 // Running the run-length check records the run's top card in field 95.
 bool CanPickUp(Engine& e, PileRef pile, int position);
 
+// R[13] = -15: any face-up card of a reserve may be taken, and it goes alone,
+// the cards above it staying where they lie (a bouquet of loose cards).
+inline constexpr int kReserveAnySingleCard = -15;
+
+// Whether a card taken from `pile` leaves without the cards above it: on a
+// reserve under R[13] = -15. Everywhere else a card takes its run along.
+bool LeavesAlone(const Engine& e, PileRef pile);
+
 }  // namespace velmora

@@ -23,7 +23,7 @@ Family FamilyOf(int code) {
         case 92: case 94: case 95:
             return Family::BuildCodes;
         case 29: case 36: case 37: case 41: case 42: case 46: case 47: case 49: case 50: case 51:
-        case 52: case 53: case 77: case 82: case 83: case 96:
+        case 52: case 53: case 77: case 82: case 83: case 96: case 97:
             return Family::FoundationCodes;
         case 17: case 18: case 19: case 23: case 33: case 38: case 40: case 45: case 48: case 54:
         case 55: case 56: case 79: case 80: case 81:
