@@ -41,11 +41,11 @@ std::vector<Drag> ListDrags(const CompiledRules& rules, const CompiledPosition& 
 class Collector {
   public:
     Collector(const CompiledRules& rules, const CompiledPosition& parent, const MoveVisitor& visit)
-        : rules_(rules), visit_(visit) {
+        : rules_(rules), visit_(visit), parent_(rules, parent) {
         seen_.push_back(parent.ExactHash(rules));
     }
     void Offer(const CompiledPosition& after, const CompiledMove& move) {
-        const uint64_t exact = after.ExactHash(rules_);
+        const uint64_t exact = after.ExactHash(rules_, &parent_);
         if (std::find(seen_.begin(), seen_.end(), exact) != seen_.end()) return;
         seen_.push_back(exact);
         visit_(move, after);
@@ -54,6 +54,7 @@ class Collector {
   private:
     const CompiledRules& rules_;
     const MoveVisitor& visit_;
+    const PileHashes parent_;
     std::vector<uint64_t> seen_;
 };
 

@@ -117,23 +117,45 @@ uint64_t CompiledPosition::StockLineHash(bool fold_twins) const {
     return h;
 }
 
-uint64_t CompiledPosition::CycleKey(const CompiledRules& rules) const {
+bool CompiledPosition::SamePile(const CompiledPosition& other, int pile) const {
+    const int n = Count(pile);
+    if (n != other.Count(pile)) return false;
+    const auto* mine = cards_.data() + start_[static_cast<size_t>(pile)];
+    const auto* theirs = other.cards_.data() + other.start_[static_cast<size_t>(pile)];
+    return std::equal(mine, mine + n, theirs);
+}
+
+bool CompiledPosition::operator==(const CompiledPosition& other) const {
+    if (start_ != other.start_ || passes != other.passes || first_move != other.first_move || over != other.over)
+        return false;
+    const auto used = static_cast<std::ptrdiff_t>(start_[start_.size() - 1]);
+    return std::equal(cards_.begin(), cards_.begin() + used, other.cards_.begin());
+}
+
+PileHashes::PileHashes(const CompiledRules& rules, const CompiledPosition& p) : position_(p) {
+    for (int pile = 0; pile < rules.Piles(); ++pile) {
+        plain_[static_cast<size_t>(pile)] = p.PileHash(pile, false);
+        if (rules.twin_cards) twins_[static_cast<size_t>(pile)] = p.PileHash(pile, true);
+    }
+}
+
+uint64_t CompiledPosition::CycleKey(const CompiledRules& rules, const PileHashes* near) const {
     uint64_t exact = 0;
     uint64_t key = 0;
-    AllHashes(rules, true, exact, &key);
+    AllHashes(rules, true, exact, &key, near);
     return key;
 }
 
-uint64_t CompiledPosition::ExactHash(const CompiledRules& rules) const {
+uint64_t CompiledPosition::ExactHash(const CompiledRules& rules, const PileHashes* near) const {
     uint64_t exact = 0;
-    AllHashes(rules, false, exact, nullptr);
+    AllHashes(rules, false, exact, nullptr, near);
     return exact;
 }
 
-uint64_t CompiledPosition::Key(const CompiledRules& rules) const {
+uint64_t CompiledPosition::Key(const CompiledRules& rules, const PileHashes* near) const {
     uint64_t exact = 0;
     uint64_t key = 0;
-    Hashes(rules, exact, key);
+    AllHashes(rules, false, exact, &key, near);
     return key;
 }
 
@@ -141,11 +163,12 @@ uint64_t CompiledPosition::Key(const CompiledRules& rules) const {
 uint64_t PlaceWeight(int place) { return SplitMix(static_cast<uint64_t>(place) + 77) | 1u; }
 
 void CompiledPosition::Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key) const {
-    AllHashes(rules, false, exact, &key);
+    AllHashes(rules, false, exact, &key, nullptr);
 }
 
 // The exact hash always; the key too when asked for.
-void CompiledPosition::AllHashes(const CompiledRules& rules, bool fold_stock, uint64_t& exact, uint64_t* key) const {
+void CompiledPosition::AllHashes(const CompiledRules& rules, bool fold_stock, uint64_t& exact, uint64_t* key,
+                                 const PileHashes* near) const {
     static const std::array<uint64_t, kMaxCompiledPiles + 2> weights = [] {
         std::array<uint64_t, kMaxCompiledPiles + 2> w{};
         for (size_t i = 0; i < w.size(); ++i) w[i] = PlaceWeight(static_cast<int>(i));
@@ -155,15 +178,20 @@ void CompiledPosition::AllHashes(const CompiledRules& rules, bool fold_stock, ui
     std::array<uint64_t, kMaxCompiledPiles> piles{};
     uint64_t h = static_cast<uint64_t>(passes) * weights[kMaxCompiledPiles] +
                  ((first_move ? 1u : 0u) | (over ? 2u : 0u)) * weights[kMaxCompiledPiles + 1];
+    auto pile_hash = [&](int p, bool fold_twins) {
+        if (near != nullptr && SamePile(near->position_, p))
+            return fold_twins ? near->twins_[static_cast<size_t>(p)] : near->plain_[static_cast<size_t>(p)];
+        return PileHash(p, fold_twins);
+    };
     for (int p = 0; p < piles_in_use; ++p) {
-        piles[static_cast<size_t>(p)] = PileHash(p, false);
+        piles[static_cast<size_t>(p)] = pile_hash(p, false);
         h += piles[static_cast<size_t>(p)] * weights[static_cast<size_t>(p)];
     }
     exact = SplitMix(h);
     if (key == nullptr) return;
     // The two decks' cards of one suit and rank play alike.
     if (rules.twin_cards)
-        for (int p = 0; p < piles_in_use; ++p) piles[static_cast<size_t>(p)] = PileHash(p, true);
+        for (int p = 0; p < piles_in_use; ++p) piles[static_cast<size_t>(p)] = pile_hash(p, true);
     if (fold_stock) {
         piles[kCompiledStock] = StockLineHash(rules.twin_cards);
         piles[kCompiledWaste] = 0x2f1b3c4d5e6f7081ULL;

@@ -23,6 +23,8 @@ inline int RankOf(int code) { return (code - 1) % 13 + 1; }
 inline int SuitOf(int code) { return ((code - 1) % 52) / 13; }
 inline bool IsRed(int code) { return SuitOf(code) < 2; }
 
+class PileHashes;
+
 class CompiledPosition {
   public:
     CompiledPosition() { start_.fill(0); }
@@ -46,27 +48,49 @@ class CompiledPosition {
     bool first_move = true;
     bool over = false;  // the game was won and has ended
 
-    // The position exactly, every pile in its place.
-    uint64_t ExactHash(const CompiledRules& rules) const;
+    // The position exactly, every pile in its place. Given the pile hashes
+    // of a position a move or two away, the piles both hold alike are not
+    // hashed again (the answers are the same).
+    uint64_t ExactHash(const CompiledRules& rules, const PileHashes* near = nullptr) const;
     // Both at once, each pile hashed once.
     void Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key) const;
     // The position up to the order of piles that play alike (foundations of
     // one base rank, the tableau piles, whose rules are all the same, and the
     // free cells) and up to which deck a card comes from, without what
     // changes no move (the first-move mark, unlimited passes).
-    uint64_t Key(const CompiledRules& rules) const;
+    uint64_t Key(const CompiledRules& rules, const PileHashes* near = nullptr) const;
     // The key with the stock and the waste taken as one line of cards in the
     // order they are turned, wherever the point between them lies: one key for
     // the positions a stock's pass cycle goes round.
-    uint64_t CycleKey(const CompiledRules& rules) const;
+    uint64_t CycleKey(const CompiledRules& rules, const PileHashes* near = nullptr) const;
+
+    // Every pile, counter and mark alike.
+    bool operator==(const CompiledPosition& other) const;
+    // The pile holds the same cards, faces included, in both positions.
+    bool SamePile(const CompiledPosition& other, int pile) const;
 
   private:
+    friend class PileHashes;
     uint64_t PileHash(int pile, bool fold_twins) const;
     uint64_t StockLineHash(bool fold_twins) const;
-    void AllHashes(const CompiledRules& rules, bool fold_stock, uint64_t& exact, uint64_t* key) const;
+    void AllHashes(const CompiledRules& rules, bool fold_stock, uint64_t& exact, uint64_t* key,
+                   const PileHashes* near) const;
 
     std::array<uint8_t, kMostCards> cards_{};
     std::array<uint8_t, kMaxCompiledPiles + 1> start_;
+};
+
+// The hash of every pile of one position, taken once, for hashing the
+// positions its moves lead to: they share most of its piles.
+class PileHashes {
+  public:
+    PileHashes(const CompiledRules& rules, const CompiledPosition& p);
+
+  private:
+    friend class CompiledPosition;
+    CompiledPosition position_;
+    std::array<uint64_t, kMaxCompiledPiles> plain_{};
+    std::array<uint64_t, kMaxCompiledPiles> twins_{};  // with twin cards keyed alike
 };
 
 // The position on the table of `e` (whose rules compiled to `rules`).

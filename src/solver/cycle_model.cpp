@@ -64,13 +64,13 @@ CycleModel::CycleModel(const Engine& e, bool narrow) : compiled_(e) {
     narrow_ = narrow && hidden && rules.runs_must_fit;
 }
 
-uint64_t CycleModel::Key(const State& s) const {
-    if (folds_ && OnStockCycle(compiled_.rules(), s)) return s.CycleKey(compiled_.rules());
-    return s.Key(compiled_.rules());
+uint64_t CycleModel::Key(const State& s, const PileHashes* near) const {
+    if (folds_ && OnStockCycle(compiled_.rules(), s)) return s.CycleKey(compiled_.rules(), near);
+    return s.Key(compiled_.rules(), near);
 }
 
-void CycleModel::Offer(std::vector<ChildType>& out, const CycleMove& move, const CompiledPosition& after) const {
-    out.push_back({move, Key(after), CompiledScore(compiled_.rules(), after, weights_), after.over});
+void CycleModel::Offer(Sink& out, const CycleMove& move, const CompiledPosition& after) const {
+    out.children.push_back({move, Key(after, &out.near), CompiledScore(compiled_.rules(), after, weights_), after.over});
 }
 
 // The positions on the stock's chain (see StockChain) are no children of
@@ -80,7 +80,7 @@ void CycleModel::Offer(std::vector<ChildType>& out, const CycleMove& move, const
 // than making it first and pressing on.
 std::vector<CycleChild> CycleModel::Children(const State& s) const {
     const CompiledRules& rules = compiled_.rules();
-    std::vector<ChildType> out;
+    Sink out{{}, PileHashes(rules, s)};
     bool closed = false;
     const std::vector<CompiledPosition> points = StockChain(rules, s, closed);
     for (size_t i = 0; i < points.size(); ++i) WasteMoves(points[i], static_cast<int>(i), out);
@@ -95,8 +95,8 @@ std::vector<CycleChild> CycleModel::Children(const State& s) const {
         Offer(out, {0, move}, after);
         if (points.size() > 1) OtherPoints(points, move, after, out);
     });
-    SortBestFirst(out);
-    return out;
+    SortBestFirst(out.children);
+    return std::move(out.children);
 }
 
 // A move that leaves the stock, the waste and the foundations alone (and
@@ -105,7 +105,7 @@ std::vector<CycleChild> CycleModel::Children(const State& s) const {
 // before it: made at a later point, it leads where making it first and
 // pressing on leads. Otherwise each point is compared.
 void CycleModel::OtherPoints(const std::vector<CompiledPosition>& points, const CompiledMove& move,
-                             const CompiledPosition& after, std::vector<ChildType>& out) const {
+                             const CompiledPosition& after, Sink& out) const {
     const CompiledRules& rules = compiled_.rules();
     const CompiledPosition& first = points.front();
     if (after.Count(kCompiledStock) == first.Count(kCompiledStock) &&
@@ -117,11 +117,11 @@ void CycleModel::OtherPoints(const std::vector<CompiledPosition>& points, const 
         PlayCompiledMove(rules, pressed_on, StockPress(pressed_on));
         CompiledPosition here = points[i];
         if (!PlayCompiledMove(rules, here, move)) continue;
-        if (here.ExactHash(rules) != pressed_on.ExactHash(rules)) Offer(out, {static_cast<uint8_t>(i), move}, here);
+        if (!(here == pressed_on)) Offer(out, {static_cast<uint8_t>(i), move}, here);
     }
 }
 
-void CycleModel::WasteMoves(const CompiledPosition& point, int presses, std::vector<ChildType>& out) const {
+void CycleModel::WasteMoves(const CompiledPosition& point, int presses, Sink& out) const {
     const CompiledRules& rules = compiled_.rules();
     const int top = point.Count(kCompiledWaste) - 1;
     if (top < 0) return;

@@ -46,17 +46,23 @@ class CycleModel {
     std::vector<ChildType> Children(const State& s) const;
     void Apply(State& s, const MoveType& move) const;
     bool IsWon(const State& s) const { return s.over; }
-    uint64_t Key(const State& s) const;
+    uint64_t Key(const State& s, const PileHashes* near = nullptr) const;
 
     // Plays `move` on `s` and gives the driver's inputs that play it.
     Move Play(State& s, const MoveType& move) const;
 
   private:
+    // The children found so far, and the parent's pile hashes to key them.
+    struct Sink {
+        std::vector<ChildType> children;
+        PileHashes near;
+    };
+
     void PlayOn(State& s, const MoveType& move, Move* inputs) const;
-    void Offer(std::vector<ChildType>& out, const CycleMove& move, const CompiledPosition& after) const;
-    void WasteMoves(const CompiledPosition& point, int presses, std::vector<ChildType>& out) const;
+    void Offer(Sink& out, const CycleMove& move, const CompiledPosition& after) const;
+    void WasteMoves(const CompiledPosition& point, int presses, Sink& out) const;
     void OtherPoints(const std::vector<CompiledPosition>& points, const CompiledMove& move, const CompiledPosition& after,
-                     std::vector<ChildType>& out) const;
+                     Sink& out) const;
 
     CompiledModel compiled_;
     bool folds_ = false;

@@ -7,6 +7,7 @@
 
 #include "session.h"
 #include "solver/compiled_model.h"
+#include "solver/compiled_moves.h"
 #include "solver/position_key.h"
 
 namespace velmora::solver {
@@ -99,6 +100,40 @@ TEST(CompiledPosition, KeyTakesTheTwoDecksCardsOfOneSuitAndRankAlike) {
     int other_at = 0;
     while (CodeOf(root.At(other_pile, other_at)) % 52 == CodeOf(root.At(pile, at)) % 52) ++other_at;
     EXPECT_NE(rebuilt(pile, at, other_pile, other_at).Key(rules), root.Key(rules));
+}
+
+// Hashed beside its parent, a child gets the hashes it gets alone, and the
+// equality of positions reads only the cards in play: a card moved away and
+// back leaves an equal position.
+TEST(CompiledPosition, HashesBesideTheParentAreTheHashesAlone) {
+    Session s;
+    for (int game : {1, 2, 28}) {
+        s.Lines("new " + std::to_string(game) + " 4");
+        const CompiledModel model(s.engine());
+        const CompiledRules& rules = model.rules();
+        CompiledPosition p = model.Root();
+        for (int step = 0; step < 30; ++step) {
+            const PileHashes near(rules, p);
+            std::vector<CompiledPosition> children;
+            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after) {
+                EXPECT_EQ(after.ExactHash(rules, &near), after.ExactHash(rules));
+                EXPECT_EQ(after.Key(rules, &near), after.Key(rules));
+                EXPECT_EQ(after.CycleKey(rules, &near), after.CycleKey(rules));
+                EXPECT_FALSE(after == p);
+                children.push_back(after);
+            });
+            if (children.empty()) break;
+            p = children[static_cast<size_t>(step * 7) % children.size()];
+        }
+        CompiledPosition again = p;
+        const int pile = rules.Tableau(6);
+        ASSERT_FALSE(again.Empty(pile));
+        const uint8_t top = again.Pop(pile);
+        EXPECT_FALSE(again == p);
+        again.Push(rules.Tableau(0), top);
+        again.Push(pile, again.Pop(rules.Tableau(0)));
+        EXPECT_TRUE(again == p) << "game " << game;
+    }
 }
 
 }  // namespace
