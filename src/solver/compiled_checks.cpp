@@ -87,8 +87,11 @@ bool CompiledChecks::CanDropOnReserve(int from, int at, int to) const {
 }
 
 bool CompiledChecks::TableauAccepts(int target, int moving, int from) const {
-    if (target < 1) return EmptyTableauAccepts(moving, from);
-    switch (r_.tableau_filter) {
+    return target < 1 ? EmptyTableauAccepts(moving, from) : Follows(target, moving, r_.tableau_filter);
+}
+
+bool CompiledChecks::Follows(int target, int moving, int filter) const {
+    switch (filter) {
         case 0:
             if (SuitOf(target) != SuitOf(moving)) return false;
             break;
@@ -97,6 +100,9 @@ bool CompiledChecks::TableauAccepts(int target, int moving, int from) const {
             break;
         case 3:
             if (IsRed(target) == IsRed(moving)) return false;
+            break;
+        case 21:
+            if (SuitOf(target) == SuitOf(moving)) return false;
             break;
         default: break;
     }
@@ -112,6 +118,7 @@ bool CompiledChecks::TableauAccepts(int target, int moving, int from) const {
 bool CompiledChecks::EmptyTableauAccepts(int moving, int from) const {
     const int rule = r_.tableau_empty;
     if (rule == -1) return true;
+    if (rule == kEmptyNothing) return false;
     if (rule == kEmptyFromReserveThenWaste) {
         for (int res = 0; res < r_.reserves; ++res)
             if (!p_.Empty(r_.Reserve(res))) return r_.IsReserve(from);
@@ -141,7 +148,7 @@ bool CompiledChecks::ValidRun(int pile, int at) const {
     if (!r_.runs_must_fit) return true;
     for (int k = at + 1; k < p_.Count(pile); ++k) {
         const int below = CodeOf(p_.At(pile, k - 1));
-        if (!TableauAccepts(below, CodeOf(p_.At(pile, k)), pile)) return false;
+        if (!Follows(below, CodeOf(p_.At(pile, k)), r_.run_filter)) return false;
     }
     return true;
 }

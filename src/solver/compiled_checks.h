@@ -29,6 +29,8 @@ class CompiledChecks {
     bool CanDropOnTableau(int from, int at, int to) const;
     bool CanDropOnReserve(int from, int at, int to) const;
     bool TableauAccepts(int target, int moving, int from) const;
+    // `moving` goes on the card `target` by the suit filter and the ranks.
+    bool Follows(int target, int moving, int filter) const;
     bool EmptyTableauAccepts(int moving, int from) const;
     bool RankDown(int t, int s) const;
     bool RankUp(int t, int s) const;

@@ -17,6 +17,7 @@ constexpr int kDoubleClickTableaus = 251;
 constexpr int kUnlimitedCapacity = -1;
 constexpr int kReserveOpen = 0;
 constexpr int kReserveClosed = 4;
+constexpr int kAnotherSuit = 21;
 
 bool RunLimitKnown(int rule) {
     return rule >= -1 || rule == -5 || rule == -6 || rule == -12 || rule == -13 || rule == -20;
@@ -31,7 +32,7 @@ bool PlainGame(const Engine& e) {
     if (e.R(3) == 4 || e.R(3) == 8 || e.R(3) == 9) return false;
     if (e.R(289) == 2 && e.R(290) != 4) return false;
     if (e.R(7) != 0 || e.R(13) != 0 || e.R(17) < 0 || e.R(17) > 2) return false;
-    if (e.R(2) != 0 && e.R(2) != 1) return false;
+    if (e.R(2) != 0 && e.R(2) != 1 && e.R(2) != 10) return false;
     if (!RunLimitKnown(e.R(12)) || (e.R(22) != 0 && e.R(22) != 1)) return false;
     return e.R(41) == 0 || e.R(41) == 1;
 }
@@ -56,12 +57,15 @@ bool TableausAlike(const Engine& e, CompiledRules& c) {
         if (e.R(184 + t) != c.tableau_filter || e.R(156 + t) != c.tableau_direction ||
             e.R(212 + t) != c.tableau_wrap || e.R(128 + t) != c.tableau_empty)
             return false;
-    if (c.tableau_filter < 0 || c.tableau_filter > 3) return false;
+    if ((c.tableau_filter < 0 || c.tableau_filter > 3) && c.tableau_filter != kAnotherSuit) return false;
     if (c.tableau_direction < 0 || c.tableau_direction > 2 || c.tableau_wrap < 0 || c.tableau_wrap > 2) return false;
     const int empty = c.tableau_empty;
-    if (empty != -1 && (empty < 1 || empty > 13) && empty != kEmptyFromReserveThenWaste) return false;
+    if (empty != -1 && (empty < 1 || empty > 13) && empty != kEmptyFromReserveThenWaste && empty != kEmptyNothing)
+        return false;
     c.tableau_base = e.R(48);
-    c.runs_must_fit = e.R(2) == 1;
+    // Runs fit by the tableau's own rule, or (10) in suit.
+    c.runs_must_fit = e.R(2) == 1 || e.R(2) == 10;
+    c.run_filter = e.R(2) == 10 ? 0 : c.tableau_filter;
     c.run_limit = e.R(12);
     return true;
 }

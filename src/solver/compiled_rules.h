@@ -22,6 +22,8 @@ constexpr int kMaxCompiledPiles = 2 + 16 + 28 + 10;
 // The empty rule of a tableau that takes a reserve card while a reserve
 // holds cards and a waste card after.
 constexpr int kEmptyFromReserveThenWaste = '`';
+// Empty rule: a space takes no card.
+constexpr int kEmptyNothing = 'R';
 
 struct CompiledRules {
     int foundations = 0;
@@ -35,12 +37,13 @@ struct CompiledRules {
     int foundation_pickup = 0;  // 0 never, 1 the top card, 2 the top card of two or more
 
     // Tableau piles, all alike.
-    int tableau_filter = 0;     // 0 same suit, 1 same colour, 3 alternate colours, else any
+    int tableau_filter = 0;     // 0 same suit, 1 same colour, 3 alternate colours, 21 another suit, else any
     int tableau_direction = 0;  // 0 down, 1 up, 2 either
     int tableau_wrap = 0;       // 0 none, 1 wrap, 2 end reversal
-    int tableau_empty = -1;     // -1 any card, 1-13 a rank, or kEmptyFromReserveThenWaste
+    int tableau_empty = -1;     // -1 any card, 1-13 a rank, kEmptyNothing, or kEmptyFromReserveThenWaste
     int tableau_base = 0;       // the base rank the tableau rules compare with
     bool runs_must_fit = true;  // every card of a run fits the card below it
+    int run_filter = 0;         // by this filter (the tableau's, or 0: in suit)
     int run_limit = -1;         // the run length rule as the row holds it
 
     std::array<bool, 10> reserve_closed{};  // nothing is dropped there

@@ -75,6 +75,20 @@ TEST(CompiledModel, OffersTheInterpretersMovesInTheCataloguesVariants) {
     EXPECT_GT(compared, 0);
 }
 
+// The values the compiled view learnt for the catalogue, each on more play:
+// runs that must lie in suit whatever the building (Whitehead), building on
+// another suit (Indian), spaces that take nothing (Baker's Dozen).
+TEST(CompiledModel, PlaysTheCataloguesRunSuitAndSpaceRulesAsTheInterpreter) {
+    for (int game : {35, 42, 44}) {
+        Session s;
+        s.Lines("new " + std::to_string(game) + " 1");
+        ASSERT_TRUE(CompiledModel::Supports(s.engine())) << game;
+        SCOPED_TRACE(game);
+        CompareAlongRandomPlay(game, 5, 100, CompiledModel::Supports, CompiledChildrenOf);
+        if (HasFatalFailure()) return;
+    }
+}
+
 // The last moves of a won Freecell line: both models see the win coming,
 // and the interpreter model finds it too.
 TEST(CompiledModel, AgreesWithTheInterpreterOnTheWayToAWin) {
