@@ -38,6 +38,17 @@ bool Settled(const CompiledRules& rules, const HomeWants& wants, const CompiledP
     return true;
 }
 
+// A press left everything but the stock and the waste as it was and took no
+// card out of their line: the cycle key, which reads the line in turning
+// order, is the same (checked without hashing the position again).
+bool SameOffTheLine(const CompiledRules& rules, const CompiledPosition& a, const CompiledPosition& b) {
+    if (a.over != b.over || LineLength(a) != LineLength(b)) return false;
+    if (rules.passes != -1 && a.passes != b.passes) return false;
+    for (int pile = kCompiledWaste + 1; pile < rules.Piles(); ++pile)
+        if (!a.SamePile(b, pile)) return false;
+    return true;
+}
+
 }  // namespace
 
 bool StockCycleFolds(const CompiledRules& rules, const CompiledPosition& root) {
@@ -64,14 +75,13 @@ std::vector<CompiledPosition> StockChain(const CompiledRules& rules, const Compi
     closed = false;
     std::vector<CompiledPosition> points{p};
     if (!rules.stock_pressable || p.over) return points;
-    const uint64_t key = p.CycleKey(rules);
     // A point is told from the others by the cards in the waste.
     std::array<bool, kMostCards + 1> reached{};
     reached[static_cast<size_t>(p.Count(kCompiledWaste))] = true;
     for (;;) {
         CompiledPosition q = points.back();
         const CompiledMove press{Input::Kind::Press, static_cast<uint8_t>(q.Top(kCompiledStock)), kCompiledStock};
-        if (!PlayCompiledMove(rules, q, press) || q.CycleKey(rules) != key) return points;
+        if (!PlayCompiledMove(rules, q, press) || !SameOffTheLine(rules, p, q)) return points;
         bool& again = reached[static_cast<size_t>(q.Count(kCompiledWaste))];
         if (again) break;
         again = true;
