@@ -14,6 +14,7 @@
 //   bool IsWon(const State&)
 //   uint64_t Key(const State&)
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <queue>
@@ -33,7 +34,8 @@ class BestFirst {
     using MoveType = typename Model::MoveType;
 
     BestFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel)
-        : model_(model), budget_(limits, cancel, 16), visited_(limits.table_bytes) {}
+        : model_(model), budget_(limits, cancel, 16), visited_(limits.table_bytes),
+          most_nodes_(std::max<size_t>(limits.table_bytes / sizeof(Node), 1)) {}
 
     ModelResult<Model> Run(State root) {
         Start(std::move(root));
@@ -66,7 +68,8 @@ class BestFirst {
     // Opens the most promising position.
     void Step() {
         if (open_.empty()) return Finish(Verdict::Impossible, -1);
-        if (budget_.Spent(result_.positions)) return Finish(Verdict::Unknown, -1);
+        // The positions kept for opening take no more memory than the table.
+        if (budget_.Spent(result_.positions) || nodes_.size() >= most_nodes_) return Finish(Verdict::Unknown, -1);
         const int32_t at = open_.top().node;
         open_.pop();
         // An opened position keeps only its way back.
@@ -119,6 +122,7 @@ class BestFirst {
     ModelResult<Model> result_;
     int64_t serial_ = 0;
     bool done_ = false;
+    size_t most_nodes_;
 };
 
 }  // namespace velmora::solver

@@ -83,5 +83,20 @@ TEST(Portfolio, ALimitIsUnknownAndCountsBothSearches) {
     EXPECT_TRUE(found.line.empty());
 }
 
+// The positions the best-first search keeps to open later count against the
+// memory cap as the table does: a small cap ends the search as unknown long
+// before the position limit.
+TEST(Portfolio, TheBestFirstSearchKeepsItsPositionsWithinTheMemoryCap) {
+    cli::Session s;
+    s.Lines("new 5 1");
+    const CycleModel model(s.engine());
+    Limits small = Budget(1000000);
+    small.table_bytes = 256u << 10;
+    const ModelResult<CycleModel> found = BestFirst<CycleModel>(model, small, nullptr).Run(model.Root());
+    EXPECT_EQ(found.verdict, Verdict::Unknown);
+    EXPECT_LT(found.positions, 20000);
+    EXPECT_EQ(Portfolio<CycleModel>(model, small, nullptr).Run().verdict, Verdict::Unknown);
+}
+
 }  // namespace
 }  // namespace velmora::solver
