@@ -62,7 +62,7 @@ void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, in
 
 void DrawCardFaceOver(const DrawContext& ctx, Layer layer, int code, int x, int y) {
     if (code < 1 || code > kLastCard || IsUnsetPoint(x, y)) return;
-    const Surface& image = ctx.images.Face(CardImageIndex(code));
+    const Surface& image = ctx.FaceOf(code);
     const QPoint at(x, y + ctx.Shift(layer));
     Surface& target = ctx.On(layer);
     PaintCard(target, at, image, ctx.CardWidth(), ctx.CardHeight(), target, at, false);
@@ -72,7 +72,7 @@ void DrawCardFaceOver(const DrawContext& ctx, Layer layer, int code, int x, int 
 
 void DrawCardFace(const DrawContext& ctx, Layer layer, int code, int x, int y, bool shadow) {
     if (code < 1 || code > kLastCard) return;
-    DrawCardImage(ctx, layer, ctx.images.Face(CardImageIndex(code)), x, y, shadow);
+    DrawCardImage(ctx, layer, ctx.FaceOf(code), x, y, shadow);
 }
 
 void DrawCardBack(const DrawContext& ctx, Layer layer, int x, int y, bool shadow) {

@@ -17,7 +17,7 @@ namespace {
 
 const Surface& PictureOf(const DrawContext& ctx, const DragCard& card) {
     if (card.back || card.code < 1) return ctx.images.Back();
-    return ctx.images.Face(CardImageIndex(card.code));
+    return ctx.FaceOf(card.code);
 }
 
 // The shadow is made once per drag image, at the first move that shows it.

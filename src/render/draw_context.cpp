@@ -1,6 +1,9 @@
 #include "render/draw_context.h"
 
+#include "engine/model/card_code.h"
 #include "engine/model/engine.h"
+#include "engine/model/suit_map.h"
+#include "render/card_images.h"
 #include "storage/preference_keys.h"
 
 namespace velmora {
@@ -21,6 +24,8 @@ void DrawContext::Touched(Layer layer, const QRect& rect) const {
 
 int DrawContext::CardWidth() const { return engine.geometry.card.width; }
 int DrawContext::CardHeight() const { return engine.geometry.card.height; }
+
+const Surface& DrawContext::FaceOf(int code) const { return images.Face(CardImageIndex(ShownCard(engine, code))); }
 
 bool DrawContext::ShadowsOn() const {
     return !state.shadows_suspended && engine.params.ParamRead(key::kCardsShadowed.position, 1) != "N";

@@ -83,6 +83,8 @@ struct DrawContext {
 
     int CardWidth() const;
     int CardHeight() const;
+    // The face picture of a card: the card it shows in decks of fewer suits.
+    const Surface& FaceOf(int code) const;
     QRect CardAt(int x, int y) const { return QRect(x, y, CardWidth(), CardHeight()); }
     // Shadows of a carried run: "Cards_Shadowed" not "N" and no flight.
     bool ShadowsOn() const;

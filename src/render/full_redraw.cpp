@@ -3,6 +3,7 @@
 #include "engine/model/card_code.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_string.h"
+#include "engine/model/suit_map.h"
 #include "engine/play/joker_labels.h"
 #include "render/background.h"
 #include "render/card_drawing.h"
@@ -59,7 +60,7 @@ void PreparePictures(const DrawContext& ctx) {
             if (ctx.engine.cards.IsFaceDown(code))
                 back = true;
             else
-                faces.push_back(CardImageIndex(code));
+                faces.push_back(CardImageIndex(ShownCard(ctx.engine, code)));
         }
     }
     fitted->Prepare(faces, back);

@@ -139,7 +139,7 @@ void DrawPileView(const DrawContext& ctx, Layer layer, const PileView& view) {
         if (card.face_down)
             DrawCardImage(ctx, layer, ctx.images.Back(), card.rect.x(), card.rect.y(), false, part);
         else if (card.code <= kLastCard)
-            DrawCardImage(ctx, layer, ctx.images.Face(CardImageIndex(card.code)), card.rect.x(), card.rect.y(), false,
+            DrawCardImage(ctx, layer, ctx.FaceOf(card.code), card.rect.x(), card.rect.y(), false,
                           part);
         if (i == 0) BottomCardCorners(ctx, layer, view.pile, card.rect.topLeft());
     }

@@ -4,6 +4,7 @@
 
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
+#include "engine/model/suit_map.h"
 #include "engine/play/auto_moves_piles.h"
 #include "engine/play/move_log.h"
 
@@ -29,6 +30,8 @@ bool PlainGame(const Engine& e) {
     for (int n : {47, 46, 36, 38, 39, 40, 34, 300})
         if (e.R(n) != 0) return false;
     if (e.R(24) > 0 || e.R(32) != kUnlimitedCapacity || e.R(307) > 104) return false;
+    // The compact position compares the cards' own suits.
+    if (e.R(33) == kDeckHeartsAndSpades || e.R(33) == kDeckSpadesOnly) return false;
     if (e.R(3) == 4 || e.R(3) == 8 || e.R(3) == 9) return false;
     if (e.R(289) == 2 && e.R(290) != 4) return false;
     if (e.R(7) != 0 || e.R(13) != 0 || e.R(17) < 0 || e.R(17) > 2) return false;

@@ -5,6 +5,7 @@
 
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
+#include "engine/model/suit_map.h"
 #include "engine/play/auto_moves_piles.h"
 
 namespace velmora::solver {
@@ -35,6 +36,7 @@ bool AtRest(const Engine& e) {
 bool PlainRemovalRow(const Engine& e, int tableaus) {
     if (e.R(307) != 52 || e.R(303) != 0 || e.R(305) != 0 || e.R(24) != 0) return false;
     if (e.R(36) == 1 || e.R(39) == 1 || e.R(40) == 1) return false;
+    if (e.R(33) == kDeckHeartsAndSpades || e.R(33) == kDeckSpadesOnly) return false;
     if (tableaus < 1 || tableaus > kMaxRemovalPiles) return false;
     for (int t = 0; t < tableaus; ++t)
         if (e.R(184 + t) != kNothingPlaced) return false;

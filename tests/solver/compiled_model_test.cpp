@@ -48,6 +48,25 @@ TEST(CompiledModel, SupportsTheFivePlainGamesAndNoGameItCannotPlay) {
     EXPECT_FALSE(CompiledModel::Supports(s.engine()));
 }
 
+// Decks of fewer suits and foundations of complete suit runs are rules
+// the compact position does not model.
+TEST(CompiledModel, RefusesSuitMapsAndSuitRunFoundations) {
+    Session s;
+    for (int deck_style : {17, 18}) {
+        s.Lines("new 1 1");
+        ASSERT_TRUE(CompiledModel::Supports(s.engine()));
+        s.engine().rules.Set(33, deck_style);
+        EXPECT_FALSE(CompiledModel::Supports(s.engine())) << deck_style;
+    }
+    s.Lines("new 5 1");
+    s.engine().rules.Set(80, 98);
+    EXPECT_FALSE(CompiledModel::Supports(s.engine()));
+    for (int game = 48; game <= 55; ++game) {
+        s.Lines("new " + std::to_string(game) + " 1");
+        EXPECT_FALSE(CompiledModel::Supports(s.engine())) << game;
+    }
+}
+
 TEST(CompiledModel, OffersTheInterpretersMovesAndPositionsInEveryGameItSupports) {
     for (int game = 1; game <= kLastGameId; ++game) {
         SCOPED_TRACE("game " + std::to_string(game));

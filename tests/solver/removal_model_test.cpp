@@ -43,6 +43,9 @@ TEST(RemovalModel, SupportsTheFourRemovalGamesOnlyWhileNothingIsHalfDone) {
     s.Lines("press Fila7 29");
     ASSERT_FALSE(s.engine().piles.foundations[0].empty());
     EXPECT_FALSE(RemovalModel::Supports(s.engine())) << "a selection is half made";
+    s.Lines("new 7 1");
+    s.engine().rules.Set(33, 18);
+    EXPECT_FALSE(RemovalModel::Supports(s.engine())) << "a deck of one suit";
     s.Lines("new 8 1");
     s.Lines("give-up");
     EXPECT_FALSE(RemovalModel::Supports(s.engine())) << "a game given up has no position";

@@ -40,7 +40,7 @@ int NextSuitInCycle(int suit) {
 }
 
 bool FollowsSuitCycle(const RuleCtx& c) {
-    return CardSuit(c.in.moving) == NextSuitInCycle(CardSuit(c.in.target));
+    return c.Suit(c.in.moving) == NextSuitInCycle(c.Suit(c.in.target));
 }
 
 // 94 and 95 build by the rank of the neighbouring card code, which is one
@@ -57,7 +57,10 @@ int NeighbourRank(const RuleCtx& c, int step) {
 bool BuildCodeRule(const RuleCtx& c) {
     switch (c.in.build_code) {
         case 4:
-        case 5: return false;
+        case 5:
+        // 98: a foundation of complete suit runs; they go there by themselves
+        // (suit_runs.cpp), and nothing is ever placed on it.
+        case 98: return false;
         case 7:
             if (!c.in.drop) return StandardPath(c, 2);
             return c.Empty() && c.Stock().empty();

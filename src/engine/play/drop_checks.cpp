@@ -4,6 +4,7 @@
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
+#include "engine/model/suit_map.h"
 #include "engine/play/rule_interpreter.h"
 #include "engine/play/run_checks.h"
 
@@ -31,7 +32,7 @@ bool AnyTableauTopCovers(const Engine& e, int card) {
         const std::string& pile = e.piles.tableau[static_cast<size_t>(t)];
         if (pile.empty()) continue;
         const int top = PileTop(pile);
-        if (CardSuit(top) != CardSuit(card)) continue;
+        if (ShownSuit(e, top) != ShownSuit(e, card)) continue;
         if (CardRank(top) > CardRank(card) || CardRank(top) == 1) return true;
     }
     return false;
@@ -128,7 +129,7 @@ bool CanDropOnWaste(const Engine& e, const MoveSpec& move) {
     const std::string& waste = e.piles.stock_area[kWasteIndex];
     if (waste.empty() || PileIndexOf(waste, move.card) >= 0) return false;
     const int top = PileTop(waste);
-    return CardSuit(top) == CardSuit(move.card) && RanksNeighbour(CardRank(top), CardRank(move.card));
+    return ShownSuit(e, top) == ShownSuit(e, move.card) && RanksNeighbour(CardRank(top), CardRank(move.card));
 }
 
 }  // namespace velmora

@@ -10,6 +10,7 @@
 #include "engine/play/scoring.h"
 #include "engine/play/selection.h"
 #include "engine/play/stock_actions.h"
+#include "engine/play/suit_runs.h"
 #include "engine/play/win_condition.h"
 
 namespace velmora {
@@ -85,7 +86,12 @@ void AfterAction(Engine& e, const ActionOutcome& outcome, bool stock_was_run_dow
 bool ExecuteAction(Engine& e, int card, std::string_view keyword) {
     if (!FirstMoveAllows(e, card, keyword)) return false;
     const bool stock_was_run_down = StockRunDown(e);
-    const ActionOutcome outcome = Dispatch(e, card, keyword);
+    ActionOutcome outcome = Dispatch(e, card, keyword);
+    // A run completed by the action leaves the tableau within the same step.
+    if (outcome.done && SendCompleteRunsHome(e)) {
+        outcome.left_tableau = true;
+        e.flags.Set(flag::kFinished, IsGameWon(e));
+    }
     AfterAction(e, outcome, stock_was_run_down);
     return outcome.done;
 }

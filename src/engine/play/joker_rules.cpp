@@ -70,12 +70,12 @@ bool AcceptsCard(const RuleCtx& c, const JokerPile& j) {
             return c.s == j.Wrap(j.base + n - 1) || c.s == j.Wrap(j.base + n);
         }
         const int below = PileCodeAt(j.pile, real);
-        if (CardSuit(below) != CardSuit(c.in.moving)) return false;
+        if (c.Suit(below) != c.Suit(c.in.moving)) return false;
         const int jokers = n - 1 - real;
         const int r = CardRank(below);
         return c.s == j.Wrap(r + jokers + 1) || c.s == j.Wrap(r + jokers);
     }
-    if (CardSuit(top) != CardSuit(c.in.moving)) return false;
+    if (c.Suit(top) != c.Suit(c.in.moving)) return false;
     if (c.s == j.Wrap(CardRank(top) + 1)) return true;
     // The real card may take the place a joker holds for it.
     for (int p = 0; p < n; ++p)

@@ -7,6 +7,7 @@
 #include "engine/model/card_code.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_string.h"
+#include "engine/model/suit_map.h"
 #include "engine/play/move_description.h"
 #include "engine/play/rule_interpreter.h"
 
@@ -24,8 +25,10 @@ struct RuleCtx {
 
     int R(int n) const { return e.R(n); }
     bool Empty() const { return in.target < 1; }
-    bool SameSuit() const { return CardSuit(in.target) == CardSuit(in.moving); }
-    bool SameColour() const { return CardIsRed(in.target) == CardIsRed(in.moving); }
+    // Suits and colours as the cards show them (decks of fewer suits).
+    int Suit(int code) const { return ShownSuit(e, code); }
+    bool SameSuit() const { return Suit(in.target) == Suit(in.moving); }
+    bool SameColour() const { return ShownRed(e, in.target) == ShownRed(e, in.moving); }
 
     bool Up(int k = 1) const { return s == t + k; }
     bool Down(int k = 1) const { return s == t - k; }

@@ -7,7 +7,7 @@ namespace velmora {
 
 namespace {
 
-// Build codes are numbered 0 .. 96; unlisted numbers in that space play as
+// Build codes are numbered 0 .. 98; unlisted numbers in that space play as
 // code 2. Anything beyond is not a rule at all and refuses.
 constexpr int kLastBuildCode = 99;
 
@@ -20,7 +20,7 @@ Family FamilyOf(int code) {
         case 4: case 5: case 7: case 11: case 12: case 14: case 15: case 16: case 20: case 21:
         case 24: case 25: case 26: case 27: case 28: case 30: case 31: case 32: case 34: case 35:
         case 39: case 43: case 44: case 60: case 61: case 73: case 76: case 78: case 86: case 87:
-        case 92: case 94: case 95:
+        case 92: case 94: case 95: case 98:
             return Family::BuildCodes;
         case 29: case 36: case 37: case 41: case 42: case 46: case 47: case 49: case 50: case 51:
         case 52: case 53: case 77: case 82: case 83: case 96: case 97:

@@ -54,7 +54,7 @@ bool ByThreeFromBase(const RuleCtx& c) {
     }
     if (bottom_rank != v) return false;
     const int top = PileTop(dest);
-    return CardSuit(top) == CardSuit(c.in.moving) && c.s == CardRank(top) + 3;
+    return c.Suit(top) == c.Suit(c.in.moving) && c.s == CardRank(top) + 3;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include "engine/model/card_code.h"
 #include "engine/model/card_table.h"
+#include "engine/model/suit_map.h"
 #include "engine/play/card_census.h"
 
 namespace velmora {
@@ -35,7 +36,7 @@ UnseenCards CountUnseenCards(const Engine& e) {
             continue;
         }
         const int rank = CardRank(code);
-        const int suit = CardSuit(code);
+        const int suit = ShownSuit(e, code);
         if (rank < 1 || rank > UnseenCards::kRanks || suit < 0 || suit >= UnseenCards::kSuits) continue;
         ++unseen.count[static_cast<size_t>(rank - 1)][static_cast<size_t>(suit)];
     }
