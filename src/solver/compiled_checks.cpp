@@ -56,6 +56,27 @@ void HomeWants::Want(int suit, int rank) {
     }
 }
 
+RanksInPlay::RanksInPlay(const CompiledRules& rules, const CompiledPosition& p) {
+    std::array<std::array<uint8_t, 14>, 4> home{};
+    for (int f = 0; f < rules.foundations; ++f) {
+        const int pile = rules.Foundation(f);
+        if (p.Empty(pile)) continue;
+        const int top = p.Top(pile);
+        auto& suit = home[static_cast<size_t>(SuitOf(top))];
+        for (int rank = 1; rank <= RankOf(top); ++rank) ++suit[static_cast<size_t>(rank)];
+    }
+    for (size_t suit = 0; suit < 4; ++suit)
+        for (size_t rank = 1; rank <= 13; ++rank)
+            if (home[suit][rank] < rules.cards_in_game[suit][rank]) ranks_[suit / 2] |= static_cast<uint16_t>(1U << rank);
+}
+
+bool RanksInPlay::SafeHome(HomeRule rule, int code) const {
+    const int rank = RankOf(code);
+    if (rule == HomeRule::Greedy || rank <= 2) return true;
+    const uint16_t others = rule == HomeRule::AnySuit ? ranks_[0] | ranks_[1] : ranks_[IsRed(code) ? 1 : 0];
+    return (others >> (rank - 1) & 1U) == 0;
+}
+
 bool CompiledChecks::CanDropHome(int from, int to) const { return from != to && HomeTakes(p_.Top(from), to); }
 
 bool CompiledChecks::HomeTakes(int moving, int to) const {

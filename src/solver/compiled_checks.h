@@ -54,4 +54,18 @@ class HomeWants {
     std::array<uint64_t, 2> bits_{};
 };
 
+// The ranks of each colour still in play, for safe automatic play, read from
+// the foundations' tops: safe play only runs where the foundations go up in
+// suit from the Ace, so the cards home of a suit are its lowest ranks.
+class RanksInPlay {
+  public:
+    RanksInPlay() = default;
+    RanksInPlay(const CompiledRules& rules, const CompiledPosition& p);
+    // Automatic play may send the card of this code home (see SafeToSendHome).
+    bool SafeHome(HomeRule rule, int code) const;
+
+  private:
+    std::array<uint16_t, 2> ranks_{};  // red, black: bit r while a card of rank r is in play
+};
+
 }  // namespace velmora::solver

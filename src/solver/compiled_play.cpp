@@ -22,7 +22,7 @@ void CompiledPlay::Move(int from, int at, int to) {
         p_.MoveCards(from, p_.Count(from) - 1, to);
     }
     p_.first_move = false;
-    if (r_.IsFoundation(from) || r_.IsFoundation(to)) wanted_known_ = false;
+    if (r_.IsFoundation(from) || r_.IsFoundation(to)) wanted_known_ = in_play_known_ = false;
 }
 
 bool CompiledPlay::MayGoHome(int code) {
@@ -31,6 +31,15 @@ bool CompiledPlay::MayGoHome(int code) {
         wanted_known_ = true;
     }
     return wanted_.Has(code);
+}
+
+bool CompiledPlay::SafeHome(int code) {
+    if (r_.home_rule == HomeRule::Greedy) return true;
+    if (!in_play_known_) {
+        in_play_ = RanksInPlay(r_, p_);
+        in_play_known_ = true;
+    }
+    return in_play_.SafeHome(r_.home_rule, code);
 }
 
 bool CompiledPlay::PressStock() {
@@ -56,7 +65,7 @@ bool CompiledPlay::DoubleClick(int pile) {
     if (r_.IsFoundation(pile) && !(r_.foundation_pickup == 1 || (r_.foundation_pickup == 2 && p_.Count(pile) >= 2)))
         return false;
     if (r_.IsTableau(pile) && r_.run_limit == 0) return false;
-    if (SendHome(pile)) return true;
+    if (SendHome(pile, false)) return true;
     const CompiledChecks checks(r_, p_);
     const int top = p_.Count(pile) - 1;
     for (int res = 0; res < r_.reserves; ++res) {
@@ -67,8 +76,9 @@ bool CompiledPlay::DoubleClick(int pile) {
     return false;
 }
 
-bool CompiledPlay::SendHome(int pile) {
+bool CompiledPlay::SendHome(int pile, bool automatic) {
     if (p_.Empty(pile) || p_.TopDown(pile) || !MayGoHome(p_.Top(pile))) return false;
+    if (automatic && !SafeHome(p_.Top(pile))) return false;
     const CompiledChecks checks(r_, p_);
     for (int f = 0; f < r_.foundations; ++f) {
         if (!checks.CanDropHome(pile, r_.Foundation(f))) continue;
@@ -95,10 +105,10 @@ bool CompiledPlay::AutoPlayPass() {
     bool moved = false;
     for (bool again = true; again;) {
         again = false;
-        for (int res = 0; res < r_.reserves; ++res) again = SendHome(r_.Reserve(res)) || again;
+        for (int res = 0; res < r_.reserves; ++res) again = SendHome(r_.Reserve(res), true) || again;
         moved = moved || again;
     }
-    if (SendHome(kCompiledWaste)) moved = true;
+    if (SendHome(kCompiledWaste, true)) moved = true;
     return TableauPass() || moved;
 }
 
@@ -108,7 +118,7 @@ bool CompiledPlay::TableauPass() {
     for (int t = 0; t < r_.tableaus; ++t) {
         const int pile = r_.Tableau(t);
         if (r_.face_up_exposed && p_.TopDown(pile)) p_.TurnUp(pile, p_.Count(pile) - 1);
-        if (!SendHome(pile)) continue;
+        if (!SendHome(pile, true)) continue;
         moved = true;
         if (r_.reserves > 0) break;
     }

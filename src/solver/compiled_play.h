@@ -29,7 +29,9 @@ class CompiledPlay {
     void AfterRelease();
 
   private:
-    bool SendHome(int pile);
+    // The top card of `pile` home; automatic play keeps back the cards safe
+    // play holds for the tableau.
+    bool SendHome(int pile, bool automatic);
     bool AutoPlayRound();
     bool AutoPlayPass();
     bool TableauPass();
@@ -38,9 +40,12 @@ class CompiledPlay {
     // Whether some foundation would take a card of this code, from the tops
     // of the foundations; a quick test before the full drop checks.
     bool MayGoHome(int code);
+    bool SafeHome(int code);
 
     HomeWants wanted_;
+    RanksInPlay in_play_;
     bool wanted_known_ = false;
+    bool in_play_known_ = false;
 
     const CompiledRules& r_;
     CompiledPosition& p_;

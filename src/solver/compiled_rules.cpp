@@ -7,6 +7,7 @@
 #include "engine/model/suit_map.h"
 #include "engine/play/auto_moves_piles.h"
 #include "engine/play/move_log.h"
+#include "solver/compiled_position.h"
 
 namespace velmora::solver {
 
@@ -126,6 +127,13 @@ bool TableSound(const Engine& e, const CompiledRules& c) {
     return cards <= 104;
 }
 
+void CountCards(const Engine& e, CompiledRules& c) {
+    for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve})
+        for (int i = 0; i < ListSize(list); ++i)
+            for (int code : PileCodes(e.piles.Text(list, i)))
+                ++c.cards_in_game[static_cast<size_t>(SuitOf(code))][static_cast<size_t>(RankOf(code))];
+}
+
 bool SettingsPlain(const Engine& e, CompiledRules& c) {
     if (!e.play.autoplay_checked || !e.play.autoplay_enabled || e.play.redeal_armed) return false;
     // A game that is over (won, given up) is the interpreter's to judge.
@@ -136,6 +144,7 @@ bool SettingsPlain(const Engine& e, CompiledRules& c) {
         if (e.flags.Get(f)) return false;
     c.face_up_exposed = e.R(41) == 1 && e.params.ParamRead(kAutoFaceUpSetting, 1) != "N";
     c.click_to_foundations = e.params.IsYes(kDoubleClickHome);
+    c.home_rule = AutoplayHomeRule(e);
     return true;
 }
 
@@ -151,6 +160,7 @@ std::optional<CompiledRules> CompileRules(const Engine& e) {
     if (c.foundations < 1 || c.tableaus < 1 || c.Piles() > kMaxCompiledPiles) return std::nullopt;
     if (!PlainGame(e) || !FoundationsPlain(e, c) || !TableausAlike(e, c) || !ReservesPlain(e, c)) return std::nullopt;
     if (!StockPlain(e, c) || !TableSound(e, c) || !SettingsPlain(e, c)) return std::nullopt;
+    CountCards(e, c);
     return c;
 }
 

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "engine/model/engine.h"
+#include "engine/play/safe_autoplay.h"
 
 namespace velmora::solver {
 
@@ -58,6 +59,12 @@ struct CompiledRules {
     bool twin_cards = false;  // two decks: each card has a twin that plays alike
     bool face_up_exposed = false;  // automatic play turns uncovered tableau cards up
     bool click_to_foundations = false;  // a double click sends a card home (or to a free cell)
+
+    // Which cards automatic play sends home, and how many cards of each suit
+    // and rank the game holds (for safe play: a rank is in play while fewer
+    // of its cards are home).
+    HomeRule home_rule = HomeRule::Greedy;
+    std::array<std::array<uint8_t, 14>, 4> cards_in_game{};
 
     int Foundation(int i) const { return 2 + i; }
     int Tableau(int t) const { return 2 + foundations + t; }

@@ -133,6 +133,9 @@ inline constexpr SettingKey kSoundsRedealWithoutAnimation = Flag("Sounds_Redeal_
 // section "Autoplay" (see game_autoplay.h).
 inline constexpr SettingKey kAutoPlayAllGames = Integer("AutoPlay_All_Games", 1);
 inline constexpr SettingKey kAutoPlay = Flag("AutoPlay", "Y");
+// Safe autoplay ("Y"): a card goes home by itself only when no card in play
+// could still be built on it in the tableau; "N" sends every card it can.
+inline constexpr SettingKey kSafeAutoplay = Flag("Safe_Autoplay", "Y", 256);
 inline constexpr SettingKey kAutoplayGames = InSection(kAutoplaySection, Text("Games", ""));
 
 // Main window placement; width and height default to the screen size less 150.

@@ -44,7 +44,7 @@ void LoadDisplayAndBehaviour(const SettingsFile& file, ParamRecord& params) {
             {&key::kRandomBackground, &key::kRandomCard, &key::kRandomDeck, &key::kVertScrollBar,
              &key::kShowPilesSize, &key::kShowMainPopupMenu, &key::kShowPartialHiddenCard,
              &key::kRightClickToFoundations, &key::kRightClickToTableaus, &key::kDoubleClickToFoundations,
-             &key::kDoubleClickToTableaus});
+             &key::kDoubleClickToTableaus, &key::kSafeAutoplay});
     // Right-click moves are always off in this edition, whatever the file says.
     params.ParamWrite(key::kRightClickToFoundations.position, 1, "N");
     params.ParamWrite(key::kRightClickToTableaus.position, 1, "N");

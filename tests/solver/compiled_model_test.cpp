@@ -76,6 +76,15 @@ TEST(CompiledModel, OffersTheInterpretersMovesAndPositionsInEveryGameItSupports)
     }
 }
 
+// Greedy automatic play, the player's other choice, is followed as exactly.
+TEST(CompiledModel, OffersTheInterpretersMovesWithGreedyAutoplay) {
+    for (int game = 1; game <= kLastGameId; ++game) {
+        SCOPED_TRACE("game " + std::to_string(game));
+        CompareAlongRandomPlay(game, 3, 60, CompiledModel::Supports, CompiledChildrenOf, "greedy");
+        if (HasFatalFailure()) return;
+    }
+}
+
 // The other games of the catalogue are variants of those above: a shorter
 // walk through each that the compiled model plays.
 TEST(CompiledModel, OffersTheInterpretersMovesInTheCataloguesVariants) {

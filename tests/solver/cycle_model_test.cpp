@@ -142,9 +142,11 @@ TEST(StockCycle, SearchesWithAndWithoutTheFoldAgree) {
     limits.seconds = 60;
     limits.table_bytes = 16u << 20;
     int compared = 0;
+    // Greedy automatic play on the later deals: the fold must hold for both.
     for (int game : {2, 3, 5}) {
         for (int deal = 1; deal <= 8; ++deal) {
             Session s;
+            s.Lines(deal <= 5 ? "autoplay safe" : "autoplay greedy");
             s.Lines("new " + std::to_string(game) + " " + std::to_string(deal));
             CompiledModel plain(s.engine());
             CycleModel folded(s.engine());
@@ -199,13 +201,15 @@ TEST(NarrowSearch, LeavesOutOnlyRunsThatUncoverNothing) {
 }
 
 // The narrow search's end proves nothing: Klondike deal 12 has no win the
-// narrow search can find, yet the full search cannot rule one out.
+// narrow search can find (with greedy automatic play, as the deal was
+// chosen), yet the full search cannot rule one out.
 TEST(NarrowSearch, ItsEndIsNoVerdict) {
     Limits limits;
     limits.positions = 20'000;
     limits.seconds = 60;
     limits.table_bytes = 8u << 20;
     Session s;
+    s.Lines("autoplay greedy");
     s.Lines("new 2 12");
     const CycleModel narrow(s.engine(), true);
     ASSERT_EQ(DepthFirst<CycleModel>(narrow, limits, nullptr).Run(narrow.Root()).verdict, Verdict::Impossible);

@@ -62,9 +62,12 @@ inline std::string Describe(const ChildMap& children) {
 
 // Random play from deals 1 to `deals` of `game`; at every position the
 // model supports, its children must be the interpreter's.
+// `autoplay` chooses the cards automatic play sends home: "safe" or "greedy".
 inline void CompareAlongRandomPlay(int game, int deals, int steps, const std::function<bool(const Engine&)>& supports,
-                                   const std::function<ChildMap(const Engine&)>& model_children) {
+                                   const std::function<ChildMap(const Engine&)>& model_children,
+                                   const std::string& autoplay = "safe") {
     cli::Session s;
+    s.Lines("autoplay " + autoplay);
     std::mt19937 random(static_cast<unsigned>(game) * 7919u);
     for (int deal = 1; deal <= deals; ++deal) {
         s.Lines("new " + std::to_string(game) + " " + std::to_string(deal));

@@ -60,7 +60,9 @@ TEST(Portfolio, KeepsTheVerdictsAndWinsADealTheDepthFirstSearchBuries) {
         ASSERT_NE(deep, Verdict::Unknown) << "Canfield deal " << deal;
         EXPECT_EQ(both, deep) << "Canfield deal " << deal;
     }
+    // Freecell 25 was chosen under greedy automatic play.
     cli::Session s;
+    s.Lines("autoplay greedy");
     s.Lines("new 1 25");
     const CycleModel model(s.engine());
     EXPECT_EQ(DepthFirst<CycleModel>(model, Budget(20000), nullptr).Run(model.Root()).verdict, Verdict::Unknown);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/play/safe_autoplay.h"
 #include "program_folder.h"
 #include "storage/settings_file.h"
 
@@ -69,6 +70,7 @@ TEST_F(Preferences, EmptySettingsFileGivesEveryDefault) {
         {241, 1, "Y"},    {242, 1, "Y"},       {243, 1, "Y"},         {244, 1, "Y"},
         {245, 1, "N"},    {246, 1, "N"},       {247, 1, "N"},         {248, 1, "N"},
         {249, 1, "Y"},    {251, 1, "N"},       {253, 1, "Y"},         {255, 1, "Y"},
+        {256, 1, "Y"},
     };
     for (const Field& field : expected) EXPECT_EQ(At(field.position, field.length), field.value) << field.position;
     for (int sound : {141, 142, 143, 144, 145, 146, 147, 148, 149, 151, 171, 174, 175, 176, 177, 180, 181, 182,
@@ -170,6 +172,14 @@ TEST_F(Preferences, RightClickMovesStayOffWhateverTheFileSays) {
     EXPECT_EQ(At(248), "N");
     EXPECT_EQ(At(251), "Y");
     EXPECT_EQ(At(249), "N");
+}
+
+TEST_F(Preferences, SafeAutoplayIsTheDefaultAndGreedyPlayIsKept) {
+    Load("[Preference]\nSafe_Autoplay=N\n");
+    EXPECT_EQ(At(256), "N");
+    EXPECT_EQ(AutoplayHomeRule(*engine), HomeRule::Greedy);
+    Load("[Preference]\nsafe_autoplay=y\n");
+    EXPECT_EQ(At(256), "y") << "kept as written; only \"N\" chooses greedy play";
 }
 
 TEST_F(Preferences, ShadowsFollowAnimationUnlessSetThemselves) {

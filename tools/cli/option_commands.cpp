@@ -9,8 +9,16 @@ namespace velmora::cli {
 
 namespace {
 
+// "safe" and "greedy" choose which cards automatic play sends home.
+Reply AutoplayKind(Engine& e, bool safe) {
+    e.params.ParamWrite(param::kSafeAutoplay, 1, safe ? "Y" : "N");
+    return {};
+}
+
 Reply Autoplay(Driver& d, const Driver::Args& args) {
-    if (args.size() != 1 || (args[0] != "on" && args[0] != "off")) return Reply::Fail("usage: autoplay on|off");
+    if (args.size() == 1 && (args[0] == "safe" || args[0] == "greedy")) return AutoplayKind(d.engine(), args[0] == "safe");
+    if (args.size() != 1 || (args[0] != "on" && args[0] != "off"))
+        return Reply::Fail("usage: autoplay on|off|safe|greedy");
     Engine& e = d.engine();
     const bool on = args[0] == "on";
     const bool changed = e.play.autoplay_checked != on;

@@ -66,6 +66,9 @@ constexpr int kDealNumber = 153;      // 15
 constexpr int kCardsShadowed = 178;   // 1
 constexpr int kGameName = 189;        // 50
 constexpr int kAutoFaceUp = 239;      // 1
+// Automatic play sends a card home only when no card in play could still
+// want it in the tableau; "N" sends every card it can (greedy play).
+constexpr int kSafeAutoplay = 256;    // 1
 constexpr int kProgramFolder = 501;   // 200
 }  // namespace param
 

@@ -35,8 +35,9 @@ bool ClickMove(Engine& e, int card, std::string_view pile, ClickKind kind);
 
 // One run of automatic play, while the Autoplay command is ticked and
 // enabled and a game is in progress: reserve cards, the waste card and the
-// tableau top cards go to the foundations until nothing moves. True when a
-// card moved. Ends the game when it is won.
+// tableau top cards go to the foundations until nothing moves; safe play
+// (see safe_autoplay.h) keeps back the cards the tableau could still need.
+// True when a card moved. Ends the game when it is won.
 bool AutoPlayRound(Engine& e);
 
 // What follows a pointer release (and switching autoplay on): the gaps are

@@ -9,6 +9,7 @@
 #include "engine/play/end_game.h"
 #include "engine/play/face_up.h"
 #include "engine/play/move_log.h"
+#include "engine/play/safe_autoplay.h"
 #include "engine/play/stock.h"
 #include "engine/play/win_condition.h"
 
@@ -23,10 +24,12 @@ bool AutoplayOn(const Engine& e) { return e.play.autoplay_checked && e.play.auto
 bool InProgress(const Engine& e) { return e.flags.Get(flag::kInProgress); }
 bool StopRequested(const Engine& e) { return e.flags.Get(flag::kStopAutoplay) || !InProgress(e); }
 
-// The top card of the pile to the foundations.
+// The top card of the pile to the foundations, unless safe play keeps it
+// for a card in play that could still go on it.
 bool OfferTop(Engine& e, ListId list, int index) {
     const int top = PileTop(e.piles.Text(list, index));
     if (top < 1 || !InLayout(e, list, index)) return false;
+    if (!SafeToSendHome(e, AutoplayHomeRule(e), top)) return false;
     return SendCardAway(e, top, NameOf(list, index), true, false, false, true, true);
 }
 

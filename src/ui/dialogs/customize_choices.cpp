@@ -81,6 +81,7 @@ void WriteControlKeys(SettingsFile& settings, const CustomizeChoices& choices) {
     settings.WriteFlag(key::kShowScore, choices.show_score);
     settings.WriteFlag(key::kConfirmQuit, choices.confirm_on_exit);
     settings.WriteFlag(key::kConfirmQuitGame, choices.confirm_quit_game);
+    settings.WriteFlag(key::kSafeAutoplay, choices.safe_autoplay);
     settings.WriteFlag(key::kWinningAnimation, choices.winning_animation);
     settings.WriteFlag(key::kShowWinnable, choices.show_winnable);
     settings.WriteFlag(key::kWinnableDealsOnly, choices.winnable_deals_only);
@@ -132,6 +133,7 @@ CustomizeChoices StartingChoices(const ParamRecord& params, const SettingsFile& 
     choices.show_time = not_no(key::kShowTime);
     choices.show_score = not_no(key::kShowScore);
     choices.confirm_quit_game = not_no(key::kConfirmQuitGame);
+    choices.safe_autoplay = not_no(key::kSafeAutoplay);
     choices.show_winnable = settings.IsYes(key::kShowWinnable);
     choices.winnable_deals_only = settings.IsYes(key::kWinnableDealsOnly);
     const std::string size = params.ParamRead(PlayersCardSizePosition(params), 1);
@@ -154,6 +156,7 @@ void ApplyCustomizeOk(ParamRecord& params, SettingsFile& settings, const Customi
     Store(params, key::kShowTime, Flag(choices.show_time));
     Store(params, key::kShowScore, Flag(choices.show_score));
     Store(params, key::kConfirmQuitGame, Flag(choices.confirm_quit_game));
+    Store(params, key::kSafeAutoplay, Flag(choices.safe_autoplay));
     StoreCardSize(params, settings, choices.card_size);
 }
 

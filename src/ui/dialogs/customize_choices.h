@@ -66,6 +66,8 @@ struct CustomizeChoices {
     // deals drawn until one can be won.
     bool show_winnable = false;
     bool winnable_deals_only = false;
+    // Automatic play keeps back the cards the tableau could still need.
+    bool safe_autoplay = true;
     // The card-size letter: "F" cards that follow the window, or the fixed
     // "B", "M" and "L".
     char card_size = 'F';

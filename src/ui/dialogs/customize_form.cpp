@@ -89,6 +89,7 @@ CustomizeChoices TfrmCustomize_Freeware::Choices() const {
     choices.show_score = chkShowScore->isChecked();
     choices.confirm_quit_game = chkConfirmQuitGame->isChecked();
     choices.confirm_on_exit = chkConfirmOnExit->isChecked();
+    choices.safe_autoplay = chkSafeAutoplay->isChecked();
     choices.winning_animation = chkWinningAnimation->isChecked();
     choices.show_winnable = chkShowWinnable->isChecked();
     choices.winnable_deals_only = chkWinnableDeals->isChecked();
@@ -132,6 +133,7 @@ void TfrmCustomize_Freeware::ShowStartingControls() {
     chkShowTime->setChecked(start.show_time);
     chkShowScore->setChecked(start.show_score);
     chkConfirmQuitGame->setChecked(start.confirm_quit_game);
+    chkSafeAutoplay->setChecked(start.safe_autoplay);
     chkShowWinnable->setChecked(start.show_winnable);
     chkWinnableDeals->setChecked(start.winnable_deals_only);
     cboCardSize->setCurrentIndex(cboCardSize->findData(QVariant(static_cast<int>(start.card_size))));

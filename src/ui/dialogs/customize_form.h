@@ -74,6 +74,7 @@ class TfrmCustomize_Freeware : public QDialog {
     QCheckBox* chkConfirmQuitGame;
     QCheckBox* chkWinningAnimation;
     QCheckBox* chkConfirmOnExit;
+    QCheckBox* chkSafeAutoplay;
     QGroupBox* grpSolver;
     QCheckBox* chkShowWinnable;
     QCheckBox* chkWinnableDeals;

@@ -53,9 +53,13 @@ void TfrmCustomize_Freeware::BuildGeneralPage() {
         Group(tsGeneral, "grpTimeScores", "Time / Scores options", QRect(8, 8, 362, 74));
     chkShowTime = CheckBox(grpTimeScores, "chkShowTime", "Show &time", QRect(12, 22, 330, 20));
     chkShowScore = CheckBox(grpTimeScores, "chkShowScore", "Show sco&re", QRect(12, 46, 330, 20));
-    grpShow = Group(tsGeneral, "grpShow", "Show ", QRect(8, 92, 362, 52));
+    grpShow = Group(tsGeneral, "grpShow", "Play ", QRect(8, 92, 362, 52));
     chkConfirmQuitGame =
-        CheckBox(grpShow, "chkConfirmQuitGame", "C&onfirm quit game", QRect(12, 22, 330, 20));
+        CheckBox(grpShow, "chkConfirmQuitGame", "C&onfirm quit game", QRect(12, 22, 160, 20));
+    chkSafeAutoplay = CheckBox(grpShow, "chkSafeAutoplay", "Safe a&utoplay", QRect(180, 22, 170, 20));
+    chkSafeAutoplay->setToolTip(
+        QStringLiteral("Autoplay leaves a card on the table while a card in play could still go on it.\n"
+                       "Untick to send home every card that can go."));
     // Kept for the settings they write; this edition does not offer them.
     chkWinningAnimation =
         CheckBox(grpShow, "chkWinningAnimation", "&Winning animation", QRect(12, 46, 330, 20));

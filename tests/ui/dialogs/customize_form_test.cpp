@@ -162,6 +162,7 @@ TEST_F(CustomizeForm, TickBoxesReadAndWriteTheirSettings) {
     const Box boxes[] = {{&TfrmCustomize_Freeware::chkShowTime, "Show_Time", 66},
                          {&TfrmCustomize_Freeware::chkShowScore, "Show_Score", 136},
                          {&TfrmCustomize_Freeware::chkConfirmQuitGame, "ConfirmQuitGame", 185},
+                         {&TfrmCustomize_Freeware::chkSafeAutoplay, "Safe_Autoplay", 256},
                          {&TfrmCustomize_Freeware::chkFadeBackground, "Fade_Background", 135},
                          {&TfrmCustomize_Freeware::chkTBLargeIcons, "ToolBar_Large", 0},
                          {&TfrmCustomize_Freeware::chkTBFlatBtn, "ToolBar_Flat", 0},
