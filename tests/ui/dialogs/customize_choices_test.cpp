@@ -65,7 +65,7 @@ TEST_F(CustomizeChoicesTest, OkWritesEveryKeyInOrder) {
         "[Preference]\nSounds_Enabled=N\nBack_Card=7\nBackground_bmp=263\nBackground_Col=255\n"
         "Background_Fixed_Col=0\nBackground_def=N\nFade_Background=N\nToolBar_Large=N\nToolBar_"
         "Flat=Y\n"
-        "Show_Time=Y\nShow_Score=N\nConfirmQuit=N\nConfirmQuitGame=Y\nWinning_Animation=Y\n"
+        "Show_Time=Y\nShow_Score=N\nConfirmQuit=N\nConfirmQuitGame=Y\nSafe_Autoplay=Y\nWinning_Animation=Y\n"
         "Show_Winnable=N\nWinnable_Deals_Only=N\n");
     EXPECT_EQ(At(21, 3) + At(43, 4) + "," + At(28, 15) + "," + At(47, 15) + At(27),
               "007263,255,0N");
