@@ -61,6 +61,7 @@ std::optional<ChosenGame> ProgramDialogs::Choose() {
         open_game_->SetStatisticsCommand([this](int game, QWidget* owner) {
             if (window_) window_->ShowGameStatistics(game, owner);
         });
+        open_game_->SetDeleteCommand([this](int game) { return window_ && window_->DeleteCustomGame(game); });
     }
     const std::optional<OpenGameChoice> choice = open_game_->Choose();
     window_->update();

@@ -24,6 +24,7 @@ constexpr FieldSpec kFields[] = {
     {"type", &GameDefinition::type, 0, 999},
     {"new", &GameDefinition::new_flag, 0, 1},
     {"available", &GameDefinition::availability, 0, 2},
+    {"base", &GameDefinition::base, 0, 999},
 };
 
 std::string_view Trim(std::string_view s) {
@@ -53,7 +54,7 @@ bool ParseValue(std::string_view text, int64_t& out) {
 
 class Parser {
 public:
-    explicit Parser(GamesSource& out) : out_(out) {}
+    Parser(GamesSource& out, SourceIds ids) : out_(out), ids_(ids) {}
 
     void Line(int number, std::string_view raw) {
         const std::string_view text = Trim(raw.substr(0, raw.find('#')));
@@ -86,8 +87,10 @@ private:
                 ? Trim(text.substr(kOpen.size(), text.size() - kOpen.size() - 1))
                 : std::string_view();
         int64_t id = -1;
-        if (!AllDigits(id_text) || id_text.size() > 3 || !ParseInt(id_text, id))
-            return Error(number, "expected a block header '[game N]' with N from 0 to 999");
+        if (!AllDigits(id_text) || id_text.size() > 4 || !ParseInt(id_text, id) || id < ids_.first ||
+            id > ids_.last)
+            return Error(number, "expected a block header '[game N]' with N from " + std::to_string(ids_.first) +
+                                     " to " + std::to_string(ids_.last));
         current_.id = static_cast<int>(id);
         if (const auto seen = id_lines_.find(current_.id); seen != id_lines_.end())
             return Error(number, "game " + std::to_string(id) + " is already defined at line " +
@@ -172,6 +175,7 @@ private:
     void Error(int line, std::string message) { out_.errors.push_back(SourceError{line, std::move(message)}); }
 
     GamesSource& out_;
+    SourceIds ids_;
     GameDefinition current_;
     bool open_ = false;
     bool broken_ = false;  // the open block's header was faulty
@@ -181,9 +185,9 @@ private:
 
 }  // namespace
 
-GamesSource ParseGamesSource(std::string_view text) {
+GamesSource ParseGamesSource(std::string_view text, SourceIds ids) {
     GamesSource out;
-    Parser parser(out);
+    Parser parser(out, ids);
     const std::vector<std::string> lines = SplitLines(text);
     for (size_t i = 0; i < lines.size(); ++i) parser.Line(static_cast<int>(i) + 1, lines[i]);
     parser.Finish(static_cast<int>(lines.size()));

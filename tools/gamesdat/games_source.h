@@ -30,6 +30,7 @@ struct GameDefinition {
     int type = 0;          // group of the game in the selection dialog
     int new_flag = 0;      // 1: shown as new
     int availability = 0;  // 0 or 2: in the catalogue; 1: listed but not offered
+    int base = 0;          // a player's variant: the catalogue game it was made from
     std::array<int16_t, games_format::kGameEntries> entries{};
     int line = 0;  // line of the block's header
 };
@@ -44,7 +45,14 @@ struct GamesSource {
     std::vector<SourceError> errors;  // empty when the text is sound
 };
 
-GamesSource ParseGamesSource(std::string_view text);
+// The game ids a text may define: the catalogue's, or the player's
+// variants (kept in a file of the same form).
+struct SourceIds {
+    int first = 0;
+    int last = 999;
+};
+
+GamesSource ParseGamesSource(std::string_view text, SourceIds ids = {});
 
 // "file:line: message".
 std::string FormatError(std::string_view file, const SourceError& error);

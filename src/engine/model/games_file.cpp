@@ -24,8 +24,10 @@ bool CarriesId(const std::string& line, int id) {
 }  // namespace
 
 GamesData ParseGamesData(const std::vector<std::string>& lines) {
-    return GamesData{ExtractSection(lines, gf::kCatalogueHeader),
-                     ExtractSection(lines, gf::kRulesHeader)};
+    GamesData data;
+    data.catalogue = ExtractSection(lines, gf::kCatalogueHeader);
+    data.rules = ExtractSection(lines, gf::kRulesHeader);
+    return data;
 }
 
 GamesData ParseGamesData(std::string_view contents) { return ParseGamesData(SplitLines(contents)); }

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/model/custom_games.h"
 #include "engine/model/main_game.h"
 #include "engine/model/param_record.h"
 
@@ -18,6 +19,8 @@ struct Engine;
 struct GamesData {
     std::vector<std::string> catalogue;  // "[Sect1]" lines, every run in file order
     std::vector<std::string> rules;      // "[Sect2]" lines, line i for entry i
+    // The player's variants, loaded from their own file beside the settings.
+    std::vector<CustomGame> custom;
 };
 
 GamesData ParseGamesData(const std::vector<std::string>& lines);

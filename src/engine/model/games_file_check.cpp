@@ -95,6 +95,12 @@ std::string ResolveNoCase(const std::string& path) {
 
 }  // namespace
 
+GamesCheck CheckRulesRow(const RulesRow& row) {
+    for (int entry = 0; entry < gf::kGameEntries; ++entry)
+        if (!InRange(entry, row[static_cast<size_t>(entry)])) return GamesCheck{GamesFault::kOutOfRange, -1, entry};
+    return GamesCheck{};
+}
+
 GamesFileResult LoadGamesFile(const std::string& path, GamesData& out) {
     out = GamesData{};
     std::string contents;

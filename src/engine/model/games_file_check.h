@@ -39,6 +39,10 @@ struct GamesCheck {
 // the first fault.
 GamesCheck CheckGamesData(const GamesData& data);
 
+// The values of one whole rules row (a variant's) against the same ranges;
+// `game` of the result stays -1.
+GamesCheck CheckRulesRow(const RulesRow& row);
+
 // A short English description of the fault, for the player's box.
 std::string DescribeGamesFault(const GamesCheck& check);
 

@@ -31,9 +31,16 @@ RulesLoadResult Unreadable(Engine& engine) {
     return RulesLoadResult{RulesStatus::kUnreadableFile, 0, -1};
 }
 
-void StoreGame(Engine& engine, int id) {
+void StoreGame(Engine& engine, int id, const GamesData& data) {
     engine.params.ParamWrite(param::kGameId, kGameIdWidth, ZeroPad(id, kGameIdWidth));
-    engine.params.ParamWrite(param::kGameName, kGameNameWidth, CatalogueName(engine.main_game, id));
+    engine.params.ParamWrite(param::kGameName, kGameNameWidth, GameName(engine.main_game, data, id));
+}
+
+// A variant's row is whole and checked when it was loaded.
+RulesLoadResult LoadCustomRules(Engine& engine, const CustomGame& game) {
+    for (size_t n = 0; n < game.entries.size(); ++n) engine.rules.Set(static_cast<int>(n), game.entries[n]);
+    engine.rules.SaveDealEntries();
+    return RulesLoadResult{RulesStatus::kOk, static_cast<int>(game.entries.size()), -1};
 }
 
 }  // namespace
@@ -44,7 +51,9 @@ bool DecodeRuleValue(std::string_view stored, int64_t& value) {
 
 RulesLoadResult LoadRules(Engine& engine, const GamesData& data) {
     engine.rules.ClearGameEntries();
-    const int k = CatalogueIndex(engine.main_game, CurrentGameId(engine.params));
+    const int id = CurrentGameId(engine.params);
+    if (const CustomGame* custom = FindCustomGame(data, id)) return LoadCustomRules(engine, *custom);
+    const int k = CatalogueIndex(engine.main_game, id);
     RulesLoadResult result;
     for (const std::string& line : data.rules) {
         int64_t entry = 0;
@@ -70,9 +79,15 @@ RulesLoadResult LoadRules(Engine& engine) {
 std::vector<int> ReadRuleValues(const TMainGame& game, const GamesData& data, int id,
                                 const std::vector<int>& line_numbers) {
     const int k = CatalogueIndex(game, id);
+    const CustomGame* custom = FindCustomGame(data, id);
     std::vector<int> values;
     values.reserve(line_numbers.size());
     for (int n : line_numbers) {
+        if (custom) {
+            const bool listed = n >= 0 && static_cast<size_t>(n) < custom->entries.size();
+            values.push_back(listed ? custom->entries[static_cast<size_t>(n)] : kMissingRuleValue);
+            continue;
+        }
         int64_t value = 0;
         const bool present = n >= 0 && static_cast<size_t>(n) < data.rules.size() &&
                              DecodeRuleValue(StoredValue(data.rules[static_cast<size_t>(n)], k), value);
@@ -88,12 +103,12 @@ std::vector<int> ReadRuleValues(const Engine& engine, int id, const std::vector<
 }
 
 RulesLoadResult SelectGame(Engine& engine, int id, const GamesData& data) {
-    StoreGame(engine, id);
+    StoreGame(engine, id, data);
     return LoadRules(engine, data);
 }
 
 RulesLoadResult SelectGame(Engine& engine, int id) {
-    StoreGame(engine, id);
+    StoreGame(engine, id, GamesData{});
     return LoadRules(engine);
 }
 

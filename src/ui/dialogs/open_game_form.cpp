@@ -80,6 +80,7 @@ void TfrmOpenGame::FormCreate() {
     open_game::AddCategory(*trvGames, QStringLiteral("Favorite games"), open_game::kFavoritesRoot, images_);
     open_game::AddCategory(*trvGames, QStringLiteral("All games (alphabetically)"),
                            open_game::kAllGamesRoot, images_);
+    open_game::AddCategory(*trvGames, QStringLiteral("Customized games"), open_game::kCustomGamesRoot, images_);
     favorite_list_ = open_game::FavoriteEntries(game_list_, ReadFavoriteGames(settings_));
     if (const int category = settings_.ReadInt(key::kGameTreeNum); category < 0)
         reopen_category_ = category;
@@ -118,8 +119,9 @@ void TfrmOpenGame::showEvent(QShowEvent* event) {
 
 void TfrmOpenGame::FormShow() {
     WaitCursor busy;
-    // The favorites may have changed since the last showing.
+    // The favorites and the player's own games may have changed since the last showing.
     RefreshFavorites();
+    RefreshCustomGames();
     if (reopen_category_) {
         ReopenCategory(*reopen_category_);
         reopen_category_.reset();
@@ -134,7 +136,7 @@ void TfrmOpenGame::FormShow() {
 void TfrmOpenGame::ReopenCategory(int category) {
     const int current = CurrentGameNumber();
     QTreeWidgetItem* node = open_game::FindNode(*trvGames, category);
-    open_game::FillCategory(*trvGames, node, CategoryList(node), images_, current);
+    FillNode(node, current);
     if (open_game::IsGameNode(trvGames->currentItem()) || category == open_game::kAllGamesRoot) return;
     node = open_game::FindNode(*trvGames, open_game::kAllGamesRoot);
     open_game::FillCategory(*trvGames, node, game_list_, images_, current);
@@ -154,9 +156,21 @@ void TfrmOpenGame::FillPlayers() {
     cboPlayers->setCurrentIndex(std::max(0, cboPlayers->findText(current)));
 }
 
+bool TfrmOpenGame::FillNode(QTreeWidgetItem* category, int preselect) {
+    if (open_game::NodeIdentity(category) == open_game::kCustomGamesRoot)
+        return open_game::FillCategory(*trvGames, category, open_game::CustomGameItems(games_), images_, preselect);
+    return open_game::FillCategory(*trvGames, category, CategoryList(category), images_, preselect);
+}
+
 void TfrmOpenGame::RefreshFavorites() {
     favorite_list_ = open_game::FavoriteEntries(game_list_, ReadFavoriteGames(settings_));
-    QTreeWidgetItem* root = open_game::FindNode(*trvGames, open_game::kFavoritesRoot);
+    RefillCategory(open_game::kFavoritesRoot);
+}
+
+void TfrmOpenGame::RefreshCustomGames() { RefillCategory(open_game::kCustomGamesRoot); }
+
+void TfrmOpenGame::RefillCategory(int identity) {
+    QTreeWidgetItem* root = open_game::FindNode(*trvGames, identity);
     if (!root) return;
     const QTreeWidgetItem* current = trvGames->currentItem();
     const bool inside = current && current->parent() == root;
@@ -166,14 +180,14 @@ void TfrmOpenGame::RefreshFavorites() {
         const QSignalBlocker quiet(trvGames);
         if (inside) trvGames->setCurrentItem(root);
         open_game::EmptyCategory(*root);
-        if (open || inside) open_game::FillCategory(*trvGames, root, favorite_list_, images_, keep);
+        if (open || inside) FillNode(root, keep);
         root->setExpanded(open);
     }
     if (isVisible()) ShowInformation();
 }
 
 void TfrmOpenGame::trvGamesChange(QTreeWidgetItem* node) {
-    open_game::FillCategory(*trvGames, node, CategoryList(node), images_, kNoGame);
+    FillNode(node, kNoGame);
     if (!isVisible()) return;
     WaitCursor busy;
     ShowInformation();
@@ -181,7 +195,7 @@ void TfrmOpenGame::trvGamesChange(QTreeWidgetItem* node) {
 
 void TfrmOpenGame::trvGamesExpanding(QTreeWidgetItem* node) {
     WaitCursor busy;
-    open_game::FillCategory(*trvGames, node, CategoryList(node), images_, kNoGame);
+    FillNode(node, kNoGame);
 }
 
 // A category keeps the tree's own opening and closing.
@@ -247,8 +261,15 @@ void TfrmOpenGame::btnRulesClick() {
         trvGames->setFocus();
         return;
     }
-    const std::optional<int> topic = open_game::RulesTopic(open_game::NodeIdentity(node));
-    if (!topic || !show_help_) return;
+    // A game of the player's own shows the rules of the game it was made from.
+    const int number = open_game::NodeIdentity(node);
+    const int game = RulesTopicGame(games_, number);
+    const std::optional<int> topic = open_game::RulesTopic(game);
+    if (!topic || (game != number && CatalogueIndex(game_state_, game) < 0)) {
+        if (show_info_) show_info_("There is no help topic for the rules of this game.");
+        return;
+    }
+    if (!show_help_) return;
     show_help_(params_.ParamRead(param::kProgramFolder, 200) + std::string(kRulesHelpFile), *topic);
 }
 

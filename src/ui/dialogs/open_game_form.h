@@ -13,6 +13,7 @@
 
 #include "storage/settings_file.h"
 #include "ui/dialogs/game_info_panel.h"
+#include "ui/dialogs/open_game_list.h"
 
 class QCheckBox;
 class QComboBox;
@@ -64,6 +65,9 @@ class TfrmOpenGame : public QDialog {
     using StatisticsHook = std::function<void(int game, QWidget* owner)>;
     // Shows "Statistics..." and has it open the selected game's statistics.
     void SetStatisticsCommand(StatisticsHook hook);
+    // Deletes one of the player's own games (asking first); true when done.
+    using DeleteHook = std::function<bool(int game)>;
+    void SetDeleteCommand(DeleteHook hook) { delete_custom_ = std::move(hook); }
     void btnStatisticsClick();
 
     // Shows the dialog modally: the game OK chose, or none.
@@ -95,6 +99,7 @@ class TfrmOpenGame : public QDialog {
     QAction* popRules;
     QAction* popStatistics;
     QAction* popFavorite;
+    QAction* popDeleteCustom;
 
     // The form's event handlers, as the buttons, the tree and the popup
     // menu call them; each also guards against a category.
@@ -107,6 +112,10 @@ class TfrmOpenGame : public QDialog {
     void PreparePopupMenu();
     // The "Favorite games" branch as the settings file holds it now.
     void RefreshFavorites();
+    // The player's own games as the game data holds them now.
+    void RefreshCustomGames();
+    // Deletes the selected game of the player's own (the Delete key too).
+    void popDeleteCustomClick();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -129,6 +138,10 @@ class TfrmOpenGame : public QDialog {
     void FillPlayers();
     void ReopenCategory(int category);
     const std::vector<std::string>& CategoryList(const QTreeWidgetItem* category) const;
+    // Fills a category that still holds its placeholder, from its own list.
+    bool FillNode(QTreeWidgetItem* category, int preselect);
+    // Empties and fills a category again, keeping the game selected in it.
+    void RefillCategory(int identity);
 
     void ShowInformation();
     void DescribeCategory();
@@ -144,6 +157,7 @@ class TfrmOpenGame : public QDialog {
     HelpHook show_help_;
     InfoHook show_info_;
     StatisticsHook show_statistics_;
+    DeleteHook delete_custom_;
 
     std::vector<std::string> game_list_;
     std::vector<std::string> favorite_list_;  // the entries of the favorite games

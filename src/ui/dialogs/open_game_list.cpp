@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/layout/nearest.h"
+#include "engine/model/games_file.h"
 #include "engine/model/games_file_format.h"
 #include "engine/model/games_file_rules.h"
 #include "text/ascii_case.h"
@@ -53,7 +54,6 @@ struct GameType {
 
 constexpr int kFirstType = 2;
 constexpr int kLastType = 22;
-constexpr int kCustomizedType = 800;
 
 // Types 2 to 22 in order, then the customised games.
 constexpr std::array<GameType, 22> kGameTypes = {{
@@ -78,7 +78,7 @@ constexpr std::array<GameType, 22> kGameTypes = {{
     {20, "TREE5_MATHEMATICAL_TYPE", 37},
     {21, "TREE5_SIRTOMMY_TYPE", 38},
     {22, "TREE5_NONBUILDERS_TYPE", 39},
-    {kCustomizedType, "TREE5_CUSTOMIZED_GAMES", 23},
+    {kCustomGameType, "TREE5_CUSTOMIZED_GAMES", 23},
 }};
 
 const GameType* FindType(int type) {
@@ -220,6 +220,15 @@ int TypeIcon(int type) {
 const std::vector<std::string>& GameTreeImageNames() {
     static const std::vector<std::string> names = MakeImageNames();
     return names;
+}
+
+std::vector<GameListItem> CustomGameItems(const GamesData& data) {
+    std::vector<GameListItem> items;
+    for (const CustomGame& game : data.custom) items.push_back(GameListItem{game.name, kCustomGameType, game.id, false});
+    std::stable_sort(items.begin(), items.end(), [](const GameListItem& a, const GameListItem& b) {
+        return LessIgnoringCase(a.name, b.name);
+    });
+    return items;
 }
 
 std::optional<int> RulesTopic(int number) {

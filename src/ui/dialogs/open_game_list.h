@@ -21,6 +21,7 @@ namespace open_game {
 inline constexpr int kPlaceholderNode = -1;
 inline constexpr int kFavoritesRoot = -10;
 inline constexpr int kAllGamesRoot = -30;
+inline constexpr int kCustomGamesRoot = -40;  // the player's own games
 
 // A game list entry: columns 1-50 the name padded with spaces, 51-53 the
 // game type, 54-56 the game number, 57 the new-game flag ("1" = new).
@@ -36,6 +37,8 @@ struct GameListItem {
     bool is_new = false;
 };
 GameListItem ReadGameListEntry(std::string_view entry);
+// The player's own games as tree items, by name, with their group's icon.
+std::vector<GameListItem> CustomGameItems(const GamesData& data);
 
 // The class texts; empty for a class outside its list.
 std::string_view GameTimeText(int game_time);     // 0 long .. 2 quick

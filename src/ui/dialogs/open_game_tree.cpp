@@ -66,12 +66,20 @@ QTreeWidgetItem* FindNode(const QTreeWidget& tree, int identity) {
 bool FillCategory(QTreeWidget& tree, QTreeWidgetItem* category,
                   const std::vector<std::string>& game_list, const std::vector<QPixmap>& images,
                   int preselect) {
+    std::vector<GameListItem> games;
+    games.reserve(game_list.size());
+    for (const std::string& entry : game_list) games.push_back(ReadGameListEntry(entry));
+    return FillCategory(tree, category, games, images, preselect);
+}
+
+bool FillCategory(QTreeWidget& tree, QTreeWidgetItem* category, const std::vector<GameListItem>& games,
+                  const std::vector<QPixmap>& images, int preselect) {
     if (!category || NodeIdentity(category) >= 0 || !HoldsPlaceholder(*category)) return false;
-    if (NodeIdentity(category) != kAllGamesRoot && NodeIdentity(category) != kFavoritesRoot) return false;
+    const int identity = NodeIdentity(category);
+    if (identity != kAllGamesRoot && identity != kFavoritesRoot && identity != kCustomGamesRoot) return false;
     delete category->takeChild(0);
     QTreeWidgetItem* chosen = nullptr;
-    for (const std::string& entry : game_list) {
-        const GameListItem game = ReadGameListEntry(entry);
+    for (const GameListItem& game : games) {
         auto* node = new QTreeWidgetItem(category);
         node->setText(0, QString::fromStdString(game.name));
         node->setData(0, kIdentityRole, game.number);

@@ -44,6 +44,12 @@ bool FillCategory(QTreeWidget& tree, QTreeWidgetItem* category,
                   const std::vector<std::string>& game_list, const std::vector<QPixmap>& images,
                   int preselect);
 
+// The same from the games themselves (the player's own games, whose
+// numbers are wider than a list entry's column).
+struct GameListItem;
+bool FillCategory(QTreeWidget& tree, QTreeWidgetItem* category, const std::vector<GameListItem>& games,
+                  const std::vector<QPixmap>& images, int preselect);
+
 // Takes every node out of a category and puts the placeholder back, so the
 // next opening fills it anew.
 void EmptyCategory(QTreeWidgetItem& category);

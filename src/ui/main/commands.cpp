@@ -22,7 +22,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int kFirstCustomGame = 8000;
 constexpr int kRulesTopicBase = 3000;
 
 int CurrentGameNumber(const Engine& e) {
@@ -132,8 +131,14 @@ void TfrmMain::ApplyGameAutoplay() {
 }
 
 void TfrmMain::mnuRulesClick() {
-    const int game = CurrentGameNumber(engine_);
-    if (game < 0 || game >= kFirstCustomGame) return;
+    // A variant of the player's shows the rules of the game it was made from.
+    const int number = CurrentGameNumber(engine_);
+    const int game = RulesTopicGame(games_, number);
+    const bool listed = game == number || CatalogueIndex(engine_.main_game, game) >= 0;
+    if (game < 0 || IsCustomGameNumber(game) || !listed) {
+        if (IsCustomGameNumber(number)) engine_.messages->ShowInfo("There is no help topic for the rules of this game.");
+        return;
+    }
     const std::string folder = engine_.params.ParamRead(param::kProgramFolder, 200);
     help_->ShowTopic(folder + "tabloria.hlp>rules", kRulesTopicBase + game);
 }

@@ -87,6 +87,7 @@ bool TfrmMain::ReadCatalogue() {
             return false;
     }
     LoadCatalogue(engine_, games_);
+    ReadCustomGames();
     return true;
 }
 
@@ -94,6 +95,7 @@ void TfrmMain::CheckStoredGame() {
     int64_t id = -1;
     if (!ParseInt(engine_.params.ParamRead(param::kGameId, 4), id) || id < 0) return;
     if (CatalogueIndex(engine_.main_game, static_cast<int>(id)) >= 0) return;
+    if (FindCustomGame(games_, static_cast<int>(id))) return;
     // A game the catalogue no longer holds is forgotten; the player chooses anew.
     engine_.params.ParamWrite(param::kGameId, 4, "-1");
     engine_.params.ParamWrite(param::kGameName, 50, "");

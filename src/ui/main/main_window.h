@@ -20,6 +20,7 @@
 
 #include "engine/model/engine.h"
 #include "engine/model/games_file.h"
+#include "storage/custom_games_file.h"
 #include "engine/play/deal_placement.h"
 #include "engine/play/resume_state.h"
 #include "engine/results/game_record.h"
@@ -130,6 +131,12 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // The current player's statistics of `game`, over `owner`.
     void ShowGameStatistics(int game, QWidget* owner);
 
+    // The player's own variants (custom_game_commands.cpp): the customize
+    // rules dialog, which saves and deals the new variant; and taking a
+    // variant out of the file after the player confirms it (true when done).
+    void mnuCustomizeRulesClick();
+    bool DeleteCustomGame(int game);
+
     // After the customize dialog: the time and score panels as the record
     // says, the card pictures, the layout and the whole table drawn again.
     void RebuildTableAfterCustomize();
@@ -213,6 +220,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     bool EngineStart();
     bool LoadResourceLibrary(const std::string& path);
     bool ReadCatalogue();
+    void ReadCustomGames();
     void CheckStoredGame();
     void ApplyToolbarVisibilityFromSettings();
 
@@ -355,6 +363,7 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
 
     ResourceLibrary library_;
     GamesData games_;
+    CustomGamesFile custom_games_;  // where games_.custom comes from
     CursorSlots cursors_;
     PlayDealRules deal_rules_;
     TableSurfaces surfaces_;

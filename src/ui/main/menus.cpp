@@ -92,12 +92,6 @@ const MenuDefinition kMenus[] = {
     {"mnuHelp", "&Help", kHelpItems},
 };
 
-// What this edition does not offer: hidden, and disabled so that their
-// shortcuts stay silent.
-constexpr const char* kNotInThisEdition[] = {
-    "mnuCustomizeRules",
-};
-
 // The commands that act on a game in progress: offered once one is dealt.
 constexpr const char* kGameInProgressItems[] = {
     "mnuPause", "mnuQuitGame", "mnuSnapshotPosition", "mnuUndoToSnapshot",
@@ -161,6 +155,7 @@ void TfrmMain::BuildMenus() {
     Connect(Item("mnuHint"), &TfrmMain::mnuHintClick);
     Connect(Item("mnuDemo"), &TfrmMain::mnuDemoClick);
     Connect(Item("mnuCustomize"), &TfrmMain::mnuCustomizeClick);
+    Connect(Item("mnuCustomizeRules"), &TfrmMain::mnuCustomizeRulesClick);
     Connect(Item("mnuRules"), &TfrmMain::mnuRulesClick);
     Connect(Item("Sommario1"), &TfrmMain::Sommario1Click);
     Connect(Item("mnuAbout"), &TfrmMain::mnuAboutClick);
@@ -187,11 +182,6 @@ void TfrmMain::PrepareMenusForEdition() {
         const std::string text = action->text().toStdString();
         if (text.find('[') != std::string::npos)
             action->setText(QString::fromStdString(host_->ExpandPlaceholders(text)));
-    }
-    for (const char* name : kNotInThisEdition) {
-        QAction* action = Item(name);
-        action->setVisible(false);
-        action->setEnabled(false);
     }
     for (const char* name : kGameInProgressItems) Item(name)->setEnabled(false);
 }

@@ -52,7 +52,9 @@ class OpenGameFixture : public ::testing::Test {
         QuietSettingsView view;
         LoadPreferences(*engine_, view);
         ASSERT_TRUE(LoadCatalogue(*engine_));
+        std::vector<CustomGame> custom = std::move(games_.custom);
         ASSERT_TRUE(ReadGamesFile(GamesFilePath(engine_->params), games_));
+        games_.custom = std::move(custom);
         ASSERT_TRUE(library.Load(program_folder + "QOR.RGF"));
         dialog = std::make_unique<TfrmOpenGame>(
             engine_->params, OpenSettingsFile(engine_->params), engine_->main_game, games_,
@@ -90,6 +92,11 @@ class OpenGameFixture : public ::testing::Test {
         const QTreeWidgetItem* node = dialog->trvGames->currentItem();
         return node ? node->text(0) : QString();
     }
+
+    // The game data and catalogue the dialog reads (the player's own games
+    // are added here before Create()).
+    GamesData& Games() { return games_; }
+    const TMainGame& GameState() const { return engine_->main_game; }
 
     std::string program_folder;
     std::unique_ptr<TfrmOpenGame> dialog;

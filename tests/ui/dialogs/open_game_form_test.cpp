@@ -23,7 +23,7 @@ using OpenGameTest = OpenGameFixture;
 TEST_F(OpenGameTest, FirstShowingFillsTheRootAndDescribesTheLastGame) {
     Create("Game=7\n");
     Show();
-    ASSERT_EQ(dialog->trvGames->topLevelItemCount(), 2);
+    ASSERT_EQ(dialog->trvGames->topLevelItemCount(), 3) << "favorites, all games, the player's own";
     EXPECT_EQ(dialog->trvGames->topLevelItem(0)->text(0), "Favorite games");
     EXPECT_EQ(Root()->text(0), "All games (alphabetically)");
     QStringList names;

@@ -46,7 +46,7 @@ const ItemCase kItems[] = {
     {"mnuHiScores", "&Hi-scores...", "F9", true},
     {"mnuStatistics", "&Statistics", "", true},
     {"mnuCustomize", "C&ustomize...", "Ctrl+U", true},
-    {"mnuCustomizeRules", "Customize &rules...", "Ctrl+R", false},
+    {"mnuCustomizeRules", "Customize &rules...", "Ctrl+R", true},
     {"mnuFavoriteGames", "&Favorite games...", "Ctrl+F", true},
     {"mnuCardCounter", "&Card counter...", "F8", true},
     {"mnuRules", "&Rules", "F1", true},
