@@ -44,7 +44,7 @@ std::optional<std::string> RankMark(int rank) {
 
 std::string StockMark(const Engine& e) {
     const int code = e.R(47);
-    if (code == 8 || code == 45) return "021";
+    if (code == 8 || code == 45 || code == 50) return "021";
     if (PassAllowed(e)) return "022";
     const bool stock_empty = e.piles.stock_area[kStockIndex].empty();
     if (stock_empty && PileCount(e.piles.stock_area[kWasteIndex]) <= 1) return "008";

@@ -21,6 +21,13 @@ bool GridNeighbours(int columns, int from, int to) {
     return from == to - columns || from == to + columns;
 }
 
+bool GridTouching(int columns, int a, int b) {
+    if (columns < 1 || !ValidCell(a) || !ValidCell(b) || a == b) return false;
+    const int row_apart = RowOf(columns, a) - RowOf(columns, b);
+    const int column_apart = (a - 1) % columns - (b - 1) % columns;
+    return row_apart >= -1 && row_apart <= 1 && column_apart >= -1 && column_apart <= 1;
+}
+
 int GridJumpOver(int columns, int from, int to) {
     if (columns < 1 || !ValidCell(from) || !ValidCell(to)) return -1;
     if ((from == to + 2 || from == to - 2) && RowOf(columns, from) == RowOf(columns, to)) return (from + to) / 2;

@@ -9,6 +9,8 @@ namespace velmora {
 
 // Tableau numbers (1-based cells) of a grid move from `from` to `to`.
 bool GridNeighbours(int columns, int from, int to);
+// Two different cells side by side, one above the other or corner to corner.
+bool GridTouching(int columns, int a, int b);
 // The cell a jump from `from` to `to` passes over, or -1 when the two are
 // not two cells apart in a row or a column.
 int GridJumpOver(int columns, int from, int to);

@@ -6,6 +6,7 @@
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
 #include "engine/play/bands.h"
+#include "engine/play/grid_rules.h"
 
 namespace velmora {
 
@@ -109,14 +110,26 @@ SelectionVerdict BalancedSums(const std::vector<int>& cards) {
     return Verdict(cards.empty() || (numbers >= 1 && court_sum <= 13), number_sum > 0 && number_sum == court_sum);
 }
 
-// Two cards of one rank on tableaus of one band, two piles apart.
-SelectionVerdict BandPairs(const Engine& e, const std::vector<int>& cards) {
+// Two cards of one rank on tableaus whose indexes `placed` accepts.
+template <typename Placed>
+SelectionVerdict PairOnTableaus(const Engine& e, const std::vector<int>& cards, Placed placed) {
     if (cards.size() < 2) return Verdict(true, false);
     const auto a = PileHolding(e, cards[0]);
     const auto b = PileHolding(e, cards[1]);
-    const bool apart = a && b && a->list == ListId::Tableau && b->list == ListId::Tableau &&
-                       TwoApartInBand(a->index, b->index);
-    return Verdict(cards.size() == 2 && SameRank(cards) && apart, true);
+    const bool where = a && b && a->list == ListId::Tableau && b->list == ListId::Tableau && placed(a->index, b->index);
+    return Verdict(cards.size() == 2 && SameRank(cards) && where, true);
+}
+
+// Two cards of one rank on tableaus of one band, two piles apart.
+SelectionVerdict BandPairs(const Engine& e, const std::vector<int>& cards) {
+    return PairOnTableaus(e, cards, [](int a, int b) { return TwoApartInBand(a, b); });
+}
+
+// Two cards of one rank on cells of the grid of R[27] columns that touch,
+// also corner to corner.
+SelectionVerdict TouchingPairs(const Engine& e, const std::vector<int>& cards) {
+    const int columns = e.R(27);
+    return PairOnTableaus(e, cards, [columns](int a, int b) { return GridTouching(columns, a + 1, b + 1); });
 }
 
 // Court cards count ten.
@@ -147,7 +160,7 @@ bool PairingCardEligible(const Engine& e, int card, PileRef pile) {
         case 16:
             return (tableau && IsTopOf(e, card, pile)) || (pile.list == ListId::Stock && pile.index == kWasteIndex);
         case 20: case 17: case 24: return tableau;
-        case 26: case 47: return tableau && face_up;
+        case 26: case 47: case 50: return tableau && face_up;
         case 8: return false;
         default:
             if (PairingNeverAccepts(e.R(47))) return false;
@@ -166,6 +179,7 @@ SelectionVerdict JudgePairing(const Engine& e, const std::vector<int>& selection
         case 1: return NumbersOrFours(selection, target);
         case 41: return BalancedSums(selection);
         case 47: return BandPairs(e, selection);
+        case 50: return TouchingPairs(e, selection);
         case 7: return Verdict(selection.size() <= 2, RankSum(selection) == target);
         case 8: return Verdict(false, false);
         default:

@@ -7,7 +7,7 @@ namespace velmora {
 
 namespace {
 
-// Build codes are numbered 0 .. 98; unlisted numbers in that space play as
+// Build codes are numbered 0 .. 99; unlisted numbers in that space play as
 // code 2. Anything beyond is not a rule at all and refuses.
 constexpr int kLastBuildCode = 99;
 
@@ -26,7 +26,7 @@ Family FamilyOf(int code) {
         case 52: case 53: case 77: case 82: case 83: case 96: case 97:
             return Family::FoundationCodes;
         case 17: case 18: case 19: case 23: case 33: case 38: case 40: case 45: case 48: case 54:
-        case 55: case 56: case 79: case 80: case 81:
+        case 55: case 56: case 79: case 80: case 81: case 99:
             return Family::SourceCodes;
         case 70: case 71:
             return Family::Grid;

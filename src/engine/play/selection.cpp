@@ -20,7 +20,8 @@ bool IsWastePile(PileRef pile) { return pile.list == ListId::Stock && pile.index
 bool PressCounts(int special, PileRef pile) {
     if (pile.list == ListId::Tableau || pile.list == ListId::Foundation) return true;
     switch (special) {
-        case 8: case 16: case 20: case 21: case 22: case 23: case 41: case 45: case 47: case 48: return true;
+        case 8: case 16: case 20: case 21: case 22: case 23: case 41: case 45: case 47: case 48: case 50:
+            return true;
         default: return false;
     }
 }
@@ -41,7 +42,7 @@ bool TurnInsteadOfSelecting(Engine& e, int card, PileRef pile) {
 
 bool PressStockInPairingGame(Engine& e) {
     switch (e.R(47)) {
-        case 8: return ExecuteAction(e, 0, "Stock_To_Pile_Monte_Carlo");
+        case 8: case 50: return ExecuteAction(e, 0, "Stock_To_Pile_Monte_Carlo");
         case 16: return TurnWhileWasteEmpty(e);
         case 20: case 41: return ExecuteAction(e, 0, "Add_Tableaus");
         case 47: {

@@ -1,6 +1,7 @@
 // Build codes that depend on where the card comes from, on the stock and
 // the waste, or on the deal counter.
 
+#include "engine/model/piles.h"
 #include "engine/play/rule_context.h"
 
 namespace velmora {
@@ -35,6 +36,21 @@ bool TwelfthFromOwnReserve(const RuleCtx& c) {
 
 bool OneEitherWayWrapping(const RuleCtx& c) {
     return c.Up() || c.Down() || c.KingOnAce() || c.AceOnKing();
+}
+
+int AceHighRank(int card) { return CardRank(card) == 1 ? 14 : CardRank(card); }
+
+// 99: a discard pile takes a tableau's top card while the top card of
+// another tableau is of the same suit and higher, the Ace counting highest.
+bool OutrankedInSuit(const RuleCtx& c) {
+    const int from = TableauOfLocator(c.move.source);
+    if (from < 0 || PileTop(c.Tableau(from)) != c.in.moving) return false;
+    for (int t = 0; t < TableauInUse(c.e); ++t) {
+        const int top = PileTop(c.Tableau(t));
+        if (t == from || top < 1 || c.e.cards.IsFaceDown(top)) continue;
+        if (CardSuit(top) == CardSuit(c.in.moving) && AceHighRank(top) > AceHighRank(c.in.moving)) return true;
+    }
+    return false;
 }
 
 }  // namespace
@@ -74,6 +90,7 @@ bool SourceCodeRule(const RuleCtx& c) {
             return from >= 0 && from >= i;
         }
         case 79: return TwelfthFromOwnReserve(c);
+        case 99: return OutrankedInSuit(c);
         case 80:
             if (c.FromTableau()) return false;
             if (c.DestTableau().empty()) return true;
