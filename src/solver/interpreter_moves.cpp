@@ -7,6 +7,7 @@
 #include "engine/model/pile_names.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
+#include "engine/model/suit_map.h"
 #include "engine/play/auto_moves_piles.h"
 #include "engine/play/drag_moves.h"
 #include "engine/play/move_log.h"
@@ -89,6 +90,7 @@ struct Figures {
     int down = 0;      // face-down cards
     int blocking = 0;  // cards lying above a card of lower rank
     int empty = 0;     // empty tableau piles and reserves
+    int in_suit = 0;   // cards lying on the card one rank higher of their suit
     int in_play = 0;   // cards on the tableau and the reserves
     // Per suit, the lowest rank not at home and how many cards lie on it.
     int lowest[4] = {99, 99, 99, 99};
@@ -99,13 +101,20 @@ void CountPile(const Engine& e, const std::string& pile, Figures& f) {
     const int count = PileCount(pile);
     if (count == 0) ++f.empty;
     int lowest = 1000;
+    int below = 0;  // the face-up card this one lies on, if any
     for (int at = 0; at < count; ++at) {
         const int code = PileCodeAt(pile, at);
-        if (code <= 0) continue;
+        if (code <= 0) {
+            below = 0;
+            continue;
+        }
         ++f.in_play;
-        if (e.cards.IsFaceDown(code)) ++f.down;
+        const bool down = e.cards.IsFaceDown(code);
+        if (down) ++f.down;
         const int rank = CardRank(code);
         const int suit = CardSuit(code);
+        if (!down && below > 0 && ShownSuit(e, below) == ShownSuit(e, code) && CardRank(below) == rank + 1) ++f.in_suit;
+        below = down ? 0 : code;
         if (rank > lowest) ++f.blocking;
         if (rank > 0 && rank < lowest) lowest = rank;
         if (suit >= 0 && rank > 0 && rank < f.lowest[suit]) {
@@ -124,7 +133,7 @@ int PositionScore(const Engine& e) {
     for (int r = 0; r < ReservesInUse(e); ++r) CountPile(e, e.piles.reserves[static_cast<size_t>(r)], f);
     int buried = 0;
     for (int suit = 0; suit < 4; ++suit) buried += f.cover[suit];
-    return f.home * 100 - f.in_play * 2 - f.down * 10 - f.blocking * 6 - buried * 8 + f.empty * 12;
+    return f.home * 100 - f.in_play * 2 - f.down * 10 - f.blocking * 6 - buried * 8 + f.empty * 12 + f.in_suit * 5;
 }
 
 bool IsWonPosition(const Engine& e) { return e.R(307) != 0 && IsGameWon(e); }

@@ -31,7 +31,7 @@ std::vector<Child> ListChildren(const Engine& e);
 
 // How promising a position looks: cards on the foundations first, then
 // face-down cards turned up and cards no longer lying over lower ones, then
-// empty piles.
+// empty piles and cards lying on the next higher card of their suit.
 int PositionScore(const Engine& e);
 
 }  // namespace velmora::solver
