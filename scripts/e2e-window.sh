@@ -83,9 +83,16 @@ pile_size() {
 
 # --- The program's window -------------------------------------------------
 
+# A game's name as a literal part of xdotool's regular expression (names
+# hold apostrophes, commas and may hold dots or brackets).
+literal_pattern() {
+  printf '%s' "$1" | sed 's/[][\\.^$*+?(){}|]/\\&/g'
+}
+
 # Waits for the window of a dealt game; prints its id.
 find_window() {
-  local name=$1 wid
+  local name wid
+  name="$(literal_pattern "$1")"
   for _ in $(seq 1 100); do
     wid="$(xdotool search --name "^Velmora \\[$name\\]  \\[" 2>/dev/null | head -1 || true)"
     if [ -n "$wid" ]; then echo "$wid"; return 0; fi
