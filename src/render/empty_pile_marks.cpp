@@ -10,6 +10,11 @@ namespace {
 constexpr int kUnlimitedPasses = -1;
 constexpr int kNoMarkRank = 94;
 constexpr int kQueenBaseCode = 10;  // foundation base rule: a queen starts it
+// Foundations filled by the game itself (whole suit runs, a discard pile):
+// their base rank says nothing the player could act on, so they show the
+// plain outline.
+constexpr int kRunsFoundationCode = 98;
+constexpr int kDiscardFoundationCode = 99;
 constexpr int kStarReserves = 9;
 constexpr int kKingReserves = 8;
 
@@ -61,7 +66,9 @@ std::string WasteMark(const Engine& e) {
 }
 
 std::string FoundationMark(const Engine& e, int index) {
-    if (e.R(80 + index) == kQueenBaseCode) return "003";
+    const int code = e.R(80 + index);
+    if (code == kQueenBaseCode) return "003";
+    if (code == kRunsFoundationCode || code == kDiscardFoundationCode) return "004";
     return RankMark(e.R(48 + index)).value_or("004");
 }
 

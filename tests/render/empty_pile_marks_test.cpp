@@ -54,6 +54,8 @@ TEST_F(EmptyPileMarks, EachKindOfPileByItsRules) {
         {{{48, 1}}, f0, "010"},
         {{{48, 1}, {80, 10}}, f0, "003"},   // the queen
         {{{48, 40}}, f0, "004"},
+        {{{48, 1}, {80, 98}}, f0, "004"},   // whole runs arrive by themselves: no Ace
+        {{{48, 1}, {80, 99}}, f0, "004"},   // a discard pile
         {{{268, 9}}, r1, "009"},
         {{{268, 8}}, r1, "011"},
         {{{269, 88}}, r1, "006"},
