@@ -9,6 +9,7 @@
 
 #include "engine/deal/shuffle.h"
 #include "engine/layout/card_positions.h"
+#include "engine/model/custom_games.h"
 #include "engine/model/games_file_rules.h"
 #include "engine/play/unseen_cards.h"
 #include "storage/result_recorder.h"
@@ -73,7 +74,7 @@ void TfrmMain::mnuGameInformationClick() {
     if (!started_ || game < 0) return;
     const ResultSummary summary = Summarize(ReadCurrentPlayerResults(engine_.params).records, game);
     auto* box = new GameInfoBox(engine_.main_game, games_, library_, game,
-                                QString::fromStdString(CatalogueName(engine_.main_game, game)),
+                                QString::fromStdString(GameName(engine_.main_game, games_, game)),
                                 ResultsText(ResultsPlayerName(engine_.params), summary), this);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

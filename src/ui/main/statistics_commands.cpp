@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QMessageBox>
 
+#include "engine/model/custom_games.h"
 #include "engine/model/games_file.h"
 #include "engine/model/param_record.h"
 #include "storage/result_reset.h"
@@ -33,9 +34,10 @@ int StatisticsGame(const ParamRecord& params) {
     return ParseInt(params.ParamRead(param::kGameId, 4), id) ? static_cast<int>(id) : -1;
 }
 
-GameNames NamesOf(const TMainGame& game_state) {
-    return [&game_state](int game) {
-        const std::string name = CatalogueName(game_state, game);
+// Names of catalogue games and of the player's variants alike.
+GameNames NamesOf(const TMainGame& game_state, const GamesData& games) {
+    return [&game_state, &games](int game) {
+        const std::string name = GameName(game_state, games, game);
         return name.empty() ? "Game " + std::to_string(game) : name;
     };
 }
@@ -89,7 +91,7 @@ void TfrmMain::ShowGameStatistics(int game, QWidget* owner) {
     const auto confirm = [this](const QString& question) {
         return host_->AskYesNo(question.toStdString());
     };
-    TfrmGameStatistics dialog(Text(NamesOf(engine_.main_game)(game)), Text(player),
+    TfrmGameStatistics dialog(Text(NamesOf(engine_.main_game, games_)(game)), Text(player),
                               Summarize(results.records, game), reset, confirm, owner);
     host_->RunDialog(dialog);
 }
@@ -113,7 +115,7 @@ void TfrmMain::mnuPlayersStatisticsClick() {
 
 void TfrmMain::mnuAllGamesStatisticsClick() {
     const PlayerResults results = CurrentResults(engine_);
-    const GameNames names = NamesOf(engine_.main_game);
+    const GameNames names = NamesOf(engine_.main_game, games_);
     std::vector<TfrmStatisticsList::Line> lines;
     for (const GameRow& row : RowsPerGame(results.records))
         lines.push_back({Text(names(row.game)), row.summary});
@@ -126,7 +128,7 @@ void TfrmMain::mnuAllGamesStatisticsClick() {
 void TfrmMain::mnuLogStatisticsClick() {
     const PlayerResults results = CurrentResults(engine_);
     TfrmGameLog dialog(Text(results.player), LastGames(results.records, TfrmGameLog::kLinesShown),
-                       NamesOf(engine_.main_game), this);
+                       NamesOf(engine_.main_game, games_), this);
     host_->RunDialog(dialog);
     const std::optional<GameRecord> chosen = dialog.Chosen();
     if (!chosen) return;
@@ -139,7 +141,7 @@ void TfrmMain::mnuLogStatisticsClick() {
 }
 
 void TfrmMain::mnuHiScoresClick() {
-    TfrmHiScores dialog(ReadScoreTable(engine_.params), NamesOf(engine_.main_game),
+    TfrmHiScores dialog(ReadScoreTable(engine_.params), NamesOf(engine_.main_game, games_),
                         StatisticsGame(engine_.params), this);
     host_->RunDialog(dialog);
 }
