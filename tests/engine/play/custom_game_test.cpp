@@ -158,6 +158,13 @@ TEST_F(Variant, KingsFoundationsTakeAKingAndRefuseAnAce) {
     EXPECT_TRUE(CanDropOnFoundation(e(), 0, MoveSpec{queen_of_spades, 1, true})) << "down in suit";
 }
 
+TEST_F(Variant, NamedByItsOwnNameBesideTheCatalogueNames) {
+    games_.custom.push_back(CustomGame{8000, kKlondike, "Klondike, kings up", Row(kKlondike)});
+    EXPECT_EQ(GameName(e().main_game, games_, 8000), "Klondike, kings up");
+    EXPECT_EQ(GameName(e().main_game, games_, kFreecell), "Freecell");
+    EXPECT_EQ(GameName(e().main_game, games_, 8001), "");
+}
+
 TEST(CustomGames, NumbersStartAt8000AndSkipTakenOnes) {
     GamesData data;
     EXPECT_EQ(NextCustomGameId(data), 8000);
