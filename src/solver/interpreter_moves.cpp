@@ -19,8 +19,8 @@ namespace velmora::solver {
 
 namespace {
 
-// The largest selection a removal game completes (a Jack, Queen and King).
-constexpr int kLongestSelection = 3;
+// The largest selection a removal game completes (four of a rank).
+constexpr int kLongestSelection = 4;
 
 class Collector {
   public:

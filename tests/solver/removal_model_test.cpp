@@ -9,6 +9,8 @@
 #include "model_comparison.h"
 #include "session.h"
 #include "solver/depth_first.h"
+#include "solver/interpreter_moves.h"
+#include "engine/model/card_code.h"
 #include "solver/removal_dead_ends.h"
 #include "solver/removal_model.h"
 #include "solver/search.h"
@@ -165,6 +167,31 @@ TEST(RemovalModel, LinesTheSearchFindsWinThroughTheDriver) {
         }
         EXPECT_TRUE(replayed) << "no deal of game " << game << " was won";
     }
+}
+
+// A selection game whose largest removal is four cards (Tens: four Kings)
+// offers that removal as one move of four presses.
+TEST(InterpreterMoves, OfferAFourCardRemoval) {
+    Session s;
+    s.Lines("new 65 1");
+    Engine& e = s.engine();
+    // The four Kings (codes 13, 26, 39, 52) swapped into the first four cells.
+    for (int k = 0; k < 4; ++k) {
+        const std::string king = CardCodeText((k + 1) * 13);
+        std::string& cell = e.piles.tableau[static_cast<size_t>(k)];
+        for (int n = 0; n < kAllPiles; ++n) {
+            std::string& pile = *e.piles.Flat(n);
+            if (&pile == &cell) continue;
+            for (size_t at = 0; at + 3 <= pile.size(); at += 3) {
+                if (pile.compare(at, 3, king) != 0) continue;
+                pile.replace(at, 3, cell.substr(0, 3));
+                cell.replace(0, 3, king);
+            }
+        }
+    }
+    bool four = false;
+    for (const Child& child : ListChildren(e)) four = four || child.move.size() == 4;
+    EXPECT_TRUE(four);
 }
 
 }  // namespace
