@@ -20,12 +20,14 @@ if [ ${#ids[@]} -eq 0 ]; then
     mapfile -t ids < <(sed -n 's/^\[game \([0-9]*\)\]$/\1/p' "$games")
 fi
 
-# The fraction x/y (y up to 20) nearest to a percentage; x at least 1 when
-# any deal was won.
+# The fraction x/y (y up to 20, or 100) nearest to a percentage; x at least
+# 1 when any deal was won and below y when any deal was not, so that a near
+# certainty reads "99 in 100" rather than "1 in 1".
 fraction() {
     awk -v p="$1" 'BEGIN {
         best = 2; bx = 0; by = 1
-        for (y = 1; y <= 20; y++) for (x = (p > 0 ? 1 : 0); x <= y; x++) {
+        for (y = 1; y <= 100; y += (y < 20 ? 1 : 80)) for (x = (p > 0 ? 1 : 0); x <= y; x++) {
+            if (x == y && p < 100) continue
             d = x / y - p / 100; if (d < 0) d = -d
             if (d < best - 1e-9) { best = d; bx = x; by = y }
         }
