@@ -20,16 +20,23 @@ if [ ${#ids[@]} -eq 0 ]; then
     mapfile -t ids < <(sed -n 's/^\[game \([0-9]*\)\]$/\1/p' "$games")
 fi
 
-# The fraction x/y (y up to 20, or 100) nearest to a percentage; x at least
-# 1 when any deal was won and below y when any deal was not, so that a near
-# certainty reads "99 in 100" rather than "1 in 1".
+# The simplest fraction x/y (y up to 20, or 100) inside the 95 % interval,
+# the nearest to the percentage among those of its y; without one, the
+# nearest of all. x is at least 1 when any deal was won and below y when any
+# deal was not, so that a near certainty reads "99 in 100", not "1 in 1".
 fraction() {
-    awk -v p="$1" 'BEGIN {
-        best = 2; bx = 0; by = 1
-        for (y = 1; y <= 100; y += (y < 20 ? 1 : 80)) for (x = (p > 0 ? 1 : 0); x <= y; x++) {
-            if (x == y && p < 100) continue
-            d = x / y - p / 100; if (d < 0) d = -d
-            if (d < best - 1e-9) { best = d; bx = x; by = y }
+    awk -v p="$1" -v low="$2" -v high="$3" 'BEGIN {
+        best = 1000; bx = 0; by = 1
+        for (y = 1; y <= 100; y += (y < 20 ? 1 : 80)) {
+            inside = 1000
+            for (x = (p > 0 ? 1 : 0); x <= y; x++) {
+                if (x == y && p < 100) continue
+                q = 100 * x / y
+                d = q - p; if (d < 0) d = -d
+                if (q >= low - 1e-9 && q <= high + 1e-9 && d < inside) { inside = d; ix = x }
+                if (d < best - 1e-9) { best = d; bx = x; by = y }
+            }
+            if (inside < 1000) { print ix, y; exit }
         }
         print bx, by }'
 }
@@ -49,7 +56,7 @@ for id in "${ids[@]}"; do
         echo "game $id: not written: $unknown of $deals deals undecided ($answer)" >&2
         continue
     fi
-    read -r x y < <(fraction "$percent")
+    read -r x y < <(fraction "$percent" "$low" "$high")
     note="measured: velmora-cli $command: $percent % won (95 % interval $low to $high)"
     echo "game $id: about $x in $y; $note"
     awk -v id="$id" -v x="$x" -v y="$y" -v note="$note" '

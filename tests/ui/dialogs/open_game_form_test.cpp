@@ -38,7 +38,7 @@ TEST_F(OpenGameTest, FirstShowingFillsTheRootAndDescribesTheLastGame) {
     EXPECT_EQ(Current(), "Golf");
     EXPECT_EQ(dialog->nbkDesc->currentWidget(), dialog->pnlDescGame);
     EXPECT_EQ(dialog->pnlDescGame->lblGameName->text(), "Golf");
-    EXPECT_EQ(dialog->pnlDescGame->lblDiffWin->text(), "High (about 8 in 11)");
+    EXPECT_EQ(dialog->pnlDescGame->lblDiffWin->text(), "High (about 3 in 4)");
     EXPECT_FALSE(dialog->pnlDescGame->imgWinning->pixmap().isNull());
     EXPECT_FALSE(Game("Freecell")->icon(0).isNull());
     EXPECT_TRUE(dialog->btnOK->isEnabled());
