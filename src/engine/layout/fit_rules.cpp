@@ -3,14 +3,20 @@
 #include <algorithm>
 
 #include "engine/layout/fit_window.h"
+#include "engine/layout/pile_fan.h"
 #include "engine/layout/stock_depth.h"
 #include "engine/model/engine.h"
+#include "engine/model/piles.h"
 
 namespace velmora {
 
 namespace {
 
 constexpr int kStaircase = 54;  // the pyramid's rows lie on each other
+constexpr int kPeaks = 131;     // and so do the rows of the peaks
+constexpr int kSideBySide = 4;  // tableau fan mode of the rows
+
+bool PeakRows(const Engine& e) { return e.R(295) == kPeaks && e.R(3) == kSideBySide; }
 
 // A pile's cards as dealt: how many, and how many of them face up (the top ones).
 struct Dealt {
@@ -109,7 +115,12 @@ PileFootprint Footprint(const Engine& e, PileRef pile, int x, int y) {
     if (!fan.vertical && !fan.horizontal) return print;
     const Dealt dealt = pile.list == ListId::Tableau ? TableauDeal(e, pile.index) : ReserveDeal(e, pile.index);
     const int face_down = dealt.cards - dealt.face_up;
-    const int length = FanLength(dealt.cards, face_down, fan.up, fan.down);
+    int length = FanLength(dealt.cards, face_down, fan.up, fan.down);
+    if (pile.list == ListId::Tableau && PeakRows(e) && dealt.cards > 1) {
+        // The rows of the peaks leave room between the peaks.
+        const int rows = TableauInUse(e);
+        length = PeakSlotX(card.width, pile.index, dealt.cards - 1, rows) - PeakSlotX(card.width, pile.index, 0, rows);
+    }
     // The preview shows the deal only.
     const int more = fan.grows && !e.geometry.inputs.preview ? kFanRoomToGrow : 0;
     const int grown = FanLength(std::max(dealt.cards, 1) + more, face_down, fan.up, fan.down);
@@ -126,7 +137,7 @@ PileFootprint Footprint(const Engine& e, PileRef pile, int x, int y) {
 bool MeantToOverlap(const Engine& e, const PileFootprint& a, const PileFootprint& b) {
     const bool tableaus = a.pile.list == ListId::Tableau && b.pile.list == ListId::Tableau;
     const int mode = e.R(3);
-    return tableaus && (e.R(295) == kStaircase || mode == 8 || mode == 9);
+    return tableaus && (e.R(295) == kStaircase || PeakRows(e) || mode == 8 || mode == 9);
 }
 
 bool Inside(const Rect& r, const LayoutInputs& in) {

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "engine/layout/card_positions.h"
+#include "engine/model/peak_rows.h"
 #include "engine/model/pile_string.h"
+#include "engine/model/piles.h"
 
 namespace velmora {
 
@@ -12,6 +15,9 @@ constexpr int kPilesHandLaid = 179;  // "Piles_TT"
 constexpr int kDisplacementPeriod = 12;
 constexpr int kWasteFanCards = 3;
 constexpr int kWasteFanMinStep = 9;  // small cards still show their index
+constexpr int kPeaksArrangement = 131;  // R[295]
+constexpr int kSideBySide = 4;          // tableau fan mode
+constexpr int kPeakGapAtBigCards = 6;   // between the cards of a row
 
 bool Either(int mode, int a, int b) { return mode == a || mode == b; }
 
@@ -107,9 +113,25 @@ int FanY(const Engine& e, const PileFan& pile, int below, bool step_once) {
     return y;
 }
 
+bool IsPeakRow(const Engine& e, const PileFan& pile) {
+    return pile.ref.list == ListId::Tableau && pile.mode == kSideBySide && e.R(295) == kPeaksArrangement;
+}
+
+int PeakSlotX(int card_width, int row, int slot, int rows) {
+    const int step = card_width + FittedStep(kPeakGapAtBigCards, card_width);
+    return PeakHalfSteps(row, slot, rows) * step / 2;
+}
+
 int FanX(const Engine& e, const PileFan& pile, int below) {
     int x = pile.x;
     if (pile.axis != FanAxis::Horizontal) return x;
+    if (IsPeakRow(e, pile)) {
+        // The anchor is where the row's first card lies.
+        const int width = e.geometry.card.width;
+        const int rows = TableauInUse(e);
+        const int slot = std::clamp(below, 0, pile.Count());
+        return x + PeakSlotX(width, pile.ref.index, slot, rows) - PeakSlotX(width, pile.ref.index, 0, rows);
+    }
     for (int i = 0; i < below && i < pile.Count(); ++i) x += HorizontalStep(e, pile.mode, pile.CodeAt(i));
     return x;
 }
