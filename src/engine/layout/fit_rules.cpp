@@ -15,6 +15,7 @@ namespace {
 constexpr int kStaircase = 54;  // the pyramid's rows lie on each other
 constexpr int kPeaks = 131;     // and so do the rows of the peaks
 constexpr int kSideBySide = 4;  // tableau fan mode of the rows
+constexpr int kNothingPlaced = 4;  // tableau build code: no card is built on the pile
 
 bool PeakRows(const Engine& e) { return e.R(295) == kPeaks && e.R(3) == kSideBySide; }
 
@@ -55,7 +56,7 @@ struct Fan {
     bool horizontal = false;
     int up = 0;
     int down = 0;
-    bool grows = false;  // a downward fan cards are built on
+    bool grows = false;  // a fan cards are built on
 };
 
 Fan FanOf(const Engine& e, ListId list) {
@@ -68,7 +69,8 @@ Fan FanOf(const Engine& e, ListId list) {
     if (list == ListId::Tableau) {
         switch (e.R(3)) {
             case 1: return {true, false, up_y, down_y, true};
-            case 2: return {false, true, up_x, down_x, false};
+            // A sideways fan grows when cards are built on it.
+            case 2: return {false, true, up_x, down_x, e.R(184) != kNothingPlaced};
             case 4: return {false, true, side, side, false};
             case 6: return {false, true, g.Field(field::kFan6Offset), g.Field(field::kFan6Offset), false};
             default: return {};
@@ -78,7 +80,8 @@ Fan FanOf(const Engine& e, ListId list) {
         switch (e.R(5)) {
             case 1: return {true, false, up_y, down_y, true};
             case 5: return {true, false, g.Field(field::kFan5Offset), g.Field(field::kFan5Offset), false};
-            case 2: return {false, true, up_x, down_x, false};
+            // A sideways fan grows when cards are built on it.
+            case 2: return {false, true, up_x, down_x, e.R(184) != kNothingPlaced};
             case 4: return {false, true, side, side, false};
             default: return {};
         }

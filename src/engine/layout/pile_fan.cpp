@@ -1,6 +1,7 @@
 #include "engine/layout/pile_fan.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "engine/layout/card_positions.h"
 #include "engine/model/peak_rows.h"
@@ -18,6 +19,8 @@ constexpr int kWasteFanMinStep = 9;  // small cards still show their index
 constexpr int kPeaksArrangement = 131;  // R[295]
 constexpr int kSideBySide = 4;          // tableau fan mode
 constexpr int kPeakGapAtBigCards = 6;   // between the cards of a row
+constexpr int kSidewaysFan = 2;         // tableau fan mode
+constexpr int kFanClearance = 4;        // kept between a squeezed fan and what lies right of it
 
 bool Either(int mode, int a, int b) { return mode == a || mode == b; }
 
@@ -85,6 +88,22 @@ int HorizontalStep(const Engine& e, int mode, int code) {
 
 bool HandLaidTableau(const Engine& e) { return e.params.ParamRead(kPilesHandLaid, 1) != "N" && e.R(3) == 1; }
 
+// A tableau fanned sideways in mode 2 that would reach the next pile of its
+// row (the horizontal fan room of the layout) or the table's right edge
+// has its steps narrowed alike until its top card ends short of them; the
+// place asked for, `reach` right of the anchor unsqueezed, moves with them.
+int SqueezedReach(const Engine& e, const PileFan& pile, int below, int reach) {
+    if (pile.ref.list != ListId::Tableau || pile.mode != kSidewaysFan) return reach;
+    const int width = e.geometry.card.width;
+    const int room = std::min(e.geometry.horizontal_fan_room, e.geometry.inputs.available_width - pile.x);
+    const int allowed = room - width - kFanClearance;
+    int whole = 0;
+    for (int i = 0; i < std::max(pile.Count() - 1, below) && i < pile.Count(); ++i)
+        whole += HorizontalStep(e, pile.mode, pile.CodeAt(i));
+    if (whole <= allowed || allowed <= 0) return reach;
+    return static_cast<int>(static_cast<int64_t>(reach) * allowed / whole);
+}
+
 }  // namespace
 
 PileFan DescribePile(const Engine& e, PileRef ref) {
@@ -132,8 +151,9 @@ int FanX(const Engine& e, const PileFan& pile, int below) {
         const int slot = std::clamp(below, 0, pile.Count());
         return x + PeakSlotX(width, pile.ref.index, slot, rows) - PeakSlotX(width, pile.ref.index, 0, rows);
     }
-    for (int i = 0; i < below && i < pile.Count(); ++i) x += HorizontalStep(e, pile.mode, pile.CodeAt(i));
-    return x;
+    int reach = 0;
+    for (int i = 0; i < below && i < pile.Count(); ++i) reach += HorizontalStep(e, pile.mode, pile.CodeAt(i));
+    return x + SqueezedReach(e, pile, below, reach);
 }
 
 int HandLaidShift(const Engine& e, const PileFan& pile, int row_index, int position) {
