@@ -9,6 +9,7 @@
 #include "render/card_drawing.h"
 #include "render/card_images.h"
 #include "render/empty_pile_marks.h"
+#include "render/pile_count.h"
 #include "render/pile_drawing.h"
 
 namespace velmora {
@@ -96,6 +97,7 @@ void DrawDeckPile(const DrawContext& ctx, Layer layer, int slot, bool force, boo
         // A pile without a mark must not keep the picture of its last card.
         RestoreBackground(ctx, layer, ctx.CardAt(anchor.x(), anchor.y()));
         DrawMark(ctx, layer, EmptyPileMark(ctx.engine, pile), anchor.x(), anchor.y());
+        DrawPileCount(ctx, layer, pile);
         return;
     }
     if (fanned) {

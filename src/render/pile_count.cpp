@@ -8,6 +8,7 @@
 
 #include "engine/layout/pile_fan.h"
 #include "engine/model/engine.h"
+#include "engine/play/play_counts.h"
 #include "platform/fonts.h"
 
 namespace velmora {
@@ -15,6 +16,7 @@ namespace velmora {
 namespace {
 
 constexpr int kReserveDealt = 368;  // R[368 + r]: cards dealt to reserve r
+constexpr int kTableauRedeal = 7;   // R[15]: a press on the empty stock redeals the tableau
 constexpr int kGap = 2;             // between the card and its label
 
 const QColor kLabelColour(24, 32, 40);
@@ -32,9 +34,16 @@ QFont LabelFont(int card_width) {
 }  // namespace
 
 bool ShowsPileCount(const Engine& e, PileRef pile) {
-    if (pile.list != ListId::Reserve || e.R(kReserveDealt + pile.index) < 2) return false;
+    // The stock that only redeals the tableau counts the redeals left.
+    const bool redeals = pile == PileRef{ListId::Stock, kStockIndex} && e.R(15) == kTableauRedeal;
+    if (!redeals && (pile.list != ListId::Reserve || e.R(kReserveDealt + pile.index) < 2)) return false;
     const PileFan fan = DescribePile(e, pile);
     return fan.Placed() && fan.axis == FanAxis::Squared;
+}
+
+int PileCountShown(const Engine& e, PileRef pile) {
+    if (pile.list == ListId::Stock) return RedealsLeft(e).value_or(0);
+    return DescribePile(e, pile).Count();
 }
 
 QRect PileCountArea(const Engine& e, PileRef pile) {
@@ -54,7 +63,7 @@ void DrawPileCount(const DrawContext& ctx, Layer layer, PileRef pile) {
     const QRect area = PileCountArea(ctx.engine, pile);
     if (area.isEmpty()) return;
     RestoreBackground(ctx, layer, area);
-    const int count = DescribePile(ctx.engine, pile).Count();
+    const int count = PileCountShown(ctx.engine, pile);
     if (count < 1) return;
     const QRect label = PileCountRect(area, count, ctx.CardWidth()).translated(0, ctx.Shift(layer));
     QPainter painter(&ctx.On(layer).Image());

@@ -2,6 +2,8 @@
 // The count of cards on a squared pile whose cards under the top one are
 // out of sight and matter to the player (a reserve dealt several cards and
 // kept squared): a small label just below the pile, drawn with the pile.
+// The stock of a game whose redeals gather the tableau (redeal mode 7)
+// counts the redeals left the same way.
 
 #include <QRect>
 
@@ -13,6 +15,9 @@ namespace velmora {
 // True when the pile shows its count (also while it is empty: its label's
 // place is then cleared).
 bool ShowsPileCount(const Engine& e, PileRef pile);
+
+// The number the label shows: the pile's cards, or the stock's redeals left.
+int PileCountShown(const Engine& e, PileRef pile);
 
 // The strip below the pile's card that the label may take (window
 // coordinates); empty when the pile shows no count.

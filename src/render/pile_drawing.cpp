@@ -86,7 +86,8 @@ QRect PileExtent(const Engine& e, PileRef pile) {
     const QSize card(e.geometry.card.width, e.geometry.card.height);
     if (pile.list == ListId::Stock)
         return QRect(PileAnchor(e, pile), card)
-            .adjusted(-kThicknessRoom, -kThicknessRoom, DeckFanReach(e, pile.index), 0);
+            .adjusted(-kThicknessRoom, -kThicknessRoom, DeckFanReach(e, pile.index), 0)
+            .united(PileCountArea(e, pile));
     return ViewPile(e, pile, e.piles.Text(pile.list, pile.index)).Extent(card).united(PileCountArea(e, pile));
 }
 

@@ -1,6 +1,9 @@
 #include "solver/compiled_play.h"
 
 #include <algorithm>
+#include <vector>
+
+#include "engine/deal/redeal_shuffle.h"
 
 #include "solver/compiled_checks.h"
 
@@ -44,6 +47,7 @@ bool CompiledPlay::SafeHome(int code) {
 
 bool CompiledPlay::PressStock() {
     if (!r_.stock_pressable) return false;
+    if (r_.redeals_tableau) return RedealTableau();
     if (p_.Empty(kCompiledStock)) {
         const bool pass_left = r_.passes == -1 || p_.passes < r_.passes;
         if (p_.Count(kCompiledWaste) < 2 || !pass_left) return false;
@@ -57,6 +61,26 @@ bool CompiledPlay::PressStock() {
     for (int n = 0; n < r_.turn_count && !p_.Empty(kCompiledStock); ++n)
         p_.Push(kCompiledWaste, static_cast<uint8_t>(CodeOf(p_.Pop(kCompiledStock))));
     p_.first_move = false;
+    return true;
+}
+
+// The tableau gathered pile by pile from the bottom, shuffled for the pass
+// now counted and dealt again face up, the last pile taking what is left.
+bool CompiledPlay::RedealTableau() {
+    if (!p_.Empty(kCompiledStock) || !(r_.passes == -1 || p_.passes < r_.passes)) return false;
+    ++p_.passes;
+    p_.first_move = false;
+    std::vector<int> cards;
+    for (int t = 0; t < r_.tableaus; ++t) {
+        const int pile = r_.Tableau(t);
+        for (int at = 0; at < p_.Count(pile); ++at) cards.push_back(CodeOf(p_.At(pile, at)));
+        while (!p_.Empty(pile)) p_.Pop(pile);
+    }
+    ShuffleForRedeal(cards, r_.deal_number, p_.passes);
+    for (size_t i = 0; i < cards.size(); ++i) {
+        const int t = std::min(static_cast<int>(i) / r_.redeal_pile_size, r_.tableaus - 1);
+        p_.Push(r_.Tableau(t), static_cast<uint8_t>(cards[i]));
+    }
     return true;
 }
 

@@ -21,7 +21,8 @@ class CompiledPlay {
     // when `to` is a tableau pile and it comes from a tableau or reserve.
     void Move(int from, int at, int to);
     // A press on the stock: cards turned, or the waste gathered back first
-    // while passes are left. False when it does nothing.
+    // while passes are left, or the tableau redealt. False when it does
+    // nothing.
     bool PressStock();
     // A double click on the top card of `pile`: home, else to a free cell.
     bool DoubleClick(int pile);
@@ -32,6 +33,7 @@ class CompiledPlay {
     // The top card of `pile` home; automatic play keeps back the cards safe
     // play holds for the tableau.
     bool SendHome(int pile, bool automatic);
+    bool RedealTableau();
     bool AutoPlayRound();
     bool AutoPlayPass();
     bool TableauPass();

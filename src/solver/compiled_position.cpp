@@ -205,7 +205,10 @@ void CompiledPosition::AllHashes(const CompiledRules& rules, bool fold_stock, ui
     for (int f = 1; f < rules.foundations; ++f)
         homes_alike = homes_alike && rules.foundation_base[static_cast<size_t>(f)] == rules.foundation_base[0];
     if (homes_alike) sort_group(rules.Foundation(0), rules.foundations);
-    sort_group(rules.Tableau(0), rules.tableaus);
+    // A redeal gathers the tableau pile by pile: while one is left, the
+    // piles' order matters.
+    const bool redeal_left = rules.redeals_tableau && (rules.passes == -1 || passes < rules.passes);
+    if (!redeal_left) sort_group(rules.Tableau(0), rules.tableaus);
     // Closed reserves are no free cells: they keep their places.
     bool cells_alike = true;
     for (int r = 0; r < rules.reserves; ++r) cells_alike = cells_alike && !rules.reserve_closed[static_cast<size_t>(r)];

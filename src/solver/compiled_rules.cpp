@@ -1,5 +1,6 @@
 #include "solver/compiled_rules.h"
 
+#include <algorithm>
 #include <string>
 
 #include "engine/model/pile_string.h"
@@ -7,6 +8,7 @@
 #include "engine/model/suit_map.h"
 #include "engine/play/auto_moves_piles.h"
 #include "engine/play/move_log.h"
+#include "engine/play/stock_actions.h"
 #include "solver/compiled_position.h"
 
 namespace velmora::solver {
@@ -83,14 +85,26 @@ bool ReservesPlain(const Engine& e, CompiledRules& c) {
     return true;
 }
 
+// An empty stock without a waste whose press, while passes are left,
+// redeals the tableau (redeal mode 7).
+bool TableauRedealPlain(const Engine& e, CompiledRules& c) {
+    if (e.R(15) != kTableauRedeal || e.R(9) != 0 || e.R(14) < -1) return false;
+    if (!e.piles.stock_area[kStockIndex].empty() || !e.piles.stock_area[kWasteIndex].empty()) return false;
+    c.redeals_tableau = true;
+    c.passes = e.R(14);
+    c.redeal_pile_size = std::max(1, e.R(311));
+    c.deal_number = e.params.ParamRead(param::kDealNumber, 15);
+    return true;
+}
+
 // A press on the stock turns cards to the waste and, when the stock is
-// empty, gathers the waste back while passes are left; or the stock is not
-// on the table at all.
+// empty, gathers the waste back while passes are left; or it redeals the
+// tableau; or the stock is not on the table at all.
 bool StockPlain(const Engine& e, CompiledRules& c) {
     c.stock_pressable = InLayout(e, ListId::Stock, kStockIndex);
     if (!e.piles.stock_area[kSecondWasteIndex].empty()) return false;
     if (!c.stock_pressable) return e.piles.stock_area[kStockIndex].empty() && e.piles.stock_area[kWasteIndex].empty();
-    if (!InLayout(e, ListId::Stock, kWasteIndex)) return false;
+    if (!InLayout(e, ListId::Stock, kWasteIndex)) return TableauRedealPlain(e, c);
     if (e.R(9) != 1 || e.R(16) != 0 || e.R(15) != 0 || e.R(21) < 1 || e.R(14) < -1) return false;
     c.turn_count = e.R(21);
     c.passes = e.R(14);

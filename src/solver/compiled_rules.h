@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "engine/model/engine.h"
 #include "engine/play/safe_autoplay.h"
@@ -55,6 +56,12 @@ struct CompiledRules {
     int passes = 0;                // -1 unlimited
     bool stock_face_down = true;   // how the gathered waste lies in the stock
     bool fill_from_reserve = false;  // an emptied tableau takes the first reserve's top card at once
+    // Redeal mode 7: the press on the empty stock (the only stock there is)
+    // gathers the tableau, shuffles it for the pass and deals it again in
+    // piles of `redeal_pile_size`; the shuffle reads the deal number.
+    bool redeals_tableau = false;
+    int redeal_pile_size = 3;
+    std::string deal_number;
 
     bool twin_cards = false;  // two decks: each card has a twin that plays alike
     bool face_up_exposed = false;  // automatic play turns uncovered tableau cards up

@@ -9,7 +9,7 @@ namespace velmora::solver {
 namespace {
 
 constexpr int kRanks = 13;
-constexpr int kMostRows = kMaxPileCards - 1;
+constexpr int kMostRows = kMostPyramidRows;
 constexpr int kSlots = kMostRows * (kMostRows + 1) / 2;
 
 int Slot(int row, int i) { return row * (row + 1) / 2 + i; }
@@ -150,6 +150,7 @@ bool RemovalDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
     switch (rules.kind) {
         case RemovalKind::Pyramid: return PyramidDeadEnd(rules, p);
         case RemovalKind::Discard: return DiscardDeadEnd(rules, p);
+        case RemovalKind::Peaks:
         case RemovalKind::Elevens: break;
     }
     return false;

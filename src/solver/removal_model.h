@@ -40,7 +40,7 @@ class RemovalModel {
     // The player's inputs that make the move.
     Move ToMove(const MoveType& move) const { return RemovalInputs(move); }
     // The engine's table in position `s`.
-    void ToEngine(const State& s, Engine& out) const { RemovalToEngine(s, *root_, out); }
+    void ToEngine(const State& s, Engine& out) const { RemovalToEngine(s, rules_, *root_, out); }
     const RemovalRules& rules() const { return rules_; }
 
   private:

@@ -127,6 +127,48 @@ void DiscardMoves(const RemovalRules& rules, const RemovalPosition& p, std::vect
     }
 }
 
+// --- The peaks ---------------------------------------------------------------
+
+// The free cards of the peaks that fit the discard's top card.
+template <typename Each>
+void ForEachPlayablePeakCard(const RemovalRules& rules, const RemovalPosition& p, Each each) {
+    const int top = p.discard.Top();
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const auto& row = p.piles[static_cast<size_t>(t)];
+        for (int i = 0; i < row.count; ++i) {
+            const int card = row.cards[static_cast<size_t>(i)];
+            if (card > 0 && FitsDiscard(rules, top, card) && PeakCardFree(rules, p, t, i)) each(card, t);
+        }
+    }
+}
+
+void PeaksMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector<RemovalMove>& out) {
+    ForEachPlayablePeakCard(rules, p, [&out](int card, int t) {
+        out.push_back(Removal({{card, static_cast<uint8_t>(kRemovalTableau + t)}}));
+    });
+    if (rules.stock_turns && !p.stock.Empty()) {
+        RemovalMove turn;
+        turn.kind = RemovalMove::Kind::Turn;
+        turn.cards[0] = static_cast<uint8_t>(p.stock.Top());
+        out.push_back(turn);
+    }
+}
+
+int PeaksMobility(const RemovalRules& rules, const RemovalPosition& p) {
+    int open = 0;
+    ForEachPlayablePeakCard(rules, p, [&open](int, int) { ++open; });
+    return open;
+}
+
+// Cards of the peaks lying face down: covered ones.
+int CoveredPeakCards(const RemovalRules& rules, const RemovalPosition& p) {
+    int covered = 0;
+    for (int t = 0; t < rules.tableaus; ++t)
+        for (int i = 0; i < p.piles[static_cast<size_t>(t)].count; ++i)
+            covered += p.piles[static_cast<size_t>(t)].cards[static_cast<size_t>(i)] > 0 && !PeakCardFree(rules, p, t, i);
+    return covered;
+}
+
 // --- The grid of elevens ------------------------------------------------------
 
 void ElevensMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector<RemovalMove>& out) {
@@ -162,10 +204,10 @@ void TakeCard(const RemovalRules& rules, RemovalPosition& p, int card, uint8_t f
         p.waste.Pop();
     } else {
         auto& pile = p.piles[static_cast<size_t>(from - kRemovalTableau)];
-        if (rules.kind != RemovalKind::Pyramid) {
+        if (rules.kind != RemovalKind::Pyramid && rules.kind != RemovalKind::Peaks) {
             pile.Pop();
         } else {
-            // A pyramid card leaves an empty slot in its row.
+            // A card of the pyramid or the peaks leaves an empty slot in its row.
             for (int i = 0; i < pile.count; ++i)
                 if (pile.cards[static_cast<size_t>(i)] == card) pile.cards[static_cast<size_t>(i)] = 0;
         }
@@ -187,7 +229,8 @@ void TurnStockCard(const RemovalRules& rules, RemovalPosition& p) {
         p.waste.Push(p.stock.Pop());
     } else {
         p.discard.Push(p.stock.Pop());
-        --p.left;
+        // The peaks count only their own cards.
+        if (rules.kind != RemovalKind::Peaks) --p.left;
     }
 }
 
@@ -214,6 +257,11 @@ int Score(const RemovalRules& rules, const RemovalPosition& p, const RemovalPosi
         case RemovalMove::Kind::Turn: return 10;
         case RemovalMove::Kind::Gather: return 0;
         case RemovalMove::Kind::Remove: break;
+    }
+    if (rules.kind == RemovalKind::Peaks) {
+        // The card that turns most cards up, then the one after which most
+        // cards can follow.
+        return 100 + 30 * (CoveredPeakCards(rules, p) - CoveredPeakCards(rules, next)) + 8 * PeaksMobility(rules, next);
     }
     int score = 100 + move.count;
     for (int i = 0; i < move.count; ++i) {
@@ -242,6 +290,7 @@ std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const Remov
     switch (rules.kind) {
         case RemovalKind::Pyramid: PyramidMoves(rules, p, moves); break;
         case RemovalKind::Discard: DiscardMoves(rules, p, moves); break;
+        case RemovalKind::Peaks: PeaksMoves(rules, p, moves); break;
         case RemovalKind::Elevens: ElevensMoves(rules, p, moves); break;
     }
     if (prune && rules.kind == RemovalKind::Pyramid) KeepFreeKing(moves);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/model/card_code.h"
+#include "engine/model/peak_rows.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
 #include "engine/play/scoring.h"
@@ -23,9 +24,8 @@ uint64_t Scramble(uint64_t x) {
 }
 uint64_t Combine(uint64_t h, uint64_t value) { return Scramble(h ^ (value + 0x9e3779b97f4a7c15ULL + (h << 6))); }
 
-// The pyramid exactly, in one word: its slots still holding cards, the deck
-// cards left with the waste's length, and the passes made.
-uint64_t PyramidKey(const RemovalPosition& p, const RemovalRules& rules) {
+// One bit for each slot of the rows, row by row, set while it holds a card.
+uint64_t SlotsHoldingCards(const RemovalPosition& p, const RemovalRules& rules) {
     uint64_t slots = 0;
     int bit = 0;
     for (int t = 0; t < rules.tableaus; ++t) {
@@ -33,6 +33,13 @@ uint64_t PyramidKey(const RemovalPosition& p, const RemovalRules& rules) {
         for (int i = 0; i < row.count; ++i, ++bit)
             if (row.cards[static_cast<size_t>(i)] != 0) slots |= uint64_t{1} << bit;
     }
+    return slots;
+}
+
+// The pyramid exactly, in one word: its slots still holding cards, the deck
+// cards left with the waste's length, and the passes made.
+uint64_t PyramidKey(const RemovalPosition& p, const RemovalRules& rules) {
+    const uint64_t slots = SlotsHoldingCards(p, rules);
     uint64_t deck = 0;
     for (int i = 0; i < p.stock.count; ++i) deck |= uint64_t{1} << rules.deck_place[p.stock.cards[static_cast<size_t>(i)]];
     for (int i = 0; i < p.waste.count; ++i) deck |= uint64_t{1} << rules.deck_place[p.waste.cards[static_cast<size_t>(i)]];
@@ -53,6 +60,16 @@ uint64_t DiscardKey(const RemovalPosition& p, const RemovalRules& rules) {
     }
     const int top = p.discard.Top();
     return Combine(piles, static_cast<uint64_t>(p.stock.count) * 16u + static_cast<uint64_t>(top == 0 ? 0 : RankOfCode(top)));
+}
+
+// The peaks keep every card in its slot and the stock never changes its
+// order: the slots still holding cards, the stock's length and the
+// discard's top rank say it all.
+uint64_t PeaksKey(const RemovalPosition& p, const RemovalRules& rules) {
+    const uint64_t slots = SlotsHoldingCards(p, rules);
+    const int top = p.discard.Top();
+    const uint64_t rank = top == 0 ? 0 : static_cast<uint64_t>(RankOfCode(top));
+    return Scramble(slots | uint64_t{p.stock.count} << kMostPeakSlots | rank << (kMostPeakSlots + 6));
 }
 
 // The grid's cells are filled in turn from the stock, whatever they held:
@@ -89,9 +106,18 @@ uint64_t RemovalPosition::Key(const RemovalRules& rules) const {
     switch (rules.kind) {
         case RemovalKind::Pyramid: return PyramidKey(*this, rules);
         case RemovalKind::Discard: return DiscardKey(*this, rules);
+        case RemovalKind::Peaks: return PeaksKey(*this, rules);
         case RemovalKind::Elevens: return ElevensKey(*this, rules);
     }
     return 0;
+}
+
+bool PeakCardFree(const RemovalRules& rules, const RemovalPosition& p, int row, int slot) {
+    if (p.piles[static_cast<size_t>(row)].cards[static_cast<size_t>(slot)] == 0) return false;
+    const int first = FirstCoveringSlot(row, slot, rules.tableaus);
+    if (first < 0) return true;
+    const auto& next = p.piles[static_cast<size_t>(row + 1)];
+    return next.cards[static_cast<size_t>(first)] == 0 && next.cards[static_cast<size_t>(first + 1)] == 0;
 }
 
 RemovalPosition RemovalFromEngine(const Engine& e, const RemovalRules& rules) {
@@ -99,7 +125,8 @@ RemovalPosition RemovalFromEngine(const Engine& e, const RemovalRules& rules) {
     ReadRow(e.piles.stock_area[kStockIndex], p.stock);
     ReadRow(e.piles.stock_area[kWasteIndex], p.waste);
     ReadRow(e.piles.stock_area[kSecondWasteIndex], p.discard);
-    int left = p.stock.count + p.waste.count;
+    // The peaks are won with cards left in the stock.
+    int left = rules.kind == RemovalKind::Peaks ? 0 : p.stock.count + p.waste.count;
     for (int t = 0; t < rules.tableaus; ++t) {
         auto& pile = p.piles[static_cast<size_t>(t)];
         ReadRow(e.piles.tableau[static_cast<size_t>(t)], pile);
@@ -112,12 +139,18 @@ RemovalPosition RemovalFromEngine(const Engine& e, const RemovalRules& rules) {
     return p;
 }
 
-void RemovalToEngine(const RemovalPosition& p, const Engine& root, Engine& out) {
+void RemovalToEngine(const RemovalPosition& p, const RemovalRules& rules, const Engine& root, Engine& out) {
     CopyQuietly(root, out);
     WriteRow(p.stock, out.piles.stock_area[kStockIndex], out, kFaceDown);
     WriteRow(p.waste, out.piles.stock_area[kWasteIndex], out, kFaceUp);
     WriteRow(p.discard, out.piles.stock_area[kSecondWasteIndex], out, kFaceUp);
     for (size_t t = 0; t < p.piles.size(); ++t) WriteRow(p.piles[t], out.piles.tableau[t], out, kFaceUp);
+    // A card of the peaks lies face down while it is covered.
+    if (rules.kind == RemovalKind::Peaks)
+        for (int t = 0; t < rules.tableaus; ++t)
+            for (int i = 0; i < p.piles[static_cast<size_t>(t)].count; ++i)
+                if (const int code = p.piles[static_cast<size_t>(t)].cards[static_cast<size_t>(i)]; code > 0 && !PeakCardFree(rules, p, t, i))
+                    out.cards.SetFaceState(code, kFaceDown);
     out.piles.foundations[0].clear();
     SetPlayCounters(out, p.passes, p.first_move, p.over);
     RecomputeScore(out);

@@ -42,21 +42,26 @@ struct RemovalPosition {
     CardRow<kRemovalDeck> waste;
     CardRow<kRemovalDeck> discard;
     std::array<CardRow<kMaxPileCards>, kMaxRemovalPiles> piles{};
-    uint8_t left = 0;  // cards still in the stock, the waste and the tableau
+    uint8_t left = 0;  // cards still to clear: in the stock, the waste and the tableau (the peaks: the rows)
     int16_t passes = 0;
     bool first_move = true;
     bool over = false;  // the game was won and has ended
 
     // The position up to what never changes the moves that follow: pyramid
     // rows, stock and waste by card; the discard games by rank, with their
-    // piles in any order and only the discard's top rank; the grid as the
-    // ranks it shows and the stock's length.
+    // piles in any order and only the discard's top rank; the peaks as the
+    // slots still holding cards, the stock's length and the discard's top
+    // rank; the grid as the ranks it shows and the stock's length.
     uint64_t Key(const RemovalRules& rules) const;
 };
+
+// Whether slot `slot` of row `row` of the peaks holds a card that no card
+// of the next row covers.
+bool PeakCardFree(const RemovalRules& rules, const RemovalPosition& p, int row, int slot);
 
 // The position on the table of `e` (whose rules compiled to `rules`).
 RemovalPosition RemovalFromEngine(const Engine& e, const RemovalRules& rules);
 // `out` becomes `root` with the piles, faces, counters and flags of `p`.
-void RemovalToEngine(const RemovalPosition& p, const Engine& root, Engine& out);
+void RemovalToEngine(const RemovalPosition& p, const RemovalRules& rules, const Engine& root, Engine& out);
 
 }  // namespace velmora::solver

@@ -3,10 +3,12 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/peak_rows.h"
 #include "engine/model/pile_string.h"
 #include "engine/model/piles.h"
 #include "engine/model/suit_map.h"
 #include "engine/play/auto_moves_piles.h"
+#include "engine/play/peaks.h"
 
 namespace velmora::solver {
 
@@ -43,8 +45,16 @@ bool PlainRemovalRow(const Engine& e, int tableaus) {
     return true;
 }
 
-// Every card where the model keeps it: the tableau piles face up and short
-// enough, the stock face down, the discard pile face up, nothing elsewhere.
+// A tableau card lies as the model keeps it: face up, or in the peaks face
+// down exactly while it is covered (the model tells the faces from that).
+bool FacesAsKept(const Engine& e, int tableau, int slot, int code) {
+    if (e.R(47) != kPeaksRule) return !e.cards.IsFaceDown(code);
+    return e.cards.IsFaceDown(code) != IsPeakCardFree(e, tableau, slot);
+}
+
+// Every card where the model keeps it: the tableau piles short enough with
+// their faces as kept, the stock face down, the discard pile face up,
+// nothing elsewhere.
 bool CardsWhereExpected(const Engine& e, int tableaus) {
     for (int f = 0; f < kFoundationPiles; ++f)
         if (!e.piles.foundations[static_cast<size_t>(f)].empty()) return false;
@@ -55,8 +65,10 @@ bool CardsWhereExpected(const Engine& e, int tableaus) {
     for (int t = 0; t < tableaus; ++t) {
         const std::string& pile = e.piles.tableau[static_cast<size_t>(t)];
         if (PileCount(pile) > kMaxPileCards) return false;
-        for (int code : PileCodes(pile))
-            if (code > 0 && e.cards.IsFaceDown(code)) return false;
+        for (int i = 0; i < PileCount(pile); ++i) {
+            const int code = PileCodeAt(pile, i);
+            if (code > 0 && !FacesAsKept(e, t, i, code)) return false;
+        }
     }
     for (int code : PileCodes(Stock(e)))
         if (code < 1 || !e.cards.IsFaceDown(code)) return false;
@@ -71,7 +83,7 @@ bool CardsWhereExpected(const Engine& e, int tableaus) {
 bool PyramidRow(const Engine& e, RemovalRules& r) {
     if (e.R(38) != 0 || e.R(3) != kSlotLayout || e.R(7) != 0 || e.R(22) != 0) return false;
     if (e.R(9) != 1 || e.R(16) != 0 || e.R(21) != 1 || e.R(15) != 0 || e.R(6) == 0) return false;
-    if (r.tableaus >= kMaxPileCards || !r.stock_placed || !r.waste_placed) return false;
+    if (r.tableaus > kMostPyramidRows || !r.stock_placed || !r.waste_placed) return false;
     for (int t = 0; t < r.tableaus; ++t)
         if (PileCount(e.piles.tableau[static_cast<size_t>(t)]) != t + 1) return false;
     if (e.R(14) < -1 || e.R(14) > 100) return false;
@@ -88,17 +100,44 @@ bool PyramidRow(const Engine& e, RemovalRules& r) {
     return true;
 }
 
-// The discard games: top cards go to the discard pile; a stock on the table
-// turns its top card there, one a press, and is never gathered again.
+// A stock on the table that turns its top card onto the discard pile, one
+// a press, and is never gathered again.
+bool StockTurnsToDiscard(const Engine& e) {
+    if (e.R(9) != 0 || e.R(15) != 0 || e.R(21) != 1 || e.R(300) == 0) return false;
+    for (int n : {240, 239 + e.R(304), 278, 277 + e.R(305)})
+        if (e.R(n) != 0) return false;
+    return true;
+}
+
+// The discard games: top cards go to the discard pile.
 bool DiscardRow(const Engine& e, RemovalRules& r) {
     if (e.R(38) != 0 || e.R(22) != 0 || e.R(3) == kSlotLayout || e.R(3) == kGridLayout) return false;
     if (!Waste(e).empty()) return false;
     r.wrap = e.R(47) == kDiscardWrap;
     if (!r.stock_placed) return true;
     // Only the no-wrap game ends itself when a stock press wins it.
-    if (r.wrap || e.R(9) != 0 || e.R(15) != 0 || e.R(21) != 1 || e.R(300) == 0) return false;
-    for (int n : {240, 239 + e.R(304), 278, 277 + e.R(305)})
-        if (e.R(n) != 0) return false;
+    if (r.wrap || !StockTurnsToDiscard(e)) return false;
+    r.stock_turns = true;
+    return true;
+}
+
+// The peaks: rows of slots, each but the last covered by the next, whose
+// free cards go to the discard pile, King and Ace neighbours. A stock press
+// never wins, so any stock that turns onto the discard pile will do.
+bool PeaksRow(const Engine& e, RemovalRules& r) {
+    if (e.R(38) != 0 || e.R(22) != 0 || e.R(3) != kSlotLayout || !Waste(e).empty()) return false;
+    int slots = 0;
+    for (int t = 0; t < r.tableaus; ++t) {
+        const int count = PileCount(e.piles.tableau[static_cast<size_t>(t)]);
+        slots += count;
+        // Every covering slot must be in the next row.
+        const int covering = count > 0 ? FirstCoveringSlot(t, count - 1, r.tableaus) : -1;
+        if (covering >= 0 && covering + 1 >= PileCount(e.piles.tableau[static_cast<size_t>(t + 1)])) return false;
+    }
+    if (slots > kMostPeakSlots) return false;
+    r.wrap = true;
+    if (!r.stock_placed) return true;
+    if (!StockTurnsToDiscard(e)) return false;
     r.stock_turns = true;
     return true;
 }
@@ -132,6 +171,10 @@ std::optional<RemovalRules> CompileRemovalRules(const Engine& e) {
         case kDiscardWrap:
             r.kind = RemovalKind::Discard;
             plays = DiscardRow(e, r);
+            break;
+        case kPeaksRule:
+            r.kind = RemovalKind::Peaks;
+            plays = PeaksRow(e, r);
             break;
         case kElevensCode:
             r.kind = RemovalKind::Elevens;

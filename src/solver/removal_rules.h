@@ -2,6 +2,7 @@
 // The rules row of a removal game read once into plain values for the
 // removal model: the pyramid (free cards adding to 13 go to the discard
 // pile), the discard games (a top card one rank from the discard's top card
+// goes there), the peaks (a free card one rank from the discard's top card
 // goes there) and the grid of eleven (number cards adding to 11, or a Jack,
 // a Queen and a King, go to the discard pile and the gaps fill from the
 // stock). Only rows and settings whose every relevant value the model plays
@@ -15,10 +16,10 @@
 
 namespace velmora::solver {
 
-enum class RemovalKind : uint8_t { Pyramid, Discard, Elevens };
+enum class RemovalKind : uint8_t { Pyramid, Discard, Peaks, Elevens };
 
 constexpr int kMaxRemovalPiles = 20;
-constexpr int kMaxPileCards = 8;
+constexpr int kMaxPileCards = 10;
 
 struct RemovalRules {
     RemovalKind kind = RemovalKind::Discard;
@@ -40,7 +41,10 @@ struct RemovalRules {
 
 // The most cards the pyramid's deck and its rows hold.
 constexpr int kMostDeckCards = 24;
-constexpr int kMostPyramidSlots = 28;
+constexpr int kMostPyramidRows = 7;
+constexpr int kMostPyramidSlots = kMostPyramidRows * (kMostPyramidRows + 1) / 2;
+// The most slots the rows of the peaks have.
+constexpr int kMostPeakSlots = 32;
 
 // The removal rules of the game on `e`, when the removal model plays it
 // exactly from the position on the table; nothing otherwise.

@@ -140,5 +140,27 @@ TEST_F(ReserveCount, OnlySquaredReservesDealtSeveralCardsCountThem) {
     EXPECT_FALSE(ShowsPileCount(table.e(), reserve)) << "a fanned reserve shows its cards";
 }
 
+// A stock that only redeals the tableau (redeal mode 7) counts the redeals
+// left below its place, and shows nothing once none is left.
+TEST_F(ReserveCount, TheStockThatRedealsTheTableauCountsTheRedealsLeft) {
+    Engine& e = table.e();
+    const PileRef stock{ListId::Stock, kStockIndex};
+    e.main_game.SetStockAreaX(kStockIndex, kX + 90);
+    e.main_game.SetStockAreaY(kStockIndex, kY);
+    e.rules.Set(14, 3);
+    e.main_game.SetField(field::kPassCounter, 1);
+    EXPECT_FALSE(ShowsPileCount(e, stock)) << "other stocks show no label";
+    e.rules.Set(15, 7);
+    ASSERT_TRUE(ShowsPileCount(e, stock));
+    EXPECT_EQ(PileCountShown(e, stock), 2);
+    const QRect area = PileCountArea(e, stock);
+    EXPECT_TRUE(PileExtent(e, stock).contains(area));
+    DrawDeckPile(table.Context(), Layer::BackBuffer, kStockIndex, true);
+    EXPECT_GT(CountPixels(area, qRgb(255, 255, 255)), 5) << "white digits";
+    e.main_game.SetField(field::kPassCounter, 3);
+    DrawDeckPile(table.Context(), Layer::BackBuffer, kStockIndex, true);
+    EXPECT_EQ(CountPixels(area, kTableGreen), area.width() * area.height()) << "no redeal left";
+}
+
 }  // namespace
 }  // namespace velmora

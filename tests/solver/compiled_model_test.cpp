@@ -117,6 +117,40 @@ TEST(CompiledModel, PlaysTheCataloguesRunSuitAndSpaceRulesAsTheInterpreter) {
     }
 }
 
+// La Belle Lucie's redeals gather, shuffle and deal the fans again: the
+// compiled model redeals as the interpreter does, pass after pass, and
+// while a redeal is left the order of the fans is part of the position.
+TEST(CompiledModel, RedealsTheFansAsTheInterpreter) {
+    constexpr int kLaBelleLucie = 67;
+    for (int deal = 1; deal <= 3; ++deal) {
+        Session s;
+        s.Lines("new " + std::to_string(kLaBelleLucie) + " " + std::to_string(deal));
+        ASSERT_TRUE(CompiledModel::Supports(s.engine()));
+        Engine e;
+        CopyQuietly(s.engine(), e);
+        for (int redeal = 0; redeal < 3; ++redeal) {
+            const ChildMap expected = InterpreterChildren(e);
+            ASSERT_EQ(CompiledChildrenOf(e), expected) << "deal " << deal << " before redeal " << redeal;
+            EXPECT_EQ(expected.count("press Mazzo; "), redeal < 2 ? 1u : 0u) << "two redeals\n" << Describe(expected);
+            PlayMove(e, {Input{Input::Kind::Press, 0, "Mazzo"}});
+        }
+    }
+    CompareAlongRandomPlay(kLaBelleLucie, 4, 80, CompiledModel::Supports, CompiledChildrenOf);
+
+    Session s;
+    s.Lines("new 67 1");
+    Engine swapped;
+    CopyQuietly(s.engine(), swapped);
+    std::swap(swapped.piles.tableau[0], swapped.piles.tableau[1]);
+    const auto key = [](const Engine& e) {
+        const CompiledModel model(e);
+        return model.Key(model.Root());
+    };
+    EXPECT_NE(key(swapped), key(s.engine())) << "the next redeal gathers the fans in their order";
+    for (Engine* e : {&swapped, &s.engine()}) e->main_game.SetField(field::kPassCounter, 3);
+    EXPECT_EQ(key(swapped), key(s.engine())) << "with no redeal left the fans play alike in any order";
+}
+
 // The last moves of a won Freecell line: both models see the win coming,
 // and the interpreter model finds it too.
 TEST(CompiledModel, AgreesWithTheInterpreterOnTheWayToAWin) {

@@ -1,4 +1,4 @@
-// The removal model (pyramid, discard games, grid of elevens) against the
+// The removal model (pyramid, discard games, peaks, grid of elevens) against the
 // rules interpreter: from positions reached by random play both offer the
 // same presses leading to the same positions; its verdicts agree with the
 // interpreter's, and its won lines win when the driver replays them.
@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "engine/model/pile_string.h"
 #include "model_comparison.h"
 #include "session.h"
 #include "solver/depth_first.h"
@@ -24,14 +25,15 @@ constexpr int kPyramid = 6;
 constexpr int kGolf = 7;
 constexpr int kBlackHole = 8;
 constexpr int kElevens = 9;
+constexpr int kTriPeaks = 61;
 
 ChildMap RemovalChildrenOf(const Engine& e) {
     return ModelChildren(RemovalModel(e, false), [](const RemovalModel& model, const RemovalMove& move) { return model.ToMove(move); });
 }
 
-TEST(RemovalModel, SupportsTheFourRemovalGamesOnlyWhileNothingIsHalfDone) {
+TEST(RemovalModel, SupportsTheRemovalGamesOnlyWhileNothingIsHalfDone) {
     Session s;
-    for (int game : {kPyramid, kGolf, kBlackHole, kElevens}) {
+    for (int game : {kPyramid, kGolf, kBlackHole, kElevens, kTriPeaks}) {
         s.Lines("new " + std::to_string(game) + " 1");
         EXPECT_TRUE(RemovalModel::Supports(s.engine())) << game;
     }
@@ -51,10 +53,14 @@ TEST(RemovalModel, SupportsTheFourRemovalGamesOnlyWhileNothingIsHalfDone) {
     s.Lines("new 8 1");
     s.Lines("give-up");
     EXPECT_FALSE(RemovalModel::Supports(s.engine())) << "a game given up has no position";
+    // The peaks keep covered cards face down; one face up is not theirs.
+    s.Lines("new 61 1");
+    s.engine().cards.SetFaceState(PileCodeAt(s.engine().piles.tableau[0], 0), kFaceUp);
+    EXPECT_FALSE(RemovalModel::Supports(s.engine())) << "a covered card of the peaks lies face up";
 }
 
 TEST(RemovalModel, OffersTheInterpretersMovesAndPositions) {
-    for (int game : {kPyramid, kGolf, kBlackHole, kElevens}) {
+    for (int game : {kPyramid, kGolf, kBlackHole, kElevens, kTriPeaks}) {
         SCOPED_TRACE("game " + std::to_string(game));
         // Pyramid's stock goes round three times: longer play.
         CompareAlongRandomPlay(game, 8, game == kPyramid ? 150 : 70, RemovalModel::Supports, RemovalChildrenOf);
@@ -149,7 +155,7 @@ TEST(RemovalModel, LinesTheSearchFindsWinThroughTheDriver) {
     limits.positions = 2'000'000;
     limits.seconds = 20;
     limits.table_bytes = 64u << 20;
-    for (int game : {kPyramid, kGolf, kBlackHole, kElevens}) {
+    for (int game : {kPyramid, kGolf, kBlackHole, kElevens, kTriPeaks}) {
         bool replayed = false;
         for (int deal = 1; deal <= 12 && !replayed; ++deal) {
             const std::string start = "new " + std::to_string(game) + " " + std::to_string(deal);

@@ -4,6 +4,7 @@
 
 #include "engine/layout/card_positions.h"
 #include "engine/layout/pile_fan.h"
+#include "engine/model/card_code.h"
 #include "engine/model/piles.h"
 
 namespace velmora {
@@ -34,10 +35,11 @@ Rect WholePile(const Engine& e, const PileFan& pile) {
 }
 
 // The part of card `i` that no later card covers: up to the next card's
-// place along the fan; the top card shows whole.
+// place along the fan; the top card shows whole, and so does every card of
+// the peaks, whose rows leave room between the cards.
 Rect VisibleBand(const Engine& e, const PileFan& pile, int i) {
     Rect band = CardRectAt(e, CardPlace(e, pile, i));
-    if (i + 1 >= pile.Count()) return band;
+    if (i + 1 >= pile.Count() || IsPeakRow(e, pile)) return band;
     const Point next = CardPlace(e, pile, i + 1);
     if (pile.axis == FanAxis::Vertical) band.bottom = next.y - 1;
     if (pile.axis == FanAxis::Horizontal) band.right = next.x - 1;
@@ -52,6 +54,8 @@ std::optional<CardHit> HitFannedPile(const Engine& e, const PileFan& pile, int x
     if (pile.Count() == 0 || pile.axis == FanAxis::Squared)
         return HitOn(pile, pile.Top(), CardRectAt(e, {pile.x, pile.y}));
     for (int i = 0; i < pile.Count(); ++i) {
+        // Where a card of the peaks has gone, the row above shows.
+        if (pile.CodeAt(i) == kNoCard && IsPeakRow(e, pile)) continue;
         if (Touches(VisibleBand(e, pile, i), x, y))
             return HitOn(pile, pile.CodeAt(i), CardRectAt(e, CardPlace(e, pile, i)));
     }
@@ -74,14 +78,19 @@ std::optional<CardHit> HitTableau(const Engine& e, int x, int y) {
     const int mode = e.R(3);
     // Side-by-side rows and arranged piles overlap the earlier ones.
     const bool last_first = mode == 4 || mode == 8 || mode == 9;
+    std::optional<CardHit> between_peak_cards;
     for (int k = 0; k < count; ++k) {
         const PileFan pile = DescribePile(e, PileRef{ListId::Tableau, last_first ? count - 1 - k : k});
         if (!pile.Placed()) continue;
         const auto hit =
             pile.axis == FanAxis::Arranged ? HitArrangedPile(e, pile, x, y) : HitFannedPile(e, pile, x, y);
-        if (hit) return hit;
+        if (!hit) continue;
+        // A row of the peaks answers between its cards only when no card of
+        // a row above lies there.
+        if (hit->code != 0 || !IsPeakRow(e, pile)) return hit;
+        if (!between_peak_cards) between_peak_cards = hit;
     }
-    return std::nullopt;
+    return between_peak_cards;
 }
 
 // A foundation answers with its top card only.

@@ -1,11 +1,12 @@
 // The tableau arrangements that also place other groups: the cross (052),
 // the grid with the second waste (053), the staircase (054), the two-deck
-// foundation row (103) and the two rows under ten foundations (130). The
-// cell grids 123 to 129 are in cell_grids.cpp.
+// foundation row (103), the two rows under ten foundations (130) and the
+// peaks (131). The cell grids 123 to 129 are in cell_grids.cpp.
 #include <algorithm>
 
 #include "engine/layout/layout_pass.h"
 #include "engine/layout/nearest.h"
+#include "engine/layout/pile_fan.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_lists.h"
 
@@ -78,6 +79,28 @@ void Staircase(LayoutPass& p) {
     p.SetDeck(kSecondWasteIndex, x, row1);
 }
 
+// The rows of the peaks centred across the table from the tableau's row,
+// each half a card lower than the one above, so that its cards half cover
+// those above them; below the middle of the last row the stock and the
+// second waste.
+void Peaks(LayoutPass& p) {
+    const int rows = p.tableau_count;
+    const auto top_row = p.RowFor(p.tableau_digit, true);
+    if (rows < 1 || !top_row) return;
+    const int last_slot = std::max(1, p.e.R(311 + rows - 1)) - 1;
+    const int width = PeakSlotX(p.W, rows - 1, last_slot, rows) + p.W;
+    const int x1 = std::max(NearestRatio(p.K - width, 2), p.small_screen ? 2 : 5);
+    const int y1 = *top_row;
+    const int drop = p.small_screen ? Nearest(p.H / 2.0) - 8 : Nearest(p.H / 2.0) + 4;
+    p.tableau_gap = PeakSlotX(p.W, rows - 1, 1, rows) - p.W;
+    for (int r = 0; r < rows; ++r) p.SetTableau(r, x1 + PeakSlotX(p.W, r, 0, rows), y1 + r * drop);
+    const int deck_y = y1 + (rows - 1) * drop + p.H + (p.low ? 10 : 20);
+    const int middle = x1 + NearestRatio(width, 2);
+    const int apart = 15;  // from the middle to each of the two piles
+    if (p.deck_count >= 1) p.SetDeck(kStockIndex, middle - apart - p.W, deck_y);
+    if (p.second_waste_count >= 1) p.SetDeck(kSecondWasteIndex, middle + apart, deck_y);
+}
+
 void TwoDeckFoundationRow(LayoutPass& p) {
     const int gap = 5;
     p.tableau_gap = gap;
@@ -110,6 +133,7 @@ bool PlaceFigureTableaus(LayoutPass& p) {
         case 54: Staircase(p); return true;
         case 103: TwoDeckFoundationRow(p); return true;
         case 130: TenColumns(p); return true;
+        case 131: Peaks(p); return true;
         default: return PlaceCellGrid(p);
     }
 }

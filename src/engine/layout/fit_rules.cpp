@@ -3,14 +3,21 @@
 #include <algorithm>
 
 #include "engine/layout/fit_window.h"
+#include "engine/layout/pile_fan.h"
 #include "engine/layout/stock_depth.h"
 #include "engine/model/engine.h"
+#include "engine/model/piles.h"
 
 namespace velmora {
 
 namespace {
 
 constexpr int kStaircase = 54;  // the pyramid's rows lie on each other
+constexpr int kPeaks = 131;     // and so do the rows of the peaks
+constexpr int kSideBySide = 4;  // tableau fan mode of the rows
+constexpr int kNothingPlaced = 4;  // tableau build code: no card is built on the pile
+
+bool PeakRows(const Engine& e) { return e.R(295) == kPeaks && e.R(3) == kSideBySide; }
 
 // A pile's cards as dealt: how many, and how many of them face up (the top ones).
 struct Dealt {
@@ -49,7 +56,7 @@ struct Fan {
     bool horizontal = false;
     int up = 0;
     int down = 0;
-    bool grows = false;  // a downward fan cards are built on
+    bool grows = false;  // a fan cards are built on
 };
 
 Fan FanOf(const Engine& e, ListId list) {
@@ -62,7 +69,8 @@ Fan FanOf(const Engine& e, ListId list) {
     if (list == ListId::Tableau) {
         switch (e.R(3)) {
             case 1: return {true, false, up_y, down_y, true};
-            case 2: return {false, true, up_x, down_x, false};
+            // A sideways fan grows when cards are built on it.
+            case 2: return {false, true, up_x, down_x, e.R(184) != kNothingPlaced};
             case 4: return {false, true, side, side, false};
             case 6: return {false, true, g.Field(field::kFan6Offset), g.Field(field::kFan6Offset), false};
             default: return {};
@@ -72,7 +80,8 @@ Fan FanOf(const Engine& e, ListId list) {
         switch (e.R(5)) {
             case 1: return {true, false, up_y, down_y, true};
             case 5: return {true, false, g.Field(field::kFan5Offset), g.Field(field::kFan5Offset), false};
-            case 2: return {false, true, up_x, down_x, false};
+            // A sideways fan grows when cards are built on it.
+            case 2: return {false, true, up_x, down_x, e.R(184) != kNothingPlaced};
             case 4: return {false, true, side, side, false};
             default: return {};
         }
@@ -109,7 +118,12 @@ PileFootprint Footprint(const Engine& e, PileRef pile, int x, int y) {
     if (!fan.vertical && !fan.horizontal) return print;
     const Dealt dealt = pile.list == ListId::Tableau ? TableauDeal(e, pile.index) : ReserveDeal(e, pile.index);
     const int face_down = dealt.cards - dealt.face_up;
-    const int length = FanLength(dealt.cards, face_down, fan.up, fan.down);
+    int length = FanLength(dealt.cards, face_down, fan.up, fan.down);
+    if (pile.list == ListId::Tableau && PeakRows(e) && dealt.cards > 1) {
+        // The rows of the peaks leave room between the peaks.
+        const int rows = TableauInUse(e);
+        length = PeakSlotX(card.width, pile.index, dealt.cards - 1, rows) - PeakSlotX(card.width, pile.index, 0, rows);
+    }
     // The preview shows the deal only.
     const int more = fan.grows && !e.geometry.inputs.preview ? kFanRoomToGrow : 0;
     const int grown = FanLength(std::max(dealt.cards, 1) + more, face_down, fan.up, fan.down);
@@ -126,7 +140,7 @@ PileFootprint Footprint(const Engine& e, PileRef pile, int x, int y) {
 bool MeantToOverlap(const Engine& e, const PileFootprint& a, const PileFootprint& b) {
     const bool tableaus = a.pile.list == ListId::Tableau && b.pile.list == ListId::Tableau;
     const int mode = e.R(3);
-    return tableaus && (e.R(295) == kStaircase || mode == 8 || mode == 9);
+    return tableaus && (e.R(295) == kStaircase || PeakRows(e) || mode == 8 || mode == 9);
 }
 
 bool Inside(const Rect& r, const LayoutInputs& in) {

@@ -106,7 +106,7 @@ void ComputeLeftMargin(LayoutPass& pass);
 void ComputeFanRooms(LayoutPass& pass);
 // Tableaus by the regular arrangements; true when the code was one of them.
 bool PlaceRegularTableaus(LayoutPass& pass);
-// The arrangements 052, 053, 054, 103 and 123 to 130, with the piles of
+// The arrangements 052, 053, 054, 103 and 123 to 131, with the piles of
 // other groups they place; true when the code was one of them.
 bool PlaceFigureTableaus(LayoutPass& pass);
 // The cell grids 123 to 129; true when the code was one of them.

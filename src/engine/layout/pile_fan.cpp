@@ -1,8 +1,12 @@
 #include "engine/layout/pile_fan.h"
 
 #include <algorithm>
+#include <cstdint>
 
+#include "engine/layout/card_positions.h"
+#include "engine/model/peak_rows.h"
 #include "engine/model/pile_string.h"
+#include "engine/model/piles.h"
 
 namespace velmora {
 
@@ -12,6 +16,11 @@ constexpr int kPilesHandLaid = 179;  // "Piles_TT"
 constexpr int kDisplacementPeriod = 12;
 constexpr int kWasteFanCards = 3;
 constexpr int kWasteFanMinStep = 9;  // small cards still show their index
+constexpr int kPeaksArrangement = 131;  // R[295]
+constexpr int kSideBySide = 4;          // tableau fan mode
+constexpr int kPeakGapAtBigCards = 6;   // between the cards of a row
+constexpr int kSidewaysFan = 2;         // tableau fan mode
+constexpr int kFanClearance = 4;        // kept between a squeezed fan and what lies right of it
 
 bool Either(int mode, int a, int b) { return mode == a || mode == b; }
 
@@ -79,6 +88,22 @@ int HorizontalStep(const Engine& e, int mode, int code) {
 
 bool HandLaidTableau(const Engine& e) { return e.params.ParamRead(kPilesHandLaid, 1) != "N" && e.R(3) == 1; }
 
+// A tableau fanned sideways in mode 2 that would reach the next pile of its
+// row (the horizontal fan room of the layout) or the table's right edge
+// has its steps narrowed alike until its top card ends short of them; the
+// place asked for, `reach` right of the anchor unsqueezed, moves with them.
+int SqueezedReach(const Engine& e, const PileFan& pile, int below, int reach) {
+    if (pile.ref.list != ListId::Tableau || pile.mode != kSidewaysFan) return reach;
+    const int width = e.geometry.card.width;
+    const int room = std::min(e.geometry.horizontal_fan_room, e.geometry.inputs.available_width - pile.x);
+    const int allowed = room - width - kFanClearance;
+    int whole = 0;
+    for (int i = 0; i < std::max(pile.Count() - 1, below) && i < pile.Count(); ++i)
+        whole += HorizontalStep(e, pile.mode, pile.CodeAt(i));
+    if (whole <= allowed || allowed <= 0) return reach;
+    return static_cast<int>(static_cast<int64_t>(reach) * allowed / whole);
+}
+
 }  // namespace
 
 PileFan DescribePile(const Engine& e, PileRef ref) {
@@ -107,11 +132,28 @@ int FanY(const Engine& e, const PileFan& pile, int below, bool step_once) {
     return y;
 }
 
+bool IsPeakRow(const Engine& e, const PileFan& pile) {
+    return pile.ref.list == ListId::Tableau && pile.mode == kSideBySide && e.R(295) == kPeaksArrangement;
+}
+
+int PeakSlotX(int card_width, int row, int slot, int rows) {
+    const int step = card_width + FittedStep(kPeakGapAtBigCards, card_width);
+    return PeakHalfSteps(row, slot, rows) * step / 2;
+}
+
 int FanX(const Engine& e, const PileFan& pile, int below) {
     int x = pile.x;
     if (pile.axis != FanAxis::Horizontal) return x;
-    for (int i = 0; i < below && i < pile.Count(); ++i) x += HorizontalStep(e, pile.mode, pile.CodeAt(i));
-    return x;
+    if (IsPeakRow(e, pile)) {
+        // The anchor is where the row's first card lies.
+        const int width = e.geometry.card.width;
+        const int rows = TableauInUse(e);
+        const int slot = std::clamp(below, 0, pile.Count());
+        return x + PeakSlotX(width, pile.ref.index, slot, rows) - PeakSlotX(width, pile.ref.index, 0, rows);
+    }
+    int reach = 0;
+    for (int i = 0; i < below && i < pile.Count(); ++i) reach += HorizontalStep(e, pile.mode, pile.CodeAt(i));
+    return x + SqueezedReach(e, pile, below, reach);
 }
 
 int HandLaidShift(const Engine& e, const PileFan& pile, int row_index, int position) {

@@ -44,6 +44,16 @@ std::optional<PileFan> DescribePile(const Engine& e, std::string_view name);
 int FanY(const Engine& e, const PileFan& pile, int below, bool step_once);
 // The x after the first `below` cards: their horizontal steps.
 int FanX(const Engine& e, const PileFan& pile, int below);
+// The peaks (tableau arrangement 131) lay their rows out as
+// engine/model/peak_rows.h says, a step (a card and a gap) apart: true when
+// the pile is such a row.
+bool IsPeakRow(const Engine& e, const PileFan& pile);
+// How far right of the first card of the last row slot `slot` of row `row`
+// (of `rows`) lies, for cards `card_width` wide. The layout and the card
+// positions take the same step from the card width alone, so that a table
+// laid out at one width and scaled to another keeps its rows in line.
+int PeakSlotX(int card_width, int row, int slot, int rows);
+
 // The hand-laid sideways shift of the card at `position` (0 = bottom) in
 // displacement row `row_index`; 0 unless the hand-laid tableau is on and
 // the pile is a tableau.

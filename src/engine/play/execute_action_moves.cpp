@@ -10,6 +10,7 @@
 #include "engine/play/execute_action.h"
 #include "engine/play/grid_rules.h"
 #include "engine/play/move_log.h"
+#include "engine/play/peaks.h"
 #include "engine/play/pickup_rules.h"
 #include "engine/play/scoring.h"
 #include "engine/play/selection_pile.h"
@@ -145,6 +146,7 @@ ActionOutcome MoveToReserve(Engine& e, int card, int index) {
 ActionOutcome MoveToStockArea(Engine& e, int card, int stock_area_index) {
     const auto from = MoveCards(e, card, {ListId::Stock, stock_area_index}, false);
     if (!from) return {};
+    if (e.R(47) == kPeaksRule && from->list == ListId::Tableau) TurnFreedPeakCardsUp(e);
     EvaluateWin(e);
     if (stock_area_index == kWasteIndex)
         e.sounds->PlayEvent("Tableau");

@@ -18,6 +18,9 @@ namespace {
 
 // The largest selection a removal game completes (a Jack, Queen and King).
 constexpr int kLongestSelection = 3;
+// Tableau fan mode of rows laid side by side, where removed cards leave
+// empty slots and a card inside a row may be free.
+constexpr int kSideBySideRows = 4;
 
 // The position without the selection of a removal game, which a click
 // changes without moving anything.
@@ -53,9 +56,10 @@ bool ClicksChangeTable(const Engine& e, int depth) {
 std::vector<PilePress> CandidatePresses(const Engine& e) {
     std::vector<PilePress> presses;
     // In the games played by selection any free card may be pressed, and
-    // free cards lie inside the pyramid's rows as well as on top.
-    const bool removal_game = KeepsSelection(e);
+    // free cards lie inside the pyramid's rows as well as on top; so they
+    // do in any tableau of side-by-side rows.
     for (ListId list : {ListId::Stock, ListId::Foundation, ListId::Tableau, ListId::Reserve}) {
+        const bool inside = KeepsSelection(e) || (list == ListId::Tableau && e.R(3) == kSideBySideRows);
         for (int i = 0; i < ListSize(list); ++i) {
             const PileRef pile{list, i};
             if (!InLayout(e, list, i)) continue;
@@ -66,7 +70,7 @@ std::vector<PilePress> CandidatePresses(const Engine& e) {
                 if (list == ListId::Stock) presses.push_back({name, 0});
                 continue;
             }
-            for (int at = removal_game ? 0 : count - 1; at < count; ++at) {
+            for (int at = inside ? 0 : count - 1; at < count; ++at) {
                 const int card = PileCodeAt(text, at);
                 if (card <= 0) continue;
                 if (at == count - 1 || !e.cards.IsFaceDown(card)) presses.push_back({name, card});

@@ -11,6 +11,7 @@
 #include "engine/play/end_game.h"
 #include "engine/play/execute_action.h"
 #include "engine/play/face_up.h"
+#include "engine/play/peaks.h"
 #include "engine/play/pickup_rules.h"
 #include "engine/play/selection.h"
 #include "engine/play/stock.h"
@@ -54,8 +55,9 @@ PressResult PeekOrNothing(const Engine& e, int card, std::string_view pile) {
     return Result(PressResult::Peek, card, pile);
 }
 
-// Codes 2, 12 and 15: a top card one rank from the second waste's top card
-// goes there at once; King and Ace are neighbours except under code 2.
+// Codes 2, 12, 15 and 51: a top card (a free card of the peaks) one rank
+// from the second waste's top card goes there at once; King and Ace are
+// neighbours except under code 2.
 bool FitsSecondWaste(const Engine& e, int card) {
     const int top = PileTop(e.piles.stock_area[kSecondWasteIndex]);
     if (top < 1) return true;
@@ -72,6 +74,13 @@ PressResult PlayToSecondWaste(Engine& e, int card) {
     return HandledIf(done);
 }
 
+// A face-up card of the peaks plays only while no card covers it.
+PressResult PressPeakCard(Engine& e, PileRef pile, int card) {
+    if (e.cards.IsFaceDown(card)) return Result(PressResult::Nothing);
+    if (!IsPeakCardFree(e, pile.index, PositionIn(e, pile, card))) return Beeped(e);
+    return PlayToSecondWaste(e, card);
+}
+
 bool TableauLocked(const Engine& e, int index) { return e.R(24) > 0 && index + 1 < e.R(24) * e.R(25); }
 
 PressResult PressTableau(Engine& e, PileRef pile, int card, Button button, std::string_view name) {
@@ -80,6 +89,7 @@ PressResult PressTableau(Engine& e, PileRef pile, int card, Button button, std::
     const int special = e.R(47);
     const bool top = IsTopOf(e, pile, card);
     const bool face_down = e.cards.IsFaceDown(card);
+    if (special == kPeaksRule) return PressPeakCard(e, pile, card);
     if (PlaysToSecondWaste(special) && !face_down) return top ? PlayToSecondWaste(e, card) : Beeped(e);
     if (SelectsForSum(special)) return HandledIf(SelectForSum(e, card, name));
     if (TableauLocked(e, pile.index)) return PeekOrNothing(e, card, name);

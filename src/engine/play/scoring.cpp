@@ -6,6 +6,7 @@
 #include "engine/model/piles.h"
 #include "engine/play/joker_labels.h"
 #include "engine/play/scoring_codes.h"
+#include "engine/play/win_condition.h"
 #include "text/fixed_text.h"
 
 namespace velmora {
@@ -53,6 +54,11 @@ int ComputeScore(const Engine& e) {
         case 48:
             return kPointsPerCard * e.R(44) + kPointsPerCard * PileCount(e.piles.foundations[1]) - cards;
         case 49: return kPointsPerCard * e.R(44) - cards + kPointsPerCard * CardsOnTableaus(e, 24);
+        case 51: {
+            // Clearing the peaks scores the cards the stock still holds too.
+            const bool cleared = ScoringOn(e) && IsGameWon(e);
+            return StandardScore(e) + (cleared ? kPointsPerCard * PileCount(e.piles.stock_area[kStockIndex]) : 0);
+        }
         default: return StandardScore(e);
     }
 }

@@ -94,6 +94,7 @@ bool TurnStockCards(Engine& e, std::string_view keyword) {
             if (e.play.redeal_armed) {
                 CountPass(e);
                 pass_counted = true;
+                if (e.R(15) == kTableauRedeal) RedealTableaus(e, step);
             } else {
                 ArmRedeal(e);
             }

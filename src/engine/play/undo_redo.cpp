@@ -9,6 +9,7 @@
 #include "engine/play/move_log.h"
 #include "engine/play/scoring.h"
 #include "engine/play/selection_pile.h"
+#include "engine/play/stock_actions.h"
 #include "engine/play/win_condition.h"
 
 namespace velmora {
@@ -29,6 +30,7 @@ bool Restore(Engine& e, MoveLogSide& from, MoveLogSide& to) {
     // The step's mark travels with it.
     AppendStep(to, std::move(current), annotation);
     e.play.redeal_armed = false;
+    if (e.R(15) == kTableauRedeal) e.main_game.SetField(field::kPassCounter, PassesInLog(e));
     RecomputeScore(e);
     e.flags.Set(flag::kFinished, IsGameWon(e));
     e.view->RepaintTable();

@@ -96,6 +96,7 @@ bool IsGameWon(const Engine& e) {
         case 43: return !EveryTableau(e, [](const std::string& pile) { return !IsNineDownToAce(pile); });
         case 45: return TableausHoldingCards(e) == 4;
         case 49: return FullRowsOfFour(e);
+        case 51: return EveryTableau(e, OnlySlots);
         default: return TableCleared(e, false);
     }
 }

@@ -110,6 +110,30 @@ TEST(CardPositions, SidewaysModesByKind) {
     }
 }
 
+// A tableau fanned sideways keeps its steps while it fits the room the
+// layout left it (to the next pile of its row, or the table's edge) and is
+// narrowed in proportion when it would reach further.
+TEST(CardPositions, ASidewaysFanLongerThanItsRoomIsNarrowed) {
+    LayoutTable t;
+    t.Fans(2, 3, 3);
+    Engine& e = t.e();
+    e.geometry.horizontal_fan_room = 120;
+    e.geometry.inputs.available_width = 400;
+    t.At("Fila1", 10, 0).Put("Fila1", {1, 2, 3});
+    EXPECT_EQ(CardX(e, "Fila1", 0, 0, false), 10 + 2 * 12) << "three cards fit: steps kept";
+    t.Put("Fila1", {1, 2, 3, 4, 5, 6, 7, 8, 9});
+    // 8 steps of 12 would reach 106; 120 - 71 - 4 = 45 are allowed.
+    EXPECT_EQ(CardX(e, "Fila1", 0, 0, false), 10 + 45);
+    EXPECT_EQ(CardX(e, "Fila1", 0, 4, false), 10 + 4 * 12 * 45 / 96);
+    EXPECT_EQ(CardAt(e, 10 + 45 + 60, 50).code, 9) << "the top card is found where it lies";
+    // The last pile of a row has the table's edge: 400 - 300 - 71 - 4 = 25.
+    t.At("Fila1", 300, 0);
+    EXPECT_EQ(CardX(e, "Fila1", 0, 0, false), 300 + 25);
+    t.Fans(2, 2, 2);
+    t.At("Dest1", 300, 0).Put("Dest1", {20, 21, 22, 23, 24, 25, 26, 27, 28});
+    EXPECT_EQ(CardX(e, "Dest1", 0, 0, false), 300 + 8 * 12) << "only tableaus are narrowed";
+}
+
 TEST(CardPositions, RuleFortyNineLaysAFoundationCardOnItsTableau) {
     LayoutTable t;
     t.Rule(47, 49).Rule(130, 5).At("Dest3", 300, 10).At("Fila3", 40, 150).Put("Fila3", {7});

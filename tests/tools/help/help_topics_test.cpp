@@ -24,7 +24,7 @@ namespace {
 struct CatalogueGame {
     int id;
     std::string name;
-    bool has_stock;  // the topic has a Stock section
+    bool has_stock;  // the topic has a Stock section: cards are dealt to the stock or it is pressed
     int cards;       // cards in the game: 52 or 104
 };
 
@@ -40,7 +40,7 @@ const std::vector<CatalogueGame>& Games() {
     static const std::vector<CatalogueGame> games = [] {
         std::vector<CatalogueGame> out;
         for (const gamesdat::GameDefinition& g : ReadCatalogue().games)
-            out.push_back({g.id, g.name, g.entries[308] > 0, g.entries[307]});
+            out.push_back({g.id, g.name, g.entries[308] > 0 || g.entries[302] > 0, g.entries[307]});
         return out;
     }();
     return games;
