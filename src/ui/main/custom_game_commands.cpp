@@ -3,6 +3,7 @@
 // the game selection dialog.
 #include "engine/model/games_file_rules.h"
 #include "storage/custom_games_file.h"
+#include "storage/game_autoplay.h"
 #include "storage/preference_keys.h"
 #include "storage/settings_file.h"
 #include "ui/dialogs/custom_rules_form.h"
@@ -59,6 +60,10 @@ bool TfrmMain::DeleteCustomGame(int game) {
         return false;
     }
     games_.custom = custom_games_.games;
+    // The number may serve a new game of the player's later: it starts with
+    // autoplay on, as every game does, not with the deleted game's switch.
+    SettingsFile settings = OpenSettingsFile(engine_.params);
+    WriteGameAutoplay(settings, game, true);
     return true;
 }
 

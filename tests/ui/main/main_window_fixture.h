@@ -4,6 +4,7 @@
 // what a test writes, and the host, help, game selection and clock are
 // recorders the tests look at. Animations are off, so nothing waits.
 
+#include <functional>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -114,8 +115,11 @@ class ScriptedSelection : public GameSelection {
 
 class WindowFixture {
   public:
-    // `settings`: the lines of the [Preference] section to start with.
-    explicit WindowFixture(const std::string& settings = "") {
+    // `settings`: the lines of the [Preference] section to start with;
+    // `before_start` may put files in the program folder before the window
+    // reads them.
+    explicit WindowFixture(const std::string& settings = "",
+                           const std::function<void(const std::string& folder)>& before_start = {}) {
         test::EnsureApplication();
         const QString dir = QDir(folder_.path()).absolutePath();
         for (const char* name : {"GAMES.DAT", "QOR.RGF"})
@@ -124,6 +128,7 @@ class WindowFixture {
         std::ofstream(dir.toStdString() + "/DATA/CFG.DAT")
             << "[Preference]\nDeal_Animation=N\nCards_Animate=N\nMainWindowState_Maximized=N\n"
             << settings;
+        if (before_start) before_start(dir.toStdString() + "/");
         engine_ = EngineInit(dir.toStdString() + "/");
         MainWindowServices services;
         services.host = &host;
