@@ -294,7 +294,9 @@ EOF
       fail "$number $name: the table on the screen is not the driver's table of deal $deal"
       return
     fi
-    if plan_drag || plan_stock_press || plan_tableau_press; then break; fi
+    # A deal lost from the start (the window says so at once) has no move
+    # to make, whatever a press would still select.
+    if [ "$(ask moves-left)" = "yes" ] && { plan_drag || plan_stock_press || plan_tableau_press; }; then break; fi
     # A deal without a move: the next one (F2, a new game).
     if [ "$attempt" -eq 5 ]; then
       fail "$number $name: no legal move found in five deals"
