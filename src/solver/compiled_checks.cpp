@@ -33,6 +33,7 @@ bool CompiledChecks::CanDrop(int from, int at, int to) const {
 // Up in suit from the base rank; past the King comes the Ace unless the
 // foundation starts with the Ace.
 HomeWants::HomeWants(const CompiledRules& rules, const CompiledPosition& p) {
+    if (rules.suit_run_homes) return;
     for (int f = 0; f < rules.foundations; ++f) {
         const int pile = rules.Foundation(f);
         const int base = rules.foundation_base[static_cast<size_t>(f)];
@@ -80,7 +81,7 @@ bool RanksInPlay::SafeHome(HomeRule rule, int code) const {
 bool CompiledChecks::CanDropHome(int from, int to) const { return from != to && HomeTakes(p_.Top(from), to); }
 
 bool CompiledChecks::HomeTakes(int moving, int to) const {
-    if (p_.Count(to) >= r_.foundation_capacity) return false;
+    if (r_.suit_run_homes || p_.Count(to) >= r_.foundation_capacity) return false;
     const int base = r_.foundation_base[static_cast<size_t>(to - r_.Foundation(0))];
     const int s = RankOf(moving);
     if (p_.Empty(to)) return s == base;
@@ -114,16 +115,16 @@ bool CompiledChecks::TableauAccepts(int target, int moving, int from) const {
 bool CompiledChecks::Follows(int target, int moving, int filter) const {
     switch (filter) {
         case 0:
-            if (SuitOf(target) != SuitOf(moving)) return false;
+            if (r_.Suit(target) != r_.Suit(moving)) return false;
             break;
         case 1:
-            if (IsRed(target) != IsRed(moving)) return false;
+            if (r_.Red(target) != r_.Red(moving)) return false;
             break;
         case 3:
-            if (IsRed(target) == IsRed(moving)) return false;
+            if (r_.Red(target) == r_.Red(moving)) return false;
             break;
         case 21:
-            if (SuitOf(target) == SuitOf(moving)) return false;
+            if (r_.Suit(target) == r_.Suit(moving)) return false;
             break;
         default: break;
     }

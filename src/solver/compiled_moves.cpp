@@ -158,22 +158,29 @@ int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const S
     int down = 0;
     int blocking = 0;
     int empty = 0;
+    int in_suit = 0;
     for (int t = 0; t < rules.tableaus; ++t) {
         const int pile = rules.Tableau(t);
         int lowest = 1000;
+        uint8_t below = kFaceDownBit;
         for (int at = 0; at < p.Count(pile); ++at) {
             const uint8_t card = p.At(pile, at);
             if (IsDown(card)) ++down;
             const int rank = RankOf(CodeOf(card));
             if (rank > lowest) ++blocking;
             lowest = std::min(lowest, rank);
+            if (!IsDown(card) && !IsDown(below) && RankOf(CodeOf(below)) == rank + 1 &&
+                rules.Suit(CodeOf(below)) == rules.Suit(CodeOf(card)))
+                ++in_suit;
+            below = card;
         }
         if (p.Empty(pile)) ++empty;
     }
     for (int res = 0; res < rules.reserves; ++res)
         if (p.Empty(rules.Reserve(res))) ++empty;
     const int buried = weights.buried != 0 ? BuriedDepth(rules, p) * weights.buried : 0;
-    return home * weights.home - down * weights.down - blocking * weights.blocking + empty * weights.empty - buried;
+    return home * weights.home - down * weights.down - blocking * weights.blocking + empty * weights.empty - buried +
+           in_suit * weights.in_suit;
 }
 
 }  // namespace velmora::solver

@@ -67,11 +67,16 @@ struct ScoreWeights {
     int blocking = 8;
     int empty = 20;
     int buried = 10;
+    int in_suit = 0;  // each tableau card lying on the card one rank higher of its suit
 };
 
 // Where the tableau hides cards, turning them up is what counts: the order
 // of the other cards steers little there.
 constexpr ScoreWeights kHiddenCardWeights{100, 30, 0, 20, 0};
+
+// Where whole suit runs go home, the cards already lying in suit on the
+// tableau are the progress: each counts a tenth of a card home.
+constexpr ScoreWeights kSuitRunWeights{100, 30, 8, 20, 0, 10};
 
 // How promising a position looks (higher first).
 int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights = {});

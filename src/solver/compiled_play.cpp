@@ -13,6 +13,7 @@ namespace {
 
 // Every pass of automatic play moves a card home; a round never needs more.
 constexpr int kMostPasses = 2 * 108;
+constexpr int kSuitCards = 13;
 
 }  // namespace
 
@@ -26,6 +27,46 @@ void CompiledPlay::Move(int from, int at, int to) {
     }
     p_.first_move = false;
     if (r_.IsFoundation(from) || r_.IsFoundation(to)) wanted_known_ = in_play_known_ = false;
+    AfterAction(r_.IsTableau(from));
+}
+
+void CompiledPlay::AfterAction(bool left_tableau) {
+    if (r_.suit_run_homes && SendCompleteRuns()) left_tableau = true;
+    if (r_.autoplay || !left_tableau || !r_.face_up_exposed) return;
+    for (int t = 0; t < r_.tableaus; ++t) {
+        const int pile = r_.Tableau(t);
+        if (p_.TopDown(pile)) p_.TurnUp(pile, p_.Count(pile) - 1);
+    }
+}
+
+// Pile by pile, every complete run on top (a pile may hold a second below
+// the first), while an empty foundation is left.
+bool CompiledPlay::SendCompleteRuns() {
+    bool sent = false;
+    for (int t = 0; t < r_.tableaus; ++t) {
+        const int pile = r_.Tableau(t);
+        while (CompleteRunOnTop(pile)) {
+            int home = -1;
+            for (int f = 0; f < r_.foundations && home < 0; ++f)
+                if (p_.Empty(r_.Foundation(f))) home = r_.Foundation(f);
+            if (home < 0) return sent;
+            p_.MoveCards(pile, p_.Count(pile) - kSuitCards, home);
+            wanted_known_ = in_play_known_ = false;
+            sent = true;
+        }
+    }
+    return sent;
+}
+
+bool CompiledPlay::CompleteRunOnTop(int pile) const {
+    const int first = p_.Count(pile) - kSuitCards;
+    if (first < 0) return false;
+    const int king = CodeOf(p_.At(pile, first));
+    for (int k = 0; k < kSuitCards; ++k) {
+        const uint8_t card = p_.At(pile, first + k);
+        if (IsDown(card) || RankOf(CodeOf(card)) != kSuitCards - k || r_.Suit(CodeOf(card)) != r_.Suit(king)) return false;
+    }
+    return true;
 }
 
 bool CompiledPlay::MayGoHome(int code) {
@@ -48,6 +89,7 @@ bool CompiledPlay::SafeHome(int code) {
 bool CompiledPlay::PressStock() {
     if (!r_.stock_pressable) return false;
     if (r_.redeals_tableau) return RedealTableau();
+    if (r_.deals_to_tableaus) return DealToTableaus();
     if (p_.Empty(kCompiledStock)) {
         const bool pass_left = r_.passes == -1 || p_.passes < r_.passes;
         if (p_.Count(kCompiledWaste) < 2 || !pass_left) return false;
@@ -84,6 +126,23 @@ bool CompiledPlay::RedealTableau() {
     return true;
 }
 
+bool CompiledPlay::DealToTableaus() {
+    if (p_.Empty(kCompiledStock)) return false;
+    if (r_.deal_needs_no_gaps)
+        for (int t = 0; t < r_.tableaus; ++t)
+            if (p_.Empty(r_.Tableau(t))) return false;
+    bool dealt = false;
+    for (int t = 0; t < r_.tableaus && !p_.Empty(kCompiledStock); ++t) {
+        if (!r_.deal_receives[static_cast<size_t>(t)]) continue;
+        p_.Push(r_.Tableau(t), static_cast<uint8_t>(CodeOf(p_.Pop(kCompiledStock))));
+        dealt = true;
+    }
+    if (!dealt) return false;
+    p_.first_move = false;
+    AfterAction(false);
+    return true;
+}
+
 bool CompiledPlay::DoubleClick(int pile) {
     if (!r_.click_to_foundations || p_.Empty(pile) || p_.TopDown(pile)) return false;
     if (r_.IsFoundation(pile) && !(r_.foundation_pickup == 1 || (r_.foundation_pickup == 2 && p_.Count(pile) >= 2)))
@@ -115,7 +174,7 @@ bool CompiledPlay::SendHome(int pile, bool automatic) {
 void CompiledPlay::AfterRelease() {
     if (p_.over) return;
     FillGaps();
-    while (!p_.over && AutoPlayRound()) FillGaps();
+    while (r_.autoplay && !p_.over && AutoPlayRound()) FillGaps();
     EndIfWon();
 }
 

@@ -34,6 +34,13 @@ class CompiledPlay {
     // play holds for the tableau.
     bool SendHome(int pile, bool automatic);
     bool RedealTableau();
+    bool DealToTableaus();
+    // What the engine does after each action that changed the table: the
+    // complete suit runs leave for their foundations, and without automatic
+    // play the uncovered tableau cards turn up.
+    void AfterAction(bool left_tableau);
+    bool SendCompleteRuns();
+    bool CompleteRunOnTop(int pile) const;
     bool AutoPlayRound();
     bool AutoPlayPass();
     bool TableauPass();

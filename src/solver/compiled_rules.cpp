@@ -9,6 +9,7 @@
 #include "engine/play/auto_moves_piles.h"
 #include "engine/play/move_log.h"
 #include "engine/play/stock_actions.h"
+#include "engine/play/suit_runs.h"
 #include "solver/compiled_position.h"
 
 namespace velmora::solver {
@@ -22,6 +23,8 @@ constexpr int kUnlimitedCapacity = -1;
 constexpr int kReserveOpen = 0;
 constexpr int kReserveClosed = 4;
 constexpr int kAnotherSuit = 21;
+constexpr int kDealAlways = 1;      // tableau deal mode: a card to this pile at every deal
+constexpr int kDealWithoutGaps = 2; // and the deal is refused while a pile is empty
 
 bool RunLimitKnown(int rule) {
     return rule >= -1 || rule == -5 || rule == -6 || rule == -12 || rule == -13 || rule == -20;
@@ -33,8 +36,6 @@ bool PlainGame(const Engine& e) {
     for (int n : {47, 46, 36, 38, 39, 40, 34, 300})
         if (e.R(n) != 0) return false;
     if (e.R(24) > 0 || e.R(32) != kUnlimitedCapacity || e.R(307) > 104) return false;
-    // The compact position compares the cards' own suits.
-    if (e.R(33) == kDeckHeartsAndSpades || e.R(33) == kDeckSpadesOnly) return false;
     if (e.R(3) == 4 || e.R(3) == 8 || e.R(3) == 9) return false;
     if (e.R(289) == 2 && e.R(290) != 4) return false;
     if (e.R(7) != 0 || e.R(13) != 0 || e.R(17) < 0 || e.R(17) > 2) return false;
@@ -43,7 +44,30 @@ bool PlainGame(const Engine& e) {
     return e.R(41) == 0 || e.R(41) == 1;
 }
 
+// Every foundation takes complete suit runs, and nothing is picked up there.
+bool SuitRunHomes(const Engine& e, CompiledRules& c) {
+    for (int f = 0; f < c.foundations; ++f)
+        if (e.R(80 + f) != kSuitRunFoundation) return false;
+    if (e.R(17) != 0) return false;
+    c.suit_run_homes = true;
+    c.foundation_capacity = e.R(31);
+    return true;
+}
+
+// Decks of fewer suits play with their shown suits; only where the
+// foundations take whole suit runs, whose checks compare shown suits alone.
+bool SuitsPlain(const Engine& e, CompiledRules& c) {
+    const int style = e.R(33);
+    if (style != kDeckHeartsAndSpades && style != kDeckSpadesOnly) return true;
+    if (!c.suit_run_homes) return false;
+    for (int suit = 0; suit < 4; ++suit)
+        c.shown_suit[static_cast<size_t>(suit)] = static_cast<uint8_t>(ShownSuit(e, suit * 13 + 1));
+    return true;
+}
+
 bool FoundationsPlain(const Engine& e, CompiledRules& c) {
+    if (SuitRunHomes(e, c)) return SuitsPlain(e, c);
+    if (!SuitsPlain(e, c)) return false;
     for (int f = 0; f < c.foundations; ++f) {
         const int base = e.R(48 + f);
         if (e.R(80 + f) != 0 || e.R(64 + f) != 1 || base < 1 || base > 13) return false;
@@ -97,6 +121,25 @@ bool TableauRedealPlain(const Engine& e, CompiledRules& c) {
     return true;
 }
 
+// A press deals a card onto tableau piles (no waste, no reserve deal): by
+// the deal modes of the first and last pile, to the piles of mode 1 always,
+// or to those of mode 2 once no pile is empty.
+bool TableauDealsPlain(const Engine& e, CompiledRules& c) {
+    if (e.R(9) != 0 || e.R(15) != 0 || e.R(300) != 0 || c.reserves != 0) return false;
+    if (!e.piles.stock_area[kWasteIndex].empty()) return false;
+    const int first = e.R(240);
+    const int last = e.R(239 + c.tableaus);
+    if (first != kDealAlways && last != kDealAlways && first != kDealWithoutGaps && last != kDealWithoutGaps) return false;
+    for (int t = 0; t < c.tableaus; ++t) {
+        const int mode = e.R(240 + t);
+        if (mode < 0 || mode > kDealWithoutGaps) return false;
+        c.deal_receives[static_cast<size_t>(t)] = mode != 0;
+    }
+    c.deals_to_tableaus = true;
+    c.deal_needs_no_gaps = first != kDealAlways && last != kDealAlways;
+    return true;
+}
+
 // A press on the stock turns cards to the waste and, when the stock is
 // empty, gathers the waste back while passes are left; or it redeals the
 // tableau; or the stock is not on the table at all.
@@ -104,7 +147,7 @@ bool StockPlain(const Engine& e, CompiledRules& c) {
     c.stock_pressable = InLayout(e, ListId::Stock, kStockIndex);
     if (!e.piles.stock_area[kSecondWasteIndex].empty()) return false;
     if (!c.stock_pressable) return e.piles.stock_area[kStockIndex].empty() && e.piles.stock_area[kWasteIndex].empty();
-    if (!InLayout(e, ListId::Stock, kWasteIndex)) return TableauRedealPlain(e, c);
+    if (!InLayout(e, ListId::Stock, kWasteIndex)) return TableauDealsPlain(e, c) || TableauRedealPlain(e, c);
     if (e.R(9) != 1 || e.R(16) != 0 || e.R(15) != 0 || e.R(21) < 1 || e.R(14) < -1) return false;
     c.turn_count = e.R(21);
     c.passes = e.R(14);
@@ -149,7 +192,8 @@ void CountCards(const Engine& e, CompiledRules& c) {
 }
 
 bool SettingsPlain(const Engine& e, CompiledRules& c) {
-    if (!e.play.autoplay_checked || !e.play.autoplay_enabled || e.play.redeal_armed) return false;
+    if (e.play.redeal_armed) return false;
+    c.autoplay = e.play.autoplay_checked && e.play.autoplay_enabled;
     // A game that is over (won, given up) is the interpreter's to judge.
     if (!e.flags.Get(flag::kInProgress)) return false;
     if (e.params.IsYes(kDoubleClickTableaus) || KeepsSelection(e)) return false;

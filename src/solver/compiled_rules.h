@@ -35,6 +35,11 @@ struct CompiledRules {
     // Foundations: up in suit from their base rank, the King followed by the
     // Ace unless the base is the Ace.
     std::array<int, 16> foundation_base{};
+    // Foundations of complete suit runs: they take nothing by hand; a run of
+    // thirteen cards of one suit, King down to Ace, lying complete on top of
+    // a tableau pile goes to the first empty one as part of the move or deal
+    // that completed it.
+    bool suit_run_homes = false;
     int foundation_capacity = 13;
     int foundation_pickup = 0;  // 0 never, 1 the top card, 2 the top card of two or more
 
@@ -56,6 +61,12 @@ struct CompiledRules {
     int passes = 0;                // -1 unlimited
     bool stock_face_down = true;   // how the gathered waste lies in the stock
     bool fill_from_reserve = false;  // an emptied tableau takes the first reserve's top card at once
+    // A press deals the stock's top cards face up, one to each receiving
+    // tableau pile in order while the stock lasts (no waste); refused while
+    // some tableau pile is empty when `deal_needs_no_gaps`.
+    bool deals_to_tableaus = false;
+    bool deal_needs_no_gaps = false;
+    std::array<bool, 28> deal_receives{};
     // Redeal mode 7: the press on the empty stock (the only stock there is)
     // gathers the tableau, shuffles it for the pass and deals it again in
     // piles of `redeal_pile_size`; the shuffle reads the deal number.
@@ -64,7 +75,8 @@ struct CompiledRules {
     std::string deal_number;
 
     bool twin_cards = false;  // two decks: each card has a twin that plays alike
-    bool face_up_exposed = false;  // automatic play turns uncovered tableau cards up
+    bool face_up_exposed = false;  // uncovered tableau cards turn up (by automatic play when it runs)
+    bool autoplay = true;          // automatic play runs after every release
     bool click_to_foundations = false;  // a double click sends a card home (or to a free cell)
 
     // Which cards automatic play sends home, and how many cards of each suit
@@ -72,6 +84,11 @@ struct CompiledRules {
     // of its cards are home).
     HomeRule home_rule = HomeRule::Greedy;
     std::array<std::array<uint8_t, 14>, 4> cards_in_game{};
+
+    // The suit each suit plays and shows as (decks of fewer suits).
+    std::array<uint8_t, 4> shown_suit{0, 1, 2, 3};
+    int Suit(int code) const { return shown_suit[static_cast<size_t>(((code - 1) % 52) / 13)]; }
+    bool Red(int code) const { return Suit(code) < 2; }
 
     int Foundation(int i) const { return 2 + i; }
     int Tableau(int t) const { return 2 + foundations + t; }

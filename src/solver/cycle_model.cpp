@@ -61,6 +61,7 @@ CycleModel::CycleModel(const Engine& e, bool narrow) : compiled_(e) {
     folds_ = StockCycleFolds(rules, root);
     const bool hidden = HidesCards(rules, root);
     if (hidden) weights_ = kHiddenCardWeights;
+    if (rules.suit_run_homes) weights_ = kSuitRunWeights;
     narrow_ = narrow && hidden && rules.runs_must_fit;
 }
 

@@ -42,28 +42,41 @@ TEST(CompiledModel, SupportsTheFivePlainGamesAndNoGameItCannotPlay) {
     // A game given up is over: no position to play on.
     s.Lines("give-up");
     EXPECT_FALSE(CompiledModel::Supports(s.engine()));
-    // Autoplay off changes how cards come up: left to the interpreter.
-    s.Lines("autoplay off");
-    s.Lines("new 2 1");
-    EXPECT_FALSE(CompiledModel::Supports(s.engine()));
-}
-
-// Decks of fewer suits and foundations of complete suit runs are rules
-// the compact position does not model.
-TEST(CompiledModel, RefusesSuitMapsAndSuitRunFoundations) {
-    Session s;
+    // A deck of fewer suits only where the foundations take whole suit runs:
+    // building home card by card compares the cards' own suits.
     for (int deck_style : {17, 18}) {
         s.Lines("new 1 1");
-        ASSERT_TRUE(CompiledModel::Supports(s.engine()));
         s.engine().rules.Set(33, deck_style);
         EXPECT_FALSE(CompiledModel::Supports(s.engine())) << deck_style;
     }
+    // Foundations of suit runs beside ordinary ones.
     s.Lines("new 5 1");
     s.engine().rules.Set(80, 98);
     EXPECT_FALSE(CompiledModel::Supports(s.engine()));
+}
+
+// Without automatic play the uncovered cards turn up by themselves after
+// each move, and nothing goes home unasked.
+TEST(CompiledModel, OffersTheInterpretersMovesWithAutoplayOff) {
+    for (int game : {2, 3, 4}) {
+        SCOPED_TRACE(game);
+        CompareAlongRandomPlay(game, 3, 80, CompiledModel::Supports, CompiledChildrenOf, "off");
+        if (HasFatalFailure()) return;
+    }
+}
+
+// The Spider family: decks of one and two suits, runs moved only in suit
+// while any suit builds, complete runs leaving for the foundations, a stock
+// dealing onto every pile (refused while one is empty) or onto the first
+// three (Scorpion), spaces for Kings only.
+TEST(CompiledModel, PlaysTheSpiderFamilyAsTheInterpreter) {
     for (int game = 48; game <= 55; ++game) {
+        Session s;
         s.Lines("new " + std::to_string(game) + " 1");
-        EXPECT_FALSE(CompiledModel::Supports(s.engine())) << game;
+        ASSERT_TRUE(CompiledModel::Supports(s.engine())) << game;
+        SCOPED_TRACE(game);
+        CompareAlongRandomPlay(game, 3, 150, CompiledModel::Supports, CompiledChildrenOf);
+        if (HasFatalFailure()) return;
     }
 }
 
