@@ -19,7 +19,7 @@ namespace {
 // Game id to the first deal the solver wins within the test's limits.
 const std::map<int, int> kWonDeals = {
     {1, 1}, {2, 1}, {3, 1}, {4, 2}, {5, 27}, {6, 1}, {7, 1}, {8, 1},
-    {9, 4}, {10, 1}, {11, 1}, {12, 1}, {13, 73}, {14, 1}, {15, 1}, {16, 27}, {17, 7},
+    {9, 4}, {10, 1}, {11, 1}, {12, 1}, {13, 73}, {14, 1}, {15, 1}, {16, 27}, {17, 7}, {18, 2},
     {19, 20}, {20, 1}, {21, 1}, {22, 20}, {23, 2}, {24, 3}, {25, 22}, {26, 1},
     {27, 1}, {28, 1}, {29, 37}, {30, 1}, {31, 1}, {32, 3}, {33, 3}, {34, 1},
     {35, 1}, {36, 15}, {37, 1}, {38, 1}, {39, 1}, {40, 14}, {41, 4}, {42, 1},
@@ -32,19 +32,23 @@ const std::map<int, int> kWonDeals = {
 constexpr int kFewWins = 13;
 
 // Games none of whose first fifty deals the solver wins within those limits
-// yet: its search is too narrow for a single pass through a long stock.
-const std::set<int> kNoWonDealYet = {18};
+// yet (none today; a game added later may be listed here while its search
+// is worked on).
+const std::set<int> kNoWonDealYet = {};
 
-// Spider with four suits wins none of its first fifty deals within the
-// common limit; its first won deal needs about a million positions.
-const std::map<int, int64_t> kMorePositions = {{48, 1'000'000}};
+// Games that win none of their first fifty deals within the common limit:
+// Busy Aces' single pass through a stock of 92 cards, and Spider with four
+// suits, need millions of positions for their first won deal.
+const std::map<int, int64_t> kMorePositions = {{18, 2'000'000}, {48, 1'000'000}};
 
 Limits TestLimits(int game) {
     Limits limits;
     const auto more = kMorePositions.find(game);
-    limits.positions = more != kMorePositions.end() ? more->second : 300'000;
+    const bool longer = more != kMorePositions.end();
+    limits.positions = longer ? more->second : 300'000;
     limits.seconds = 600;
-    limits.table_bytes = 64u << 20;
+    // The longer searches keep more positions open than the common table holds.
+    limits.table_bytes = longer ? 512u << 20 : 64u << 20;
     return limits;
 }
 
