@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "storage/player_results_file.h"
+#include "storage/players.h"
 #include "storage/result_recorder.h"
 #include "storage/score_table.h"
 
@@ -54,6 +55,17 @@ bool ClearGameResults(const ParamRecord& params, const std::string& player, int 
     return DropRecords(
                params, player, [game](const GameRecord& r) { return r.game == game; }, why) &&
            DropScores(params, player, game, why);
+}
+
+bool ClearGameResultsOfEveryPlayer(const ParamRecord& params, int game, std::string& why) {
+    bool all = true;
+    for (const PlayerEntry& player : ReadPlayerList(OpenSettingsFile(params))) {
+        std::string problem;
+        if (ClearGameResults(params, player.name, game, problem)) continue;
+        if (all) why = problem;
+        all = false;
+    }
+    return all;
 }
 
 bool ClearPlayerResults(const ParamRecord& params, const std::string& player, std::string& why) {

@@ -15,5 +15,9 @@ namespace velmora {
 bool ClearGameResults(const ParamRecord& params, const std::string& player, int game,
                       std::string& why);
 bool ClearPlayerResults(const ParamRecord& params, const std::string& player, std::string& why);
+// One game's results for every player of the list (a game that is deleted
+// for good); the players whose files can be read lose them even when
+// another's cannot.
+bool ClearGameResultsOfEveryPlayer(const ParamRecord& params, int game, std::string& why);
 
 }  // namespace velmora

@@ -91,6 +91,23 @@ TEST_F(ClearingResults, APlayerLosesEveryGameAndNoOneElseDoes) {
     EXPECT_TRUE(ClearPlayerResults(params, "Nobody", why));
 }
 
+// A game deleted for good leaves no results behind for any player, so a
+// new game given its number later starts with none; a file that cannot be
+// read keeps its player's results without keeping the others'.
+TEST_F(ClearingResults, ADeletedGameGoesForEveryPlayer) {
+    Play("Ann", Won(8000, 10));
+    Play("Ann", Won(2, 20));
+    Play("Bob", Won(8000, 30));
+    Play("Cid", Won(8000, 40));
+    std::ofstream(PlayerResultsPath(params, 1), std::ios::binary | std::ios::trunc) << "broken\n";
+    std::string why;
+    EXPECT_FALSE(ClearGameResultsOfEveryPlayer(params, 8000, why));
+    EXPECT_NE(why.find("cannot be read"), std::string::npos) << why;
+    EXPECT_EQ(GamesOf(0), std::vector<int>{2});
+    EXPECT_TRUE(GamesOf(2).empty());
+    EXPECT_EQ(ScoreLines(), (std::vector<std::string>{"Ann 2", "Bob 8000"}));
+}
+
 TEST_F(ClearingResults, AnUnreadableFileIsLeftAsItWasAndTheHiScoresStay) {
     Play("Ann", Won(1, 10));
     const std::string path = PlayerResultsPath(params, 0);

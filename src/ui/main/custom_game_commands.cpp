@@ -5,6 +5,7 @@
 #include "storage/custom_games_file.h"
 #include "storage/game_autoplay.h"
 #include "storage/preference_keys.h"
+#include "storage/result_reset.h"
 #include "storage/settings_file.h"
 #include "ui/dialogs/custom_rules_form.h"
 #include "ui/main/main_window.h"
@@ -61,9 +62,12 @@ bool TfrmMain::DeleteCustomGame(int game) {
     }
     games_.custom = custom_games_.games;
     // The number may serve a new game of the player's later: it starts with
-    // autoplay on, as every game does, not with the deleted game's switch.
+    // autoplay on, as every game does, and without the deleted game's
+    // statistics and hi-scores.
     SettingsFile settings = OpenSettingsFile(engine_.params);
     WriteGameAutoplay(settings, game, true);
+    if (!ClearGameResultsOfEveryPlayer(engine_.params, game, why))
+        engine_.messages->ShowInfo("\"" + name + "\" was deleted, but not all of its results. " + why);
     return true;
 }
 
