@@ -124,7 +124,7 @@ void GameInfoPanel::Describe(int number, const QString& name) {
 void GameInfoPanel::DrawPreview() {
     Surface picture;
     if (chkPreview->isChecked() && game_)
-        LoadResourceBitmap(library_, open_game::PreviewBitmapName(*game_), &picture);
+        LoadResourceBitmap(library_, open_game::PreviewBitmapName(games_, *game_), &picture);
     const Surface preview = open_game::PaintPreview(preview_background_, picture, ScreenColorCount());
     imgGame->setPixmap(QPixmap::fromImage(preview.Image()));
 }

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "engine/layout/nearest.h"
+#include "engine/model/custom_games.h"
 #include "engine/model/games_file.h"
 #include "engine/model/games_file_format.h"
 #include "engine/model/games_file_rules.h"
@@ -236,6 +237,9 @@ std::optional<int> RulesTopic(int number) {
     return kRulesTopicBase + number;
 }
 
-std::string PreviewBitmapName(int number) { return "GAME" + ZeroPad(number, 4); }
+std::string PreviewBitmapName(const GamesData& games, int number) {
+    if (const CustomGame* custom = FindCustomGame(games, number)) number = custom->base;
+    return "GAME" + ZeroPad(number, 4);
+}
 
 }  // namespace velmora::open_game

@@ -96,8 +96,9 @@ const std::vector<std::string>& GameTreeImageNames();
 
 // The help topic of a game's rules; none for numbers of 8000 and above.
 std::optional<int> RulesTopic(int number);
-// The preview bitmap of a game: "GAME" and its four-digit number.
-std::string PreviewBitmapName(int number);
+// The preview bitmap of a game: "GAME" and its four-digit number; a game of
+// the player's own shows the one of the game it was made from.
+std::string PreviewBitmapName(const GamesData& games, int number);
 
 }  // namespace open_game
 }  // namespace velmora

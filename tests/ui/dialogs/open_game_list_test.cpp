@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "engine/model/custom_games.h"
+#include "engine/model/games_file.h"
 #include "text/fixed_text.h"
 
 namespace velmora::open_game {
@@ -128,8 +130,12 @@ TEST(OpenGameListTest, RulesTopicsAndPreviewNames) {
     EXPECT_EQ(RulesTopic(7), 3007);
     EXPECT_EQ(RulesTopic(7999), 10999);
     EXPECT_EQ(RulesTopic(8000), std::nullopt);
-    EXPECT_EQ(PreviewBitmapName(7), "GAME0007");
-    EXPECT_EQ(PreviewBitmapName(123), "GAME0123");
+    GamesData games;
+    games.custom.push_back(CustomGame{8000, 7, "Mine", {}});
+    EXPECT_EQ(PreviewBitmapName(games, 7), "GAME0007");
+    EXPECT_EQ(PreviewBitmapName(games, 123), "GAME0123");
+    // The player's game shows the game it was made from.
+    EXPECT_EQ(PreviewBitmapName(games, 8000), "GAME0007");
 }
 
 }  // namespace
