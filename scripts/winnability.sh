@@ -20,17 +20,17 @@ if [ ${#ids[@]} -eq 0 ]; then
     mapfile -t ids < <(sed -n 's/^\[game \([0-9]*\)\]$/\1/p' "$games")
 fi
 
-# The simplest fraction x/y (y up to 20, or 100) inside the 95 % interval,
-# the nearest to the percentage among those of its y; without one, the
-# nearest of all. x is at least 1 when any deal was won and below y when any
-# deal was not, so that a near certainty reads "99 in 100", not "1 in 1".
+# The simplest fraction x/y (y up to 20, then 100, then 1000) inside the
+# 95 % interval, the nearest to the percentage among those of its y; without
+# one, the nearest of all. x is at least 1 when any deal was won and always
+# below y: no figure promises a win every time, so a game whose every deal
+# was won reads "999 in 1000", a near certainty "99 in 100".
 fraction() {
     awk -v p="$1" -v low="$2" -v high="$3" 'BEGIN {
         best = 1000; bx = 0; by = 1
-        for (y = 1; y <= 100; y += (y < 20 ? 1 : 80)) {
+        for (y = 1; y <= 1000; y = (y < 20 ? y + 1 : y * 10 - (y == 20 ? 100 : 0))) {
             inside = 1000
-            for (x = (p > 0 ? 1 : 0); x <= y; x++) {
-                if (x == y && p < 100) continue
+            for (x = (p > 0 ? 1 : 0); x < y; x++) {
                 q = 100 * x / y
                 d = q - p; if (d < 0) d = -d
                 if (q >= low - 1e-9 && q <= high + 1e-9 && d < inside) { inside = d; ix = x }
