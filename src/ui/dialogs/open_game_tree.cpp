@@ -82,6 +82,9 @@ bool FillCategory(QTreeWidget& tree, QTreeWidgetItem* category, const std::vecto
     for (const GameListItem& game : games) {
         auto* node = new QTreeWidgetItem(category);
         node->setText(0, QString::fromStdString(game.name));
+        // The tree is narrow: a long name is cut short there, and told whole
+        // when the pointer rests on it.
+        node->setToolTip(0, QString::fromStdString(game.name));
         node->setData(0, kIdentityRole, game.number);
         const QPixmap icon = TreeImage(images, TypeIcon(game.type));
         node->setIcon(0, TreeIcon(icon, icon));

@@ -82,6 +82,7 @@ TEST_F(OpenGameChoices, FavoritesBranchListsTheFavoriteGamesByName) {
     EXPECT_EQ(Favorites()->text(0), "Favorite games");
     EXPECT_EQ(Names(Favorites()), (QStringList{"Golf", "Klondike"})) << "a number not in the catalogue is left out";
     EXPECT_EQ(Current(), "Klondike") << "the last game is selected among all games";
+    EXPECT_EQ(In(Favorites(), "Golf")->toolTip(0), "Golf") << "a name cut short in the tree is told whole";
 
     // Chosen from the favorites, the next dialog reopens them.
     Select(In(Favorites(), "Golf"));
