@@ -1,11 +1,12 @@
 // The solver on a shipped game whose rules row the input rewrites after the
-// deal: byte 0 picks the game, then every four bytes set one rules entry
+// deal: byte 0 picks the game of the catalogue, then every four bytes set one rules entry
 // (two bytes) to a value (two bytes, signed). Whatever the row says, the
 // search must end within its limits without falling over, and a line it
 // calls won must win when played.
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "driver.h"
 #include "fuzz_support.h"
@@ -15,7 +16,6 @@
 
 namespace {
 
-constexpr int kGames = 9;
 constexpr size_t kMostEntries = 16;
 
 int Word(const uint8_t* at) { return at[0] | (at[1] << 8); }
@@ -27,7 +27,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (size == 0) return 0;
     velmora::cli::Driver driver(VELMORA_PROGRAM_DIR, std::string(VELMORA_PROGRAM_DIR) + "GAMES.DAT");
     Check(driver.games_loaded(), "the shipped GAMES.DAT must read");
-    driver.Call("new", {std::to_string(data[0] % kGames + 1), "7"});
+    // Each catalogue line begins with the game's number.
+    const std::vector<std::string> games = driver.Call("games", {}).lines;
+    Check(!games.empty(), "the catalogue must list games");
+    driver.Call("new", {std::to_string(std::stoi(games[data[0] % games.size()])), "7"});
     velmora::Engine& e = driver.engine();
     for (size_t at = 1, n = 0; at + 4 <= size && n < kMostEntries; at += 4, ++n) {
         const int entry = Word(data + at) % velmora::RulesParams::kEntries;
