@@ -62,7 +62,9 @@ CycleModel::CycleModel(const Engine& e, bool narrow) : compiled_(e) {
     const bool hidden = HidesCards(rules, root);
     if (hidden) weights_ = kHiddenCardWeights;
     if (rules.suit_run_homes) weights_ = kSuitRunWeights;
-    narrow_ = narrow && hidden && rules.runs_must_fit;
+    // Where whole suit runs go home, carrying runs between piles to join
+    // them in suit is the game: no narrow search there.
+    narrow_ = narrow && hidden && rules.runs_must_fit && !rules.suit_run_homes;
 }
 
 uint64_t CycleModel::Key(const State& s, const PileHashes* near) const {
