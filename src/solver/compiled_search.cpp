@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "solver/cycle_model.h"
+#include "solver/line_shortcut.h"
 #include "solver/portfolio.h"
 
 namespace velmora::solver {
@@ -10,10 +11,10 @@ namespace velmora::solver {
 namespace {
 
 Result Run(const CycleModel& model, const Limits& limits, const std::atomic<bool>* cancel) {
-    return AsResult(Portfolio<CycleModel>(model, limits, cancel).Run(), [&model](const std::vector<CycleMove>& moves) {
+    return AsResult(Portfolio<CycleModel>(model, limits, cancel).Run(), [&model, cancel](const std::vector<CycleMove>& moves) {
         std::vector<Move> line;
         CompiledPosition at = model.Root();
-        for (const CycleMove& move : moves) line.push_back(model.Play(at, move));
+        for (const CycleMove& move : ShortcutLine(model, at, moves, cancel)) line.push_back(model.Play(at, move));
         return line;
     });
 }

@@ -31,6 +31,7 @@ class InterpreterModel {
         bool no_refill = false;
         bool won = false;
         uint64_t key = 0;
+        bool operator==(const State&) const = default;
     };
     using MoveType = Move;
     using ChildType = Child;

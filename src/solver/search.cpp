@@ -7,6 +7,7 @@
 #include "solver/compiled_search.h"
 #include "solver/depth_first.h"
 #include "solver/interpreter_model.h"
+#include "solver/line_shortcut.h"
 #include "solver/removal_model.h"
 
 namespace velmora::solver {
@@ -25,7 +26,7 @@ Result FromRemoval(const Engine& start, const Limits& limits, const std::atomic<
 Result FromInterpreter(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
     const InterpreterModel model(start);
     return AsResult(BestFirst<InterpreterModel>(model, limits, cancel).Run(model.Root()),
-                    [](std::vector<Move> moves) { return moves; });
+                    [&model, cancel](const std::vector<Move>& moves) { return ShortcutLine(model, model.Root(), moves, cancel); });
 }
 
 }  // namespace
