@@ -17,21 +17,21 @@ bool CompiledChecks::CanPickUp(int pile, int at) const {
     if (pile == kCompiledWaste) return top;
     if (r_.IsFoundation(pile))
         return top && (r_.foundation_pickup == 1 || (r_.foundation_pickup == 2 && p_.Count(pile) >= 2));
-    if (r_.IsReserve(pile)) return top && !IsDown(card);
+    if (r_.IsReserve(pile)) return (top || r_.reserve_cards_loose) && !IsDown(card);
     if (!r_.IsTableau(pile) || IsDown(card)) return false;
     if (!top && !ValidRun(pile, at)) return false;
     return RunLengthAllowed(pile, at, false);
 }
 
 bool CompiledChecks::CanDrop(int from, int at, int to) const {
-    if (r_.IsFoundation(to)) return Single(from, at) && CanDropHome(from, to);
+    if (r_.IsFoundation(to)) return Single(from, at) && from != to && HomeTakes(CodeOf(p_.At(from, at)), to);
     if (r_.IsTableau(to)) return CanDropOnTableau(from, at, to);
     if (r_.IsReserve(to)) return CanDropOnReserve(from, at, to);
     return false;
 }
 
-// Up in suit from the base rank; past the King comes the Ace unless the
-// foundation starts with the Ace.
+// Up from the base rank, in suit or in alternate colours; past the King
+// comes the Ace unless the foundation starts with the Ace.
 HomeWants::HomeWants(const CompiledRules& rules, const CompiledPosition& p) {
     if (rules.suit_run_homes) return;
     for (int f = 0; f < rules.foundations; ++f) {
@@ -44,9 +44,18 @@ HomeWants::HomeWants(const CompiledRules& rules, const CompiledPosition& p) {
         }
         const int top = p.Top(pile);
         const int rank = RankOf(top);
-        if (rank != 13) Want(SuitOf(top), rank + 1);
-        else if (base != 1) Want(SuitOf(top), 1);
+        if (rank != 13) WantOn(rules, top, rank + 1);
+        else if (base != 1) WantOn(rules, top, 1);
     }
+}
+
+void HomeWants::WantOn(const CompiledRules& rules, int below, int rank) {
+    if (rules.foundation_filter == 0) {
+        Want(SuitOf(below), rank);
+        return;
+    }
+    for (int suit = 0; suit < 4; ++suit)
+        if ((suit < 2) != rules.Red(below)) Want(suit, rank);
 }
 
 // Both decks' card of that suit and rank.
@@ -86,7 +95,7 @@ bool CompiledChecks::HomeTakes(int moving, int to) const {
     const int s = RankOf(moving);
     if (p_.Empty(to)) return s == base;
     const int target = p_.Top(to);
-    if (SuitOf(target) != SuitOf(moving)) return false;
+    if (r_.foundation_filter == 0 ? SuitOf(target) != SuitOf(moving) : r_.Red(target) == r_.Red(moving)) return false;
     const int t = RankOf(target);
     if (t == 13) return s == 1 && base != 1;
     return s == t + 1;

@@ -25,7 +25,10 @@ class CompiledChecks {
     bool HomeTakes(int code, int to) const;
 
   private:
-    bool Single(int from, int at) const { return at == p_.Count(from) - 1; }
+    // The card goes without others: the top card, or a loose reserve card.
+    bool Single(int from, int at) const {
+        return at == p_.Count(from) - 1 || (r_.reserve_cards_loose && r_.IsReserve(from));
+    }
     bool CanDropOnTableau(int from, int at, int to) const;
     bool CanDropOnReserve(int from, int at, int to) const;
     bool TableauAccepts(int target, int moving, int from) const;
@@ -50,6 +53,8 @@ class HomeWants {
     bool Has(int code) const { return (bits_[static_cast<size_t>(code / 64)] >> (code % 64) & 1) != 0; }
 
   private:
+    // The cards of `rank` that go on `below` (its suit, or the other colour).
+    void WantOn(const CompiledRules& rules, int below, int rank);
     void Want(int suit, int rank);
     std::array<uint64_t, 2> bits_{};
 };

@@ -136,7 +136,9 @@ int BuriedDepth(const CompiledRules& rules, const CompiledPosition& p) {
             low = std::min(low, RankOf(code));
         }
     int depth = 0;
-    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile) {
+    // Loose reserve cards are never covered.
+    const int last = rules.reserve_cards_loose ? rules.Reserve(0) : rules.Piles();
+    for (int pile = rules.Tableau(0); pile < last; ++pile) {
         const int n = p.Count(pile);
         for (int at = 0; at < n; ++at) {
             const int code = CodeOf(p.At(pile, at));

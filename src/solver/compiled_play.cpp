@@ -18,8 +18,11 @@ constexpr int kSuitCards = 13;
 }  // namespace
 
 void CompiledPlay::Move(int from, int at, int to) {
+    const bool loose = r_.reserve_cards_loose && r_.IsReserve(from);
     const bool run_pile = r_.IsTableau(from) || r_.IsReserve(from);
-    if (r_.IsTableau(to) && run_pile) {
+    if (loose) {
+        p_.MoveCard(from, at, to);
+    } else if (r_.IsTableau(to) && run_pile) {
         p_.MoveCards(from, at, to);
     } else {
         // A single card, which is the top card wherever the rules let it go.
@@ -89,7 +92,7 @@ bool CompiledPlay::SafeHome(int code) {
 bool CompiledPlay::PressStock() {
     if (!r_.stock_pressable) return false;
     if (r_.redeals_tableau) return RedealTableau();
-    if (r_.deals_to_tableaus) return DealToTableaus();
+    if (r_.deals_to_tableaus || r_.deals_to_reserves) return DealFromStock();
     if (p_.Empty(kCompiledStock)) {
         const bool pass_left = r_.passes == -1 || p_.passes < r_.passes;
         if (p_.Count(kCompiledWaste) < 2 || !pass_left) return false;
@@ -126,15 +129,17 @@ bool CompiledPlay::RedealTableau() {
     return true;
 }
 
-bool CompiledPlay::DealToTableaus() {
+bool CompiledPlay::DealFromStock() {
     if (p_.Empty(kCompiledStock)) return false;
     if (r_.deal_needs_no_gaps)
         for (int t = 0; t < r_.tableaus; ++t)
             if (p_.Empty(r_.Tableau(t))) return false;
+    const int first = r_.deals_to_reserves ? r_.Reserve(0) : r_.Tableau(0);
+    const int piles = r_.deals_to_reserves ? r_.reserves : r_.tableaus;
     bool dealt = false;
-    for (int t = 0; t < r_.tableaus && !p_.Empty(kCompiledStock); ++t) {
-        if (!r_.deal_receives[static_cast<size_t>(t)]) continue;
-        p_.Push(r_.Tableau(t), static_cast<uint8_t>(CodeOf(p_.Pop(kCompiledStock))));
+    for (int i = 0; i < piles && !p_.Empty(kCompiledStock); ++i) {
+        if (!r_.deal_receives[static_cast<size_t>(i)]) continue;
+        p_.Push(first + i, static_cast<uint8_t>(CodeOf(p_.Pop(kCompiledStock))));
         dealt = true;
     }
     if (!dealt) return false;
@@ -209,11 +214,23 @@ bool CompiledPlay::TableauPass() {
 }
 
 void CompiledPlay::FillGaps() {
+    if (r_.fill_from_waste_then_stock) FillFromStockArea();
     if (!r_.fill_from_reserve || r_.reserves == 0) return;
     const int reserve = r_.Reserve(0);
     if (p_.Empty(reserve)) return;
     for (int t = 0; t < r_.tableaus && !p_.Empty(reserve); ++t)
         if (p_.Empty(r_.Tableau(t))) Move(reserve, p_.Count(reserve) - 1, r_.Tableau(t));
+}
+
+// Each empty tableau pile in order takes the waste's top card, or the
+// stock's while the waste is empty.
+void CompiledPlay::FillFromStockArea() {
+    for (int t = 0; t < r_.tableaus; ++t) {
+        if (!p_.Empty(r_.Tableau(t))) continue;
+        const int source = p_.Empty(kCompiledWaste) ? kCompiledStock : kCompiledWaste;
+        if (p_.Empty(source)) return;
+        Move(source, p_.Count(source) - 1, r_.Tableau(t));
+    }
 }
 
 void CompiledPlay::EndIfWon() {

@@ -34,7 +34,8 @@ class CompiledPlay {
     // play holds for the tableau.
     bool SendHome(int pile, bool automatic);
     bool RedealTableau();
-    bool DealToTableaus();
+    // A card from the stock to each receiving tableau pile or reserve.
+    bool DealFromStock();
     // What the engine does after each action that changed the table: the
     // complete suit runs leave for their foundations, and without automatic
     // play the uncovered tableau cards turn up.
@@ -45,6 +46,7 @@ class CompiledPlay {
     bool AutoPlayPass();
     bool TableauPass();
     void FillGaps();
+    void FillFromStockArea();
     void EndIfWon();
     // Whether some foundation would take a card of this code, from the tops
     // of the foundations; a quick test before the full drop checks.

@@ -64,11 +64,11 @@ uint8_t CompiledPosition::Pop(int pile) {
     return card;
 }
 
-// Rotates the run to its place: the cards between the two piles shift by
-// the run's length, the run keeps its order and lies face up.
-void CompiledPosition::MoveCards(int from, int at, int to) {
-    const int n = Count(from) - at;
-    if (n <= 0 || from == to) return;
+// Rotates the `n` cards from place `at` to their place: the cards between
+// them and the end of `to` shift by `n`, the moved cards keep their order and
+// lie face up.
+void CompiledPosition::MoveBlock(int from, int at, int n, int to) {
+    if (n <= 0 || at < 0 || at + n > Count(from) || from == to) return;
     auto it = [&](size_t i) { return cards_.begin() + static_cast<std::ptrdiff_t>(i); };
     const size_t first = static_cast<size_t>(start_[static_cast<size_t>(from)] + at);
     const size_t last = first + static_cast<size_t>(n);

@@ -41,7 +41,9 @@ class CompiledPosition {
     void Push(int pile, uint8_t card);
     uint8_t Pop(int pile);
     // The cards from place `at` up go onto `to`, face up, in their order.
-    void MoveCards(int from, int at, int to);
+    void MoveCards(int from, int at, int to) { MoveBlock(from, at, Count(from) - at, to); }
+    // The card at place `at` alone goes onto `to`, face up; those above it stay.
+    void MoveCard(int from, int at, int to) { MoveBlock(from, at, 1, to); }
     void TurnUp(int pile, int at) { cards_[static_cast<size_t>(start_[static_cast<size_t>(pile)] + at)] &= 0x7f; }
 
     int passes = 0;
@@ -71,6 +73,7 @@ class CompiledPosition {
 
   private:
     friend class PileHashes;
+    void MoveBlock(int from, int at, int n, int to);
     uint64_t PileHash(int pile, bool fold_twins) const;
     uint64_t StockLineHash(bool fold_twins) const;
     void AllHashes(const CompiledRules& rules, bool fold_stock, uint64_t& exact, uint64_t* key,

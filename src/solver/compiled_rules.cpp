@@ -8,6 +8,7 @@
 #include "engine/model/suit_map.h"
 #include "engine/play/auto_moves_piles.h"
 #include "engine/play/move_log.h"
+#include "engine/play/pickup_rules.h"
 #include "engine/play/stock_actions.h"
 #include "engine/play/suit_runs.h"
 #include "solver/compiled_position.h"
@@ -25,6 +26,10 @@ constexpr int kReserveClosed = 4;
 constexpr int kAnotherSuit = 21;
 constexpr int kDealAlways = 1;      // tableau deal mode: a card to this pile at every deal
 constexpr int kDealWithoutGaps = 2; // and the deal is refused while a pile is empty
+constexpr int kFillFromReserve = 1;         // gap filling: the first reserve's top card
+constexpr int kFillFromWasteThenStock = 2;  // the waste's top card, else the stock's
+constexpr int kHomeInSuit = 0;              // foundation build codes
+constexpr int kHomeAlternateColours = 3;
 
 bool RunLimitKnown(int rule) {
     return rule >= -1 || rule == -5 || rule == -6 || rule == -12 || rule == -13 || rule == -20;
@@ -38,10 +43,21 @@ bool PlainGame(const Engine& e) {
     if (e.R(24) > 0 || e.R(32) != kUnlimitedCapacity || e.R(307) > 104) return false;
     if (e.R(3) == 4 || e.R(3) == 8 || e.R(3) == 9) return false;
     if (e.R(289) == 2 && e.R(290) != 4) return false;
-    if (e.R(7) != 0 || e.R(13) != 0 || e.R(17) < 0 || e.R(17) > 2) return false;
+    if (e.R(13) != 0 && e.R(13) != kReserveAnySingleCard) return false;
+    if (e.R(7) != 0 || e.R(17) < 0 || e.R(17) > 2) return false;
     if (e.R(2) != 0 && e.R(2) != 1 && e.R(2) != 10) return false;
-    if (!RunLimitKnown(e.R(12)) || (e.R(22) != 0 && e.R(22) != 1)) return false;
+    if (!RunLimitKnown(e.R(12))) return false;
     return e.R(41) == 0 || e.R(41) == 1;
+}
+
+// An emptied tableau pile is filled at once from the first reserve, or from
+// the waste and then the stock, no pile being locked; or it stays empty.
+bool GapFillingPlain(const Engine& e, CompiledRules& c) {
+    const int mode = e.R(22);
+    c.fill_from_reserve = mode == kFillFromReserve;
+    c.fill_from_waste_then_stock = mode == kFillFromWasteThenStock;
+    if (c.fill_from_waste_then_stock && e.R(24) * e.R(25) > 0) return false;
+    return mode == 0 || c.fill_from_reserve || c.fill_from_waste_then_stock;
 }
 
 // Every foundation takes complete suit runs, and nothing is picked up there.
@@ -68,9 +84,11 @@ bool SuitsPlain(const Engine& e, CompiledRules& c) {
 bool FoundationsPlain(const Engine& e, CompiledRules& c) {
     if (SuitRunHomes(e, c)) return SuitsPlain(e, c);
     if (!SuitsPlain(e, c)) return false;
+    c.foundation_filter = e.R(80);
+    if (c.foundation_filter != kHomeInSuit && c.foundation_filter != kHomeAlternateColours) return false;
     for (int f = 0; f < c.foundations; ++f) {
         const int base = e.R(48 + f);
-        if (e.R(80 + f) != 0 || e.R(64 + f) != 1 || base < 1 || base > 13) return false;
+        if (e.R(80 + f) != c.foundation_filter || e.R(64 + f) != 1 || base < 1 || base > 13) return false;
         c.foundation_base[static_cast<size_t>(f)] = base;
     }
     c.foundation_capacity = e.R(31);
@@ -106,6 +124,7 @@ bool ReservesPlain(const Engine& e, CompiledRules& c) {
         if (rule != kReserveOpen && rule != kReserveClosed) return false;
         c.reserve_closed[static_cast<size_t>(r)] = rule == kReserveClosed;
     }
+    c.reserve_cards_loose = e.R(13) == kReserveAnySingleCard;
     return true;
 }
 
@@ -140,6 +159,23 @@ bool TableauDealsPlain(const Engine& e, CompiledRules& c) {
     return true;
 }
 
+// A press deals a card face up onto each reserve of deal mode 1 (those of
+// mode 0 take none): no waste, and no tableau pile deals first.
+bool ReserveDealsPlain(const Engine& e, CompiledRules& c) {
+    if (e.R(9) != 0 || e.R(15) != 0 || c.reserves == 0) return false;
+    if (!e.piles.stock_area[kWasteIndex].empty()) return false;
+    for (int tableau_mode : {e.R(240), e.R(239 + e.R(304))})
+        if (tableau_mode == kDealAlways || tableau_mode == kDealWithoutGaps) return false;
+    if (e.R(278) != kDealAlways && e.R(277 + e.R(305)) != kDealAlways) return false;
+    for (int r = 0; r < c.reserves; ++r) {
+        const int mode = e.R(278 + r);
+        if (mode != 0 && mode != kDealAlways) return false;
+        c.deal_receives[static_cast<size_t>(r)] = mode == kDealAlways;
+    }
+    c.deals_to_reserves = true;
+    return true;
+}
+
 // A press on the stock turns cards to the waste and, when the stock is
 // empty, gathers the waste back while passes are left; or it redeals the
 // tableau; or the stock is not on the table at all.
@@ -147,7 +183,8 @@ bool StockPlain(const Engine& e, CompiledRules& c) {
     c.stock_pressable = InLayout(e, ListId::Stock, kStockIndex);
     if (!e.piles.stock_area[kSecondWasteIndex].empty()) return false;
     if (!c.stock_pressable) return e.piles.stock_area[kStockIndex].empty() && e.piles.stock_area[kWasteIndex].empty();
-    if (!InLayout(e, ListId::Stock, kWasteIndex)) return TableauDealsPlain(e, c) || TableauRedealPlain(e, c);
+    if (!InLayout(e, ListId::Stock, kWasteIndex))
+        return TableauDealsPlain(e, c) || ReserveDealsPlain(e, c) || TableauRedealPlain(e, c);
     if (e.R(9) != 1 || e.R(16) != 0 || e.R(15) != 0 || e.R(21) < 1 || e.R(14) < -1) return false;
     c.turn_count = e.R(21);
     c.passes = e.R(14);
@@ -213,10 +250,10 @@ std::optional<CompiledRules> CompileRules(const Engine& e) {
     c.foundations = FoundationsInUse(e);
     c.tableaus = TableauInUse(e);
     c.reserves = ReservesInUse(e);
-    c.fill_from_reserve = e.R(22) == 1;
     c.twin_cards = e.R(307) > 52;
     if (c.foundations < 1 || c.tableaus < 1 || c.Piles() > kMaxCompiledPiles) return std::nullopt;
-    if (!PlainGame(e) || !FoundationsPlain(e, c) || !TableausAlike(e, c) || !ReservesPlain(e, c)) return std::nullopt;
+    if (!PlainGame(e) || !GapFillingPlain(e, c) || !FoundationsPlain(e, c) || !TableausAlike(e, c)) return std::nullopt;
+    if (!ReservesPlain(e, c)) return std::nullopt;
     if (!StockPlain(e, c) || !TableSound(e, c) || !SettingsPlain(e, c)) return std::nullopt;
     CountCards(e, c);
     return c;

@@ -32,9 +32,11 @@ struct CompiledRules {
     int tableaus = 0;
     int reserves = 0;
 
-    // Foundations: up in suit from their base rank, the King followed by the
-    // Ace unless the base is the Ace.
+    // Foundations: up from their base rank, in suit or (`foundation_filter`
+    // 3) in alternate colours, the King followed by the Ace unless the base
+    // is the Ace.
     std::array<int, 16> foundation_base{};
+    int foundation_filter = 0;
     // Foundations of complete suit runs: they take nothing by hand; a run of
     // thirteen cards of one suit, King down to Ace, lying complete on top of
     // a tableau pile goes to the first empty one as part of the move or deal
@@ -54,6 +56,9 @@ struct CompiledRules {
     int run_limit = -1;         // the run length rule as the row holds it
 
     std::array<bool, 10> reserve_closed{};  // nothing is dropped there
+    // Any face-up reserve card may be taken, and it leaves alone: the cards
+    // lying over it stay (a bouquet of loose cards).
+    bool reserve_cards_loose = false;
 
     // Stock and waste.
     bool stock_pressable = false;  // the stock is on the table and a press turns cards
@@ -61,10 +66,15 @@ struct CompiledRules {
     int passes = 0;                // -1 unlimited
     bool stock_face_down = true;   // how the gathered waste lies in the stock
     bool fill_from_reserve = false;  // an emptied tableau takes the first reserve's top card at once
+    // An emptied tableau takes the waste's top card at once, or the stock's
+    // while the waste is empty.
+    bool fill_from_waste_then_stock = false;
     // A press deals the stock's top cards face up, one to each receiving
-    // tableau pile in order while the stock lasts (no waste); refused while
-    // some tableau pile is empty when `deal_needs_no_gaps`.
+    // tableau pile (or reserve, when `deals_to_reserves`) in order while the
+    // stock lasts (no waste); refused while some tableau pile is empty when
+    // `deal_needs_no_gaps`.
     bool deals_to_tableaus = false;
+    bool deals_to_reserves = false;
     bool deal_needs_no_gaps = false;
     std::array<bool, 28> deal_receives{};
     // Redeal mode 7: the press on the empty stock (the only stock there is)

@@ -20,13 +20,14 @@ bool AnyWantedHome(const HomeWants& wants, const CompiledPosition& p, int pile) 
 }
 
 // Nothing the gap filling and automatic play after a press would do: no
-// space the reserve fills, no top card of the tableau or the reserves goes
-// home, no face-down card turns up.
+// space the reserve or the stock's line fills, no top card of the tableau or
+// the reserves goes home, no face-down card turns up.
 bool Settled(const CompiledRules& rules, const HomeWants& wants, const CompiledPosition& p) {
-    const bool reserve_fills = rules.fill_from_reserve && rules.reserves > 0 && !p.Empty(rules.Reserve(0));
+    const bool gap_fills = (rules.fill_from_reserve && rules.reserves > 0 && !p.Empty(rules.Reserve(0))) ||
+                               (rules.fill_from_waste_then_stock && LineLength(p) > 0);
     for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile) {
         if (p.Empty(pile)) {
-            if (reserve_fills && rules.IsTableau(pile)) return false;
+            if (gap_fills && rules.IsTableau(pile)) return false;
             continue;
         }
         if (p.TopDown(pile)) {

@@ -10,6 +10,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "model_comparison.h"
 #include "session.h"
@@ -31,6 +32,19 @@ ChildMap CompiledChildrenOf(const Engine& e) {
     return ModelChildren(CompiledModel(e), [](const CompiledModel& model, const CompiledMove& move) {
         return Move{model.ToInput(move)};
     });
+}
+
+// Each game, which the compiled model must play from its first deal, along
+// random play through deals 1 to `deals`.
+void CompareSupportedGames(const std::vector<int>& games, int deals, int steps) {
+    for (int game : games) {
+        Session s;
+        s.Lines("new " + std::to_string(game) + " 1");
+        ASSERT_TRUE(CompiledModel::Supports(s.engine())) << game;
+        SCOPED_TRACE(game);
+        CompareAlongRandomPlay(game, deals, steps, CompiledModel::Supports, CompiledChildrenOf);
+        if (::testing::Test::HasFatalFailure()) return;
+    }
 }
 
 TEST(CompiledModel, SupportsTheFivePlainGamesAndNoGameItCannotPlay) {
@@ -70,13 +84,42 @@ TEST(CompiledModel, OffersTheInterpretersMovesWithAutoplayOff) {
 // dealing onto every pile (refused while one is empty) or onto the first
 // three (Scorpion), spaces for Kings only.
 TEST(CompiledModel, PlaysTheSpiderFamilyAsTheInterpreter) {
-    for (int game = 48; game <= 55; ++game) {
-        Session s;
-        s.Lines("new " + std::to_string(game) + " 1");
-        ASSERT_TRUE(CompiledModel::Supports(s.engine())) << game;
-        SCOPED_TRACE(game);
-        CompareAlongRandomPlay(game, 3, 150, CompiledModel::Supports, CompiledChildrenOf);
-        if (HasFatalFailure()) return;
+    CompareSupportedGames({48, 49, 50, 51, 52, 53, 54, 55}, 3, 150);
+}
+
+// Bouquet cards taken from inside their reserve, alone (Flower Garden);
+// foundations built up in alternate colours, with every space filled at
+// once from the waste or else the stock (Red and Black); a stock dealt onto
+// the reserves, a base rank set by the deal and spaces for the rank below it
+// (Agnes Bernauer).
+TEST(CompiledModel, PlaysLooseReservesAlternateHomesAndReserveDealsAsTheInterpreter) {
+    CompareSupportedGames({33, 60, 43}, 3, 100);
+}
+
+// Neighbouring values of those rules that the compiled model does not play
+// leave the game to the interpreter.
+TEST(CompiledModel, LeavesTheirUnmodelledNeighboursToTheInterpreter) {
+    struct Change {
+        int game;
+        int entry;
+        int value;
+    };
+    const Change changes[] = {
+        {33, 13, -11},  // every reserve card taken with those above it
+        {60, 81, 0},    // one foundation in suit beside the others in alternate colours
+        {60, 80, 1},    // foundations in one colour
+        {60, 22, 3},    // spaces filled from the stock before the waste
+        {60, 24, -1},   // gap filling with piles that stay locked
+        {43, 280, 5},   // a reserve dealt face down
+        {43, 240, 1},   // the tableau dealt before the reserves
+    };
+    Session s;
+    for (const Change& change : changes) {
+        s.Lines("new " + std::to_string(change.game) + " 1");
+        if (change.entry == 24) s.engine().rules.Set(25, -1);
+        s.engine().rules.Set(change.entry, change.value);
+        EXPECT_FALSE(CompiledModel::Supports(s.engine()))
+            << change.game << ": R[" << change.entry << "] = " << change.value;
     }
 }
 
@@ -120,14 +163,7 @@ TEST(CompiledModel, OffersTheInterpretersMovesInTheCataloguesVariants) {
 // runs that must lie in suit whatever the building (Whitehead), building on
 // another suit (Indian), spaces that take nothing (Baker's Dozen).
 TEST(CompiledModel, PlaysTheCataloguesRunSuitAndSpaceRulesAsTheInterpreter) {
-    for (int game : {35, 42, 44}) {
-        Session s;
-        s.Lines("new " + std::to_string(game) + " 1");
-        ASSERT_TRUE(CompiledModel::Supports(s.engine())) << game;
-        SCOPED_TRACE(game);
-        CompareAlongRandomPlay(game, 5, 100, CompiledModel::Supports, CompiledChildrenOf);
-        if (HasFatalFailure()) return;
-    }
+    CompareSupportedGames({35, 42, 44}, 5, 100);
 }
 
 // La Belle Lucie's redeals gather, shuffle and deal the fans again: the

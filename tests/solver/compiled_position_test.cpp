@@ -4,6 +4,7 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "session.h"
 #include "solver/compiled_model.h"
@@ -53,6 +54,36 @@ TEST(CompiledPosition, KeyTakesAlikePilesInAnyOrderAndNothingMore) {
     later.passes += 3;
     EXPECT_EQ(later.Key(klondike.rules()), klondike.Root().Key(klondike.rules()));
     EXPECT_NE(later.ExactHash(klondike.rules()), klondike.Root().ExactHash(klondike.rules()));
+}
+
+// A card taken alone from inside a pile, to a pile before it and to one
+// after it: the cards above it stay, every other pile keeps its cards.
+TEST(CompiledPosition, MovesOneCardFromInsideAPile) {
+    Session s;
+    s.Lines("new 1 2");
+    const CompiledModel model(s.engine());
+    const CompiledRules& rules = model.rules();
+    auto cards = [](const CompiledPosition& p, int pile) {
+        std::vector<int> codes;
+        for (int i = 0; i < p.Count(pile); ++i) codes.push_back(p.At(pile, i));
+        return codes;
+    };
+    const int from = rules.Tableau(3);
+    for (int to : {rules.Foundation(1), rules.Tableau(1), rules.Tableau(6), rules.Reserve(2)}) {
+        const CompiledPosition root = model.Root();
+        CompiledPosition p = root;
+        p.MoveCard(from, 2, to);
+        std::vector<int> expected_from = cards(root, from);
+        std::vector<int> expected_to = cards(root, to);
+        expected_to.push_back(expected_from[2]);
+        expected_from.erase(expected_from.begin() + 2);
+        EXPECT_EQ(cards(p, from), expected_from) << to;
+        EXPECT_EQ(cards(p, to), expected_to) << to;
+        for (int pile = 0; pile < rules.Piles(); ++pile) {
+            if (pile == from || pile == to) continue;
+            EXPECT_EQ(cards(p, pile), cards(root, pile)) << pile << " after a move to " << to;
+        }
+    }
 }
 
 // With two decks, a card and its twin of the other deck play alike: a
