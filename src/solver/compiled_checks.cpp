@@ -1,6 +1,7 @@
 #include "solver/compiled_checks.h"
 
 #include <algorithm>
+#include <array>
 
 namespace velmora::solver {
 
@@ -30,32 +31,81 @@ bool CompiledChecks::CanDrop(int from, int at, int to) const {
     return false;
 }
 
-// Up from the base rank, in suit or in alternate colours; past the King
-// comes the Ace unless the foundation starts with the Ace.
+namespace {
+
+// Every started foundation began with this rank (any rank while none has).
+bool StartedHomesBeganWith(const CompiledRules& rules, const CompiledPosition& p, int rank) {
+    for (int f = 0; f < rules.foundations; ++f) {
+        const int pile = rules.Foundation(f);
+        if (!p.Empty(pile) && RankOf(CodeOf(p.At(pile, 0))) != rank) return false;
+    }
+    return true;
+}
+
+// Some foundation holds a card of this suit (each holds one suit only).
+bool SuitBegun(const CompiledRules& rules, const CompiledPosition& p, int suit) {
+    for (int f = 0; f < rules.foundations; ++f)
+        if (!p.Empty(rules.Foundation(f)) && SuitOf(p.Top(rules.Foundation(f))) == suit) return true;
+    return false;
+}
+
+// The rank `step` above `rank`: by one the King is followed by the Ace
+// unless the foundation began with the Ace; by more the count goes round,
+// 0 standing for no rank.
+std::array<int, 2> NextRanks(int rank, int step, int base) {
+    if (step > 1) return {rank + step <= 13 ? rank + step : 0, (rank + step) % 13};
+    if (rank == 13) return {base != 1 ? 1 : 0, 0};
+    return {rank + 1, 0};
+}
+
+}  // namespace
+
 HomeWants::HomeWants(const CompiledRules& rules, const CompiledPosition& p) {
     if (rules.suit_run_homes) return;
     for (int f = 0; f < rules.foundations; ++f) {
         const int pile = rules.Foundation(f);
-        const int base = rules.foundation_base[static_cast<size_t>(f)];
         if (p.Count(pile) >= rules.foundation_capacity) continue;
-        if (p.Empty(pile)) {
-            for (int suit = 0; suit < 4; ++suit) Want(suit, base);
-            continue;
-        }
-        const int top = p.Top(pile);
-        const int rank = RankOf(top);
-        if (rank != 13) WantOn(rules, top, rank + 1);
-        else if (base != 1) WantOn(rules, top, 1);
+        if (rules.rank_seen_homes) WantRankSeen(rules, p, f);
+        else WantNext(rules, p, f);
     }
 }
 
-void HomeWants::WantOn(const CompiledRules& rules, int below, int rank) {
-    if (rules.foundation_filter == 0) {
-        Want(SuitOf(below), rank);
+void HomeWants::WantNext(const CompiledRules& rules, const CompiledPosition& p, int f) {
+    const int pile = rules.Foundation(f);
+    const size_t i = static_cast<size_t>(f);
+    const int base = rules.foundation_base[i];
+    if (rules.foundation_step[i] == 0) return;
+    if (p.Empty(pile)) {
+        for (int rank = 1; rank <= 13; ++rank)
+            if (base == kBaseOfStartedHomes ? StartedHomesBeganWith(rules, p, rank) : rank == base)
+                for (int suit = 0; suit < 4; ++suit) Want(suit, rank);
         return;
     }
-    for (int suit = 0; suit < 4; ++suit)
-        if ((suit < 2) != rules.Red(below)) Want(suit, rank);
+    const int top = p.Top(pile);
+    for (int rank : NextRanks(RankOf(top), rules.foundation_step[i], base)) {
+        if (rank == 0) continue;
+        for (int suit = 0; suit < 4; ++suit) {
+            const bool fits = rules.foundation_any_suit[i] ||
+                              (rules.foundation_alternate[i] ? (suit < 2) != rules.Red(top) : suit == SuitOf(top));
+            if (fits) Want(suit, rank);
+        }
+    }
+}
+
+void HomeWants::WantRankSeen(const CompiledRules& rules, const CompiledPosition& p, int f) {
+    const int pile = rules.Foundation(f);
+    if (p.Empty(pile)) {
+        for (int suit = 0; suit < 4; ++suit)
+            if (!SuitBegun(rules, p, suit)) Want(suit, rules.foundation_base[static_cast<size_t>(f)]);
+        return;
+    }
+    const int suit = SuitOf(p.Top(pile));
+    if (f == 0) {
+        for (int rank = 1; rank <= 13; ++rank) Want(suit, rank);
+        return;
+    }
+    const int before = rules.Foundation(f - 1);
+    for (int at = 0; at < p.Count(before); ++at) Want(suit, RankOf(CodeOf(p.At(before, at))));
 }
 
 // Both decks' card of that suit and rank.
@@ -91,14 +141,34 @@ bool CompiledChecks::CanDropHome(int from, int to) const { return from != to && 
 
 bool CompiledChecks::HomeTakes(int moving, int to) const {
     if (r_.suit_run_homes || p_.Count(to) >= r_.foundation_capacity) return false;
-    const int base = r_.foundation_base[static_cast<size_t>(to - r_.Foundation(0))];
+    const int f = to - r_.Foundation(0);
+    if (r_.rank_seen_homes) return RankSeenTakes(moving, f);
+    const size_t i = static_cast<size_t>(f);
+    const int step = r_.foundation_step[i];
+    const int base = r_.foundation_base[i];
     const int s = RankOf(moving);
-    if (p_.Empty(to)) return s == base;
+    if (step == 0) return false;
+    if (p_.Empty(to)) return base == kBaseOfStartedHomes ? StartedHomesBeganWith(r_, p_, s) : s == base;
     const int target = p_.Top(to);
-    if (r_.foundation_filter == 0 ? SuitOf(target) != SuitOf(moving) : r_.Red(target) == r_.Red(moving)) return false;
-    const int t = RankOf(target);
-    if (t == 13) return s == 1 && base != 1;
-    return s == t + 1;
+    if (r_.foundation_alternate[i]) {
+        if (r_.Red(target) == r_.Red(moving)) return false;
+    } else if (!r_.foundation_any_suit[i] && SuitOf(target) != SuitOf(moving)) {
+        return false;
+    }
+    const std::array<int, 2> next = NextRanks(RankOf(target), step, base);
+    return s == next[0] || s == next[1];
+}
+
+bool CompiledChecks::RankSeenTakes(int moving, int f) const {
+    const int pile = r_.Foundation(f);
+    if (p_.Empty(pile))
+        return RankOf(moving) == r_.foundation_base[static_cast<size_t>(f)] && !SuitBegun(r_, p_, SuitOf(moving));
+    if (SuitOf(p_.Top(pile)) != SuitOf(moving)) return false;
+    if (f == 0) return true;
+    const int before = r_.Foundation(f - 1);
+    for (int at = 0; at < p_.Count(before); ++at)
+        if (RankOf(CodeOf(p_.At(before, at))) == RankOf(moving)) return true;
+    return false;
 }
 
 bool CompiledChecks::CanDropOnTableau(int from, int at, int to) const {
@@ -118,6 +188,12 @@ bool CompiledChecks::CanDropOnReserve(int from, int at, int to) const {
 }
 
 bool CompiledChecks::TableauAccepts(int target, int moving, int from) const {
+    switch (r_.tableau_filter) {
+        case kTableauTakesNothing: return false;
+        case kTableauSpacesOnly: return target < 1 && EmptyTableauAccepts(moving, from);
+        case kTableauFromWaste: return from == kCompiledWaste || r_.IsFoundation(from);
+        default: break;
+    }
     return target < 1 ? EmptyTableauAccepts(moving, from) : Follows(target, moving, r_.tableau_filter);
 }
 
@@ -150,6 +226,7 @@ bool CompiledChecks::EmptyTableauAccepts(int moving, int from) const {
     const int rule = r_.tableau_empty;
     if (rule == -1) return true;
     if (rule == kEmptyNothing) return false;
+    if (rule == kEmptyFromWaste) return from == kCompiledWaste;
     if (rule == kEmptyFromReserveThenWaste) {
         for (int res = 0; res < r_.reserves; ++res)
             if (!p_.Empty(r_.Reserve(res))) return r_.IsReserve(from);

@@ -35,6 +35,8 @@ class CompiledChecks {
     // `moving` goes on the card `target` by the suit filter and the ranks.
     bool Follows(int target, int moving, int filter) const;
     bool EmptyTableauAccepts(int moving, int from) const;
+    // Foundation `f` of suits built in any order of ranks takes `moving`.
+    bool RankSeenTakes(int moving, int f) const;
     bool RankDown(int t, int s) const;
     bool RankUp(int t, int s) const;
     bool ValidRun(int pile, int at) const;
@@ -53,8 +55,9 @@ class HomeWants {
     bool Has(int code) const { return (bits_[static_cast<size_t>(code / 64)] >> (code % 64) & 1) != 0; }
 
   private:
-    // The cards of `rank` that go on `below` (its suit, or the other colour).
-    void WantOn(const CompiledRules& rules, int below, int rank);
+    // The cards foundation `f` takes next.
+    void WantNext(const CompiledRules& rules, const CompiledPosition& p, int f);
+    void WantRankSeen(const CompiledRules& rules, const CompiledPosition& p, int f);
     void Want(int suit, int rank);
     std::array<uint64_t, 2> bits_{};
 };

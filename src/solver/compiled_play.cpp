@@ -93,6 +93,7 @@ bool CompiledPlay::PressStock() {
     if (!r_.stock_pressable) return false;
     if (r_.redeals_tableau) return RedealTableau();
     if (r_.deals_to_tableaus || r_.deals_to_reserves) return DealFromStock();
+    if (r_.turns_onto_empty_waste && !p_.Empty(kCompiledWaste)) return false;
     if (p_.Empty(kCompiledStock)) {
         const bool pass_left = r_.passes == -1 || p_.passes < r_.passes;
         if (p_.Count(kCompiledWaste) < 2 || !pass_left) return false;
@@ -169,11 +170,16 @@ bool CompiledPlay::SendHome(int pile, bool automatic) {
     if (automatic && !SafeHome(p_.Top(pile))) return false;
     const CompiledChecks checks(r_, p_);
     for (int f = 0; f < r_.foundations; ++f) {
+        if (automatic && StartedByHandOnly(f)) continue;
         if (!checks.CanDropHome(pile, r_.Foundation(f))) continue;
         Move(pile, p_.Count(pile) - 1, r_.Foundation(f));
         return true;
     }
     return false;
+}
+
+bool CompiledPlay::StartedByHandOnly(int f) const {
+    return r_.foundation_base[static_cast<size_t>(f)] == kBaseOfStartedHomes && p_.Empty(r_.Foundation(f));
 }
 
 void CompiledPlay::AfterRelease() {

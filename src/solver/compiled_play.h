@@ -33,6 +33,9 @@ class CompiledPlay {
     // The top card of `pile` home; automatic play keeps back the cards safe
     // play holds for the tableau.
     bool SendHome(int pile, bool automatic);
+    // An empty foundation that takes the rank the others began with:
+    // automatic play starts none.
+    bool StartedByHandOnly(int f) const;
     bool RedealTableau();
     // A card from the stock to each receiving tableau pile or reserve.
     bool DealFromStock();

@@ -197,14 +197,11 @@ void CompiledPosition::AllHashes(const CompiledRules& rules, bool fold_stock, ui
         piles[kCompiledWaste] = 0x2f1b3c4d5e6f7081ULL;
     }
 
-    // Piles that play alike in any order: the foundations when they all
-    // start from one rank, the tableau piles, the free cells. Sorted, each
+    // Piles that play alike in any order: the foundations when they all build
+    // alike from one rank, the tableau piles, the free cells. Sorted, each
     // group's hashes take the places of the group in the sum.
     auto sort_group = [&](int first, int count) { std::sort(piles.begin() + first, piles.begin() + first + count); };
-    bool homes_alike = true;
-    for (int f = 1; f < rules.foundations; ++f)
-        homes_alike = homes_alike && rules.foundation_base[static_cast<size_t>(f)] == rules.foundation_base[0];
-    if (homes_alike) sort_group(rules.Foundation(0), rules.foundations);
+    if (rules.FoundationsAlike()) sort_group(rules.Foundation(0), rules.foundations);
     // A redeal gathers the tableau pile by pile: while one is left, the
     // piles' order matters.
     const bool redeal_left = rules.redeals_tableau && (rules.passes == -1 || passes < rules.passes);

@@ -24,12 +24,18 @@ constexpr int kUnlimitedCapacity = -1;
 constexpr int kReserveOpen = 0;
 constexpr int kReserveClosed = 4;
 constexpr int kAnotherSuit = 21;
+constexpr int kHomeInSuit = 0;
+constexpr int kHomeAnySuit = 2;
+constexpr int kHomeTakesNothing = 4;
+constexpr int kHomeStepTwo = 14;   // 14, 15, 16: up by two, three, four in any suit
+constexpr int kHomeStepFour = 16;
+constexpr int kHomeRankSeen = 97;
+constexpr int kBuildUp = 1;
 constexpr int kDealAlways = 1;      // tableau deal mode: a card to this pile at every deal
 constexpr int kDealWithoutGaps = 2; // and the deal is refused while a pile is empty
 constexpr int kFillFromReserve = 1;         // gap filling: the first reserve's top card
 constexpr int kFillFromWasteThenStock = 2;  // the waste's top card, else the stock's
-constexpr int kHomeInSuit = 0;              // foundation build codes
-constexpr int kHomeAlternateColours = 3;
+constexpr int kHomeAlternateColours = 3;   // foundation build code: up in alternate colours
 
 bool RunLimitKnown(int rule) {
     return rule >= -1 || rule == -5 || rule == -6 || rule == -12 || rule == -13 || rule == -20;
@@ -81,19 +87,59 @@ bool SuitsPlain(const Engine& e, CompiledRules& c) {
     return true;
 }
 
+bool IsRank(int n) { return n >= 1 && n <= 13; }
+
+// Four foundations of one suit each, a rank only once the foundation before
+// holds it.
+bool RankSeenHomes(const Engine& e, CompiledRules& c) {
+    if (c.foundations != 4) return false;
+    for (int f = 0; f < c.foundations; ++f) {
+        if (e.R(80 + f) != kHomeRankSeen || !IsRank(e.R(48 + f))) return false;
+        c.foundation_base[static_cast<size_t>(f)] = e.R(48 + f);
+    }
+    c.rank_seen_homes = true;
+    return true;
+}
+
+// Up by one in suit or in any suit from a base rank (or from the rank the
+// others began with); up by two to four in any suit from the card the deal
+// put there; or nothing at all.
+bool FoundationPlain(const Engine& e, CompiledRules& c, int f) {
+    const size_t i = static_cast<size_t>(f);
+    const int code = e.R(80 + f);
+    const int base = e.R(48 + f);
+    c.foundation_base[i] = base;
+    c.foundation_any_suit[i] = code != kHomeInSuit && code != kHomeAlternateColours;
+    c.foundation_alternate[i] = code == kHomeAlternateColours;
+    if (code == kHomeTakesNothing) return true;
+    if (code == kHomeInSuit || code == kHomeAnySuit || code == kHomeAlternateColours) {
+        c.foundation_step[i] = 1;
+        return e.R(64 + f) == kBuildUp && (IsRank(base) || base == kBaseOfStartedHomes);
+    }
+    if (code < kHomeStepTwo || code > kHomeStepFour) return false;
+    // Empty, these would take a rank their count never reaches: only
+    // foundations the deal began and nothing takes cards from.
+    if (e.piles.foundations[i].empty() || e.R(17) != 0) return false;
+    c.foundation_step[i] = static_cast<uint8_t>(code - kHomeStepTwo + 2);
+    return true;
+}
+
 bool FoundationsPlain(const Engine& e, CompiledRules& c) {
     if (SuitRunHomes(e, c)) return SuitsPlain(e, c);
     if (!SuitsPlain(e, c)) return false;
-    c.foundation_filter = e.R(80);
-    if (c.foundation_filter != kHomeInSuit && c.foundation_filter != kHomeAlternateColours) return false;
-    for (int f = 0; f < c.foundations; ++f) {
-        const int base = e.R(48 + f);
-        if (e.R(80 + f) != c.foundation_filter || e.R(64 + f) != 1 || base < 1 || base > 13) return false;
-        c.foundation_base[static_cast<size_t>(f)] = base;
-    }
     c.foundation_capacity = e.R(31);
     c.foundation_pickup = e.R(17);
+    if (RankSeenHomes(e, c)) return true;
+    for (int f = 0; f < c.foundations; ++f)
+        if (!FoundationPlain(e, c, f)) return false;
     return true;
+}
+
+// The tableau codes that take no run: nothing, spaces only, waste cards only.
+bool TableauCodeKnown(const Engine& e, int code) {
+    if ((code >= 0 && code <= 3) || code == kAnotherSuit) return true;
+    const bool single_cards = code == kTableauTakesNothing || code == kTableauSpacesOnly || code == kTableauFromWaste;
+    return single_cards && e.R(12) == 1;
 }
 
 bool TableausAlike(const Engine& e, CompiledRules& c) {
@@ -105,10 +151,11 @@ bool TableausAlike(const Engine& e, CompiledRules& c) {
         if (e.R(184 + t) != c.tableau_filter || e.R(156 + t) != c.tableau_direction ||
             e.R(212 + t) != c.tableau_wrap || e.R(128 + t) != c.tableau_empty)
             return false;
-    if ((c.tableau_filter < 0 || c.tableau_filter > 3) && c.tableau_filter != kAnotherSuit) return false;
+    if (!TableauCodeKnown(e, c.tableau_filter)) return false;
     if (c.tableau_direction < 0 || c.tableau_direction > 2 || c.tableau_wrap < 0 || c.tableau_wrap > 2) return false;
     const int empty = c.tableau_empty;
-    if (empty != -1 && (empty < 1 || empty > 13) && empty != kEmptyFromReserveThenWaste && empty != kEmptyNothing)
+    if (empty != -1 && !IsRank(empty) && empty != kEmptyFromReserveThenWaste && empty != kEmptyNothing &&
+        empty != kEmptyFromWaste)
         return false;
     c.tableau_base = e.R(48);
     // Runs fit by the tableau's own rule, or (10) in suit.
@@ -185,7 +232,8 @@ bool StockPlain(const Engine& e, CompiledRules& c) {
     if (!c.stock_pressable) return e.piles.stock_area[kStockIndex].empty() && e.piles.stock_area[kWasteIndex].empty();
     if (!InLayout(e, ListId::Stock, kWasteIndex))
         return TableauDealsPlain(e, c) || ReserveDealsPlain(e, c) || TableauRedealPlain(e, c);
-    if (e.R(9) != 1 || e.R(16) != 0 || e.R(15) != 0 || e.R(21) < 1 || e.R(14) < -1) return false;
+    if (e.R(9) != 1 || e.R(16) < 0 || e.R(16) > 1 || e.R(15) != 0 || e.R(21) < 1 || e.R(14) < -1) return false;
+    c.turns_onto_empty_waste = e.R(16) == 1;
     c.turn_count = e.R(21);
     c.passes = e.R(14);
     c.stock_face_down = e.R(6) != 0;
@@ -244,6 +292,15 @@ bool SettingsPlain(const Engine& e, CompiledRules& c) {
 }
 
 }  // namespace
+
+bool CompiledRules::FoundationsAlike() const {
+    if (rank_seen_homes) return false;
+    for (size_t f = 1; f < static_cast<size_t>(foundations); ++f)
+        if (foundation_base[f] != foundation_base[0] || foundation_step[f] != foundation_step[0] ||
+            foundation_any_suit[f] != foundation_any_suit[0] || foundation_alternate[f] != foundation_alternate[0])
+            return false;
+    return true;
+}
 
 std::optional<CompiledRules> CompileRules(const Engine& e) {
     CompiledRules c;

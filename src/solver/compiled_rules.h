@@ -26,17 +26,39 @@ constexpr int kMaxCompiledPiles = 2 + 16 + 28 + 10;
 constexpr int kEmptyFromReserveThenWaste = '`';
 // Empty rule: a space takes no card.
 constexpr int kEmptyNothing = 'R';
+// Empty rule: only a card from the waste.
+constexpr int kEmptyFromWaste = 'W';
+// Foundation empty rule: the rank the started foundations began with, any
+// rank while every one is empty; automatic play starts none of them.
+constexpr int kBaseOfStartedHomes = '\\';
+
+// Tableau build codes beside the suit filters: nothing is placed on a pile;
+// a card only onto an empty pile (by its empty rule); any card from the
+// waste and none from another pile.
+constexpr int kTableauTakesNothing = 4;
+constexpr int kTableauSpacesOnly = 6;
+constexpr int kTableauFromWaste = 19;
 
 struct CompiledRules {
     int foundations = 0;
     int tableaus = 0;
     int reserves = 0;
 
-    // Foundations: up from their base rank, in suit or (`foundation_filter`
-    // 3) in alternate colours, the King followed by the Ace unless the base
-    // is the Ace.
+    // Foundations: up from their base rank by `foundation_step` ranks, in
+    // suit or, where `foundation_any_suit`, in any suit, or where
+    // `foundation_alternate`, in alternate colours. By one, the King is
+    // followed by the Ace unless the base is the Ace; by two to four the
+    // count goes round past the King. A step of 0: the foundation takes
+    // nothing.
     std::array<int, 16> foundation_base{};
-    int foundation_filter = 0;
+    std::array<uint8_t, 16> foundation_step{};
+    std::array<bool, 16> foundation_any_suit{};
+    std::array<bool, 16> foundation_alternate{};  // up by one in alternate colours
+    // Four foundations of one suit each in any order of ranks: the first
+    // takes any card of its suit, each other a card of its suit whose rank
+    // lies on the foundation before it; an empty one takes a card of its
+    // base rank of a suit no other has begun.
+    bool rank_seen_homes = false;
     // Foundations of complete suit runs: they take nothing by hand; a run of
     // thirteen cards of one suit, King down to Ace, lying complete on top of
     // a tableau pile goes to the first empty one as part of the move or deal
@@ -46,7 +68,8 @@ struct CompiledRules {
     int foundation_pickup = 0;  // 0 never, 1 the top card, 2 the top card of two or more
 
     // Tableau piles, all alike.
-    int tableau_filter = 0;     // 0 same suit, 1 same colour, 3 alternate colours, 21 another suit, else any
+    int tableau_filter = 0;     // 0 same suit, 1 same colour, 3 alternate colours, 21 another suit,
+                                // or one of the tableau build codes above; else any
     int tableau_direction = 0;  // 0 down, 1 up, 2 either
     int tableau_wrap = 0;       // 0 none, 1 wrap, 2 end reversal
     int tableau_empty = -1;     // -1 any card, 1-13 a rank, kEmptyNothing, or kEmptyFromReserveThenWaste
@@ -65,6 +88,7 @@ struct CompiledRules {
     int turn_count = 1;
     int passes = 0;                // -1 unlimited
     bool stock_face_down = true;   // how the gathered waste lies in the stock
+    bool turns_onto_empty_waste = false;  // a press turns cards only while the waste is empty
     bool fill_from_reserve = false;  // an emptied tableau takes the first reserve's top card at once
     // An emptied tableau takes the waste's top card at once, or the stock's
     // while the waste is empty.
@@ -99,6 +123,10 @@ struct CompiledRules {
     std::array<uint8_t, 4> shown_suit{0, 1, 2, 3};
     int Suit(int code) const { return shown_suit[static_cast<size_t>(((code - 1) % 52) / 13)]; }
     bool Red(int code) const { return Suit(code) < 2; }
+
+    // Foundations that play alike in any order: the same build from the
+    // same base, none reading another foundation.
+    bool FoundationsAlike() const;
 
     int Foundation(int i) const { return 2 + i; }
     int Tableau(int t) const { return 2 + foundations + t; }

@@ -54,8 +54,7 @@ bool SameOffTheLine(const CompiledRules& rules, const CompiledPosition& a, const
 
 bool StockCycleFolds(const CompiledRules& rules, const CompiledPosition& root) {
     if (!rules.stock_pressable || rules.passes != -1 || rules.turn_count < 1 || rules.foundations != 4) return false;
-    for (int f = 1; f < rules.foundations; ++f)
-        if (rules.foundation_base[static_cast<size_t>(f)] != rules.foundation_base[0]) return false;
+    if (!rules.FoundationsAlike()) return false;
     for (int pile = 0; pile < rules.Piles(); ++pile)
         for (int i = 0; i < root.Count(pile); ++i)
             if (CodeOf(root.At(pile, i)) > kOneDeck) return false;

@@ -16,7 +16,7 @@
 namespace velmora::solver {
 
 // Whether positions of this game may be folded: unlimited passes, one deck
-// and four foundations of one base rank (so that a card wanted home on the
+// and four foundations built alike from one base rank (so that a card wanted home on the
 // way round is still wanted at the end of any automatic play).
 bool StockCycleFolds(const CompiledRules& rules, const CompiledPosition& root);
 
