@@ -1,9 +1,11 @@
-// The removal model (pyramid, discard games, peaks, grid of elevens) against the
+// The removal model (pyramid, discard games, peaks, cells, touching grid,
+// outranked piles) against the
 // rules interpreter: from positions reached by random play both offer the
 // same presses leading to the same positions; its verdicts agree with the
 // interpreter's, and its won lines win when the driver replays them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 
 #include "engine/model/pile_string.h"
@@ -26,6 +28,10 @@ constexpr int kGolf = 7;
 constexpr int kBlackHole = 8;
 constexpr int kElevens = 9;
 constexpr int kTriPeaks = 61;
+constexpr int kAcesUp = 64;
+constexpr int kTens = 65;
+constexpr int kMonteCarlo = 66;
+constexpr std::array kRemovalGames{kPyramid, kGolf, kBlackHole, kElevens, kTriPeaks, kAcesUp, kTens, kMonteCarlo};
 
 ChildMap RemovalChildrenOf(const Engine& e) {
     return ModelChildren(RemovalModel(e, false), [](const RemovalModel& model, const RemovalMove& move) { return model.ToMove(move); });
@@ -33,7 +39,7 @@ ChildMap RemovalChildrenOf(const Engine& e) {
 
 TEST(RemovalModel, SupportsTheRemovalGamesOnlyWhileNothingIsHalfDone) {
     Session s;
-    for (int game : {kPyramid, kGolf, kBlackHole, kElevens, kTriPeaks}) {
+    for (int game : kRemovalGames) {
         s.Lines("new " + std::to_string(game) + " 1");
         EXPECT_TRUE(RemovalModel::Supports(s.engine())) << game;
     }
@@ -59,13 +65,94 @@ TEST(RemovalModel, SupportsTheRemovalGamesOnlyWhileNothingIsHalfDone) {
     EXPECT_FALSE(RemovalModel::Supports(s.engine())) << "a covered card of the peaks lies face up";
 }
 
+// Rows that differ from the games the model plays in one value it does not
+// play are refused.
+TEST(RemovalModel, RefusesRowsItDoesNotPlayExactly) {
+    Session s;
+    const auto refused = [&s](int game, int entry, int value) {
+        s.Lines("new " + std::to_string(game) + " 1");
+        s.engine().rules.Set(entry, value);
+        return !RemovalModel::Supports(s.engine());
+    };
+    EXPECT_TRUE(refused(kTens, 38, 15)) << "number cards adding to 15, any number of them";
+    EXPECT_TRUE(refused(kMonteCarlo, 22, 3)) << "gaps filled after every removal";
+    EXPECT_TRUE(refused(kMonteCarlo, 27, 0)) << "a grid without columns";
+    EXPECT_TRUE(refused(kAcesUp, 80, 2)) << "a foundation built by suit";
+    EXPECT_TRUE(refused(kAcesUp, 186, 2)) << "a pile built down";
+    EXPECT_TRUE(refused(kAcesUp, 130, 13)) << "a space that takes only Kings";
+    EXPECT_TRUE(refused(kAcesUp, 241, 7)) << "a deal that skips empty piles";
+    EXPECT_TRUE(refused(kAcesUp, 12, 2)) << "runs of two cards moved";
+    EXPECT_TRUE(refused(kAcesUp, 34, 1)) << "nothing discarded while the stock lasts";
+    // Twelve deals onto a pile of two would outgrow the model's piles.
+    s.Lines("new 64 1");
+    Engine& e = s.engine();
+    std::string& stock = e.piles.stock_area[kStockIndex];
+    const int card = PileTop(stock);
+    stock.resize(stock.size() - 3);
+    e.piles.tableau[0] += CardCodeText(card);
+    e.cards.SetFaceState(card, kFaceUp);
+    EXPECT_FALSE(RemovalModel::Supports(e)) << "a pile of two with twelve deals to come";
+}
+
 TEST(RemovalModel, OffersTheInterpretersMovesAndPositions) {
-    for (int game : {kPyramid, kGolf, kBlackHole, kElevens, kTriPeaks}) {
+    for (int game : kRemovalGames) {
         SCOPED_TRACE("game " + std::to_string(game));
         // Pyramid's stock goes round three times: longer play.
         CompareAlongRandomPlay(game, 8, game == kPyramid ? 150 : 70, RemovalModel::Supports, RemovalChildrenOf);
         if (HasFatalFailure()) return;
     }
+}
+
+// Aces Up with the given piles (bottom first) and `stock` cards left in the
+// stock; every other card lies on the discard.
+void SetAcesUpTable(Engine& e, std::initializer_list<std::vector<int>> piles, int stock) {
+    std::array<bool, 53> placed{};
+    size_t t = 0;
+    for (const std::vector<int>& pile : piles) {
+        std::string& text = e.piles.tableau[t++];
+        text.clear();
+        for (int code : pile) {
+            text += CardCodeText(code);
+            e.cards.SetFaceState(code, kFaceUp);
+            placed[static_cast<size_t>(code)] = true;
+        }
+    }
+    e.piles.stock_area[kStockIndex].clear();
+    e.piles.foundations[0].clear();
+    for (int code = 1; code <= 52; ++code) {
+        if (placed[static_cast<size_t>(code)]) continue;
+        const bool in_stock = stock-- > 0;
+        (in_stock ? e.piles.stock_area[kStockIndex] : e.piles.foundations[0]) += CardCodeText(code);
+        e.cards.SetFaceState(code, in_stock ? kFaceDown : kFaceUp);
+    }
+}
+
+// Tables random play seldom reaches: two spaces at once, a move onto a
+// space that wins, a full discard.
+TEST(RemovalModel, PlaysAcesUpSpacesAndWinsAsTheInterpreter) {
+    Session s;
+    s.Lines("new 64 1");
+    Engine& e = s.engine();
+    // The Ace of spades (40) onto the space leaves an Ace alone on every pile.
+    SetAcesUpTable(e, {{1}, {14}, {27, 40}, {}}, 0);
+    ASSERT_TRUE(RemovalModel::Supports(e));
+    ChildMap children = RemovalChildrenOf(e);
+    EXPECT_EQ(children, InterpreterChildren(e));
+    EXPECT_TRUE(children["drop 40 Fila4; "].second) << Describe(children);
+    // Two spaces, each open to both Kings on top; the Ace that would
+    // outrank the King of hearts (13) lies buried.
+    SetAcesUpTable(e, {{}, {2, 13}, {}, {1, 15, 26}}, 8);
+    ASSERT_TRUE(RemovalModel::Supports(e));
+    children = RemovalChildrenOf(e);
+    EXPECT_EQ(children, InterpreterChildren(e));
+    EXPECT_EQ(children.size(), 5u) << Describe(children);
+    // A discard holding as many cards as it may takes no more.
+    SetAcesUpTable(e, {{1}, {2}, {}, {}}, 0);
+    e.rules.Set(31, 50);
+    ASSERT_TRUE(RemovalModel::Supports(e));
+    children = RemovalChildrenOf(e);
+    EXPECT_EQ(children, InterpreterChildren(e));
+    EXPECT_FALSE(children.contains("drop 2 Dest1; ")) << Describe(children);
 }
 
 // A position of `tableaus` piles given bottom first, with the discard's top.
@@ -155,9 +242,12 @@ TEST(RemovalModel, LinesTheSearchFindsWinThroughTheDriver) {
     limits.positions = 2'000'000;
     limits.seconds = 20;
     limits.table_bytes = 64u << 20;
-    for (int game : {kPyramid, kGolf, kBlackHole, kElevens, kTriPeaks}) {
+    for (int game : kRemovalGames) {
+        // Aces Up loses its first twelve deals; Tens wins about one deal in
+        // ten, first its 27th.
+        const int first = game == kAcesUp ? 13 : game == kTens ? 27 : 1;
         bool replayed = false;
-        for (int deal = 1; deal <= 12 && !replayed; ++deal) {
+        for (int deal = first; deal < first + 12 && !replayed; ++deal) {
             const std::string start = "new " + std::to_string(game) + " " + std::to_string(deal);
             Session s;
             s.Lines(start);
