@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstdlib>
 
 namespace velmora::solver {
@@ -132,6 +133,25 @@ void OutrankedMoves(const RemovalRules& rules, const RemovalPosition& p, std::ve
                 out.push_back(OneCardMove(RemovalMove::Kind::Drag, c.card, c.from, static_cast<uint8_t>(kRemovalTableau + u)));
     }
     if (rules.stock_placed && !p.stock.Empty()) out.push_back(OneCardMove(RemovalMove::Kind::Deal, p.stock.Top()));
+}
+
+void KeepNeedlessCardDiscard(const RemovalPosition& p, std::vector<RemovalMove>& moves) {
+    // The cards left in play, one bit each.
+    uint64_t left = 0;
+    for (int i = 0; i < p.stock.count; ++i) left |= uint64_t{1} << p.stock.cards[static_cast<size_t>(i)];
+    for (const auto& pile : p.piles)
+        for (int i = 0; i < pile.count; ++i) left |= uint64_t{1} << pile.cards[static_cast<size_t>(i)];
+    for (const RemovalMove& move : moves) {
+        if (move.kind != RemovalMove::Kind::Drag || move.to != kRemovalDiscard) continue;
+        // The Two up to the card below this one, in its suit.
+        const int card = move.cards[0];
+        const int two = SuitOfCode(card) * kKing + 2;
+        const uint64_t lower = ((uint64_t{1} << card) - 1) & ~((uint64_t{1} << two) - 1);
+        if ((left & lower) == 0) {
+            moves = {move};
+            return;
+        }
+    }
 }
 
 void FillCells(const RemovalRules& rules, RemovalPosition& p) {

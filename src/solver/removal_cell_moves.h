@@ -27,6 +27,11 @@ void DealOntoPiles(const RemovalRules& rules, RemovalPosition& p);
 // every pile.
 bool LoneAces(const RemovalRules& rules, const RemovalPosition& p);
 
+// With a discard that can only help among `moves`, that discard alone: a
+// card none of whose lower cards of its suit is left to outrank serves no
+// more, and the card under it and any space come free the sooner.
+void KeepNeedlessCardDiscard(const RemovalPosition& p, std::vector<RemovalMove>& moves);
+
 // Cards that a card of their suit and of a higher rank lies on, within
 // each outranked pile: none of them can leave before the card over it.
 int BuriedUnderHigher(const RemovalRules& rules, const RemovalPosition& p);

@@ -282,6 +282,7 @@ std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const Remov
         case RemovalKind::Outranked: OutrankedMoves(rules, p, moves); break;
     }
     if (prune && rules.kind == RemovalKind::Pyramid) KeepFreeKing(moves);
+    if (prune && rules.kind == RemovalKind::Outranked) KeepNeedlessCardDiscard(p, moves);
     std::vector<RemovalChild> children;
     children.reserve(moves.size());
     for (const RemovalMove& move : moves) {

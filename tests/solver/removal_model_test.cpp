@@ -212,14 +212,21 @@ TEST(RemovalDeadEnds, NeverChangeAVerdict) {
     limits.seconds = 30;
     limits.table_bytes = 16u << 20;
     int impossible = 0;
-    for (int game : {kPyramid, kGolf, kBlackHole}) {
+    int won = 0;
+    struct Case {
+        int game;
+        int first_deal;
+        int steps;  // played before the search, so that an exhaustive search is short
+    };
+    // Aces Up from deals it wins, where a needless discard meets winnable tables.
+    for (const Case& c : {Case{kPyramid, 1, 30}, Case{kGolf, 1, 14}, Case{kBlackHole, 1, 14}, Case{kAcesUp, 13, 8}}) {
+        const int game = c.game;
         Session s;
-        for (int deal = 1; deal <= 6; ++deal) {
+        for (int deal = c.first_deal; deal < c.first_deal + 6; ++deal) {
             s.Lines("new " + std::to_string(game) + " " + std::to_string(deal));
             Engine e;
             CopyQuietly(s.engine(), e);
-            // Some way into the game, where an exhaustive search is short.
-            for (int step = 0; step < (game == kPyramid ? 30 : 14); ++step) {
+            for (int step = 0; step < c.steps; ++step) {
                 const std::vector<Child> children = ListChildren(e);
                 if (children.empty()) break;
                 PlayMove(e, children[static_cast<size_t>(step * 7 + deal) % children.size()].move);
@@ -232,9 +239,11 @@ TEST(RemovalDeadEnds, NeverChangeAVerdict) {
             if (full == Verdict::Unknown) continue;
             EXPECT_EQ(fast, full) << "game " << game << " deal " << deal;
             impossible += full == Verdict::Impossible ? 1 : 0;
+            won += full == Verdict::Won ? 1 : 0;
         }
     }
     EXPECT_GT(impossible, 2) << "too few lost positions to try the pruning on";
+    EXPECT_GT(won, 2) << "too few won positions to try the pruning on";
 }
 
 TEST(RemovalModel, LinesTheSearchFindsWinThroughTheDriver) {
@@ -265,6 +274,26 @@ TEST(RemovalModel, LinesTheSearchFindsWinThroughTheDriver) {
     }
 }
 
+// The card `code` swapped with the one card of cell `t` (face states stay
+// with the places: the cells and the stock of the cell games agree).
+void SwapIntoCell(Engine& e, int code, int t) {
+    const std::string card = CardCodeText(code);
+    std::string& cell = e.piles.tableau[static_cast<size_t>(t)];
+    for (int n = 0; n < kAllPiles; ++n) {
+        std::string& pile = *e.piles.Flat(n);
+        if (&pile == &cell) continue;
+        for (size_t at = 0; at + 3 <= pile.size(); at += 3) {
+            if (pile.compare(at, 3, card) != 0) continue;
+            const int other = PileCodeAt(cell, 0);
+            const char face = e.cards.IsFaceDown(code) ? kFaceDown : kFaceUp;
+            e.cards.SetFaceState(code, e.cards.IsFaceDown(other) ? kFaceDown : kFaceUp);
+            e.cards.SetFaceState(other, face);
+            pile.replace(at, 3, cell.substr(0, 3));
+            cell.replace(0, 3, card);
+        }
+    }
+}
+
 // A selection game whose largest removal is four cards (Tens: four Kings)
 // offers that removal as one move of four presses.
 TEST(InterpreterMoves, OfferAFourCardRemoval) {
@@ -272,22 +301,24 @@ TEST(InterpreterMoves, OfferAFourCardRemoval) {
     s.Lines("new 65 1");
     Engine& e = s.engine();
     // The four Kings (codes 13, 26, 39, 52) swapped into the first four cells.
-    for (int k = 0; k < 4; ++k) {
-        const std::string king = CardCodeText((k + 1) * 13);
-        std::string& cell = e.piles.tableau[static_cast<size_t>(k)];
-        for (int n = 0; n < kAllPiles; ++n) {
-            std::string& pile = *e.piles.Flat(n);
-            if (&pile == &cell) continue;
-            for (size_t at = 0; at + 3 <= pile.size(); at += 3) {
-                if (pile.compare(at, 3, king) != 0) continue;
-                pile.replace(at, 3, cell.substr(0, 3));
-                cell.replace(0, 3, king);
-            }
-        }
-    }
+    for (int k = 0; k < 4; ++k) SwapIntoCell(e, (k + 1) * 13, k);
     bool four = false;
     for (const Child& child : ListChildren(e)) four = four || child.move.size() == 4;
     EXPECT_TRUE(four);
+}
+
+// Tens: four Kings go together, three Queens stay; the removal of four
+// presses and the refill of four cells from the stock as the interpreter.
+TEST(RemovalModel, RemovesFourOfARankAsTheInterpreter) {
+    Session s;
+    s.Lines("new 65 1");
+    Engine& e = s.engine();
+    for (int k = 0; k < 4; ++k) SwapIntoCell(e, (k + 1) * 13, k);
+    for (int q = 0; q < 3; ++q) SwapIntoCell(e, (q + 1) * 13 - 1, 4 + q);
+    ASSERT_TRUE(RemovalModel::Supports(e));
+    const ChildMap children = RemovalChildrenOf(e);
+    EXPECT_EQ(children, InterpreterChildren(e));
+    EXPECT_TRUE(children.contains("press Fila1 13; press Fila2 26; press Fila3 39; press Fila4 52; ")) << Describe(children);
 }
 
 }  // namespace
