@@ -19,22 +19,11 @@ Pressable TopOf(const RemovalPosition& p, int t) {
     return {p.piles[static_cast<size_t>(t)].Top(), static_cast<uint8_t>(kRemovalTableau + t)};
 }
 
-RemovalMove Sorted(std::vector<Pressable> cards) {
-    std::sort(cards.begin(), cards.end(), [](const Pressable& x, const Pressable& y) { return x.card < y.card; });
-    RemovalMove move;
-    for (const Pressable& c : cards) {
-        move.cards[move.count] = static_cast<uint8_t>(c.card);
-        move.from[move.count] = c.from;
-        ++move.count;
-    }
-    return move;
-}
-
 // Every way of taking one card of each group.
 void OneOfEach(const std::vector<std::vector<Pressable>>& groups, std::vector<Pressable>& taken,
                std::vector<RemovalMove>& out) {
     if (taken.size() == groups.size()) {
-        out.push_back(Sorted(taken));
+        out.push_back(Removal(taken));
         return;
     }
     for (const Pressable& c : groups[taken.size()]) {
@@ -97,10 +86,10 @@ void CellsMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector
     for (size_t a = 0; a < numbers.size(); ++a)
         for (size_t b = a + 1; b < numbers.size(); ++b)
             if (RankOfCode(numbers[a].card) + RankOfCode(numbers[b].card) == rules.pair_sum)
-                out.push_back(Pair(numbers[a], numbers[b]));
+                out.push_back(Removal({numbers[a], numbers[b]}));
     if (rules.four_of_a_rank) {
         for (const std::vector<Pressable>& rank : courts)
-            if (rank.size() == kFour) out.push_back(Sorted(rank));
+            if (rank.size() == kFour) out.push_back(Removal(rank));
         return;
     }
     std::vector<Pressable> taken;
@@ -114,7 +103,7 @@ void TouchingMoves(const RemovalRules& rules, const RemovalPosition& p, std::vec
         for (int b = a + 1; b < rules.tableaus; ++b) {
             const Pressable second = TopOf(p, b);
             if (second.card > 0 && RankOfCode(second.card) == RankOfCode(first.card) && CellsTouch(rules.columns, a, b))
-                out.push_back(Pair(first, second));
+                out.push_back(Removal({first, second}));
         }
     }
     // The stock press acts while it has a gap to close or a cell to fill.

@@ -66,7 +66,7 @@ void PyramidMoves(const RemovalRules& rules, const RemovalPosition& p, std::vect
             continue;
         }
         for (size_t b = a + 1; b < free.size(); ++b)
-            if (rank + RankOfCode(free[b].card) == kPyramidSum) out.push_back(Pair(free[a], free[b]));
+            if (rank + RankOfCode(free[b].card) == kPyramidSum) out.push_back(Removal({free[a], free[b]}));
         // The stock's card only joins a selection already begun.
         if (stock_top > free[a].card && rank + RankOfCode(stock_top) == kPyramidSum)
             out.push_back(Removal({free[a], {stock_top, kRemovalStock}}));
@@ -249,17 +249,22 @@ std::string PileWord(uint8_t from) {
 
 }  // namespace
 
-RemovalMove Removal(std::initializer_list<Pressable> cards) {
+RemovalMove Removal(std::span<const Pressable> cards) {
     RemovalMove move;
     for (const Pressable& c : cards) {
-        move.cards[move.count] = static_cast<uint8_t>(c.card);
-        move.from[move.count] = c.from;
-        ++move.count;
+        // Into place among the lower codes before it.
+        int at = move.count++;
+        for (; at > 0 && move.cards[static_cast<size_t>(at - 1)] > c.card; --at) {
+            move.cards[static_cast<size_t>(at)] = move.cards[static_cast<size_t>(at - 1)];
+            move.from[static_cast<size_t>(at)] = move.from[static_cast<size_t>(at - 1)];
+        }
+        move.cards[static_cast<size_t>(at)] = static_cast<uint8_t>(c.card);
+        move.from[static_cast<size_t>(at)] = c.from;
     }
     return move;
 }
 
-RemovalMove Pair(Pressable a, Pressable b) { return a.card < b.card ? Removal({a, b}) : Removal({b, a}); }
+RemovalMove Removal(std::initializer_list<Pressable> cards) { return Removal(std::span<const Pressable>(cards.begin(), cards.size())); }
 
 RemovalMove OneCardMove(RemovalMove::Kind kind, int card, uint8_t from, uint8_t to) {
     RemovalMove move;

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <initializer_list>
+#include <span>
 #include <vector>
 
 #include "solver/player_moves.h"
@@ -46,10 +47,9 @@ struct Pressable {
     uint8_t from;
 };
 
-// The presses of a removal, in the order given.
+// The presses of a removal: a selection is pressed lowest code first.
+RemovalMove Removal(std::span<const Pressable> cards);
 RemovalMove Removal(std::initializer_list<Pressable> cards);
-// A selection is pressed lowest code first.
-RemovalMove Pair(Pressable a, Pressable b);
 // The press on the stock (or the drag) of `kind` with its one card.
 RemovalMove OneCardMove(RemovalMove::Kind kind, int card, uint8_t from = kRemovalStock, uint8_t to = 0);
 

@@ -221,6 +221,20 @@ bool OutrankedRow(const Engine& e, RemovalRules& r) {
     return true;
 }
 
+// The special rule codes the model plays, each with its kind and the check
+// of the rest of its row.
+struct KindRow {
+    int code;
+    RemovalKind kind;
+    bool (*plays)(const Engine&, RemovalRules&);
+};
+constexpr KindRow kKindRows[] = {
+    {kPyramidCode, RemovalKind::Pyramid, PyramidRow},       {kDiscardNoWrap, RemovalKind::Discard, DiscardRow},
+    {kDiscardWrap, RemovalKind::Discard, DiscardRow},       {kPeaksRule, RemovalKind::Peaks, PeaksRow},
+    {kElevensCode, RemovalKind::Cells, CellsRow},           {kNumbersOrFoursCode, RemovalKind::Cells, CellsRow},
+    {kTouchingCode, RemovalKind::Touching, TouchingRow},    {kLoneAcesCode, RemovalKind::Outranked, OutrankedRow},
+};
+
 }  // namespace
 
 std::optional<RemovalRules> CompileRemovalRules(const Engine& e) {
@@ -233,38 +247,13 @@ std::optional<RemovalRules> CompileRemovalRules(const Engine& e) {
     r.waste_placed = InLayout(e, ListId::Stock, kWasteIndex);
     r.discard_placed = InLayout(e, ListId::Stock, kSecondWasteIndex);
     r.stock_face_down = e.R(6) != 0;
-    bool plays = false;
-    switch (e.R(47)) {
-        case kPyramidCode:
-            r.kind = RemovalKind::Pyramid;
-            plays = PyramidRow(e, r);
-            break;
-        case kDiscardNoWrap:
-        case kDiscardWrap:
-            r.kind = RemovalKind::Discard;
-            plays = DiscardRow(e, r);
-            break;
-        case kPeaksRule:
-            r.kind = RemovalKind::Peaks;
-            plays = PeaksRow(e, r);
-            break;
-        case kElevensCode:
-        case kNumbersOrFoursCode:
-            r.kind = RemovalKind::Cells;
-            plays = CellsRow(e, r);
-            break;
-        case kTouchingCode:
-            r.kind = RemovalKind::Touching;
-            plays = TouchingRow(e, r);
-            break;
-        case kLoneAcesCode:
-            r.kind = RemovalKind::Outranked;
-            plays = OutrankedRow(e, r);
-            break;
-        default: break;
+    for (const KindRow& row : kKindRows) {
+        if (e.R(47) != row.code) continue;
+        r.kind = row.kind;
+        if (!row.plays(e, r)) return std::nullopt;
+        return r;
     }
-    if (!plays) return std::nullopt;
-    return r;
+    return std::nullopt;
 }
 
 }  // namespace velmora::solver
