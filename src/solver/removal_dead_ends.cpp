@@ -151,7 +151,9 @@ bool RemovalDeadEnd(const RemovalRules& rules, const RemovalPosition& p) {
         case RemovalKind::Pyramid: return PyramidDeadEnd(rules, p);
         case RemovalKind::Discard: return DiscardDeadEnd(rules, p);
         case RemovalKind::Peaks:
-        case RemovalKind::Elevens: break;
+        case RemovalKind::Cells:
+        case RemovalKind::Touching:
+        case RemovalKind::Outranked: break;
     }
     return false;
 }

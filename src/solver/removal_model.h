@@ -1,6 +1,7 @@
 #pragma once
-// The removal model for the search: the pyramid, the discard games and the
-// grid of elevens played on a compact position, their rules row read once.
+// The removal model for the search: the pyramid, the discard games, the
+// peaks, the cells, the touching grid and the outranked piles played on a
+// compact position, their rules row read once.
 // Move for move the same as the rules interpreter on every game it
 // supports, and many times faster.
 

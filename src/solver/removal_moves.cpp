@@ -5,6 +5,7 @@
 #include <string>
 
 #include "engine/model/pile_names.h"
+#include "solver/removal_cell_moves.h"
 #include "solver/removal_dead_ends.h"
 
 namespace velmora::solver {
@@ -13,27 +14,6 @@ namespace {
 
 constexpr int kKing = 13;
 constexpr int kPyramidSum = 13;
-constexpr int kElevensSum = 11;
-constexpr int kTen = 10;
-
-
-struct Pressable {
-    int card;
-    uint8_t from;
-};
-
-RemovalMove Removal(std::initializer_list<Pressable> cards) {
-    RemovalMove move;
-    for (const Pressable& c : cards) {
-        move.cards[move.count] = static_cast<uint8_t>(c.card);
-        move.from[move.count] = c.from;
-        ++move.count;
-    }
-    return move;
-}
-
-// A selection is pressed lowest code first.
-RemovalMove Pair(Pressable a, Pressable b) { return a.card < b.card ? Removal({a, b}) : Removal({b, a}); }
 
 // --- The pyramid -------------------------------------------------------------
 
@@ -86,21 +66,15 @@ void PyramidMoves(const RemovalRules& rules, const RemovalPosition& p, std::vect
             continue;
         }
         for (size_t b = a + 1; b < free.size(); ++b)
-            if (rank + RankOfCode(free[b].card) == kPyramidSum) out.push_back(Pair(free[a], free[b]));
+            if (rank + RankOfCode(free[b].card) == kPyramidSum) out.push_back(Removal({free[a], free[b]}));
         // The stock's card only joins a selection already begun.
         if (stock_top > free[a].card && rank + RankOfCode(stock_top) == kPyramidSum)
             out.push_back(Removal({free[a], {stock_top, kRemovalStock}}));
     }
-    if (stock_top > 0) {
-        RemovalMove turn;
-        turn.kind = RemovalMove::Kind::Turn;
-        turn.cards[0] = static_cast<uint8_t>(stock_top);
-        out.push_back(turn);
-    } else if (p.waste.count >= 2 && (rules.passes == -1 || p.passes < rules.passes)) {
-        RemovalMove gather;
-        gather.kind = RemovalMove::Kind::Gather;
-        out.push_back(gather);
-    }
+    if (stock_top > 0)
+        out.push_back(OneCardMove(RemovalMove::Kind::Turn, stock_top));
+    else if (p.waste.count >= 2 && (rules.passes == -1 || p.passes < rules.passes))
+        out.push_back(OneCardMove(RemovalMove::Kind::Gather, 0));
 }
 
 // --- The discard games --------------------------------------------------------
@@ -119,12 +93,7 @@ void DiscardMoves(const RemovalRules& rules, const RemovalPosition& p, std::vect
         const int card = p.piles[static_cast<size_t>(t)].Top();
         if (card > 0 && FitsDiscard(rules, top, card)) out.push_back(Removal({{card, static_cast<uint8_t>(kRemovalTableau + t)}}));
     }
-    if (rules.stock_turns && !p.stock.Empty()) {
-        RemovalMove turn;
-        turn.kind = RemovalMove::Kind::Turn;
-        turn.cards[0] = static_cast<uint8_t>(p.stock.Top());
-        out.push_back(turn);
-    }
+    if (rules.stock_turns && !p.stock.Empty()) out.push_back(OneCardMove(RemovalMove::Kind::Turn, p.stock.Top()));
 }
 
 // --- The peaks ---------------------------------------------------------------
@@ -146,12 +115,7 @@ void PeaksMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector
     ForEachPlayablePeakCard(rules, p, [&out](int card, int t) {
         out.push_back(Removal({{card, static_cast<uint8_t>(kRemovalTableau + t)}}));
     });
-    if (rules.stock_turns && !p.stock.Empty()) {
-        RemovalMove turn;
-        turn.kind = RemovalMove::Kind::Turn;
-        turn.cards[0] = static_cast<uint8_t>(p.stock.Top());
-        out.push_back(turn);
-    }
+    if (rules.stock_turns && !p.stock.Empty()) out.push_back(OneCardMove(RemovalMove::Kind::Turn, p.stock.Top()));
 }
 
 int PeaksMobility(const RemovalRules& rules, const RemovalPosition& p) {
@@ -167,32 +131,6 @@ int CoveredPeakCards(const RemovalRules& rules, const RemovalPosition& p) {
         for (int i = 0; i < p.piles[static_cast<size_t>(t)].count; ++i)
             covered += p.piles[static_cast<size_t>(t)].cards[static_cast<size_t>(i)] > 0 && !PeakCardFree(rules, p, t, i);
     return covered;
-}
-
-// --- The grid of elevens ------------------------------------------------------
-
-void ElevensMoves(const RemovalRules& rules, const RemovalPosition& p, std::vector<RemovalMove>& out) {
-    std::vector<Pressable> numbers;
-    std::array<std::vector<Pressable>, 3> courts;  // Jacks, Queens, Kings
-    for (int t = 0; t < rules.tableaus; ++t) {
-        const int card = p.piles[static_cast<size_t>(t)].Top();
-        if (card == 0) continue;
-        const Pressable c{card, static_cast<uint8_t>(kRemovalTableau + t)};
-        if (RankOfCode(card) <= kTen)
-            numbers.push_back(c);
-        else
-            courts[static_cast<size_t>(RankOfCode(card) - kTen - 1)].push_back(c);
-    }
-    for (size_t a = 0; a < numbers.size(); ++a)
-        for (size_t b = a + 1; b < numbers.size(); ++b)
-            if (RankOfCode(numbers[a].card) + RankOfCode(numbers[b].card) == kElevensSum) out.push_back(Pair(numbers[a], numbers[b]));
-    for (const Pressable& j : courts[0])
-        for (const Pressable& q : courts[1])
-            for (const Pressable& k : courts[2]) {
-                std::array<Pressable, 3> three{j, q, k};
-                std::sort(three.begin(), three.end(), [](const Pressable& x, const Pressable& y) { return x.card < y.card; });
-                out.push_back(Removal({three[0], three[1], three[2]}));
-            }
 }
 
 // --- Playing a move -----------------------------------------------------------
@@ -216,14 +154,6 @@ void TakeCard(const RemovalRules& rules, RemovalPosition& p, int card, uint8_t f
     --p.left;
 }
 
-// Each empty cell in turn takes the stock's top card, face up.
-void FillCells(const RemovalRules& rules, RemovalPosition& p) {
-    for (int t = 0; t < rules.tableaus && !p.stock.Empty(); ++t) {
-        auto& cell = p.piles[static_cast<size_t>(t)];
-        if (cell.Empty()) cell.Push(p.stock.Pop());
-    }
-}
-
 void TurnStockCard(const RemovalRules& rules, RemovalPosition& p) {
     if (rules.kind == RemovalKind::Pyramid) {
         p.waste.Push(p.stock.Pop());
@@ -232,6 +162,28 @@ void TurnStockCard(const RemovalRules& rules, RemovalPosition& p) {
         // The peaks count only their own cards.
         if (rules.kind != RemovalKind::Peaks) --p.left;
     }
+}
+
+// The top card of a pile dragged onto the discard or an empty pile.
+void DragTopCard(RemovalPosition& p, const RemovalMove& move) {
+    const int card = p.piles[static_cast<size_t>(move.from[0] - kRemovalTableau)].Pop();
+    if (move.to == kRemovalDiscard)
+        p.discard.Push(card);
+    else
+        p.piles[static_cast<size_t>(move.to - kRemovalTableau)].Push(card);
+}
+
+// The stock press of the cells, the touching grid and the outranked piles.
+void DealFromStock(const RemovalRules& rules, RemovalPosition& p) {
+    if (rules.kind == RemovalKind::Touching)
+        CloseUpCells(rules, p);
+    else
+        DealOntoPiles(rules, p);
+}
+
+// The game is won: every card cleared, or an Ace alone on every pile.
+bool Won(const RemovalRules& rules, const RemovalPosition& p) {
+    return rules.kind == RemovalKind::Outranked ? LoneAces(rules, p) : p.left == 0;
 }
 
 // The waste goes back into the stock top card first, so its first card is
@@ -252,10 +204,22 @@ int Mobility(const RemovalRules& rules, const RemovalPosition& p) {
     return open;
 }
 
+// The outranked piles: a discard first, the more so when it frees a card
+// that may go next or empties a pile; a move onto an empty pile by the
+// cards it leaves no longer buried under a higher card of their suit.
+int OutrankedScore(const RemovalRules& rules, const RemovalPosition& p, const RemovalPosition& next, const RemovalMove& move) {
+    const int freed = 20 * (BuriedUnderHigher(rules, p) - BuriedUnderHigher(rules, next));
+    if (move.to != kRemovalDiscard) return 20 + freed;
+    const auto& pile = next.piles[static_cast<size_t>(move.from[0] - kRemovalTableau)];
+    return 100 + freed + (pile.Empty() ? 24 : 0);
+}
+
 int Score(const RemovalRules& rules, const RemovalPosition& p, const RemovalPosition& next, const RemovalMove& move) {
     switch (move.kind) {
-        case RemovalMove::Kind::Turn: return 10;
+        case RemovalMove::Kind::Turn:
+        case RemovalMove::Kind::Deal: return 10;
         case RemovalMove::Kind::Gather: return 0;
+        case RemovalMove::Kind::Drag: return OutrankedScore(rules, p, next, move);
         case RemovalMove::Kind::Remove: break;
     }
     if (rules.kind == RemovalKind::Peaks) {
@@ -278,11 +242,38 @@ int Score(const RemovalRules& rules, const RemovalPosition& p, const RemovalPosi
 
 std::string PileWord(uint8_t from) {
     if (from == kRemovalStock) return PileName({ListId::Stock, kStockIndex});
+    if (from == kRemovalDiscard) return PileName({ListId::Foundation, 0});
     if (from == kRemovalWaste) return PileName({ListId::Stock, kWasteIndex});
     return PileName({ListId::Tableau, from - kRemovalTableau});
 }
 
 }  // namespace
+
+RemovalMove Removal(std::span<const Pressable> cards) {
+    RemovalMove move;
+    for (const Pressable& c : cards) {
+        // Into place among the lower codes before it.
+        int at = move.count++;
+        for (; at > 0 && move.cards[static_cast<size_t>(at - 1)] > c.card; --at) {
+            move.cards[static_cast<size_t>(at)] = move.cards[static_cast<size_t>(at - 1)];
+            move.from[static_cast<size_t>(at)] = move.from[static_cast<size_t>(at - 1)];
+        }
+        move.cards[static_cast<size_t>(at)] = static_cast<uint8_t>(c.card);
+        move.from[static_cast<size_t>(at)] = c.from;
+    }
+    return move;
+}
+
+RemovalMove Removal(std::initializer_list<Pressable> cards) { return Removal(std::span<const Pressable>(cards.begin(), cards.size())); }
+
+RemovalMove OneCardMove(RemovalMove::Kind kind, int card, uint8_t from, uint8_t to) {
+    RemovalMove move;
+    move.kind = kind;
+    move.cards[0] = static_cast<uint8_t>(card);
+    move.from[0] = from;
+    move.to = to;
+    return move;
+}
 
 std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const RemovalPosition& p, bool prune) {
     if (p.over || (prune && RemovalDeadEnd(rules, p))) return {};
@@ -291,9 +282,12 @@ std::vector<RemovalChild> RemovalChildren(const RemovalRules& rules, const Remov
         case RemovalKind::Pyramid: PyramidMoves(rules, p, moves); break;
         case RemovalKind::Discard: DiscardMoves(rules, p, moves); break;
         case RemovalKind::Peaks: PeaksMoves(rules, p, moves); break;
-        case RemovalKind::Elevens: ElevensMoves(rules, p, moves); break;
+        case RemovalKind::Cells: CellsMoves(rules, p, moves); break;
+        case RemovalKind::Touching: TouchingMoves(rules, p, moves); break;
+        case RemovalKind::Outranked: OutrankedMoves(rules, p, moves); break;
     }
     if (prune && rules.kind == RemovalKind::Pyramid) KeepFreeKing(moves);
+    if (prune && rules.kind == RemovalKind::Outranked) KeepNeedlessCardDiscard(p, moves);
     std::vector<RemovalChild> children;
     children.reserve(moves.size());
     for (const RemovalMove& move : moves) {
@@ -312,26 +306,30 @@ void PlayRemovalMove(const RemovalRules& rules, RemovalPosition& p, const Remova
     switch (move.kind) {
         case RemovalMove::Kind::Turn: TurnStockCard(rules, p); break;
         case RemovalMove::Kind::Gather: GatherWaste(p); break;
+        case RemovalMove::Kind::Deal: DealFromStock(rules, p); break;
+        case RemovalMove::Kind::Drag: DragTopCard(p, move); break;
         case RemovalMove::Kind::Remove:
             for (int i = 0; i < move.count; ++i)
                 TakeCard(rules, p, move.cards[static_cast<size_t>(i)], move.from[static_cast<size_t>(i)]);
             break;
     }
     p.first_move = false;
-    if (p.left == 0) {
+    if (Won(rules, p)) {
         // The won game ends, and the end clears the pass counter.
         p.over = true;
         p.passes = 0;
         return;
     }
-    if (rules.kind == RemovalKind::Elevens && move.kind == RemovalMove::Kind::Remove) FillCells(rules, p);
+    if (rules.kind == RemovalKind::Cells && move.kind == RemovalMove::Kind::Remove) FillCells(rules, p);
 }
 
 Move RemovalInputs(const RemovalMove& move) {
     const std::string stock = PileWord(kRemovalStock);
     switch (move.kind) {
-        case RemovalMove::Kind::Turn: return {Input{Input::Kind::Press, move.cards[0], stock}};
-        case RemovalMove::Kind::Gather: return {Input{Input::Kind::Press, 0, stock}};
+        case RemovalMove::Kind::Turn:
+        case RemovalMove::Kind::Deal:
+        case RemovalMove::Kind::Gather: return {Input{Input::Kind::Press, move.cards[0], stock}};
+        case RemovalMove::Kind::Drag: return {Input{Input::Kind::Drop, move.cards[0], PileWord(move.to)}};
         case RemovalMove::Kind::Remove: break;
     }
     Move inputs;

@@ -72,15 +72,45 @@ uint64_t PeaksKey(const RemovalPosition& p, const RemovalRules& rules) {
     return Scramble(slots | uint64_t{p.stock.count} << kMostPeakSlots | rank << (kMostPeakSlots + 6));
 }
 
-// The grid's cells are filled in turn from the stock, whatever they held:
-// how many cards of each rank it shows and the stock's length say it all.
-uint64_t ElevensKey(const RemovalPosition& p, const RemovalRules& rules) {
+// The cells are filled in turn from the stock, whatever they held: how
+// many cards of each rank they show and the stock's length say it all.
+uint64_t CellsKey(const RemovalPosition& p, const RemovalRules& rules) {
     uint64_t key = p.stock.count;
     for (int t = 0; t < rules.tableaus; ++t) {
         const auto& cell = p.piles[static_cast<size_t>(t)];
         for (int i = 0; i < cell.count; ++i) key += uint64_t{1} << (6 + 3 * (RankOfCode(cell.cards[static_cast<size_t>(i)]) - 1));
     }
     return Scramble(key);
+}
+
+// The touching grid plays by ranks, and where each lies: the rank of every
+// cell in order and the stock's length (its order never changes).
+uint64_t TouchingKey(const RemovalPosition& p, const RemovalRules& rules) {
+    uint64_t key = Scramble(p.stock.count);
+    uint64_t cells = 0;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const int card = p.piles[static_cast<size_t>(t)].Top();
+        cells = cells << 4 | static_cast<uint64_t>(card == 0 ? 0 : RankOfCode(card));
+        // Sixteen cells to a word.
+        if (t % 16 == 15) {
+            key = Combine(key, cells);
+            cells = 0;
+        }
+    }
+    return Combine(key, cells);
+}
+
+// The outranked piles play alike in any order: the piles' cards as a
+// multiset of sequences, and the stock's length.
+uint64_t OutrankedKey(const RemovalPosition& p, const RemovalRules& rules) {
+    uint64_t piles = 0;
+    for (int t = 0; t < rules.tableaus; ++t) {
+        const auto& pile = p.piles[static_cast<size_t>(t)];
+        uint64_t cards = pile.count;
+        for (int i = 0; i < pile.count; ++i) cards = Combine(cards, pile.cards[static_cast<size_t>(i)]);
+        piles += Scramble(cards);
+    }
+    return Combine(piles, p.stock.count);
 }
 
 template <int N>
@@ -107,7 +137,9 @@ uint64_t RemovalPosition::Key(const RemovalRules& rules) const {
         case RemovalKind::Pyramid: return PyramidKey(*this, rules);
         case RemovalKind::Discard: return DiscardKey(*this, rules);
         case RemovalKind::Peaks: return PeaksKey(*this, rules);
-        case RemovalKind::Elevens: return ElevensKey(*this, rules);
+        case RemovalKind::Cells: return CellsKey(*this, rules);
+        case RemovalKind::Touching: return TouchingKey(*this, rules);
+        case RemovalKind::Outranked: return OutrankedKey(*this, rules);
     }
     return 0;
 }
@@ -124,7 +156,7 @@ RemovalPosition RemovalFromEngine(const Engine& e, const RemovalRules& rules) {
     RemovalPosition p;
     ReadRow(e.piles.stock_area[kStockIndex], p.stock);
     ReadRow(e.piles.stock_area[kWasteIndex], p.waste);
-    ReadRow(e.piles.stock_area[kSecondWasteIndex], p.discard);
+    ReadRow(rules.discard_on_foundation ? e.piles.foundations[0] : e.piles.stock_area[kSecondWasteIndex], p.discard);
     // The peaks are won with cards left in the stock.
     int left = rules.kind == RemovalKind::Peaks ? 0 : p.stock.count + p.waste.count;
     for (int t = 0; t < rules.tableaus; ++t) {
@@ -143,7 +175,8 @@ void RemovalToEngine(const RemovalPosition& p, const RemovalRules& rules, const 
     CopyQuietly(root, out);
     WriteRow(p.stock, out.piles.stock_area[kStockIndex], out, kFaceDown);
     WriteRow(p.waste, out.piles.stock_area[kWasteIndex], out, kFaceUp);
-    WriteRow(p.discard, out.piles.stock_area[kSecondWasteIndex], out, kFaceUp);
+    out.piles.foundations[0].clear();
+    WriteRow(p.discard, rules.discard_on_foundation ? out.piles.foundations[0] : out.piles.stock_area[kSecondWasteIndex], out, kFaceUp);
     for (size_t t = 0; t < p.piles.size(); ++t) WriteRow(p.piles[t], out.piles.tableau[t], out, kFaceUp);
     // A card of the peaks lies face down while it is covered.
     if (rules.kind == RemovalKind::Peaks)
@@ -151,7 +184,6 @@ void RemovalToEngine(const RemovalPosition& p, const RemovalRules& rules, const 
             for (int i = 0; i < p.piles[static_cast<size_t>(t)].count; ++i)
                 if (const int code = p.piles[static_cast<size_t>(t)].cards[static_cast<size_t>(i)]; code > 0 && !PeakCardFree(rules, p, t, i))
                     out.cards.SetFaceState(code, kFaceDown);
-    out.piles.foundations[0].clear();
     SetPlayCounters(out, p.passes, p.first_move, p.over);
     RecomputeScore(out);
 }

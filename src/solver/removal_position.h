@@ -51,7 +51,9 @@ struct RemovalPosition {
     // rows, stock and waste by card; the discard games by rank, with their
     // piles in any order and only the discard's top rank; the peaks as the
     // slots still holding cards, the stock's length and the discard's top
-    // rank; the grid as the ranks it shows and the stock's length.
+    // rank; the cells as the ranks they show and the stock's length; the
+    // touching grid as the rank in each cell and the stock's length; the
+    // outranked piles as their cards, in any order, and the stock's length.
     uint64_t Key(const RemovalRules& rules) const;
 };
 

@@ -3,10 +3,14 @@
 // removal model: the pyramid (free cards adding to 13 go to the discard
 // pile), the discard games (a top card one rank from the discard's top card
 // goes there), the peaks (a free card one rank from the discard's top card
-// goes there) and the grid of eleven (number cards adding to 11, or a Jack,
-// a Queen and a King, go to the discard pile and the gaps fill from the
-// stock). Only rows and settings whose every relevant value the model plays
-// exactly are accepted.
+// goes there), the cells (number cards adding to 11, or a Jack, a Queen and
+// a King; or number cards adding to 10, or four of a rank from Ten up, go to
+// the discard pile and the gaps fill from the stock), the touching grid (two
+// cards of a rank in touching cells go; the stock closes the gaps up and
+// refills them) and the outranked piles (a top card goes while another
+// pile's top card of its suit outranks it, a space takes any top card and
+// the stock deals a card onto every pile). Only rows and settings whose
+// every relevant value the model plays exactly are accepted.
 
 #include <array>
 #include <cstdint>
@@ -16,10 +20,12 @@
 
 namespace velmora::solver {
 
-enum class RemovalKind : uint8_t { Pyramid, Discard, Peaks, Elevens };
+enum class RemovalKind : uint8_t { Pyramid, Discard, Peaks, Cells, Touching, Outranked };
 
-constexpr int kMaxRemovalPiles = 20;
-constexpr int kMaxPileCards = 10;
+// The most tableau piles (a grid of five rows of five) and the most cards
+// a pile holds (a card and a deal of twelve onto it).
+constexpr int kMaxRemovalPiles = 25;
+constexpr int kMaxPileCards = 13;
 
 struct RemovalRules {
     RemovalKind kind = RemovalKind::Discard;
@@ -28,6 +34,15 @@ struct RemovalRules {
     bool stock_turns = false;    // a stock press turns the top card (to the waste or the discard)
     bool stock_face_down = true; // how the gathered waste lies in the stock
     int passes = 0;              // pyramid: passes through the stock, -1 unlimited
+    // The cells: the highest number card, the sum two number cards make,
+    // and whether the courts go as four of a rank (from the first rank
+    // above the numbers) rather than one Jack, one Queen and one King.
+    int highest_number = 0;
+    int pair_sum = 0;
+    bool four_of_a_rank = false;
+    int columns = 0;             // the touching grid: cells to a row
+    int discard_capacity = 0;    // the outranked piles: the most cards the discard takes
+    bool discard_on_foundation = false;  // the discard is foundation 1, not the second waste
     // Piles that take presses: those placed on the table.
     bool stock_placed = false;
     bool waste_placed = false;
