@@ -72,6 +72,7 @@ void SolveMany(int game, int64_t first, int64_t count, double seconds) {
     limits.positions = 1'000'000'000;
     limits.seconds = seconds;
     limits.table_bytes = 64u << 20;
+    limits.want_line = false;
     const BatchResult batch =
         SolveBatch(count, [&run](int64_t index, Engine& out) { return run.Make(index, out); }, limits);
     const double rate = batch.seconds > 0 ? static_cast<double>(count) / batch.seconds : 0;

@@ -11,7 +11,7 @@ namespace velmora::solver {
 namespace {
 
 Result Run(const CycleModel& model, const Limits& limits, const std::atomic<bool>* cancel) {
-    return AsResult(Portfolio<CycleModel>(model, limits, cancel).Run(), [&model, cancel](const std::vector<CycleMove>& moves) {
+    return AsResult(Portfolio<CycleModel>(model, limits, cancel).Run(), limits, [&model, cancel](const std::vector<CycleMove>& moves) {
         std::vector<Move> line;
         CompiledPosition at = model.Root();
         for (const CycleMove& move : ShortcutLine(model, at, moves, cancel)) line.push_back(model.Play(at, move));

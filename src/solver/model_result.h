@@ -48,13 +48,14 @@ class SearchBudget {
 };
 
 // A search's answer as the solver gives it: the verdict, the positions, and
-// the line in player inputs, which `line_of` makes from the model's moves.
+// the line in player inputs, which `line_of` makes from the model's moves
+// when the limits want it.
 template <class Model, class LineOf>
-Result AsResult(ModelResult<Model> found, LineOf line_of) {
+Result AsResult(ModelResult<Model> found, const Limits& limits, LineOf line_of) {
     Result result;
     result.verdict = found.verdict;
     result.positions = found.positions;
-    if (found.verdict == Verdict::Won) result.line = line_of(found.line);
+    if (found.verdict == Verdict::Won && limits.want_line) result.line = line_of(found.line);
     return result;
 }
 

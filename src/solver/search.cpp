@@ -16,7 +16,7 @@ namespace {
 
 Result FromRemoval(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
     const RemovalModel model(start);
-    return AsResult(DepthFirst<RemovalModel>(model, limits, cancel).Run(model.Root()), [&model](const std::vector<RemovalMove>& moves) {
+    return AsResult(DepthFirst<RemovalModel>(model, limits, cancel).Run(model.Root()), limits, [&model](const std::vector<RemovalMove>& moves) {
         std::vector<Move> line;
         for (const RemovalMove& move : moves) line.push_back(model.ToMove(move));
         return line;
@@ -25,7 +25,7 @@ Result FromRemoval(const Engine& start, const Limits& limits, const std::atomic<
 
 Result FromInterpreter(const Engine& start, const Limits& limits, const std::atomic<bool>* cancel) {
     const InterpreterModel model(start);
-    return AsResult(BestFirst<InterpreterModel>(model, limits, cancel).Run(model.Root()),
+    return AsResult(BestFirst<InterpreterModel>(model, limits, cancel).Run(model.Root()), limits,
                     [&model, cancel](const std::vector<Move>& moves) { return ShortcutLine(model, model.Root(), moves, cancel); });
 }
 

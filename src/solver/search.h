@@ -24,6 +24,9 @@ struct Limits {
     int64_t positions = 1'000'000;  // positions entered before giving up
     double seconds = 10.0;          // wall-clock time before giving up
     size_t table_bytes = 256u << 20;  // the cap of the visited positions' table
+    // False when only the verdict counts (a run of deals): a won line is not
+    // turned into player inputs, nor shortened first.
+    bool want_line = true;
 };
 
 struct Result {

@@ -83,6 +83,7 @@ Reply Winnability(Driver& d, const Driver::Args& args) {
     Reply error;
     if (args.size() == 4 && !ReadLimits({"1", args[3]}, 0, limits, error)) return error;
     limits.positions = kMostPositions;
+    limits.want_line = false;
 
     DealRun run(d, static_cast<int>(id), first);
     const solver::BatchResult batch = solver::SolveBatch(
