@@ -20,15 +20,17 @@ struct Drag {
 };
 
 // Every drag the pick-up and drop rules allow, ordered as the engine lists
-// them: by source pile, card, then destination pile.
-std::vector<Drag> ListDrags(const CompiledRules& rules, const CompiledPosition& p) {
+// them: by source pile, card, then destination pile; none onto the piles
+// `left_out` marks.
+std::vector<Drag> ListDrags(const CompiledRules& rules, const CompiledPosition& p, const PileMarks& left_out) {
     const CompiledChecks checks(rules, p);
     std::vector<Drag> drags;
     for (int from = kCompiledWaste; from < rules.Piles(); ++from) {
         for (int at = 0; at < p.Count(from); ++at) {
             if (!checks.CanPickUp(from, at)) continue;
             for (int to = rules.Foundation(0); to < rules.Piles(); ++to)
-                if (checks.CanDrop(from, at, to)) drags.push_back({from, at, CodeOf(p.At(from, at)), to});
+                if (!left_out[static_cast<size_t>(to)] && checks.CanDrop(from, at, to))
+                    drags.push_back({from, at, CodeOf(p.At(from, at)), to});
         }
     }
     std::sort(drags.begin(), drags.end(), [](const Drag& a, const Drag& b) {
@@ -95,10 +97,23 @@ bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const Com
     return true;
 }
 
-void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit) {
+PileMarks EmptyAlikeRepeats(const CompiledRules& rules, const CompiledPosition& p) {
+    PileMarks repeats{};
+    PileMarks group_has_empty{};
+    for (int pile = rules.Foundation(0); pile < rules.Piles(); ++pile) {
+        if (!p.Empty(pile)) continue;
+        const auto group = static_cast<size_t>(rules.AlikeGroupStart(pile, p.passes));
+        repeats[static_cast<size_t>(pile)] = group_has_empty[group];
+        group_has_empty[group] = true;
+    }
+    return repeats;
+}
+
+void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit, bool alike_once) {
     if (p.over) return;
     Collector out(rules, p, visit);
-    for (const Drag& drag : ListDrags(rules, p)) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, out);
+    const PileMarks left_out = alike_once ? EmptyAlikeRepeats(rules, p) : PileMarks{};
+    for (const Drag& drag : ListDrags(rules, p, left_out)) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, out);
     if (rules.stock_pressable) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(kCompiledStock)), kCompiledStock}, out);
     for (int t = 0; t < rules.tableaus; ++t) {
         const int pile = rules.Tableau(t);

@@ -4,6 +4,7 @@
 // the position it leads to after the automatic play, best first.
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -35,8 +36,19 @@ struct CompiledChild {
 using MoveVisitor = std::function<void(const CompiledMove& move, const CompiledPosition& after)>;
 
 // Each move of `p` with the position it leads to, in the interpreter's
-// order; of two moves that lead to the same position only the first.
-void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit);
+// order; of two moves that lead to the same position only the first. With
+// `alike_once`, no drag goes onto an empty pile after the first empty one of
+// the piles that play alike (see EmptyAlikeRepeats): the search, which keys
+// those moves' positions as one, is spared playing them all.
+void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit,
+                        bool alike_once = false);
+
+// A mark for each compiled pile.
+using PileMarks = std::array<bool, kMaxCompiledPiles>;
+
+// The empty piles after the first empty one of their group of piles alike
+// (CompiledRules::AlikeGroupStart).
+PileMarks EmptyAlikeRepeats(const CompiledRules& rules, const CompiledPosition& p);
 
 // Children in the order the search tries them: a win first, then the best
 // score, the given order among equals.

@@ -202,14 +202,8 @@ void CompiledPosition::AllHashes(const CompiledRules& rules, bool fold_stock, ui
     // group's hashes take the places of the group in the sum.
     auto sort_group = [&](int first, int count) { std::sort(piles.begin() + first, piles.begin() + first + count); };
     if (rules.FoundationsAlike()) sort_group(rules.Foundation(0), rules.foundations);
-    // A redeal gathers the tableau pile by pile: while one is left, the
-    // piles' order matters.
-    const bool redeal_left = rules.redeals_tableau && (rules.passes == -1 || passes < rules.passes);
-    if (!redeal_left) sort_group(rules.Tableau(0), rules.tableaus);
-    // Closed reserves are no free cells: they keep their places.
-    bool cells_alike = true;
-    for (int r = 0; r < rules.reserves; ++r) cells_alike = cells_alike && !rules.reserve_closed[static_cast<size_t>(r)];
-    if (cells_alike) sort_group(rules.Reserve(0), rules.reserves);
+    if (rules.TableausAlikeAt(passes)) sort_group(rules.Tableau(0), rules.tableaus);
+    if (rules.CellsAlike()) sort_group(rules.Reserve(0), rules.reserves);
     uint64_t k = (over ? 1u : 0u) * weights[kMaxCompiledPiles + 1];
     if (rules.passes != -1) k += static_cast<uint64_t>(passes) * weights[kMaxCompiledPiles];
     for (int p = 0; p < piles_in_use; ++p) k += piles[static_cast<size_t>(p)] * weights[static_cast<size_t>(p)];

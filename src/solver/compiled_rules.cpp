@@ -302,6 +302,40 @@ bool CompiledRules::FoundationsAlike() const {
     return true;
 }
 
+namespace {
+
+// The stock's deals reach the first `count` piles of a group alike: all or
+// none of them.
+bool DealsAlike(const CompiledRules& c, bool dealt_to, int count) {
+    if (!dealt_to) return true;
+    for (int i = 1; i < count; ++i)
+        if (c.deal_receives[static_cast<size_t>(i)] != c.deal_receives[0]) return false;
+    return true;
+}
+
+}  // namespace
+
+bool CompiledRules::TableausAlikeAt(int passes_made) const {
+    if (!DealsAlike(*this, deals_to_tableaus, tableaus)) return false;
+    return !redeals_tableau || (passes != -1 && passes_made >= passes);
+}
+
+// The first reserve, which fills the tableau's spaces, plays apart.
+bool CompiledRules::CellsAlike() const {
+    if (fill_from_reserve && reserves > 1) return false;
+    if (!DealsAlike(*this, deals_to_reserves, reserves)) return false;
+    for (int r = 0; r < reserves; ++r)
+        if (reserve_closed[static_cast<size_t>(r)]) return false;
+    return true;
+}
+
+int CompiledRules::AlikeGroupStart(int pile, int passes_made) const {
+    if (IsFoundation(pile) && FoundationsAlike()) return Foundation(0);
+    if (IsTableau(pile) && TableausAlikeAt(passes_made)) return Tableau(0);
+    if (IsReserve(pile) && CellsAlike()) return Reserve(0);
+    return pile;
+}
+
 std::optional<CompiledRules> CompileRules(const Engine& e) {
     CompiledRules c;
     c.foundations = FoundationsInUse(e);

@@ -127,6 +127,15 @@ struct CompiledRules {
     // Foundations that play alike in any order: the same build from the
     // same base, none reading another foundation.
     bool FoundationsAlike() const;
+    // The tableau piles play alike in any order, unless a redeal is left
+    // (it gathers them pile by pile).
+    bool TableausAlikeAt(int passes_made) const;
+    // The reserves are free cells alike (none is closed).
+    bool CellsAlike() const;
+    // The first pile of the piles that `pile` plays alike with in any order
+    // (by the three rules above), or `pile` itself when it has none: the
+    // search holds positions that differ by such piles' order as one.
+    int AlikeGroupStart(int pile, int passes_made) const;
 
     int Foundation(int i) const { return 2 + i; }
     int Tableau(int t) const { return 2 + foundations + t; }

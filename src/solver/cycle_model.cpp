@@ -97,7 +97,7 @@ std::vector<CycleChild> CycleModel::Children(const State& s) const {
         if (narrow_ && Shuffles(rules, s, move, after)) return;
         Offer(out, {0, move}, after);
         if (points.size() > 1) OtherPoints(points, move, after, out);
-    });
+    }, true);
     SortBestFirst(out.children);
     return std::move(out.children);
 }
@@ -132,8 +132,9 @@ void CycleModel::WasteMoves(const CompiledPosition& point, int presses, Sink& ou
     if (!checks.CanPickUp(kCompiledWaste, top)) return;
     const auto card = static_cast<uint8_t>(point.Top(kCompiledWaste));
     const auto count = static_cast<uint8_t>(presses);
+    const PileMarks left_out = EmptyAlikeRepeats(rules, point);
     for (int to = rules.Foundation(0); to < rules.Piles(); ++to) {
-        if (!checks.CanDrop(kCompiledWaste, top, to)) continue;
+        if (left_out[static_cast<size_t>(to)] || !checks.CanDrop(kCompiledWaste, top, to)) continue;
         CompiledPosition after = point;
         const CompiledMove drop{Input::Kind::Drop, card, static_cast<uint8_t>(to)};
         if (PlayCompiledMove(rules, after, drop)) Offer(out, {count, drop}, after);

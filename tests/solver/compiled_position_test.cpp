@@ -2,6 +2,7 @@
 // key, which takes piles that play alike in any order but nothing else.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -165,6 +166,35 @@ TEST(CompiledPosition, HashesBesideTheParentAreTheHashesAlone) {
         again.Push(pile, again.Pop(rules.Tableau(0)));
         EXPECT_TRUE(again == p) << "game " << game;
     }
+}
+
+// Left out of the search's moves are only drags whose position it keys as
+// that of a drag kept: the kept moves reach every key all moves reach.
+TEST(CompiledPosition, DragsOntoAlikeEmptyPilesLeftOutReachNoOtherKey) {
+    Session s;
+    int checked = 0;
+    for (const std::string& entry : s.Lines("games")) {
+        s.Lines("new " + entry.substr(0, entry.find(' ')) + " 2");
+        if (!CompiledModel::Supports(s.engine())) continue;
+        const CompiledModel model(s.engine());
+        const CompiledRules& rules = model.rules();
+        CompiledPosition p = model.Root();
+        for (int step = 0; step < 40; ++step) {
+            std::set<uint64_t> all;
+            std::set<uint64_t> kept;
+            std::vector<CompiledPosition> children;
+            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after) {
+                all.insert(after.Key(rules));
+                children.push_back(after);
+            });
+            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after) { kept.insert(after.Key(rules)); }, true);
+            ASSERT_EQ(kept, all) << entry << " step " << step;
+            checked += static_cast<int>(all.size());
+            if (children.empty()) break;
+            p = children[static_cast<size_t>(step * 5 + 3) % children.size()];
+        }
+    }
+    EXPECT_GT(checked, 1000);
 }
 
 }  // namespace
