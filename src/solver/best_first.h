@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <cstdint>
 #include <queue>
 #include <utility>
@@ -33,8 +34,13 @@ class BestFirst {
     using State = typename Model::State;
     using MoveType = typename Model::MoveType;
 
-    BestFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel)
-        : model_(model), budget_(limits, cancel, 16), visited_(limits.table_bytes),
+    // With `shared`, the table of visited positions is that one, which other
+    // searches fill too; otherwise the search's own, of the cap in `limits`.
+    BestFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel,
+              VisitedTable* shared = nullptr)
+        : model_(model), budget_(limits, cancel, 16),
+          own_(shared != nullptr ? nullptr : std::make_unique<VisitedTable>(limits.table_bytes)),
+          visited_(shared != nullptr ? shared : own_.get()),
           most_nodes_(std::max<size_t>(limits.table_bytes / sizeof(Node), 1)) {}
 
     ModelResult<Model> Run(State root) {
@@ -46,7 +52,7 @@ class BestFirst {
     // The search in steps, as the depth-first one runs them.
     void Start(State root) {
         if (model_.IsWon(root)) return Finish(Verdict::Won, -1);
-        visited_.Insert(model_.Key(root));
+        visited_->Insert(model_.Key(root));
         nodes_.push_back(Node{std::move(root), -1, MoveType{}});
         open_.push({0, 0, 0});
     }
@@ -76,7 +82,7 @@ class BestFirst {
         State state = std::move(nodes_[static_cast<size_t>(at)].state);
         nodes_[static_cast<size_t>(at)].state = State{};
         for (auto& child : model_.Children(state)) {
-            if (!visited_.Insert(child.key)) continue;
+            if (!visited_->Insert(child.key)) continue;
             ++result_.positions;
             State next = state;
             model_.Apply(next, child.move);
@@ -116,7 +122,8 @@ class BestFirst {
 
     const Model& model_;
     SearchBudget budget_;
-    VisitedTable visited_;
+    std::unique_ptr<VisitedTable> own_;
+    VisitedTable* visited_;
     std::vector<Node> nodes_;
     std::priority_queue<Open> open_;
     ModelResult<Model> result_;

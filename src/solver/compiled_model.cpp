@@ -4,11 +4,13 @@ namespace velmora::solver {
 
 bool CompiledModel::Supports(const Engine& e) { return CompileRules(e).has_value(); }
 
-CompiledModel::CompiledModel(const Engine& e) : rules_(CompileRules(e).value_or(CompiledRules{})), root_(std::make_unique<Engine>()) {
-    CopyQuietly(e, *root_);
+CompiledModel::CompiledModel(const Engine& e) : rules_(CompileRules(e).value_or(CompiledRules{})) {
+    auto root = std::make_shared<Engine>();
+    CopyQuietly(e, *root);
     // The game list plays no part in a position.
-    root_->main_game.Catalogue().clear();
-    root_->main_game.SecondList().clear();
+    root->main_game.Catalogue().clear();
+    root->main_game.SecondList().clear();
+    root_ = std::move(root);
 }
 
 }  // namespace velmora::solver

@@ -40,7 +40,7 @@ class CompiledModel {
 
   private:
     CompiledRules rules_;
-    std::unique_ptr<Engine> root_;
+    std::shared_ptr<const Engine> root_;  // shared by the model's copies
 };
 
 }  // namespace velmora::solver

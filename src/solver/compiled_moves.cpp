@@ -47,10 +47,12 @@ class Collector {
         seen_.push_back(parent.ExactHash(rules));
     }
     void Offer(const CompiledPosition& after, const CompiledMove& move) {
-        const uint64_t exact = after.ExactHash(rules_, &parent_);
+        uint64_t exact = 0;
+        uint64_t key = 0;
+        after.Hashes(rules_, exact, key, &parent_);
         if (std::find(seen_.begin(), seen_.end(), exact) != seen_.end()) return;
         seen_.push_back(exact);
-        visit_(move, after);
+        visit_(move, after, key);
     }
 
   private:
@@ -127,8 +129,8 @@ void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, c
 
 std::vector<CompiledChild> CompiledChildren(const CompiledRules& rules, const CompiledPosition& p) {
     std::vector<CompiledChild> children;
-    VisitCompiledMoves(rules, p, [&](const CompiledMove& move, const CompiledPosition& after) {
-        children.push_back({move, after.Key(rules), CompiledScore(rules, after), after.over});
+    VisitCompiledMoves(rules, p, [&](const CompiledMove& move, const CompiledPosition& after, uint64_t key) {
+        children.push_back({move, key, CompiledScore(rules, after), after.over});
     });
     SortBestFirst(children);
     return children;

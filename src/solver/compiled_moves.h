@@ -32,8 +32,9 @@ struct CompiledChild {
     bool won = false;
 };
 
-// Hears one move of a position and the position it leads to.
-using MoveVisitor = std::function<void(const CompiledMove& move, const CompiledPosition& after)>;
+// Hears one move of a position, the position it leads to and that
+// position's key (CompiledPosition::Key).
+using MoveVisitor = std::function<void(const CompiledMove& move, const CompiledPosition& after, uint64_t key)>;
 
 // Each move of `p` with the position it leads to, in the interpreter's
 // order; of two moves that lead to the same position only the first. With
@@ -80,6 +81,7 @@ struct ScoreWeights {
     int empty = 20;
     int buried = 10;
     int in_suit = 0;  // each tableau card lying on the card one rank higher of its suit
+    bool operator==(const ScoreWeights&) const = default;
 };
 
 // Where the tableau hides cards, turning them up is what counts: the order

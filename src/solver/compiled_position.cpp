@@ -162,8 +162,8 @@ uint64_t CompiledPosition::Key(const CompiledRules& rules, const PileHashes* nea
 // Odd multipliers, one per place in a hash sum.
 uint64_t PlaceWeight(int place) { return SplitMix(static_cast<uint64_t>(place) + 77) | 1u; }
 
-void CompiledPosition::Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key) const {
-    AllHashes(rules, false, exact, &key, nullptr);
+void CompiledPosition::Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key, const PileHashes* near) const {
+    AllHashes(rules, false, exact, &key, near);
 }
 
 // The exact hash always; the key too when asked for.

@@ -55,7 +55,7 @@ class CompiledPosition {
     // hashed again (the answers are the same).
     uint64_t ExactHash(const CompiledRules& rules, const PileHashes* near = nullptr) const;
     // Both at once, each pile hashed once.
-    void Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key) const;
+    void Hashes(const CompiledRules& rules, uint64_t& exact, uint64_t& key, const PileHashes* near = nullptr) const;
     // The position up to the order of piles that play alike (foundations of
     // one base rank, the tableau piles, whose rules are all the same, and the
     // free cells) and up to which deck a card comes from, without what

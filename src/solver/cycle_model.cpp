@@ -72,8 +72,10 @@ uint64_t CycleModel::Key(const State& s, const PileHashes* near) const {
     return s.Key(compiled_.rules(), near);
 }
 
-void CycleModel::Offer(Sink& out, const CycleMove& move, const CompiledPosition& after) const {
-    out.children.push_back({move, Key(after, &out.near), CompiledScore(compiled_.rules(), after, weights_), after.over});
+void CycleModel::Offer(Sink& out, const CycleMove& move, const CompiledPosition& after, const uint64_t* plain_key) const {
+    const bool cycle = folds_ && OnStockCycle(compiled_.rules(), after);
+    const uint64_t key = plain_key != nullptr && !cycle ? *plain_key : Key(after, &out.near);
+    out.children.push_back({move, key, CompiledScore(compiled_.rules(), after, weights_), after.over});
 }
 
 // The positions on the stock's chain (see StockChain) are no children of
@@ -92,10 +94,10 @@ std::vector<CycleChild> CycleModel::Children(const State& s) const {
         const CompiledMove press = StockPress(after);
         if (PlayCompiledMove(rules, after, press)) Offer(out, {static_cast<uint8_t>(points.size() - 1), press}, after);
     }
-    VisitCompiledMoves(rules, s, [&](const CompiledMove& move, const CompiledPosition& after) {
+    VisitCompiledMoves(rules, s, [&](const CompiledMove& move, const CompiledPosition& after, uint64_t key) {
         if (TouchesStockArea(move, s)) return;
         if (narrow_ && Shuffles(rules, s, move, after)) return;
-        Offer(out, {0, move}, after);
+        Offer(out, {0, move}, after, &key);
         if (points.size() > 1) OtherPoints(points, move, after, out);
     }, true);
     SortBestFirst(out.children);

@@ -41,6 +41,14 @@ class CycleModel {
     // wins sooner, but whose end proves nothing.
     explicit CycleModel(const Engine& e, bool narrow = false);
     bool Narrow() const { return narrow_; }
+    // The same model scoring positions by `weights` (the order the searches
+    // try moves in).
+    CycleModel Reweighed(const ScoreWeights& weights) const {
+        CycleModel copy = *this;
+        copy.weights_ = weights;
+        return copy;
+    }
+    const ScoreWeights& Weights() const { return weights_; }
 
     State Root() const { return compiled_.Root(); }
     std::vector<ChildType> Children(const State& s) const;
@@ -59,7 +67,8 @@ class CycleModel {
     };
 
     void PlayOn(State& s, const MoveType& move, Move* inputs) const;
-    void Offer(Sink& out, const CycleMove& move, const CompiledPosition& after) const;
+    // `plain_key`, when known: the position's CompiledPosition::Key.
+    void Offer(Sink& out, const CycleMove& move, const CompiledPosition& after, const uint64_t* plain_key = nullptr) const;
     void WasteMoves(const CompiledPosition& point, int presses, Sink& out) const;
     void OtherPoints(const std::vector<CompiledPosition>& points, const CompiledMove& move, const CompiledPosition& after,
                      Sink& out) const;

@@ -13,6 +13,7 @@
 //   uint64_t Key(const State&)
 
 #include <atomic>
+#include <memory>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -29,8 +30,13 @@ class DepthFirst {
     using State = typename Model::State;
     using ChildType = typename Model::ChildType;
 
-    DepthFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel)
-        : model_(model), budget_(limits, cancel, 64), visited_(limits.table_bytes) {}
+    // With `shared`, the table of visited positions is that one, which other
+    // searches fill too; otherwise the search's own, of the cap in `limits`.
+    DepthFirst(const Model& model, const Limits& limits, const std::atomic<bool>* cancel,
+               VisitedTable* shared = nullptr)
+        : model_(model), budget_(limits, cancel, 64),
+          own_(shared != nullptr ? nullptr : std::make_unique<VisitedTable>(limits.table_bytes)),
+          visited_(shared != nullptr ? shared : own_.get()) {}
 
     ModelResult<Model> Run(State root) {
         Start(std::move(root));
@@ -46,7 +52,7 @@ class DepthFirst {
             result_.verdict = Verdict::Won;
             return;
         }
-        visited_.Insert(model_.Key(root));
+        visited_->Insert(model_.Key(root));
         Enter(std::move(root));
     }
 
@@ -79,7 +85,7 @@ class DepthFirst {
             return;
         }
         const ChildType& child = top.children[top.next++];
-        if (!visited_.Insert(child.key)) return;
+        if (!visited_->Insert(child.key)) return;
         ++result_.positions;
         State next = top.state;
         model_.Apply(next, child.move);
@@ -103,7 +109,8 @@ class DepthFirst {
 
     const Model& model_;
     SearchBudget budget_;
-    VisitedTable visited_;
+    std::unique_ptr<VisitedTable> own_;
+    VisitedTable* visited_;
     std::vector<Frame> frames_;
     ModelResult<Model> result_;
     bool done_ = false;

@@ -147,7 +147,8 @@ TEST(CompiledPosition, HashesBesideTheParentAreTheHashesAlone) {
         for (int step = 0; step < 30; ++step) {
             const PileHashes near(rules, p);
             std::vector<CompiledPosition> children;
-            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after) {
+            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after, uint64_t key) {
+                EXPECT_EQ(key, after.Key(rules));
                 EXPECT_EQ(after.ExactHash(rules, &near), after.ExactHash(rules));
                 EXPECT_EQ(after.Key(rules, &near), after.Key(rules));
                 EXPECT_EQ(after.CycleKey(rules, &near), after.CycleKey(rules));
@@ -183,11 +184,11 @@ TEST(CompiledPosition, DragsOntoAlikeEmptyPilesLeftOutReachNoOtherKey) {
             std::set<uint64_t> all;
             std::set<uint64_t> kept;
             std::vector<CompiledPosition> children;
-            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after) {
-                all.insert(after.Key(rules));
+            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after, uint64_t key) {
+                all.insert(key);
                 children.push_back(after);
             });
-            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after) { kept.insert(after.Key(rules)); }, true);
+            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition&, uint64_t key) { kept.insert(key); }, true);
             ASSERT_EQ(kept, all) << entry << " step " << step;
             checked += static_cast<int>(all.size());
             if (children.empty()) break;

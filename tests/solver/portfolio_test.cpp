@@ -3,6 +3,10 @@
 // search's verdicts while getting out of the deals it buries.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <utility>
+#include <vector>
+
 #include "session.h"
 #include "solver/cycle_model.h"
 #include "solver/portfolio.h"
@@ -72,6 +76,70 @@ TEST(Portfolio, KeepsTheVerdictsAndWinsADealTheDepthFirstSearchBuries) {
     CompiledPosition at = model.Root();
     for (const CycleMove& move : both.line) model.Play(at, move);
     EXPECT_TRUE(model.IsWon(at)) << "the line taken from the best-first search wins";
+}
+
+// Orders that share one table: each leaves alone what another entered, so
+// the deal is lost only once all of them are through.
+TEST(Portfolio, SeveralOrdersKeepTheVerdicts) {
+    for (int deal = 1; deal <= 12; ++deal) {
+        cli::Session s;
+        s.Lines("new 3 " + std::to_string(deal));
+        const CycleModel model(s.engine());
+        ScoreWeights loose = model.Weights();
+        loose.blocking = 0;
+        ScoreWeights homeward = model.Weights();
+        homeward.home *= 3;
+        const std::vector<CycleModel> orders{model, model.Reweighed(loose), model.Reweighed(homeward)};
+        const Verdict deep = DepthFirst<CycleModel>(model, Budget(200000), nullptr).Run(model.Root()).verdict;
+        const ModelResult<CycleModel> found = Portfolio<CycleModel>(orders, Budget(400000), nullptr).Run();
+        EXPECT_EQ(found.verdict, deep) << "Canfield deal " << deal;
+        if (found.verdict != Verdict::Won) continue;
+        CompiledPosition at = model.Root();
+        for (const CycleMove& move : found.line) model.Play(at, move);
+        EXPECT_TRUE(model.IsWon(at)) << "Canfield deal " << deal;
+    }
+}
+
+// A road of positions 1 to 600, won at its end, beside a dead end (1000),
+// both leaving the root (0); each order tries the road first or the dead end.
+class RoadModel {
+  public:
+    using State = int;
+    using MoveType = int;
+    struct ChildType {
+        int move = 0;
+        uint64_t key = 0;
+        int score = 0;
+        bool won = false;
+    };
+    explicit RoadModel(bool road_first) : road_first_(road_first) {}
+    State Root() const { return 0; }
+    std::vector<ChildType> Children(State s) const {
+        if (s == 0) {
+            std::vector<ChildType> both{{1, 1, 0, false}, {kDeadEnd, kDeadEnd, 0, false}};
+            if (!road_first_) std::swap(both[0], both[1]);
+            return both;
+        }
+        if (s == kDeadEnd || s == kEnd) return {};
+        return {{s + 1, static_cast<uint64_t>(s + 1), 0, s + 1 == kEnd}};
+    }
+    void Apply(State& s, int move) const { s = move; }
+    bool IsWon(State s) const { return s == kEnd; }
+    uint64_t Key(State s) const { return static_cast<uint64_t>(s); }
+
+  private:
+    static constexpr int kEnd = 600;
+    static constexpr int kDeadEnd = 1000;
+    bool road_first_;
+};
+
+// The order that took the dead end runs out of positions at once (the road
+// is the other's); the deal is still won down the road.
+TEST(Portfolio, AnOrderOutOfPositionsProvesNothingWhileAnotherRuns) {
+    const std::vector<RoadModel> orders{RoadModel(true), RoadModel(false)};
+    const ModelResult<RoadModel> found = Portfolio<RoadModel>(orders, Budget(100000), nullptr).Run();
+    EXPECT_EQ(found.verdict, Verdict::Won);
+    EXPECT_EQ(found.line.size(), 600u);
 }
 
 TEST(Portfolio, ALimitIsUnknownAndCountsBothSearches) {
