@@ -2,7 +2,8 @@
 // after the same deal, must win: the check behind the solver's claim of
 // exact play, run over many deals (too many for the test suite).
 //
-//   solver_replay_check <game> <first deal> <count> [seconds per deal (2)]
+//   solver_replay_check <game> <first draw> <count> [seconds per deal (2)]
+// (the deals of the sample deal numbers, as `winnability` plays them).
 // Prints the deals won, lines that failed to win (with the deal), and exits 1
 // when any failed.
 #include <cstdio>
@@ -14,6 +15,7 @@
 
 #include "driver.h"
 #include "deal_run.h"
+#include "engine/deal/deal_number.h"
 #include "solver/batch.h"
 
 namespace {
@@ -21,7 +23,7 @@ namespace {
 using velmora::cli::Driver;
 
 bool Replays(Driver& driver, const std::string& game, int64_t deal, const std::vector<velmora::solver::Move>& line) {
-    driver.Call("new", {game, std::to_string(deal)});
+    driver.Call("new", {game, velmora::SampleDealNumber(static_cast<uint64_t>(deal))});
     for (const velmora::solver::Move& move : line) {
         for (const velmora::solver::Input& input : move) {
             const std::string words = velmora::solver::DriverWords(input);

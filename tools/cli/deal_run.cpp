@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "engine/deal/deal_number.h"
 #include "engine/deal/start_game.h"
 
 namespace velmora::cli {
@@ -32,7 +33,7 @@ void DealRun::GiveBack(std::unique_ptr<Driver> dealer) {
 
 bool DealRun::Make(int64_t index, Engine& out) {
     std::unique_ptr<Driver> dealer = TakeDealer();
-    const bool dealt = DealCurrentGame(*dealer, std::to_string(first_ + index)).error.empty();
+    const bool dealt = DealCurrentGame(*dealer, SampleDealNumber(static_cast<uint64_t>(first_ + index))).error.empty();
     if (dealt) CopyQuietly(dealer->engine(), out);
     GiveBack(std::move(dealer));
     return dealt;

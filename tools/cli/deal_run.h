@@ -15,10 +15,11 @@ namespace velmora::cli {
 
 class DealRun {
 public:
-    // Deals of game `id` from deal number `first` on, with the games of `d`.
+    // Deals of game `id` from draw `first` on of the sample deal numbers
+    // (SampleDealNumber), with the games of `d`.
     DealRun(const Driver& d, int id, int64_t first);
     ~DealRun();
-    // Deal `first + index` onto `out`; false when it could not be dealt.
+    // Deals draw `first + index` onto `out`; false when it could not be dealt.
     // Safe to call from several threads.
     bool Make(int64_t index, Engine& out);
 

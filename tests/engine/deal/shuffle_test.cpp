@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <set>
+#include <string>
+
 #include "deal/deal_fixture.h"
 #include "engine/deal/deal_number.h"
 
@@ -24,6 +28,28 @@ TEST_F(DealTest, DealNumbersAndTheirDigits) {
     EXPECT_EQ(DealDigits(""), "0000000000000");
     EXPECT_EQ(DealDigits("12a4"), "0000000001204");  // a non-digit reads as 0
     EXPECT_EQ(DealDigits("991234567890123"), "1234567890123");
+}
+
+// The sample numbers stand for the deals players get: fixed, 13 digits, a
+// product within the two factors' ranges, spread over the leading digits as
+// drawn numbers are. Two leading zeros come about once in eighteen draws;
+// plain small numbers would have them every time.
+TEST(SampleDealNumbers, AreFixedAndSpreadAsDrawnOnes) {
+    EXPECT_EQ(SampleDealNumber(7), SampleDealNumber(7));
+    EXPECT_NE(SampleDealNumber(7), SampleDealNumber(8));
+    std::set<std::string> seen;
+    int small = 0;
+    for (uint64_t i = 1; i <= 1000; ++i) {
+        const std::string number = SampleDealNumber(i);
+        ASSERT_EQ(number.size(), 13u);
+        ASSERT_EQ(number.find_first_not_of("0123456789"), std::string::npos);
+        ASSERT_LE(std::stoll(number), 9'999'998LL * 999'998LL);
+        if (number.rfind("00", 0) == 0) ++small;
+        seen.insert(number);
+    }
+    EXPECT_EQ(seen.size(), 1000u);
+    EXPECT_GT(small, 20);
+    EXPECT_LT(small, 120);
 }
 
 TEST(ShuffleParts, FreeSlotsAndRankChoice) {
