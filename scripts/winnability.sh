@@ -1,11 +1,13 @@
 #!/bin/bash
 # Measures every game's chance of winning with the solver and writes it into
 # data/games.txt: entries 399 and 400 ("about x in y"), with the command
-# that produced them and its figures in the comment. A game whose deals
+# that produced them and its figures in the comment, and the word before
+# them (entry 398). A game whose deals
 # were not decided on at least 98 % keeps its entries.
 #
 #   scripts/winnability.sh [game ids...]
-# DEALS (2000) deals from deal 1, SECONDS_PER_DEAL (1) per deal; CLI names the driver.
+# DEALS (2000) deals, the sample deal numbers from draw 1 (as players get
+# them), SECONDS_PER_DEAL (1) per deal; CLI names the driver.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 games="$root/data/games.txt"
@@ -41,6 +43,15 @@ fraction() {
         print bx, by }'
 }
 
+# The word the game information shows before the fraction (entry 398),
+# from the share won: very high from 90 %, high from 60 %, medium from 35 %,
+# low from 10 %, very low below.
+level() {
+    awk -v p="$1" 'BEGIN {
+        if (p >= 90) print 0, "very high"; else if (p >= 60) print 1, "high"
+        else if (p >= 35) print 2, "medium"; else if (p >= 10) print 3, "low"; else print 4, "very low" }'
+}
+
 for id in "${ids[@]}"; do
     command="winnability $id 1 $deals $seconds"
     answer=$("$cli" --data "$data" $command 2>&1 | tr '\n' ' ')
@@ -58,9 +69,14 @@ for id in "${ids[@]}"; do
     fi
     read -r x y < <(fraction "$percent" "$low" "$high")
     note="measured: velmora-cli $command: $percent % won (95 % interval $low to $high)"
-    echo "game $id: about $x in $y; $note"
-    awk -v id="$id" -v x="$x" -v y="$y" -v note="$note" '
+    read -r level word < <(level "$percent")
+    echo "game $id: $word, about $x in $y; $note"
+    awk -v id="$id" -v x="$x" -v y="$y" -v note="$note" -v level="$level" -v word="$word" '
         /^\[game / { inside = ($0 == "[game " id "]") }
+        inside && /^398 =/ {
+            rest = $0
+            sub(/^398 = [0-9]+ *# chance of winning: (very high|high|medium|very low|low)/, "", rest)
+            printf "398 = %-6s # chance of winning: %s%s\n", level, word, rest; next }
         inside && /^399 =/ { printf "399 = %-6s # chance of winning about %s ... (%s)\n", x, x, note; next }
         inside && /^400 =/ { printf "400 = %-6s # ... in %s\n", y, y; next }
         { print }' "$games" > "$games.new"

@@ -38,7 +38,7 @@ TEST_F(OpenGameTest, FirstShowingFillsTheRootAndDescribesTheLastGame) {
     EXPECT_EQ(Current(), "Golf");
     EXPECT_EQ(dialog->nbkDesc->currentWidget(), dialog->pnlDescGame);
     EXPECT_EQ(dialog->pnlDescGame->lblGameName->text(), "Golf");
-    EXPECT_EQ(dialog->pnlDescGame->lblDiffWin->text(), "High (about 3 in 4)");
+    EXPECT_EQ(dialog->pnlDescGame->lblDiffWin->text(), "Medium (about 4 in 7)");
     EXPECT_FALSE(dialog->pnlDescGame->imgWinning->pixmap().isNull());
     EXPECT_FALSE(Game("Freecell")->icon(0).isNull());
     EXPECT_TRUE(dialog->btnOK->isEnabled());
@@ -70,7 +70,7 @@ TEST_F(OpenGameTest, InformationPanelShowsEachGamesValues) {
              Row{"Klondike", "1", "Unlimited", "Medium", "Easy", "Moderate",
                  "Medium (about 1 in 2)"},
              Row{"Freecell", "1", "0", "Medium", "Easy", "Mostly skill",
-                 "Very high (about 99 in 100)"},
+                 "Very high (about 998 in 1000)"},
          }) {
         Select(Game(row.game));
         EXPECT_EQ(dialog->pnlDescGame->lblGameName->text(), row.game);
