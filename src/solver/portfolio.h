@@ -54,9 +54,8 @@ class Portfolio {
             // together; the best-first search as long as all of them.
             const int64_t others = static_cast<int64_t>(std::max<size_t>(deep_.size() - 1, 1));
             for (size_t i = 0; i < deep_.size(); ++i) {
-                const Verdict found = Turn(deep_[i], i, i == 0 ? turn * others : turn, deep_running);
-                if (found == Verdict::Won) return std::move(answer_);
-                gave_up_ = gave_up_ || found == Verdict::Unknown;
+                if (Turn(deep_[i], i, i == 0 ? turn * others : turn, deep_running) == Verdict::Won)
+                    return std::move(answer_);
             }
             bool best_running = false;
             const Verdict found = Turn(best_, deep_.size(), 2 * turn * others, best_running);
@@ -107,6 +106,7 @@ class Portfolio {
         const int64_t spent = Spent();
         answer_ = search.Take();
         answer_.positions = spent;
+        if (index < deep_.size() && answer_.verdict == Verdict::Unknown) gave_up_ = true;
         return answer_.verdict;
     }
 

@@ -112,7 +112,7 @@ class RoadModel {
         int score = 0;
         bool won = false;
     };
-    explicit RoadModel(bool road_first) : road_first_(road_first) {}
+    explicit RoadModel(bool road_first, bool won_at_end = true) : road_first_(road_first), won_at_end_(won_at_end) {}
     State Root() const { return 0; }
     std::vector<ChildType> Children(State s) const {
         if (s == 0) {
@@ -121,16 +121,17 @@ class RoadModel {
             return both;
         }
         if (s == kDeadEnd || s == kEnd) return {};
-        return {{s + 1, static_cast<uint64_t>(s + 1), 0, s + 1 == kEnd}};
+        return {{s + 1, static_cast<uint64_t>(s + 1), 0, IsWon(s + 1)}};
     }
     void Apply(State& s, int move) const { s = move; }
-    bool IsWon(State s) const { return s == kEnd; }
+    bool IsWon(State s) const { return won_at_end_ && s == kEnd; }
     uint64_t Key(State s) const { return static_cast<uint64_t>(s); }
 
   private:
     static constexpr int kEnd = 600;
     static constexpr int kDeadEnd = 1000;
     bool road_first_;
+    bool won_at_end_;
 };
 
 // The order that took the dead end runs out of positions at once (the road
@@ -140,6 +141,15 @@ TEST(Portfolio, AnOrderOutOfPositionsProvesNothingWhileAnotherRuns) {
     const ModelResult<RoadModel> found = Portfolio<RoadModel>(orders, Budget(100000), nullptr).Run();
     EXPECT_EQ(found.verdict, Verdict::Won);
     EXPECT_EQ(found.line.size(), 600u);
+}
+
+// Where the road leads nowhere, the orders together prove the deal lost
+// over several turns, though the best-first search runs out of memory first.
+TEST(Portfolio, OrdersThroughTogetherProveTheLoss) {
+    const std::vector<RoadModel> orders{RoadModel(true, false), RoadModel(false, false)};
+    Limits small = Budget(100000);
+    small.table_bytes = 4u << 10;
+    EXPECT_EQ(Portfolio<RoadModel>(orders, small, nullptr).Run().verdict, Verdict::Impossible);
 }
 
 TEST(Portfolio, ALimitIsUnknownAndCountsBothSearches) {
