@@ -1,7 +1,8 @@
 // The solver's speed and reach on every game of the catalogue: for deals 1
-// to N of each game, the deals solved per second (every core busy), the
-// share with a verdict and the share won. Not a test: figures to compare
-// from one change to the next.
+// to N of each game (the sample deal numbers, dealt as players get them),
+// the deals solved per second (every core busy), the share with a verdict
+// and the share won. Not a test: figures to compare from one change to the
+// next.
 //
 //   solver_bench [deals per game (100)] [seconds per deal (1)] [game ids...]
 #include <cstdio>
