@@ -10,6 +10,7 @@
 
 #include "engine/model/engine.h"
 #include "engine/model/pile_names.h"
+#include "solver/card_codes.h"
 #include "solver/compiled_rules.h"
 
 namespace velmora::solver {
@@ -19,25 +20,6 @@ constexpr int kMostCards = 104;
 
 inline int CodeOf(uint8_t card) { return card & 0x7f; }
 inline bool IsDown(uint8_t card) { return (card & kFaceDownBit) != 0; }
-
-// Rank and suit of every code a card byte holds, looked up: the search asks
-// for them for every card of every position it scores.
-struct CodeFacts {
-    std::array<int8_t, 128> rank{};
-    std::array<int8_t, 128> suit{};
-    constexpr CodeFacts() {
-        for (int code = 1; code < 128; ++code) {
-            rank[static_cast<size_t>(code)] = static_cast<int8_t>((code - 1) % 13 + 1);
-            suit[static_cast<size_t>(code)] = static_cast<int8_t>(((code - 1) % 52) / 13);
-        }
-    }
-};
-inline constexpr CodeFacts kCodeFacts{};
-
-// 0 (no card) has rank 0 and suit 0.
-inline int RankOf(int code) { return kCodeFacts.rank[static_cast<size_t>(code & 0x7f)]; }
-inline int SuitOf(int code) { return kCodeFacts.suit[static_cast<size_t>(code & 0x7f)]; }
-inline bool IsRed(int code) { return SuitOf(code) < 2; }
 
 class PileHashes;
 

@@ -12,6 +12,7 @@
 
 #include "engine/model/engine.h"
 #include "engine/play/safe_autoplay.h"
+#include "solver/card_codes.h"
 
 namespace velmora::solver {
 
@@ -121,7 +122,7 @@ struct CompiledRules {
 
     // The suit each suit plays and shows as (decks of fewer suits).
     std::array<uint8_t, 4> shown_suit{0, 1, 2, 3};
-    int Suit(int code) const { return shown_suit[static_cast<size_t>(((code - 1) % 52) / 13)]; }
+    int Suit(int code) const { return shown_suit[static_cast<size_t>(SuitOf(code))]; }
     bool Red(int code) const { return Suit(code) < 2; }
 
     // Foundations that play alike in any order: the same build from the
