@@ -82,13 +82,16 @@ void HomeWants::WantNext(const CompiledRules& rules, const CompiledPosition& p, 
         return;
     }
     const int top = p.Top(pile);
+    const bool in_suit = !rules.foundation_any_suit[i] && !rules.foundation_alternate[i];
     for (int rank : NextRanks(RankOf(top), rules.foundation_step[i], base)) {
         if (rank == 0) continue;
-        for (int suit = 0; suit < 4; ++suit) {
-            const bool fits = rules.foundation_any_suit[i] ||
-                              (rules.foundation_alternate[i] ? (suit < 2) != rules.Red(top) : suit == SuitOf(top));
-            if (fits) Want(suit, rank);
+        if (in_suit) {
+            Want(SuitOf(top), rank);
+            continue;
         }
+        // Any suit, or the other colour's.
+        for (int suit = 0; suit < 4; ++suit)
+            if (rules.foundation_any_suit[i] || (suit < 2) != rules.Red(top)) Want(suit, rank);
     }
 }
 
