@@ -24,6 +24,20 @@ bool CompiledChecks::CanPickUp(int pile, int at) const {
     return RunLengthAllowed(pile, at, false);
 }
 
+void CompiledChecks::CountEmpty() const {
+    empty_tableaus_ = 0;
+    empty_reserves_ = 0;
+    for (int t = 0; t < r_.tableaus; ++t) empty_tableaus_ += p_.Empty(r_.Tableau(t)) ? 1 : 0;
+    for (int res = 0; res < r_.reserves; ++res) empty_reserves_ += p_.Empty(r_.Reserve(res)) ? 1 : 0;
+}
+
+int CompiledChecks::RunStart(int pile) const {
+    int at = p_.Count(pile) - 1;
+    if (!r_.runs_must_fit || at <= 0) return 0;
+    while (at > 0 && Follows(CodeOf(p_.At(pile, at - 1)), CodeOf(p_.At(pile, at)), r_.run_filter)) --at;
+    return at;
+}
+
 bool CompiledChecks::CanDrop(int from, int at, int to) const {
     if (r_.IsFoundation(to)) return Single(from, at) && from != to && HomeTakes(CodeOf(p_.At(from, at)), to);
     if (r_.IsTableau(to)) return CanDropOnTableau(from, at, to);
@@ -270,10 +284,8 @@ bool CompiledChecks::RunLengthAllowed(int pile, int at, bool empty_destination) 
     const int rule = r_.run_limit;
     int limit = rule;
     if (rule < 0) {
-        int tableaus = 0;
-        int reserves = 0;
-        for (int t = 0; t < r_.tableaus; ++t) tableaus += p_.Empty(r_.Tableau(t)) ? 1 : 0;
-        for (int res = 0; res < r_.reserves; ++res) reserves += p_.Empty(r_.Reserve(res)) ? 1 : 0;
+        const int tableaus = EmptyTableaus();
+        const int reserves = EmptyReserves();
         switch (rule) {
             case -1: limit = kUnlimited; break;
             case -12: limit = RankOf(CodeOf(p_.At(pile, at))) == 13 ? kUnlimited : 1; break;

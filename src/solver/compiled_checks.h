@@ -17,6 +17,10 @@ class CompiledChecks {
 
     // The card at place `at` of `pile` (with those above it) may be taken.
     bool CanPickUp(int pile, int at) const;
+    // The lowest place of tableau pile `pile` from which the cards up to its
+    // top make a run by the run rules: no card below it can be picked up
+    // with those above it.
+    int RunStart(int pile) const;
     // The card at place `at` of `from` (with those above it) may go onto `to`.
     bool CanDrop(int from, int at, int to) const;
     // Onto foundation pile `to`, the top card of `from`.
@@ -42,8 +46,22 @@ class CompiledChecks {
     bool ValidRun(int pile, int at) const;
     bool RunLengthAllowed(int pile, int at, bool empty_destination) const;
 
+    // The empty tableau piles and reserves, counted once: the checks live
+    // no longer than the position stays as it is.
+    void CountEmpty() const;
+    int EmptyTableaus() const {
+        if (empty_tableaus_ < 0) CountEmpty();
+        return empty_tableaus_;
+    }
+    int EmptyReserves() const {
+        if (empty_reserves_ < 0) CountEmpty();
+        return empty_reserves_;
+    }
+
     const CompiledRules& r_;
     const CompiledPosition& p_;
+    mutable int empty_tableaus_ = -1;
+    mutable int empty_reserves_ = -1;
 };
 
 // The cards some foundation would take now (the same answer as the

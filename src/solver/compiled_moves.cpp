@@ -26,7 +26,9 @@ std::vector<Drag> ListDrags(const CompiledRules& rules, const CompiledPosition& 
     const CompiledChecks checks(rules, p);
     std::vector<Drag> drags;
     for (int from = kCompiledWaste; from < rules.Piles(); ++from) {
-        for (int at = 0; at < p.Count(from); ++at) {
+        // Below the run on top of a tableau pile nothing can be picked up.
+        const int lowest = rules.IsTableau(from) ? checks.RunStart(from) : 0;
+        for (int at = lowest; at < p.Count(from); ++at) {
             if (!checks.CanPickUp(from, at)) continue;
             for (int to = rules.Foundation(0); to < rules.Piles(); ++to)
                 if (!left_out[static_cast<size_t>(to)] && checks.CanDrop(from, at, to))
@@ -62,18 +64,18 @@ class Collector {
     std::vector<uint64_t> seen_;
 };
 
-void TryMove(const CompiledRules& rules, const CompiledPosition& p, const CompiledMove& move, Collector& out) {
+void TryMove(const CompiledRules& rules, const CompiledPosition& p, const CompiledMove& move, HomeFacts& facts, Collector& out) {
     CompiledPosition tried = p;
-    if (PlayCompiledMove(rules, tried, move)) out.Offer(tried, move);
+    if (PlayCompiledMove(rules, tried, move, &facts)) out.Offer(tried, move);
 }
 
 uint8_t Byte(int n) { return static_cast<uint8_t>(n); }
 
 }  // namespace
 
-bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const CompiledMove& move) {
+bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const CompiledMove& move, HomeFacts* before) {
     if (p.over) return false;
-    CompiledPlay play(rules, p);
+    CompiledPlay play(rules, p, before);
     switch (move.kind) {
         case Input::Kind::Drop: {
             int from = 0;
@@ -114,16 +116,17 @@ PileMarks EmptyAlikeRepeats(const CompiledRules& rules, const CompiledPosition& 
 void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit, bool alike_once) {
     if (p.over) return;
     Collector out(rules, p, visit);
+    HomeFacts facts(rules, p);
     const PileMarks left_out = alike_once ? EmptyAlikeRepeats(rules, p) : PileMarks{};
-    for (const Drag& drag : ListDrags(rules, p, left_out)) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, out);
-    if (rules.stock_pressable) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(kCompiledStock)), kCompiledStock}, out);
+    for (const Drag& drag : ListDrags(rules, p, left_out)) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, facts, out);
+    if (rules.stock_pressable) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(kCompiledStock)), kCompiledStock}, facts, out);
     for (int t = 0; t < rules.tableaus; ++t) {
         const int pile = rules.Tableau(t);
-        if (p.TopDown(pile)) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(pile)), Byte(pile)}, out);
+        if (p.TopDown(pile)) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(pile)), Byte(pile)}, facts, out);
     }
     if (rules.click_to_foundations) {
         for (int pile = kCompiledWaste; pile < rules.Piles(); ++pile)
-            if (!p.Empty(pile)) TryMove(rules, p, {Input::Kind::Click, Byte(p.Top(pile)), Byte(pile)}, out);
+            if (!p.Empty(pile)) TryMove(rules, p, {Input::Kind::Click, Byte(p.Top(pile)), Byte(pile)}, facts, out);
     }
 }
 
@@ -142,64 +145,93 @@ Input InputOf(const CompiledRules& rules, const CompiledMove& move) {
 
 namespace {
 
-// How many cards lie above the cards the foundations want soon: those at
-// most one rank above the lowest card of their suit still out.
-int BuriedDepth(const CompiledRules& rules, const CompiledPosition& p) {
-    std::array<int, 4> lowest{99, 99, 99, 99};
-    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile)
-        for (int at = 0; at < p.Count(pile); ++at) {
-            const int code = CodeOf(p.At(pile, at));
-            int& low = lowest[static_cast<size_t>(SuitOf(code))];
-            low = std::min(low, RankOf(code));
-        }
+PileScores::Counts CountPile(const CompiledRules& rules, const CompiledPosition& p, int pile) {
+    PileScores::Counts counts;
+    int lowest = 1000;
+    uint8_t below = kFaceDownBit;
+    for (int at = 0; at < p.Count(pile); ++at) {
+        const uint8_t card = p.At(pile, at);
+        const int code = CodeOf(card);
+        if (IsDown(card)) ++counts.down;
+        const int rank = RankOf(code);
+        if (rank > lowest) ++counts.blocking;
+        lowest = std::min(lowest, rank);
+        int& suit_lowest = counts.lowest[static_cast<size_t>(SuitOf(code))];
+        suit_lowest = std::min(suit_lowest, rank);
+        if (!IsDown(card) && !IsDown(below) && RankOf(CodeOf(below)) == rank + 1 &&
+            rules.Suit(CodeOf(below)) == rules.Suit(code))
+            ++counts.in_suit;
+        below = card;
+    }
+    return counts;
+}
+
+// How many cards of the pile lie above the cards the foundations want soon:
+// those at most one rank above the lowest card of their suit still out.
+// Loose reserve cards are never covered.
+int BuriedIn(const CompiledRules& rules, const CompiledPosition& p, int pile, const std::array<int, 4>& lowest) {
+    if (rules.reserve_cards_loose && rules.IsReserve(pile)) return 0;
+    const int n = p.Count(pile);
     int depth = 0;
-    // Loose reserve cards are never covered.
-    const int last = rules.reserve_cards_loose ? rules.Reserve(0) : rules.Piles();
-    for (int pile = rules.Tableau(0); pile < last; ++pile) {
-        const int n = p.Count(pile);
-        for (int at = 0; at < n; ++at) {
-            const int code = CodeOf(p.At(pile, at));
-            if (RankOf(code) <= lowest[static_cast<size_t>(SuitOf(code))] + 1) depth += n - 1 - at;
-        }
+    for (int at = 0; at < n; ++at) {
+        const int code = CodeOf(p.At(pile, at));
+        if (RankOf(code) <= lowest[static_cast<size_t>(SuitOf(code))] + 1) depth += n - 1 - at;
     }
     return depth;
 }
 
+void TakeLowest(std::array<int, 4>& lowest, const std::array<int, 4>& more) {
+    for (size_t suit = 0; suit < 4; ++suit) lowest[suit] = std::min(lowest[suit], more[suit]);
+}
+
 }  // namespace
+
+PileScores::PileScores(const CompiledRules& rules, const CompiledPosition& p) : position_(p) {
+    lowest_.fill(99);
+    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile) {
+        counts_[static_cast<size_t>(pile)] = CountPile(rules, p, pile);
+        TakeLowest(lowest_, counts_[static_cast<size_t>(pile)].lowest);
+    }
+    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile)
+        buried_[static_cast<size_t>(pile)] = BuriedIn(rules, p, pile, lowest_);
+}
 
 // The interpreter model's score (cards home, face-down cards, cards above
 // lower ones, empty piles), with empty piles worth more and a penalty for
 // the cards that cover those the foundations want next: a better order for
 // the search, which is all the score steers.
-int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights) {
+int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights,
+                  const PileScores* near) {
     int home = 0;
     for (int f = 0; f < rules.foundations; ++f) home += p.Count(rules.Foundation(f));
+    PileMarks same{};
+    std::array<PileScores::Counts, kMaxCompiledPiles> counts;
+    std::array<int, 4> lowest{99, 99, 99, 99};
     int down = 0;
     int blocking = 0;
-    int empty = 0;
     int in_suit = 0;
-    for (int t = 0; t < rules.tableaus; ++t) {
-        const int pile = rules.Tableau(t);
-        int lowest = 1000;
-        uint8_t below = kFaceDownBit;
-        for (int at = 0; at < p.Count(pile); ++at) {
-            const uint8_t card = p.At(pile, at);
-            if (IsDown(card)) ++down;
-            const int rank = RankOf(CodeOf(card));
-            if (rank > lowest) ++blocking;
-            lowest = std::min(lowest, rank);
-            if (!IsDown(card) && !IsDown(below) && RankOf(CodeOf(below)) == rank + 1 &&
-                rules.Suit(CodeOf(below)) == rules.Suit(CodeOf(card)))
-                ++in_suit;
-            below = card;
-        }
+    int empty = 0;
+    for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile) {
+        const auto i = static_cast<size_t>(pile);
+        same[i] = near != nullptr && p.SamePile(near->position_, pile);
+        counts[i] = same[i] ? near->counts_[i] : CountPile(rules, p, pile);
+        TakeLowest(lowest, counts[i].lowest);
         if (p.Empty(pile)) ++empty;
+        if (!rules.IsTableau(pile)) continue;
+        down += counts[i].down;
+        blocking += counts[i].blocking;
+        in_suit += counts[i].in_suit;
     }
-    for (int res = 0; res < rules.reserves; ++res)
-        if (p.Empty(rules.Reserve(res))) ++empty;
-    const int buried = weights.buried != 0 ? BuriedDepth(rules, p) * weights.buried : 0;
-    return home * weights.home - down * weights.down - blocking * weights.blocking + empty * weights.empty - buried +
-           in_suit * weights.in_suit;
+    int buried = 0;
+    if (weights.buried != 0) {
+        const bool same_lowest = near != nullptr && lowest == near->lowest_;
+        for (int pile = rules.Tableau(0); pile < rules.Piles(); ++pile) {
+            const auto i = static_cast<size_t>(pile);
+            buried += same[i] && same_lowest ? near->buried_[i] : BuriedIn(rules, p, pile, lowest);
+        }
+    }
+    return home * weights.home - down * weights.down - blocking * weights.blocking + empty * weights.empty -
+           buried * weights.buried + in_suit * weights.in_suit;
 }
 
 }  // namespace velmora::solver

@@ -65,8 +65,11 @@ void SortBestFirst(std::vector<Child>& children) {
 // one child, the first in the interpreter's order), best first.
 std::vector<CompiledChild> CompiledChildren(const CompiledRules& rules, const CompiledPosition& p);
 
+class HomeFacts;
+
 // Plays the move and what follows it. False when the move does nothing.
-bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const CompiledMove& move);
+// `before`, when given, holds the facts of `p` as it is now.
+bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const CompiledMove& move, HomeFacts* before = nullptr);
 
 // The driver's words of a compiled move.
 Input InputOf(const CompiledRules& rules, const CompiledMove& move);
@@ -92,7 +95,30 @@ constexpr ScoreWeights kHiddenCardWeights{100, 30, 0, 20, 0};
 // tableau are the progress: each counts a tenth of a card home.
 constexpr ScoreWeights kSuitRunWeights{100, 30, 8, 20, 0, 10};
 
-// How promising a position looks (higher first).
-int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights = {});
+// What the score reads from each tableau pile and reserve of one position,
+// taken once for scoring the positions its moves lead to: they share most
+// piles.
+class PileScores {
+  public:
+    struct Counts {
+        int down = 0;      // face-down cards
+        int blocking = 0;  // cards above a lower one
+        int in_suit = 0;   // cards on the card one rank higher of their suit
+        std::array<int, 4> lowest{99, 99, 99, 99};  // the lowest rank of each suit
+    };
+    PileScores(const CompiledRules& rules, const CompiledPosition& p);
+
+  private:
+    friend int CompiledScore(const CompiledRules&, const CompiledPosition&, const ScoreWeights&, const PileScores*);
+    const CompiledPosition& position_;
+    std::array<Counts, kMaxCompiledPiles> counts_{};
+    std::array<int, kMaxCompiledPiles> buried_{};  // the pile's share of the buried depth
+    std::array<int, 4> lowest_{};                   // of the whole tableau and reserves
+};
+
+// How promising a position looks (higher first). `near`: the pile counts of
+// a position a move or two away, when known.
+int CompiledScore(const CompiledRules& rules, const CompiledPosition& p, const ScoreWeights& weights = {},
+                  const PileScores* near = nullptr);
 
 }  // namespace velmora::solver

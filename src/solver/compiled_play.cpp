@@ -29,7 +29,7 @@ void CompiledPlay::Move(int from, int at, int to) {
         p_.MoveCards(from, p_.Count(from) - 1, to);
     }
     p_.first_move = false;
-    if (r_.IsFoundation(from) || r_.IsFoundation(to)) wanted_known_ = in_play_known_ = false;
+    if (r_.IsFoundation(from) || r_.IsFoundation(to)) HomesChanged();
     AfterAction(r_.IsTableau(from));
 }
 
@@ -54,7 +54,7 @@ bool CompiledPlay::SendCompleteRuns() {
                 if (p_.Empty(r_.Foundation(f))) home = r_.Foundation(f);
             if (home < 0) return sent;
             p_.MoveCards(pile, p_.Count(pile) - kSuitCards, home);
-            wanted_known_ = in_play_known_ = false;
+            HomesChanged();
             sent = true;
         }
     }
@@ -72,9 +72,30 @@ bool CompiledPlay::CompleteRunOnTop(int pile) const {
     return true;
 }
 
-bool CompiledPlay::MayGoHome(int code) {
+const HomeWants& HomeFacts::Wanted() {
     if (!wanted_known_) {
         wanted_ = HomeWants(r_, p_);
+        wanted_known_ = true;
+    }
+    return wanted_;
+}
+
+const RanksInPlay& HomeFacts::InPlay() {
+    if (!in_play_known_) {
+        in_play_ = RanksInPlay(r_, p_);
+        in_play_known_ = true;
+    }
+    return in_play_;
+}
+
+void CompiledPlay::HomesChanged() {
+    before_ = nullptr;
+    wanted_known_ = in_play_known_ = false;
+}
+
+bool CompiledPlay::MayGoHome(int code) {
+    if (!wanted_known_) {
+        wanted_ = before_ != nullptr ? before_->Wanted() : HomeWants(r_, p_);
         wanted_known_ = true;
     }
     return wanted_.Has(code);
@@ -83,7 +104,7 @@ bool CompiledPlay::MayGoHome(int code) {
 bool CompiledPlay::SafeHome(int code) {
     if (r_.home_rule == HomeRule::Greedy) return true;
     if (!in_play_known_) {
-        in_play_ = RanksInPlay(r_, p_);
+        in_play_ = before_ != nullptr ? before_->InPlay() : RanksInPlay(r_, p_);
         in_play_known_ = true;
     }
     return in_play_.SafeHome(r_.home_rule, code);

@@ -13,9 +13,34 @@
 
 namespace velmora::solver {
 
+// What the foundations of one position want and keep back, worked out once
+// for all the moves tried from it: most moves leave the foundations as they
+// were, and automatic play after each asks the same questions.
+class HomeFacts {
+  public:
+    HomeFacts(const CompiledRules& rules, const CompiledPosition& p) : r_(rules), p_(p) {}
+    const HomeWants& Wanted();
+    const RanksInPlay& InPlay();
+
+  private:
+    const CompiledRules& r_;
+    const CompiledPosition& p_;
+    // Forgets what the foundations wanted once a card came or left.
+    void HomesChanged();
+
+    HomeFacts* before_;
+    HomeWants wanted_;
+    RanksInPlay in_play_;
+    bool wanted_known_ = false;
+    bool in_play_known_ = false;
+};
+
 class CompiledPlay {
   public:
-    CompiledPlay(const CompiledRules& rules, CompiledPosition& p) : r_(rules), p_(p) {}
+    // `before`: the facts of `p` as it is now, shared with other moves from
+    // it; used while the foundations stay as they are.
+    CompiledPlay(const CompiledRules& rules, CompiledPosition& p, HomeFacts* before = nullptr)
+        : before_(before), r_(rules), p_(p) {}
 
     // The card at `at` of `from` goes onto `to`, with the cards above it
     // when `to` is a tableau pile and it comes from a tableau or reserve.
@@ -56,6 +81,10 @@ class CompiledPlay {
     bool MayGoHome(int code);
     bool SafeHome(int code);
 
+    // Forgets what the foundations wanted once a card came or left.
+    void HomesChanged();
+
+    HomeFacts* before_;
     HomeWants wanted_;
     RanksInPlay in_play_;
     bool wanted_known_ = false;

@@ -1,6 +1,7 @@
 #include "solver/cycle_model.h"
 
 #include "solver/compiled_checks.h"
+#include "solver/compiled_play.h"
 #include "solver/stock_cycle.h"
 
 namespace velmora::solver {
@@ -75,7 +76,7 @@ uint64_t CycleModel::Key(const State& s, const PileHashes* near) const {
 void CycleModel::Offer(Sink& out, const CycleMove& move, const CompiledPosition& after, const uint64_t* plain_key) const {
     const bool cycle = folds_ && OnStockCycle(compiled_.rules(), after);
     const uint64_t key = plain_key != nullptr && !cycle ? *plain_key : Key(after, &out.near);
-    out.children.push_back({move, key, CompiledScore(compiled_.rules(), after, weights_), after.over});
+    out.children.push_back({move, key, CompiledScore(compiled_.rules(), after, weights_, &out.scores), after.over});
 }
 
 // The positions on the stock's chain (see StockChain) are no children of
@@ -85,7 +86,7 @@ void CycleModel::Offer(Sink& out, const CycleMove& move, const CompiledPosition&
 // than making it first and pressing on.
 std::vector<CycleChild> CycleModel::Children(const State& s) const {
     const CompiledRules& rules = compiled_.rules();
-    Sink out{{}, PileHashes(rules, s)};
+    Sink out{{}, PileHashes(rules, s), PileScores(rules, s)};
     bool closed = false;
     const std::vector<CompiledPosition> points = StockChain(rules, s, closed);
     for (size_t i = 0; i < points.size(); ++i) WasteMoves(points[i], static_cast<int>(i), out);
@@ -135,16 +136,17 @@ void CycleModel::WasteMoves(const CompiledPosition& point, int presses, Sink& ou
     const auto card = static_cast<uint8_t>(point.Top(kCompiledWaste));
     const auto count = static_cast<uint8_t>(presses);
     const PileMarks left_out = EmptyAlikeRepeats(rules, point);
+    HomeFacts facts(rules, point);
     for (int to = rules.Foundation(0); to < rules.Piles(); ++to) {
         if (left_out[static_cast<size_t>(to)] || !checks.CanDrop(kCompiledWaste, top, to)) continue;
         CompiledPosition after = point;
         const CompiledMove drop{Input::Kind::Drop, card, static_cast<uint8_t>(to)};
-        if (PlayCompiledMove(rules, after, drop)) Offer(out, {count, drop}, after);
+        if (PlayCompiledMove(rules, after, drop, &facts)) Offer(out, {count, drop}, after);
     }
     if (!rules.click_to_foundations) return;
     CompiledPosition after = point;
     const CompiledMove click{Input::Kind::Click, card, kCompiledWaste};
-    if (PlayCompiledMove(rules, after, click)) Offer(out, {count, click}, after);
+    if (PlayCompiledMove(rules, after, click, &facts)) Offer(out, {count, click}, after);
 }
 
 void CycleModel::Apply(State& s, const MoveType& move) const { PlayOn(s, move, nullptr); }

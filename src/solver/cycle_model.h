@@ -64,6 +64,7 @@ class CycleModel {
     struct Sink {
         std::vector<ChildType> children;
         PileHashes near;
+        PileScores scores;
     };
 
     void PlayOn(State& s, const MoveType& move, Move* inputs) const;

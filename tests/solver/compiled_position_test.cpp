@@ -198,5 +198,34 @@ TEST(CompiledPosition, DragsOntoAlikeEmptyPilesLeftOutReachNoOtherKey) {
     EXPECT_GT(checked, 1000);
 }
 
+// Scoring a child from its parent's pile counts gives the score taken
+// afresh, whichever piles the move and the automatic play after it changed,
+// and also when the lowest card out of a suit changed with them.
+TEST(CompiledPosition, ScoresFromTheParentsPilesAreTheScoresTakenAfresh) {
+    Session s;
+    int checked = 0;
+    for (const std::string& entry : s.Lines("games")) {
+        s.Lines("new " + entry.substr(0, entry.find(' ')) + " 3");
+        if (!CompiledModel::Supports(s.engine())) continue;
+        const CompiledModel model(s.engine());
+        const CompiledRules& rules = model.rules();
+        CompiledPosition p = model.Root();
+        for (int step = 0; step < 40; ++step) {
+            const PileScores near(rules, p);
+            std::vector<CompiledPosition> children;
+            VisitCompiledMoves(rules, p, [&](const CompiledMove&, const CompiledPosition& after, uint64_t) {
+                for (const ScoreWeights& weights : {ScoreWeights{}, kHiddenCardWeights, kSuitRunWeights})
+                    ASSERT_EQ(CompiledScore(rules, after, weights, &near), CompiledScore(rules, after, weights))
+                        << entry << " step " << step;
+                children.push_back(after);
+                ++checked;
+            });
+            if (children.empty()) break;
+            p = children[static_cast<size_t>(step * 7 + 2) % children.size()];
+        }
+    }
+    EXPECT_GT(checked, 1000);
+}
+
 }  // namespace
 }  // namespace velmora::solver
