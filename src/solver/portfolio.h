@@ -6,11 +6,11 @@
 // runs one depth-first search for each model it is given (the same game,
 // its positions scored differently), and a best-first search, always
 // opening the most promising position found so far, on the first. The
-// first order is the model's own and the best there is: its turns are as
-// long as the other orders' together, and the best-first search's as long
-// as all of theirs, for the deals that bury them all are its to win. Each
-// turn is twice as long as the one before, so a deal costs at most a few
-// times what the quickest search spends alone.
+// first order is the model's own and the best there is: its turns are twice
+// as long as another order's, and the best-first search's as long as all
+// orders' together, for the deals that bury every order are its to win. Each turn is twice as long
+// as the one before, so a deal costs at most a few times what the quickest
+// search spends alone.
 //
 // The depth-first searches share one table of visited positions: none
 // enters a position another entered, so together they have run out of
@@ -50,15 +50,13 @@ class Portfolio {
     ModelResult<Model> Run() {
         for (int64_t turn = kFirstTurn;; turn *= 2) {
             bool deep_running = false;
-            // The first order, the model as given, gets as long as the others
-            // together; the best-first search as long as all of them.
-            const int64_t others = static_cast<int64_t>(std::max<size_t>(deep_.size() - 1, 1));
             for (size_t i = 0; i < deep_.size(); ++i) {
-                if (Turn(deep_[i], i, i == 0 ? turn * others : turn, deep_running) == Verdict::Won)
+                if (Turn(deep_[i], i, i == 0 ? turn * kFirstShare : turn, deep_running) == Verdict::Won)
                     return std::move(answer_);
             }
             bool best_running = false;
-            const Verdict found = Turn(best_, deep_.size(), 2 * turn * others, best_running);
+            const auto orders = static_cast<int64_t>(deep_.size());
+            const Verdict found = Turn(best_, deep_.size(), turn * (kFirstShare + orders - 1), best_running);
             if (found != Verdict::Unknown) return std::move(answer_);
             if (!deep_running && !gave_up_) return Finish(Verdict::Impossible);
             if (!deep_running && !best_running) return Finish(Verdict::Unknown);
@@ -68,6 +66,8 @@ class Portfolio {
 
   private:
     static constexpr int64_t kFirstTurn = 256;
+    // The first order's turn, in turns of the other orders.
+    static constexpr int64_t kFirstShare = 2;
     enum class Stage : uint8_t { Waiting, Running, Through };
 
     // The shared table, the best-first search's table and the positions it
