@@ -71,6 +71,11 @@ void TryMove(const CompiledRules& rules, const CompiledPosition& p, const Compil
 
 uint8_t Byte(int n) { return static_cast<uint8_t>(n); }
 
+bool Listed(const std::vector<Drag>& drags, int from, int at, int to) {
+    return std::any_of(drags.begin(), drags.end(),
+                       [&](const Drag& d) { return d.from == from && d.at == at && d.to == to; });
+}
+
 }  // namespace
 
 bool PlayCompiledMove(const CompiledRules& rules, CompiledPosition& p, const CompiledMove& move, HomeFacts* before) {
@@ -118,15 +123,22 @@ void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, c
     Collector out(rules, p, visit);
     HomeFacts facts(rules, p);
     const PileMarks left_out = alike_once ? EmptyAlikeRepeats(rules, p) : PileMarks{};
-    for (const Drag& drag : ListDrags(rules, p, left_out)) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, facts, out);
+    const std::vector<Drag> drags = ListDrags(rules, p, left_out);
+    for (const Drag& drag : drags) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, facts, out);
     if (rules.stock_pressable) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(kCompiledStock)), kCompiledStock}, facts, out);
     for (int t = 0; t < rules.tableaus; ++t) {
         const int pile = rules.Tableau(t);
         if (p.TopDown(pile)) TryMove(rules, p, {Input::Kind::Press, Byte(p.Top(pile)), Byte(pile)}, facts, out);
     }
     if (rules.click_to_foundations) {
-        for (int pile = kCompiledWaste; pile < rules.Piles(); ++pile)
-            if (!p.Empty(pile)) TryMove(rules, p, {Input::Kind::Click, Byte(p.Top(pile)), Byte(pile)}, facts, out);
+        // A click that makes a drag already tried leads where the drag led.
+        CompiledPosition unmoved = p;
+        CompiledPlay clicks(rules, unmoved, &facts);
+        for (int pile = kCompiledWaste; pile < rules.Piles(); ++pile) {
+            const int to = clicks.ClickTarget(pile);
+            if (to < 0 || Listed(drags, pile, p.Count(pile) - 1, to)) continue;
+            TryMove(rules, p, {Input::Kind::Click, Byte(p.Top(pile)), Byte(pile)}, facts, out);
+        }
     }
 }
 

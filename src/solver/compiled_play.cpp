@@ -171,32 +171,42 @@ bool CompiledPlay::DealFromStock() {
 }
 
 bool CompiledPlay::DoubleClick(int pile) {
-    if (!r_.click_to_foundations || p_.Empty(pile) || p_.TopDown(pile)) return false;
+    const int to = ClickTarget(pile);
+    if (to < 0) return false;
+    Move(pile, p_.Count(pile) - 1, to);
+    return true;
+}
+
+int CompiledPlay::ClickTarget(int pile) {
+    if (!r_.click_to_foundations || p_.Empty(pile) || p_.TopDown(pile)) return -1;
     if (r_.IsFoundation(pile) && !(r_.foundation_pickup == 1 || (r_.foundation_pickup == 2 && p_.Count(pile) >= 2)))
-        return false;
-    if (r_.IsTableau(pile) && r_.run_limit == 0) return false;
-    if (SendHome(pile, false)) return true;
+        return -1;
+    if (r_.IsTableau(pile) && r_.run_limit == 0) return -1;
+    const int home = HomeFor(pile, false);
+    if (home >= 0) return home;
     const CompiledChecks checks(r_, p_);
     const int top = p_.Count(pile) - 1;
-    for (int res = 0; res < r_.reserves; ++res) {
-        if (!checks.CanDrop(pile, top, r_.Reserve(res))) continue;
-        Move(pile, top, r_.Reserve(res));
-        return true;
-    }
-    return false;
+    for (int res = 0; res < r_.reserves; ++res)
+        if (checks.CanDrop(pile, top, r_.Reserve(res))) return r_.Reserve(res);
+    return -1;
 }
 
 bool CompiledPlay::SendHome(int pile, bool automatic) {
-    if (p_.Empty(pile) || p_.TopDown(pile) || !MayGoHome(p_.Top(pile))) return false;
-    if (automatic && !SafeHome(p_.Top(pile))) return false;
+    const int home = HomeFor(pile, automatic);
+    if (home < 0) return false;
+    Move(pile, p_.Count(pile) - 1, home);
+    return true;
+}
+
+int CompiledPlay::HomeFor(int pile, bool automatic) {
+    if (p_.Empty(pile) || p_.TopDown(pile) || !MayGoHome(p_.Top(pile))) return -1;
+    if (automatic && !SafeHome(p_.Top(pile))) return -1;
     const CompiledChecks checks(r_, p_);
     for (int f = 0; f < r_.foundations; ++f) {
         if (automatic && StartedByHandOnly(f)) continue;
-        if (!checks.CanDropHome(pile, r_.Foundation(f))) continue;
-        Move(pile, p_.Count(pile) - 1, r_.Foundation(f));
-        return true;
+        if (checks.CanDropHome(pile, r_.Foundation(f))) return r_.Foundation(f);
     }
-    return false;
+    return -1;
 }
 
 bool CompiledPlay::StartedByHandOnly(int f) const {

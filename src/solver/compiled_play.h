@@ -51,6 +51,9 @@ class CompiledPlay {
     bool PressStock();
     // A double click on the top card of `pile`: home, else to a free cell.
     bool DoubleClick(int pile);
+    // Where a double click on `pile` sends its top card; -1 when nowhere.
+    // Leaves the position as it is.
+    int ClickTarget(int pile);
     // What follows every release: gaps filled, automatic play, the win.
     void AfterRelease();
 
@@ -58,6 +61,8 @@ class CompiledPlay {
     // The top card of `pile` home; automatic play keeps back the cards safe
     // play holds for the tableau.
     bool SendHome(int pile, bool automatic);
+    // The foundation SendHome sends the top card of `pile` to; -1 for none.
+    int HomeFor(int pile, bool automatic);
     // An empty foundation that takes the rank the others began with:
     // automatic play starts none.
     bool StartedByHandOnly(int f) const;
