@@ -80,8 +80,8 @@ Input InputOf(const CompiledRules& rules, const CompiledMove& move);
 struct ScoreWeights {
     int home = 100;
     int down = 10;
-    int blocking = 8;
-    int empty = 20;
+    int blocking = 12;
+    int empty = 40;
     int buried = 10;
     int in_suit = 0;  // each tableau card lying on the card one rank higher of its suit
     bool operator==(const ScoreWeights&) const = default;
@@ -102,7 +102,7 @@ class PileScores {
   public:
     struct Counts {
         int down = 0;      // face-down cards
-        int blocking = 0;  // cards above a lower one
+        int blocking = 12;  // cards above a lower one
         int in_suit = 0;   // cards on the card one rank higher of their suit
         std::array<int, 4> lowest{99, 99, 99, 99};  // the lowest rank of each suit
     };
