@@ -76,6 +76,8 @@ public:
     // The game definitions; false when GAMES.DAT could not be read.
     bool games_loaded() const { return games_loaded_; }
     const GamesData& games() const { return games_; }
+    // The player's own variants, dealt by `new` beside the catalogue.
+    void SetCustomGames(std::vector<CustomGame> games) { games_.custom = std::move(games); }
 
 private:
     // `games` is empty when the game definitions could not be read.

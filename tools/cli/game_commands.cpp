@@ -8,8 +8,10 @@
 #include "engine/deal/deal_number.h"
 #include "engine/deal/shuffle.h"
 #include "engine/deal/start_game.h"
+#include "engine/model/custom_games.h"
 #include "engine/model/games_file.h"
 #include "engine/play/after_deal.h"
+#include "storage/custom_games_file.h"
 #include "text/fixed_text.h"
 
 namespace velmora::cli {
@@ -36,7 +38,8 @@ Reply New(Driver& d, const Driver::Args& args) {
     if (args.empty() || args.size() > 2) return Reply::Fail("usage: new <id> [<deal>]");
     if (!d.games_loaded()) return NeedGames(d);
     int64_t id = 0;
-    if (!ReadNumber(args[0], 0, 7999, id) || CatalogueIndex(d.engine().main_game, static_cast<int>(id)) < 0)
+    if (!ReadNumber(args[0], 0, kLastCustomGame, id) ||
+        (CatalogueIndex(d.engine().main_game, static_cast<int>(id)) < 0 && !FindCustomGame(d.games(), static_cast<int>(id))))
         return Reply::Fail("unknown game id '" + args[0] + "'");
     std::optional<std::string> deal_number;
     if (args.size() == 2) {
@@ -46,6 +49,22 @@ Reply New(Driver& d, const Driver::Args& args) {
     d.GameLeft(GameResult::kAbandoned);
     ChooseGame(d.engine(), static_cast<int>(id));
     return DealCurrentGame(d, std::move(deal_number));
+}
+
+// Reads the player's own variants (the file the window keeps, unless another
+// is named), to be dealt by `new` with their numbers. Answers each variant
+// loaded as "<id> <name>", then each block refused as "refused: <why>".
+Reply Variants(Driver& d, const Driver::Args& args) {
+    if (args.size() > 1) return Reply::Fail("usage: variants [<file>]");
+    if (!d.games_loaded()) return NeedGames(d);
+    const std::string path = args.empty() ? CustomGamesPath(d.engine().params) : args[0];
+    CustomGamesFile file = ReadCustomGames(path);
+    if (file.unreadable) return Reply::Fail("cannot read variants from " + path);
+    Reply reply;
+    for (const CustomGame& game : file.games) reply.lines.push_back(std::to_string(game.id) + " " + game.name);
+    for (const std::string& problem : file.problems) reply.lines.push_back("refused: " + problem);
+    d.SetCustomGames(std::move(file.games));
+    return reply;
 }
 
 Reply Shuffle(Driver&, const Driver::Args& args) {
@@ -95,6 +114,7 @@ void RegisterGameCommands(std::map<std::string, Driver::Handler>& table) {
     table["games"] = Games;
     table["new"] = New;
     table["shuffle"] = Shuffle;
+    table["variants"] = Variants;
 }
 
 }  // namespace velmora::cli
