@@ -269,13 +269,14 @@ bool CompiledChecks::RankUp(int t, int s) const {
     return s == t + 1;
 }
 
+// The cards from `at` up make a run exactly when `at` lies in the run on top.
 bool CompiledChecks::ValidRun(int pile, int at) const {
     if (!r_.runs_must_fit) return true;
-    for (int k = at + 1; k < p_.Count(pile); ++k) {
-        const int below = CodeOf(p_.At(pile, k - 1));
-        if (!Follows(below, CodeOf(p_.At(pile, k)), r_.run_filter)) return false;
+    if (pile != run_pile_) {
+        run_start_ = RunStart(pile);
+        run_pile_ = pile;
     }
-    return true;
+    return at >= run_start_;
 }
 
 bool CompiledChecks::RunLengthAllowed(int pile, int at, bool empty_destination) const {

@@ -46,8 +46,9 @@ class CompiledChecks {
     bool ValidRun(int pile, int at) const;
     bool RunLengthAllowed(int pile, int at, bool empty_destination) const;
 
-    // The empty tableau piles and reserves, counted once: the checks live
-    // no longer than the position stays as it is.
+    // The empty tableau piles and reserves, counted once (as the run on top
+    // of the last pile asked about): the checks live no longer than the
+    // position stays as it is.
     void CountEmpty() const;
     int EmptyTableaus() const {
         if (empty_tableaus_ < 0) CountEmpty();
@@ -62,6 +63,8 @@ class CompiledChecks {
     const CompiledPosition& p_;
     mutable int empty_tableaus_ = -1;
     mutable int empty_reserves_ = -1;
+    mutable int run_pile_ = -1;  // the pile whose run start is known
+    mutable int run_start_ = 0;
 };
 
 // The cards some foundation would take now (the same answer as the

@@ -118,10 +118,12 @@ PileMarks EmptyAlikeRepeats(const CompiledRules& rules, const CompiledPosition& 
     return repeats;
 }
 
-void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit, bool alike_once) {
+void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit, bool alike_once,
+                        HomeFacts* given) {
     if (p.over) return;
     Collector out(rules, p, visit);
-    HomeFacts facts(rules, p);
+    HomeFacts own(rules, p);
+    HomeFacts& facts = given != nullptr ? *given : own;
     const PileMarks left_out = alike_once ? EmptyAlikeRepeats(rules, p) : PileMarks{};
     const std::vector<Drag> drags = ListDrags(rules, p, left_out);
     for (const Drag& drag : drags) TryMove(rules, p, {Input::Kind::Drop, Byte(drag.code), Byte(drag.to)}, facts, out);

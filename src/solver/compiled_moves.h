@@ -34,15 +34,18 @@ struct CompiledChild {
 
 // Hears one move of a position, the position it leads to and that
 // position's key (CompiledPosition::Key).
+class HomeFacts;
+
 using MoveVisitor = std::function<void(const CompiledMove& move, const CompiledPosition& after, uint64_t key)>;
 
 // Each move of `p` with the position it leads to, in the interpreter's
 // order; of two moves that lead to the same position only the first. With
 // `alike_once`, no drag goes onto an empty pile after the first empty one of
 // the piles that play alike (see EmptyAlikeRepeats): the search, which keys
-// those moves' positions as one, is spared playing them all.
+// those moves' positions as one, is spared playing them all. `facts`, when
+// given, are those of `p`.
 void VisitCompiledMoves(const CompiledRules& rules, const CompiledPosition& p, const MoveVisitor& visit,
-                        bool alike_once = false);
+                        bool alike_once = false, HomeFacts* facts = nullptr);
 
 // A mark for each compiled pile.
 using PileMarks = std::array<bool, kMaxCompiledPiles>;
@@ -64,8 +67,6 @@ void SortBestFirst(std::vector<Child>& children) {
 // The distinct children of `p` (two moves leading to the same position give
 // one child, the first in the interpreter's order), best first.
 std::vector<CompiledChild> CompiledChildren(const CompiledRules& rules, const CompiledPosition& p);
-
-class HomeFacts;
 
 // Plays the move and what follows it. False when the move does nothing.
 // `before`, when given, holds the facts of `p` as it is now.

@@ -87,9 +87,11 @@ void CycleModel::Offer(Sink& out, const CycleMove& move, const CompiledPosition&
 std::vector<CycleChild> CycleModel::Children(const State& s) const {
     const CompiledRules& rules = compiled_.rules();
     Sink out{{}, PileHashes(rules, s), PileScores(rules, s)};
+    // Every point of the chain has the foundations of `s`.
+    HomeFacts facts(rules, s);
     bool closed = false;
-    const std::vector<CompiledPosition> points = StockChain(rules, s, closed);
-    for (size_t i = 0; i < points.size(); ++i) WasteMoves(points[i], static_cast<int>(i), out);
+    const std::vector<CompiledPosition> points = StockChain(rules, s, closed, &facts);
+    for (size_t i = 0; i < points.size(); ++i) WasteMoves(points[i], static_cast<int>(i), facts, out);
     if (!closed) {
         CompiledPosition after = points.back();
         const CompiledMove press = StockPress(after);
@@ -99,8 +101,8 @@ std::vector<CycleChild> CycleModel::Children(const State& s) const {
         if (TouchesStockArea(move, s)) return;
         if (narrow_ && Shuffles(rules, s, move, after)) return;
         Offer(out, {0, move}, after, &key);
-        if (points.size() > 1) OtherPoints(points, move, after, out);
-    }, true);
+        if (points.size() > 1) OtherPoints(points, move, after, facts, out);
+    }, true, &facts);
     SortBestFirst(out.children);
     return std::move(out.children);
 }
@@ -111,7 +113,7 @@ std::vector<CycleChild> CycleModel::Children(const State& s) const {
 // before it: made at a later point, it leads where making it first and
 // pressing on leads. Otherwise each point is compared.
 void CycleModel::OtherPoints(const std::vector<CompiledPosition>& points, const CompiledMove& move,
-                             const CompiledPosition& after, Sink& out) const {
+                             const CompiledPosition& after, HomeFacts& facts, Sink& out) const {
     const CompiledRules& rules = compiled_.rules();
     const CompiledPosition& first = points.front();
     if (after.Count(kCompiledStock) == first.Count(kCompiledStock) &&
@@ -122,12 +124,12 @@ void CycleModel::OtherPoints(const std::vector<CompiledPosition>& points, const 
     for (size_t i = 1; i < points.size(); ++i) {
         PlayCompiledMove(rules, pressed_on, StockPress(pressed_on));
         CompiledPosition here = points[i];
-        if (!PlayCompiledMove(rules, here, move)) continue;
+        if (!PlayCompiledMove(rules, here, move, &facts)) continue;
         if (!(here == pressed_on)) Offer(out, {static_cast<uint8_t>(i), move}, here);
     }
 }
 
-void CycleModel::WasteMoves(const CompiledPosition& point, int presses, Sink& out) const {
+void CycleModel::WasteMoves(const CompiledPosition& point, int presses, HomeFacts& facts, Sink& out) const {
     const CompiledRules& rules = compiled_.rules();
     const int top = point.Count(kCompiledWaste) - 1;
     if (top < 0) return;
@@ -136,7 +138,6 @@ void CycleModel::WasteMoves(const CompiledPosition& point, int presses, Sink& ou
     const auto card = static_cast<uint8_t>(point.Top(kCompiledWaste));
     const auto count = static_cast<uint8_t>(presses);
     const PileMarks left_out = EmptyAlikeRepeats(rules, point);
-    HomeFacts facts(rules, point);
     for (int to = rules.Foundation(0); to < rules.Piles(); ++to) {
         if (left_out[static_cast<size_t>(to)] || !checks.CanDrop(kCompiledWaste, top, to)) continue;
         CompiledPosition after = point;

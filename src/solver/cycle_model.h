@@ -11,6 +11,7 @@
 
 #include "engine/model/engine.h"
 #include "solver/compiled_model.h"
+#include "solver/compiled_play.h"
 #include "solver/player_moves.h"
 
 namespace velmora::solver {
@@ -70,9 +71,10 @@ class CycleModel {
     void PlayOn(State& s, const MoveType& move, Move* inputs) const;
     // `plain_key`, when known: the position's CompiledPosition::Key.
     void Offer(Sink& out, const CycleMove& move, const CompiledPosition& after, const uint64_t* plain_key = nullptr) const;
-    void WasteMoves(const CompiledPosition& point, int presses, Sink& out) const;
+    // `facts`: those of the chain's points, which share their foundations.
+    void WasteMoves(const CompiledPosition& point, int presses, HomeFacts& facts, Sink& out) const;
     void OtherPoints(const std::vector<CompiledPosition>& points, const CompiledMove& move, const CompiledPosition& after,
-                     Sink& out) const;
+                     HomeFacts& facts, Sink& out) const;
 
     CompiledModel compiled_;
     bool folds_ = false;

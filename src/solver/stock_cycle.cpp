@@ -71,7 +71,8 @@ bool OnStockCycle(const CompiledRules& rules, const CompiledPosition& p) {
     return Settled(rules, wants, p);
 }
 
-std::vector<CompiledPosition> StockChain(const CompiledRules& rules, const CompiledPosition& p, bool& closed) {
+std::vector<CompiledPosition> StockChain(const CompiledRules& rules, const CompiledPosition& p, bool& closed,
+                                         HomeFacts* facts) {
     closed = false;
     std::vector<CompiledPosition> points{p};
     if (!rules.stock_pressable || p.over) return points;
@@ -81,7 +82,7 @@ std::vector<CompiledPosition> StockChain(const CompiledRules& rules, const Compi
     for (;;) {
         CompiledPosition q = points.back();
         const CompiledMove press{Input::Kind::Press, static_cast<uint8_t>(q.Top(kCompiledStock)), kCompiledStock};
-        if (!PlayCompiledMove(rules, q, press) || !SameOffTheLine(rules, p, q)) return points;
+        if (!PlayCompiledMove(rules, q, press, facts) || !SameOffTheLine(rules, p, q)) return points;
         bool& again = reached[static_cast<size_t>(q.Count(kCompiledWaste))];
         if (again) break;
         again = true;

@@ -15,6 +15,8 @@
 
 namespace velmora::solver {
 
+class HomeFacts;
+
 // Whether positions of this game may be folded: unlimited passes, one deck
 // and four foundations built alike from one base rank (so that a card wanted home on the
 // way round is still wanted at the end of any automatic play).
@@ -27,6 +29,8 @@ bool OnStockCycle(const CompiledRules& rules, const CompiledPosition& p);
 // The stock's chain from `p`: `p`, then the position after each press as
 // long as a press only moves cards between the stock and the waste, until a
 // press does more or nothing, or the chain comes back to `p` (`closed`).
-std::vector<CompiledPosition> StockChain(const CompiledRules& rules, const CompiledPosition& p, bool& closed);
+// `facts`, when given, are those of `p`, whose foundations every point shares.
+std::vector<CompiledPosition> StockChain(const CompiledRules& rules, const CompiledPosition& p, bool& closed,
+                                         HomeFacts* facts = nullptr);
 
 }  // namespace velmora::solver
