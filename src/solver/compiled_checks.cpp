@@ -134,6 +134,42 @@ void HomeWants::Want(int suit, int rank) {
 }
 
 RanksInPlay::RanksInPlay(const CompiledRules& rules, const CompiledPosition& p) {
+    if (rules.cards_thrice) {
+        CountHome(rules, p);
+        return;
+    }
+    // The cards home of a suit are its lowest ranks, on at most two
+    // foundations: a rank is out while fewer foundations reached it than
+    // the game has cards of it.
+    std::array<int, 4> high{};
+    std::array<int, 4> low{};
+    for (int f = 0; f < rules.foundations; ++f) {
+        const int pile = rules.Foundation(f);
+        if (p.Empty(pile)) continue;
+        const int top = p.Top(pile);
+        const auto suit = static_cast<size_t>(SuitOf(top));
+        const int rank = RankOf(top);
+        if (high[suit] != 0 && low[suit] != 0) {
+            CountHome(rules, p);
+            return;
+        }
+        if (rank > high[suit]) {
+            low[suit] = high[suit];
+            high[suit] = rank;
+        } else {
+            low[suit] = rank;
+        }
+    }
+    for (size_t suit = 0; suit < 4; ++suit) {
+        const auto up_to = [](int rank) { return static_cast<uint16_t>((2U << rank) - 1); };
+        const uint16_t none_home = rules.ranks_once[suit] & static_cast<uint16_t>(~up_to(high[suit]));
+        const uint16_t one_home = rules.ranks_twice[suit] & up_to(high[suit]) & static_cast<uint16_t>(~up_to(low[suit]));
+        ranks_[suit / 2] |= none_home | one_home;
+    }
+}
+
+void RanksInPlay::CountHome(const CompiledRules& rules, const CompiledPosition& p) {
+    ranks_ = {};
     std::array<std::array<uint8_t, 14>, 4> home{};
     for (int f = 0; f < rules.foundations; ++f) {
         const int pile = rules.Foundation(f);

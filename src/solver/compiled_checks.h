@@ -94,6 +94,8 @@ class RanksInPlay {
     bool SafeHome(HomeRule rule, int code) const;
 
   private:
+    // Card by card, for any number of foundations of a suit and cards of a rank.
+    void CountHome(const CompiledRules& rules, const CompiledPosition& p);
     std::array<uint16_t, 2> ranks_{};  // red, black: bit r while a card of rank r is in play
 };
 

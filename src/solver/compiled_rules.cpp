@@ -274,6 +274,13 @@ void CountCards(const Engine& e, CompiledRules& c) {
         for (int i = 0; i < ListSize(list); ++i)
             for (int code : PileCodes(e.piles.Text(list, i)))
                 ++c.cards_in_game[static_cast<size_t>(SuitOf(code))][static_cast<size_t>(RankOf(code))];
+    for (size_t suit = 0; suit < 4; ++suit)
+        for (size_t rank = 1; rank <= 13; ++rank) {
+            const int n = c.cards_in_game[suit][rank];
+            if (n >= 1) c.ranks_once[suit] |= static_cast<uint16_t>(1U << rank);
+            if (n >= 2) c.ranks_twice[suit] |= static_cast<uint16_t>(1U << rank);
+            if (n >= 3) c.cards_thrice = true;
+        }
 }
 
 bool SettingsPlain(const Engine& e, CompiledRules& c) {

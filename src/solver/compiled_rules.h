@@ -119,6 +119,11 @@ struct CompiledRules {
     // of its cards are home).
     HomeRule home_rule = HomeRule::Greedy;
     std::array<std::array<uint8_t, 14>, 4> cards_in_game{};
+    // Of each suit, the ranks (bit r for rank r) with at least one card in
+    // the game, and with at least two; whether some card is there thrice.
+    std::array<uint16_t, 4> ranks_once{};
+    std::array<uint16_t, 4> ranks_twice{};
+    bool cards_thrice = false;
 
     // The suit each suit plays and shows as (decks of fewer suits).
     std::array<uint8_t, 4> shown_suit{0, 1, 2, 3};

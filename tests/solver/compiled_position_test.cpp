@@ -2,12 +2,14 @@
 // key, which takes piles that play alike in any order but nothing else.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "session.h"
+#include "solver/compiled_checks.h"
 #include "solver/compiled_model.h"
 #include "solver/compiled_moves.h"
 #include "solver/position_key.h"
@@ -225,6 +227,52 @@ TEST(CompiledPosition, ScoresFromTheParentsPilesAreTheScoresTakenAfresh) {
         }
     }
     EXPECT_GT(checked, 1000);
+}
+
+// Which ranks are still in play, read from the foundations' tops, agrees
+// with counting every card home against the cards the game holds, in every
+// game that plays safe automatic play (their foundations go up in suit from
+// the Ace), for both safe rules, one- and two-deck games alike.
+TEST(CompiledPosition, RanksInPlayAgreeWithTheCardsCountedHome) {
+    Session s;
+    int checked = 0;
+    for (const std::string& entry : s.Lines("games")) {
+        s.Lines("new " + entry.substr(0, entry.find(' ')) + " 4");
+        if (!CompiledModel::Supports(s.engine())) continue;
+        const CompiledModel model(s.engine());
+        const CompiledRules& rules = model.rules();
+        if (rules.home_rule == HomeRule::Greedy) continue;
+        CompiledPosition p = model.Root();
+        for (int step = 0; step < 60; ++step) {
+            std::array<std::array<int, 14>, 4> home{};
+            for (int f = 0; f < rules.foundations; ++f)
+                for (int at = 0; at < p.Count(rules.Foundation(f)); ++at) {
+                    const int code = CodeOf(p.At(rules.Foundation(f), at));
+                    ++home[static_cast<size_t>(SuitOf(code))][static_cast<size_t>(RankOf(code))];
+                }
+            const RanksInPlay in_play(rules, p);
+            for (int code = 1; code <= 52; ++code) {
+                const int below = RankOf(code) - 1;
+                bool alternate = true;
+                bool any = true;
+                for (size_t suit = 0; suit < 4; ++suit) {
+                    const bool out = below >= 1 && home[suit][static_cast<size_t>(below)] <
+                                                       rules.cards_in_game[suit][static_cast<size_t>(below)];
+                    any = any && !out;
+                    if ((suit < 2) != IsRed(code)) alternate = alternate && !out;
+                }
+                ASSERT_EQ(in_play.SafeHome(HomeRule::AnySuit, code), RankOf(code) <= 2 || any) << entry << " " << code;
+                ASSERT_EQ(in_play.SafeHome(HomeRule::AlternateColours, code), RankOf(code) <= 2 || alternate)
+                    << entry << " " << code;
+                ++checked;
+            }
+            std::vector<CompiledChild> children = CompiledChildren(rules, p);
+            if (children.empty()) break;
+            // Best first: the foundations fill.
+            PlayCompiledMove(rules, p, children.front().move);
+        }
+    }
+    EXPECT_GT(checked, 10000);
 }
 
 }  // namespace
