@@ -61,6 +61,7 @@ CycleModel::CycleModel(const Engine& e, bool narrow) : compiled_(e) {
     const CompiledPosition root = compiled_.Root();
     folds_ = StockCycleFolds(rules, root);
     const bool hidden = HidesCards(rules, root);
+    if (rules.reserves > 0) weights_ = kFreeCellWeights;
     if (hidden) weights_ = kHiddenCardWeights;
     if (rules.suit_run_homes) weights_ = kSuitRunWeights;
     // Where whole suit runs go home, carrying runs between piles to join
