@@ -25,10 +25,6 @@ class HomeFacts {
   private:
     const CompiledRules& r_;
     const CompiledPosition& p_;
-    // Forgets what the foundations wanted once a card came or left.
-    void HomesChanged();
-
-    HomeFacts* before_;
     HomeWants wanted_;
     RanksInPlay in_play_;
     bool wanted_known_ = false;
