@@ -171,15 +171,24 @@ TEST(CompiledPosition, HashesBesideTheParentAreTheHashesAlone) {
     }
 }
 
+// Deals `deal` of every game the compiled model plays and hands each game's
+// catalogue line and model to `check`.
+template <class Check>
+void ForEveryCompiledGame(const std::string& deal, Check check) {
+    Session s;
+    for (const std::string& entry : s.Lines("games")) {
+        s.Lines("new " + entry.substr(0, entry.find(' ')) + " " + deal);
+        if (!CompiledModel::Supports(s.engine())) continue;
+        const CompiledModel model(s.engine());
+        check(entry, model);
+    }
+}
+
 // Left out of the search's moves are only drags whose position it keys as
 // that of a drag kept: the kept moves reach every key all moves reach.
 TEST(CompiledPosition, DragsOntoAlikeEmptyPilesLeftOutReachNoOtherKey) {
-    Session s;
     int checked = 0;
-    for (const std::string& entry : s.Lines("games")) {
-        s.Lines("new " + entry.substr(0, entry.find(' ')) + " 2");
-        if (!CompiledModel::Supports(s.engine())) continue;
-        const CompiledModel model(s.engine());
+    ForEveryCompiledGame("2", [&checked](const std::string& entry, const CompiledModel& model) {
         const CompiledRules& rules = model.rules();
         CompiledPosition p = model.Root();
         for (int step = 0; step < 40; ++step) {
@@ -196,7 +205,7 @@ TEST(CompiledPosition, DragsOntoAlikeEmptyPilesLeftOutReachNoOtherKey) {
             if (children.empty()) break;
             p = children[static_cast<size_t>(step * 5 + 3) % children.size()];
         }
-    }
+    });
     EXPECT_GT(checked, 1000);
 }
 
@@ -204,12 +213,8 @@ TEST(CompiledPosition, DragsOntoAlikeEmptyPilesLeftOutReachNoOtherKey) {
 // afresh, whichever piles the move and the automatic play after it changed,
 // and also when the lowest card out of a suit changed with them.
 TEST(CompiledPosition, ScoresFromTheParentsPilesAreTheScoresTakenAfresh) {
-    Session s;
     int checked = 0;
-    for (const std::string& entry : s.Lines("games")) {
-        s.Lines("new " + entry.substr(0, entry.find(' ')) + " 3");
-        if (!CompiledModel::Supports(s.engine())) continue;
-        const CompiledModel model(s.engine());
+    ForEveryCompiledGame("3", [&checked](const std::string& entry, const CompiledModel& model) {
         const CompiledRules& rules = model.rules();
         CompiledPosition p = model.Root();
         for (int step = 0; step < 40; ++step) {
@@ -225,7 +230,7 @@ TEST(CompiledPosition, ScoresFromTheParentsPilesAreTheScoresTakenAfresh) {
             if (children.empty()) break;
             p = children[static_cast<size_t>(step * 7 + 2) % children.size()];
         }
-    }
+    });
     EXPECT_GT(checked, 1000);
 }
 
@@ -234,14 +239,10 @@ TEST(CompiledPosition, ScoresFromTheParentsPilesAreTheScoresTakenAfresh) {
 // game that plays safe automatic play (their foundations go up in suit from
 // the Ace), for both safe rules, one- and two-deck games alike.
 TEST(CompiledPosition, RanksInPlayAgreeWithTheCardsCountedHome) {
-    Session s;
     int checked = 0;
-    for (const std::string& entry : s.Lines("games")) {
-        s.Lines("new " + entry.substr(0, entry.find(' ')) + " 4");
-        if (!CompiledModel::Supports(s.engine())) continue;
-        const CompiledModel model(s.engine());
+    ForEveryCompiledGame("4", [&checked](const std::string& entry, const CompiledModel& model) {
         const CompiledRules& rules = model.rules();
-        if (rules.home_rule == HomeRule::Greedy) continue;
+        if (rules.home_rule == HomeRule::Greedy) return;
         CompiledPosition p = model.Root();
         for (int step = 0; step < 60; ++step) {
             std::array<std::array<int, 14>, 4> home{};
@@ -271,7 +272,7 @@ TEST(CompiledPosition, RanksInPlayAgreeWithTheCardsCountedHome) {
             // Best first: the foundations fill.
             PlayCompiledMove(rules, p, children.front().move);
         }
-    }
+    });
     EXPECT_GT(checked, 10000);
 }
 
