@@ -32,9 +32,12 @@ void CompiledChecks::CountEmpty() const {
 }
 
 int CompiledChecks::RunStart(int pile) const {
+    if (pile == run_pile_) return run_start_;
     int at = p_.Count(pile) - 1;
-    if (!r_.runs_must_fit || at <= 0) return 0;
+    if (!r_.runs_must_fit || at <= 0) at = 0;
     while (at > 0 && Follows(CodeOf(p_.At(pile, at - 1)), CodeOf(p_.At(pile, at)), r_.run_filter)) --at;
+    run_pile_ = pile;
+    run_start_ = at;
     return at;
 }
 
@@ -306,14 +309,7 @@ bool CompiledChecks::RankUp(int t, int s) const {
 }
 
 // The cards from `at` up make a run exactly when `at` lies in the run on top.
-bool CompiledChecks::ValidRun(int pile, int at) const {
-    if (!r_.runs_must_fit) return true;
-    if (pile != run_pile_) {
-        run_start_ = RunStart(pile);
-        run_pile_ = pile;
-    }
-    return at >= run_start_;
-}
+bool CompiledChecks::ValidRun(int pile, int at) const { return !r_.runs_must_fit || at >= RunStart(pile); }
 
 bool CompiledChecks::RunLengthAllowed(int pile, int at, bool empty_destination) const {
     const bool run_pile = r_.IsTableau(pile) || r_.IsReserve(pile);

@@ -63,7 +63,7 @@ class CompiledChecks {
     const CompiledPosition& p_;
     mutable int empty_tableaus_ = -1;
     mutable int empty_reserves_ = -1;
-    mutable int run_pile_ = -1;  // the pile whose run start is known
+    mutable int run_pile_ = -1;  // the pile whose run start is known (RunStart)
     mutable int run_start_ = 0;
 };
 
