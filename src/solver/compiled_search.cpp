@@ -56,6 +56,7 @@ Result SolveCompiled(const Engine& start, const Limits& limits, const std::atomi
     const auto began = std::chrono::steady_clock::now();
     Limits rest = limits;
     int64_t spent = 0;
+    Move guess;
     {
         const CycleModel narrow(start, true);
         if (narrow.Narrow()) {
@@ -65,6 +66,7 @@ Result SolveCompiled(const Engine& start, const Limits& limits, const std::atomi
             const Result quick = Run(narrow, first, cancel);
             if (quick.verdict == Verdict::Won) return quick;
             spent = quick.positions;
+            guess = quick.guess;
         }
     }
     rest.positions -= spent;
@@ -72,6 +74,7 @@ Result SolveCompiled(const Engine& start, const Limits& limits, const std::atomi
     if (rest.positions <= 0 || rest.seconds <= 0 || (cancel != nullptr && cancel->load())) {
         Result unknown;
         unknown.positions = spent;
+        unknown.guess = guess;
         return unknown;
     }
     Result full = Run(CycleModel(start), rest, cancel);

@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -64,6 +65,18 @@ class DepthFirst {
     bool Done() const { return done_; }
     int64_t Positions() const { return result_.positions; }
 
+    // The first move of the line the search follows now (or followed when
+    // a limit stopped it): its most promising move from the start that it
+    // has not left behind. None before it began, once it ran out of moves
+    // and after a win.
+    std::optional<typename Model::MoveType> Leading() const {
+        if (frames_.empty()) return leading_;
+        const Frame& root = frames_.front();
+        if (frames_.size() > 1) return root.children[root.next - 1].move;
+        if (root.next < root.children.size()) return root.children[root.next].move;
+        return std::nullopt;
+    }
+
     ModelResult<Model> Take() {
         if (!done_) Finish(Verdict::Unknown);
         return std::move(result_);
@@ -100,6 +113,8 @@ class DepthFirst {
 
     // The line is the move taken out of every frame on the path.
     void Finish(Verdict verdict) {
+        if (verdict == Verdict::Unknown) leading_ = Leading();
+        result_.guess = leading_;
         done_ = true;
         result_.verdict = verdict;
         if (verdict == Verdict::Won)
@@ -113,6 +128,7 @@ class DepthFirst {
     VisitedTable* visited_;
     std::vector<Frame> frames_;
     ModelResult<Model> result_;
+    std::optional<typename Model::MoveType> leading_;
     bool done_ = false;
 };
 

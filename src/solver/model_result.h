@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdint>
 #include <limits>
+#include <optional>
 #include <vector>
 
 #include "solver/search.h"
@@ -20,6 +21,9 @@ struct ModelResult {
     Verdict verdict = Verdict::Unknown;
     std::vector<typename Model::MoveType> line;
     int64_t positions = 0;
+    // After Unknown: the first move of the line the search was following
+    // when it stopped (none when it had none).
+    std::optional<typename Model::MoveType> guess;
 };
 
 // The limits of one search as it runs: positions, the wall clock and the
@@ -48,14 +52,18 @@ class SearchBudget {
 };
 
 // A search's answer as the solver gives it: the verdict, the positions, and
-// the line in player inputs, which `line_of` makes from the model's moves
-// when the limits want it.
+// the line (or the guess) in player inputs, which `line_of` makes from the
+// model's moves when the limits want it.
 template <class Model, class LineOf>
 Result AsResult(ModelResult<Model> found, const Limits& limits, LineOf line_of) {
     Result result;
     result.verdict = found.verdict;
     result.positions = found.positions;
     if (found.verdict == Verdict::Won && limits.want_line) result.line = line_of(found.line);
+    if (found.verdict == Verdict::Unknown && limits.want_line && found.guess) {
+        const std::vector<Move> first = line_of(std::vector<typename Model::MoveType>{*found.guess});
+        if (!first.empty()) result.guess = first.front();
+    }
     return result;
 }
 

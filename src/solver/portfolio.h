@@ -114,6 +114,8 @@ class Portfolio {
         answer_ = {};
         answer_.verdict = verdict;
         answer_.positions = Spent();
+        // The first order is the best: where it was heading is the guess.
+        if (verdict == Verdict::Unknown) answer_.guess = deep_.front().Leading();
         return std::move(answer_);
     }
 

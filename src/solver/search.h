@@ -33,6 +33,10 @@ struct Result {
     Verdict verdict = Verdict::Unknown;
     std::vector<Move> line;  // after Won: the moves that win, first to last
     int64_t positions = 0;   // positions entered
+    // After Unknown: the move the search thought most promising when it
+    // stopped, its first move from the start on the line it was following
+    // (empty when it had none). A guess, not a way to win.
+    Move guess;
 };
 
 // Searches from `start` (not changed). `cancel`, when given, is read now and

@@ -85,6 +85,7 @@ TEST(Solve, ATableWithNoMoveLeftIsImpossibleAndAWonOneIsWon) {
     const Result dead = Solve(s.engine(), Quick());
     EXPECT_EQ(dead.verdict, Verdict::Impossible);
     EXPECT_TRUE(dead.line.empty());
+    EXPECT_TRUE(dead.guess.empty());
     EXPECT_EQ(s.Lines("solve")[0], "impossible");
 
     cli::Session won;
@@ -106,6 +107,34 @@ TEST(Solve, ALimitOrACancelIsUnknownNeverAVerdict) {
     const Result cancelled = Solve(s.engine(), Quick(), &cancel);
     EXPECT_EQ(cancelled.verdict, Verdict::Unknown);
     EXPECT_LE(cancelled.positions, 64 * 40) << "a cancelled search stops within a few positions";
+}
+
+// When a limit stops the search, the move it was heading for is offered as
+// a guess: a legal move from the table asked about, on every kind of model
+// (the stock's chain in Klondike, the narrow pass of games with hidden
+// cards, pairs taken away in Aces Up), and only when no verdict was found.
+TEST(Solve, AGuessIsALegalMoveAndOnlyWhenTheSearchGaveUp) {
+    constexpr KnownDeal kHard[] = {{"48", "1"}, {"2", "2"}, {"64", "2"}, {"5", "1"}};
+    for (const KnownDeal& hard : kHard) {
+        cli::Session s;
+        s.Lines(std::string("new ") + hard.game + " " + hard.deal);
+        Limits few = Quick();
+        few.positions = 300;
+        const Result result = Solve(s.engine(), few);
+        ASSERT_EQ(result.verdict, Verdict::Unknown) << "game " << hard.game;
+        ASSERT_FALSE(result.guess.empty()) << "game " << hard.game;
+        const uint64_t before = PositionKey(s.engine());
+        for (const Input& input : result.guess) ASSERT_EQ(s.Raw(DriverWords(input)).back(), "ok") << "game " << hard.game;
+        EXPECT_NE(PositionKey(s.engine()), before) << "game " << hard.game;
+
+        few.want_line = false;
+        cli::Session again;
+        again.Lines(std::string("new ") + hard.game + " " + hard.deal);
+        EXPECT_TRUE(Solve(again.engine(), few).guess.empty()) << "no inputs are made for a run of deals";
+    }
+    cli::Session won;
+    won.Lines("new 8 3");
+    EXPECT_TRUE(Solve(won.engine(), Quick()).guess.empty());
 }
 
 TEST(Winnability, CountsTheVerdictsOfARunOfDeals) {

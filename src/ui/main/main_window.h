@@ -432,6 +432,9 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     uint64_t hint_key_ = 0;      // the position the hint or demo is sought for
     uint64_t winnable_key_ = 0;  // the position the verdict is about
     QString winnable_text_;
+    // Said in the solver's place of the status bar while a guessed hint
+    // stands: until the position changes or another hint is asked for.
+    QString hint_note_;
     std::vector<Rect> hint_places_;
     QTimer* hint_timer_ = nullptr;
     QLabel* lblWinnable = nullptr;

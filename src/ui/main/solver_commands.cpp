@@ -1,6 +1,7 @@
 // The solver in the window: "Hint" searches the position on a worker thread
-// and marks the first move of the winning line for a moment; the status bar
-// tells whether the game can still be won. Every search is of a copy of the
+// and marks the first move of the winning line for a moment (when the search
+// gives up first, the move it thought most promising, said to be a guess);
+// the status bar tells whether the game can still be won. Every search is of a copy of the
 // position taken when it starts; a move, an undo, a new deal or closing
 // cancels it and drops its answer.
 #include <QAction>
@@ -26,6 +27,8 @@ constexpr int kHintShownMs = 1500;
 
 // Said wherever a verdict is shown: the solver sees what the player cannot.
 constexpr const char* kAllCardsKnown = "The solver knows every card, the face-down ones included.";
+// Beside a hint that is no sure way to win.
+constexpr const char* kGuessNote = "A guess: no sure win found";
 
 bool GameInPlay(const Engine& e) { return e.flags.Get(flag::kInProgress) && !e.flags.Get(flag::kFinished); }
 
@@ -65,6 +68,7 @@ bool TfrmMain::SolverBusy() const {
 void TfrmMain::mnuHintClick() {
     if (!started_ || paused_ || !GameInPlay(engine_)) return;
     ClearHint();
+    hint_note_.clear();
     hint_key_ = solver::PositionKey(engine_);
     hint_search_->Start(engine_, SolverLimits(kHintSeconds), [this](const solver::Result& result) {
         RefreshSolverLabel();
@@ -76,6 +80,12 @@ void TfrmMain::mnuHintClick() {
 void TfrmMain::HintFound(const solver::Result& result) {
     if (result.verdict == solver::Verdict::Won && !result.line.empty()) {
         ShowHint(result.line.front());
+        return;
+    }
+    if (result.verdict == solver::Verdict::Unknown && !result.guess.empty()) {
+        hint_note_ = QString::fromUtf8(kGuessNote);
+        ShowHint(result.guess);
+        RefreshSolverLabel();
         return;
     }
     const std::string text = result.verdict == solver::Verdict::Impossible
@@ -105,6 +115,7 @@ void TfrmMain::AfterPositionChange() {
     if (key != hint_key_) {
         hint_search_->Cancel();
         ClearHint();
+        hint_note_.clear();
         hint_key_ = key;
     }
     if (DemoRunning()) return;
@@ -126,7 +137,9 @@ void TfrmMain::AfterPositionChange() {
 
 void TfrmMain::RefreshSolverLabel() {
     if (!lblWinnable) return;
-    const QString text = hint_search_->Running() ? QStringLiteral("Thinking...") : winnable_text_;
+    const QString text = hint_search_->Running() ? QStringLiteral("Thinking...")
+                         : hint_note_.isEmpty()   ? winnable_text_
+                                                  : hint_note_;
     if (lblWinnable->text() != text) lblWinnable->setText(text);
 }
 

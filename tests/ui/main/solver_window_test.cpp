@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/deal/start_game.h"
 #include "engine/play/win_condition.h"
 #include "main_window_fixture.h"
 #include "solver/move_places.h"
@@ -62,6 +63,25 @@ TEST(SolverWindow, HintMarksTheFirstMoveOfTheWinningLineForAMoment) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.window->HintPlaces().empty(); }, 5000));
     EXPECT_EQ(front.Pixel(edge.x(), edge.y()), before) << "the table shows again without the frame";
     EXPECT_EQ(f.e().piles.Text(ListId::Tableau, 0), piles) << "a hint moves nothing";
+}
+
+// Spider (four suits) deal 1: the solver finds no winning line in the
+// hint's time, so the hint is its guess, said to be one.
+TEST(SolverWindow, AHintTheSolverGaveUpOnIsShownAsAGuessUntilTheNextMove) {
+    constexpr int kSpider = 48;
+    WindowFixture f(kByHand);
+    f.Show();
+    ChooseGame(f.e(), kSpider);
+    f.window->Table().run_guarded([&] { f.window->StartGameProcedure("1"); });
+    f.Settle();
+    f.Find<QAction>("mnuHint")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.window->HintPlaces().empty(); }, kPatienceMs));
+    EXPECT_EQ(WinnableText(f), "A guess: no sure win found");
+    EXPECT_EQ(f.e().quiet_messages.last, "") << "marks and a word, no message box";
+    ASSERT_TRUE(QTest::qWaitFor([&] { return f.window->HintPlaces().empty(); }, 5000));
+    EXPECT_EQ(WinnableText(f), "A guess: no sure win found") << "the word stays while the position does";
+    ASSERT_TRUE(window_test::MakeAMove(f));
+    EXPECT_EQ(WinnableText(f), "");
 }
 
 TEST(SolverWindow, AMoveCancelsTheSearchAndDropsItsAnswer) {
