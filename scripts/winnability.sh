@@ -2,8 +2,10 @@
 # Measures every game's chance of winning with the solver and writes it into
 # data/games.txt: entries 399 and 400 ("about x in y"), with the command
 # that produced them and its figures in the comment, and the word before
-# them (entry 398). A game whose deals
-# were not decided on at least 98 % keeps its entries.
+# them (entry 398). A game whose deals were not decided on at least 98 %
+# gets no fraction: only the word, from the share won, which the undecided
+# deals can only raise (the comment says "at least"); a game measured
+# before keeps its figure.
 #
 #   scripts/winnability.sh [game ids...]
 # DEALS (2000) deals, the sample deal numbers from draw 1 (as players get
@@ -52,6 +54,26 @@ level() {
         else if (p >= 35) print 2, "medium"; else if (p >= 10) print 3, "low"; else print 4, "very low" }'
 }
 
+# The game's fraction came from a run that decided its deals.
+measured() {
+    awk -v id="$1" '/^\[game / { inside = ($0 == "[game " id "]") }
+        inside && /^399 =/ && /\(measured: / { found = 1 } END { exit !found }' "$games"
+}
+
+# Entries 398 to 400 of game $1: x $2 in y $3 (0 in 0 shows no fraction),
+# level $4 with its word $5, and the run behind them $6.
+write() {
+    awk -v id="$1" -v x="$2" -v y="$3" -v level="$4" -v word="$5" -v note="$6" '
+        /^\[game / { inside = ($0 == "[game " id "]") }
+        inside && /^398 =/ { printf "398 = %-6s # chance of winning: %s\n", level, word; next }
+        inside && /^399 =/ && y == 0 { printf "399 = 0      # chance of winning about x in y: none (%s)\n", note; next }
+        inside && /^400 =/ && y == 0 { printf "400 = 0      # (400 = 0 shows none)\n"; next }
+        inside && /^399 =/ { printf "399 = %-6s # chance of winning about %s ... (%s)\n", x, x, note; next }
+        inside && /^400 =/ { printf "400 = %-6s # ... in %s\n", y, y; next }
+        { print }' "$games" > "$games.new"
+    mv "$games.new" "$games"
+}
+
 for id in "${ids[@]}"; do
     command="winnability $id 1 $deals $seconds"
     answer=$("$cli" --data "$data" $command 2>&1 | tr '\n' ' ')
@@ -61,24 +83,21 @@ for id in "${ids[@]}"; do
         exit 1
     fi
     unknown=$(sed -n 's/.*unknown \([0-9]*\).*/\1/p' <<<"$answer")
-    # A figure with many deals left undecided says more about the solver
-    # than about the game: it is not written.
+    read -r level word < <(level "$percent")
+    # A fraction with many deals left undecided would say more about the
+    # solver than about the game: only the word is written then, as a floor.
     if [ $((unknown * 50)) -gt "$deals" ]; then
-        echo "game $id: not written: $unknown of $deals deals undecided ($answer)" >&2
+        if measured "$id"; then
+            echo "game $id: kept its measured figure: $unknown of $deals deals undecided ($answer)" >&2
+            continue
+        fi
+        note="floor: velmora-cli $command: $percent % won, $unknown deals undecided"
+        echo "game $id: at least $word; $note"
+        write "$id" 0 0 "$level" "$word, at least" "$note"
         continue
     fi
     read -r x y < <(fraction "$percent" "$low" "$high")
     note="measured: velmora-cli $command: $percent % won (95 % interval $low to $high)"
-    read -r level word < <(level "$percent")
     echo "game $id: $word, about $x in $y; $note"
-    awk -v id="$id" -v x="$x" -v y="$y" -v note="$note" -v level="$level" -v word="$word" '
-        /^\[game / { inside = ($0 == "[game " id "]") }
-        inside && /^398 =/ {
-            rest = $0
-            sub(/^398 = [0-9]+ *# chance of winning: (very high|high|medium|very low|low)/, "", rest)
-            printf "398 = %-6s # chance of winning: %s%s\n", level, word, rest; next }
-        inside && /^399 =/ { printf "399 = %-6s # chance of winning about %s ... (%s)\n", x, x, note; next }
-        inside && /^400 =/ { printf "400 = %-6s # ... in %s\n", y, y; next }
-        { print }' "$games" > "$games.new"
-    mv "$games.new" "$games"
+    write "$id" "$x" "$y" "$level" "$word" "$note"
 done

@@ -66,9 +66,9 @@ TEST_F(OpenGameTest, InformationPanelShowsEachGamesValues) {
     for (const Row& row : {
              Row{"Forty Thieves", "2", "0", "Long", "Medium", "Mostly skill",
                  "Very low (about 1 in 10)"},
-             Row{"Pyramid", "1", "2", "Quick", "Easy", "Moderate", "Very low (about 1 in 15)"},
-             Row{"Klondike", "1", "Unlimited", "Medium", "Easy", "Moderate",
-                 "Medium (about 1 in 2)"},
+             // Measured with too many deals undecided for a fraction: the word alone.
+             Row{"Pyramid", "1", "2", "Quick", "Easy", "Moderate", "High"},
+             Row{"Klondike", "1", "Unlimited", "Medium", "Easy", "Moderate", "High"},
              Row{"Freecell", "1", "0", "Medium", "Easy", "Mostly skill",
                  "Very high (about 998 in 1000)"},
          }) {
