@@ -61,11 +61,11 @@ measured() {
 }
 
 # Entries 398 to 400 of game $1: x $2 in y $3 (0 in 0 shows no fraction),
-# level $4 with its word $5, and the run behind them $6.
+# level $4 with its word $5 (none: 398 stays), and the run behind them $6.
 write() {
     awk -v id="$1" -v x="$2" -v y="$3" -v level="$4" -v word="$5" -v note="$6" '
         /^\[game / { inside = ($0 == "[game " id "]") }
-        inside && /^398 =/ { printf "398 = %-6s # chance of winning: %s\n", level, word; next }
+        inside && /^398 =/ && level != "" { printf "398 = %-6s # chance of winning: %s\n", level, word; next }
         inside && /^399 =/ && y == 0 { printf "399 = 0      # chance of winning about x in y: none (%s)\n", note; next }
         inside && /^400 =/ && y == 0 { printf "400 = 0      # (400 = 0 shows none)\n"; next }
         inside && /^399 =/ { printf "399 = %-6s # chance of winning about %s ... (%s)\n", x, x, note; next }
@@ -92,7 +92,9 @@ for id in "${ids[@]}"; do
             continue
         fi
         note="floor: velmora-cli $command: $percent % won, $unknown deals undecided"
-        echo "game $id: at least $word; $note"
+        # "Very low" at least says nothing: the word stays as it was.
+        [ "$level" = 4 ] && level="" word=""
+        echo "game $id: ${word:+at least }${word:-word kept, a floor of very low says nothing}; $note"
         write "$id" 0 0 "$level" "$word, at least" "$note"
         continue
     fi
