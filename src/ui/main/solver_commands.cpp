@@ -1,9 +1,9 @@
 // The solver in the window: "Hint" searches the position on a worker thread
 // and marks the first move of the winning line for a moment (when the search
 // gives up first, the move it thought most promising, said to be a guess);
-// the status bar tells whether the game can still be won. Every search is of a copy of the
-// position taken when it starts; a move, an undo, a new deal or closing
-// cancels it and drops its answer.
+// the status bar tells whether the game can still be won. Every search is of
+// a copy of the position taken when it starts; a move, an undo, a new deal or
+// closing cancels it and drops its answer.
 #include <QAction>
 #include <QLabel>
 #include <QTimer>
