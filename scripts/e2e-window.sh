@@ -4,6 +4,9 @@
 # throw-away program folder names it), one legal drag or press is made with
 # xdotool, and screenshots show that the table changed while the program
 # kept running. Then the program is closed from its menu and must end well.
+# With VELMORA_E2E_INPUT=keys the same move is made with keys alone: the
+# arrows walk the focus mark to the card (the driver's "walk" tells the
+# order), Space picks it up and puts it down, S presses the stock.
 #
 #   scripts/e2e-window.sh [program folder]   (default: build/bin)
 #
@@ -190,6 +193,7 @@ plan_drag() {
   # for it so the card lies on the target's top card.
   press_x=$gx press_y=$gy
   release_x=$((gx + tx - x1 + lift)) release_y=$((gy + ty - y1 + lift))
+  key_from=$from key_to=$to key_index=$index
   action="drag card $code from $from to $to"
 }
 
@@ -210,6 +214,7 @@ plan_tableau_press() {
     [ "$(ask "press $pile")" = "done" ] || continue
     grip_point "$pile" "$(($(pile_size "$pile") - 1))"
     press_x=$gx press_y=$gy release_x=$gx release_y=$gy
+    key_from=$pile
     action="press on the top card of $pile"
     return 0
   done
@@ -219,6 +224,61 @@ plan_tableau_press() {
 mouse() {
   xdotool "$@"
   sleep 0.15
+}
+
+# --- The same by keyboard ---------------------------------------------------
+
+readonly input="${VELMORA_E2E_INPUT:-mouse}"
+focus=""  # the pile the program's focus mark is on
+
+# The focus a new table starts with: the first tableau, else the first pile walked.
+start_focus() {
+  focus="$(ask walk | awk '$1 == "Fila1" { print; exit }' | cut -d' ' -f1)"
+  [ -n "$focus" ] || focus="$(ask walk | head -1 | cut -d' ' -f1)"
+}
+
+key() {
+  xdotool key --delay 60 "$@"
+  sleep 0.15
+}
+
+# Right presses from the focused pile to pile $1, then the focus is there.
+walk_to() {
+  local steps
+  steps="$(ask walk | awk -v a="$focus" -v b="$1" '$1 == a { i = NR } $1 == b { j = NR } END { print ((j - i) % NR + NR) % NR }')"
+  if [ "$steps" -gt 0 ]; then key $(printf 'Right %.0s' $(seq 1 "$steps")); fi
+  focus=$1
+}
+
+# Up presses that choose card `index` (0 the bottom) of pile $1.
+depth_of() {
+  ask walk | awk -v pile="$1" -v i="$2" '$1 == pile { for (f = 2; f <= NF; f++) if ($f == i) print f - 2 }'
+}
+
+# The planned move by keys; "before.png" is shot with the mark already where
+# it ends, so only the move itself can change the picture.
+make_key_move() {
+  local folder=$1 depth
+  key Right  # the first arrow only shows the mark
+  case "$action" in
+    "drag card "*)
+      depth="$(depth_of "$key_from" "$key_index")"
+      [ -n "$depth" ] || { fail "$game: the keyboard cannot choose the card of the $action"; return; }
+      walk_to "$key_to"
+      settled_shot "$folder/before.png"
+      walk_to "$key_from"
+      if [ "$depth" -gt 0 ]; then key $(printf 'Up %.0s' $(seq 1 "$depth")); fi
+      key space
+      walk_to "$key_to"
+      key space ;;
+    "press on the stock")
+      settled_shot "$folder/before.png"
+      key s ;;
+    *)
+      walk_to "$key_from"
+      settled_shot "$folder/before.png"
+      key space ;;
+  esac
 }
 
 make_move() {
@@ -306,8 +366,13 @@ EOF
     xdotool windowfocus "$wid" key F2
   done
 
-  settled_shot "$folder/before.png"
-  make_move "$folder"
+  if [ "$input" = keys ]; then
+    start_focus
+    make_key_move "$folder"
+  else
+    settled_shot "$folder/before.png"
+    make_move "$folder"
+  fi
   settled_shot "$folder/after.png"
   if ! running "$pid"; then
     fail "$number $name: the program ended after the $action (deal $deal)"
@@ -337,6 +402,8 @@ if [ "${#games[@]}" -eq 0 ]; then
   exit 1
 fi
 for entry in "${games[@]}"; do
+  # VELMORA_E2E_GAMES="1 6 48" plays those games only.
+  if [ -n "${VELMORA_E2E_GAMES:-}" ] && [[ " $VELMORA_E2E_GAMES " != *" ${entry%% *} "* ]]; then continue; fi
   play "${entry%% *}" "${entry#* }"
 done
 exit "$failed"

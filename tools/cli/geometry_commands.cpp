@@ -1,6 +1,7 @@
 // Commands that ask the geometry of the table: which card lies under a
-// point, and where a card dragged to a point lands. They see the piles
-// where the layout (or a test) put them.
+// point, where a card dragged to a point lands, and the order the keyboard
+// walks the piles in. They see the piles where the layout (or a test) put
+// them.
 #include <cstdint>
 #include <string>
 
@@ -8,6 +9,7 @@
 #include "driver.h"
 #include "engine/layout/card_positions.h"
 #include "engine/layout/drop_overlap.h"
+#include "engine/layout/pile_walk.h"
 #include "play_commands.h"
 
 namespace velmora::cli {
@@ -54,11 +56,25 @@ Reply Drag(Driver& d, const Driver::Args& args) {
     return CarryAndRelease(e, *card, DropCandidatesAt(e, x, y, *card));
 }
 
+// The piles in the order Right walks them, one a line, each with the
+// positions (0 the bottom) of the cards Up can choose, the top card first.
+Reply Walk(Driver& d, const Driver::Args& args) {
+    if (!args.empty()) return Reply::Fail("usage: walk");
+    Reply reply;
+    for (const PileRef& pile : WalkOrder(d.engine())) {
+        std::string line = PileName(pile);
+        for (int position : ChoosableCards(d.engine(), pile)) line += " " + std::to_string(position);
+        reply.lines.push_back(line);
+    }
+    return reply;
+}
+
 }  // namespace
 
 void RegisterGeometryCommands(std::map<std::string, Driver::Handler>& table) {
     table["hit"] = Hit;
     table["drag"] = Drag;
+    table["walk"] = Walk;
 }
 
 }  // namespace velmora::cli

@@ -19,6 +19,8 @@
 #include "ui/dialogs/tips_box.h"
 #include "ui/main/caption.h"
 #include "ui/main/demo_state.h"
+#include "ui/main/table_accessible.h"
+#include "ui/main/table_keys.h"
 #include "ui/main/table_widget.h"
 #include "ui/main/window_pacer.h"
 
@@ -49,6 +51,7 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
     table_->run_guarded = [this](const std::function<void()>& action) { Guarded(action); };
     table_->resized = [this] { TableResized(); };
     setCentralWidget(table_);
+    InstallTableAccessibility();
     // Every game fits a table of this size with cards that follow the window.
     setMinimumSize(kSmallestWindow);
     resize(ScreenSize().expandedTo(kSmallestWindow + QSize(kDefaultMargin, kDefaultMargin)) -
@@ -72,6 +75,9 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
 }
 
 TfrmMain::~TfrmMain() {
+    // The keys and the accessible table go before the widget they serve.
+    table_->SetAccessibility(nullptr);
+    table_->SetInput(nullptr);
     // The engine outlives the window: it must not call into it any more.
     engine_.view = &engine_.quiet_view;
     engine_.messages = &engine_.quiet_messages;
@@ -79,7 +85,25 @@ TfrmMain::~TfrmMain() {
 }
 
 void TfrmMain::SetTableInput(TableInput* input) {
-    table_->SetInput(input);
+    table_->SetAccessibility(nullptr);
+    table_->SetInput(nullptr);
+    accessibility_.reset();
+    keys_.reset();
+    if (input) {
+        keys_ = std::make_unique<TableKeys>(engine_, *input);
+        accessibility_ = std::make_unique<TableAccessibility>(*table_, engine_, *keys_);
+        keys_->focus_moved = [this] { accessibility_->FocusMoved(); };
+        table_->SetAccessibility(accessibility_.get());
+    }
+    table_->SetInput(input, keys_.get());
+    // The table takes the keys from the start: the game is played there.
+    table_->setFocus();
+}
+
+void TfrmMain::TableContentsChanged() {
+    if (keys_) keys_->TableChanged();
+    if (accessibility_) accessibility_->TableChanged();
+    table_->RefreshFocusMark();
 }
 
 void TfrmMain::RefreshCaption() {

@@ -50,7 +50,9 @@ class CardCounterWindow;
 class PauseSign;
 class SolverRunner;
 struct DemoState;
+class TableAccessibility;
 class TableInput;
+class TableKeys;
 class TableWidget;
 class WindowPacer;
 
@@ -271,6 +273,8 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     // After every action: a search of a position that is gone is cancelled
     // and its answer dropped; the winnable verdict is sought again.
     void AfterPositionChange();
+    // The keyboard's mark and the accessible table follow the position.
+    void TableContentsChanged();
     void HintFound(const solver::Result& result);
     void ShowHint(const solver::Move& move);
     void ClearHint();
@@ -368,6 +372,9 @@ class TfrmMain : public QMainWindow, public SettingsView, private TableViewOwner
     PlayDealRules deal_rules_;
     TableSurfaces surfaces_;
     TableWidget* table_ = nullptr;
+    // Play by keyboard and the table read aloud, while a hand is on the table.
+    std::unique_ptr<TableKeys> keys_;
+    std::unique_ptr<TableAccessibility> accessibility_;
     std::unique_ptr<WindowPacer> pacer_;
     std::unique_ptr<WindowTableView> view_;
     InputFilter input_filter_;

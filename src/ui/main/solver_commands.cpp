@@ -110,6 +110,7 @@ void TfrmMain::ClearHint() {
 }
 
 void TfrmMain::AfterPositionChange() {
+    TableContentsChanged();
     if (!started_ || closing_ || !hint_search_) return;
     const uint64_t key = solver::PositionKey(engine_);
     if (key != hint_key_) {

@@ -6,6 +6,10 @@
 
 #include <Qt>
 
+#include <string>
+
+#include "engine/layout/pile_walk.h"
+
 namespace velmora {
 
 class TableInput {
@@ -20,6 +24,16 @@ public:
     virtual void Cancel() = 0;
     // True while a run is carried (the window then ignores presses).
     virtual bool Carrying() const = 0;
+
+    // The keyboard's hand: a press of the left button on a chosen card at
+    // (x, y) inside it, with no search for what lies under the point (piles
+    // laid over each other would hide it), and the double click that sends
+    // the chosen card home.
+    virtual void PressChosen(const ChosenCard& card, int x, int y) = 0;
+    virtual void DoubleClickChosen(const ChosenCard& card) = 0;
+    // Puts a carried run down on the pile the keyboard chose, whatever else
+    // its picture overlaps; refused, it flies back.
+    virtual void ReleaseOn(PileRef pile) = 0;
 };
 
 }  // namespace velmora

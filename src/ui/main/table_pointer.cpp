@@ -8,6 +8,7 @@
 #include "engine/layout/drop_overlap.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_string.h"
+#include "engine/play/player_input.h"
 #include "render/card_drawing.h"
 #include "render/pile_drawing.h"
 #include "render/table_renderer.h"
@@ -85,6 +86,10 @@ void TablePointer::Release(Qt::MouseButton /*button*/, int /*x*/, int /*y*/) {
     Handle([this] { ReleaseNow(); });
 }
 
+void TablePointer::ReleaseOn(PileRef pile) {
+    Handle([=, this] { ReleaseNow(pile); });
+}
+
 void TablePointer::DoubleClick(Qt::MouseButton button, int /*x*/, int /*y*/) {
     Handle([=, this] { DoubleClickNow(button); });
 }
@@ -93,8 +98,32 @@ void TablePointer::Cancel() {
     Handle([this] { CancelNow(); });
 }
 
+void TablePointer::PressChosen(const ChosenCard& card, int x, int y) {
+    const CardHit hit{PileName(card.pile), card.code, card.rect};
+    Handle([=, this] {
+        if (InProgress(e_) && !Carrying()) PressHit(hit, Qt::LeftButton, false, x, y);
+    });
+}
+
+void TablePointer::DoubleClickChosen(const ChosenCard& card) {
+    const CardHit hit{PileName(card.pile), card.code, card.rect};
+    Handle([=, this] {
+        if (Carrying()) return;
+        DoubleClickHit(hit);
+        // The press that ends a double click of the mouse, which the engine
+        // may have asked to ignore, so that it waits for no other press.
+        if (!e_.flags.Get(flag::kIgnoreNextPress)) return;
+        PressHit(hit, Qt::LeftButton, false, (hit.rect.left + hit.rect.right) / 2, (hit.rect.top + hit.rect.bottom) / 2);
+        ReleaseNow();
+    });
+}
+
 void TablePointer::PressNow(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y) {
     if (!InProgress(e_) || Carrying()) return;
+    PressHit(CardAt(e_, x, y), button, modifiers.testFlag(Qt::ControlModifier), x, y);
+}
+
+void TablePointer::PressHit(const CardHit& hit, Qt::MouseButton button, bool control, int x, int y) {
     HidePeek();
     // A run the engine let go of under the hand (a new deal) goes home first.
     if (press_.kind == PressResult::PickUp) ReturnRun(std::exchange(press_, PressResult{}));
@@ -102,8 +131,7 @@ void TablePointer::PressNow(Qt::MouseButton button, Qt::KeyboardModifiers modifi
     if (!e_.flags.Get(flag::kBusy) && !e_.flags.Get(flag::kIgnoreNextPress) && window_.refresh_time)
         window_.refresh_time();
     press_at_ = QPoint(x, y);
-    const CardHit hit = CardAt(e_, x, y);
-    press_ = PointerPress(e_, hit.pile, hit.code, ToButton(button), modifiers.testFlag(Qt::ControlModifier));
+    press_ = PointerPress(e_, hit.pile, hit.code, ToButton(button), control);
     switch (press_.kind) {
         case PressResult::PickUp: PickUp(x, y); break;
         case PressResult::Peek: ShowPeek(hit.rect); break;
@@ -138,7 +166,7 @@ void TablePointer::MoveNow(int x, int y) {
     if (e_.play.redeal_armed && !OverRedealMark(x, y)) PointerLeftRedealMark(e_);
 }
 
-void TablePointer::ReleaseNow() {
+void TablePointer::ReleaseNow(std::optional<PileRef> onto) {
     ShowCursor(false);
     HidePeek();
     if (Carrying() && renderer_.Context().ShadowsOn()) PlaySound("card_down");
@@ -148,10 +176,10 @@ void TablePointer::ReleaseNow() {
         renderer_.RepaintPile(static_cast<int>(ListId::Stock), kStockIndex);
         renderer_.Wait(kRedealMarkPauseMs);
     }
-    LetGo(press, moved);
+    LetGo(press, moved, onto);
 }
 
-void TablePointer::LetGo(const PressResult& press, bool moved) {
+void TablePointer::LetGo(const PressResult& press, bool moved, std::optional<PileRef> onto) {
     const bool held = press.kind == PressResult::PickUp;
     const bool carried = held && e_.main_game.Field(field::kDraggedCard) == press.card;
     // A new deal or an automatic move let go of the run in the engine: its
@@ -160,7 +188,9 @@ void TablePointer::LetGo(const PressResult& press, bool moved) {
     // A picture that a redraw took away cannot be dropped anywhere.
     const bool drop = carried && moved && renderer_.State().drag.cards > 0;
     std::vector<DropCandidate> candidates;
-    if (drop) {
+    if (drop && onto) {
+        candidates = DropCandidateOf(*onto);
+    } else if (drop) {
         const QRect shown = renderer_.State().drag.rect;
         candidates = DropCandidatesAt(e_, shown.x(), shown.y(), press.card);
     }
@@ -176,7 +206,10 @@ void TablePointer::ReturnRun(const PressResult& press) {
 
 void TablePointer::DoubleClickNow(Qt::MouseButton button) {
     if (button != Qt::LeftButton || Carrying()) return;
-    const CardHit hit = CardAt(e_, press_at_.x(), press_at_.y());
+    DoubleClickHit(CardAt(e_, press_at_.x(), press_at_.y()));
+}
+
+void TablePointer::DoubleClickHit(const CardHit& hit) {
     if (!hit.pile.empty() && PointerDoubleClick(e_, hit.pile, hit.code)) AfterMove();
 }
 

@@ -10,7 +10,9 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 
+#include "engine/layout/card_positions.h"
 #include "engine/layout/table_geometry.h"
 #include "engine/play/pointer.h"
 #include "ui/main/table_input.h"
@@ -49,12 +51,18 @@ public:
     void DoubleClick(Qt::MouseButton button, int x, int y) override;
     void Cancel() override;
     bool Carrying() const override;
+    void PressChosen(const ChosenCard& card, int x, int y) override;
+    void DoubleClickChosen(const ChosenCard& card) override;
+    void ReleaseOn(PileRef pile) override;
 
 private:
     void PressNow(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int x, int y);
+    void PressHit(const CardHit& hit, Qt::MouseButton button, bool control, int x, int y);
     void MoveNow(int x, int y);
-    void ReleaseNow();
+    // With a pile, the run goes there and nowhere else.
+    void ReleaseNow(std::optional<PileRef> onto = std::nullopt);
     void DoubleClickNow(Qt::MouseButton button);
+    void DoubleClickHit(const CardHit& hit);
     void CancelNow();
 
     // Animations let the window's events run: an event that arrives while
@@ -65,7 +73,7 @@ private:
     void PickUp(int x, int y);
     // Ends a press: a carried run that moved is dropped where its picture
     // lies, or goes back; then the engine's release follows.
-    void LetGo(const PressResult& press, bool moved);
+    void LetGo(const PressResult& press, bool moved, std::optional<PileRef> onto = std::nullopt);
     void ReturnRun(const PressResult& press);
     // The pressed card drawn whole on the window at `card`, its rectangle.
     void ShowPeek(const Rect& card);

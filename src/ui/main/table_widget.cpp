@@ -1,16 +1,52 @@
 #include "ui/main/table_widget.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 
 #include "ui/main/table_input.h"
+#include "ui/main/table_keys.h"
 
 namespace velmora {
 
 TableWidget::TableWidget(QWidget* parent) : SurfaceWidget(parent) {
     // Moves without a button matter too (the redeal mark, the hints).
     setMouseTracking(true);
-    setFocusPolicy(Qt::ClickFocus);
+    // Tab reaches the table too: it is played by keyboard as well.
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+namespace {
+
+// The focus mark: a golden frame with a dark edge, apart from the hint's cyan.
+const QColor kMarkFrame(255, 200, 0);
+const QColor kMarkEdge(60, 30, 0);
+constexpr int kMarkOutside = 4;
+
+}  // namespace
+
+void TableWidget::SetInput(TableInput* input, TableKeys* keys) {
+    input_ = input;
+    keys_ = keys;
+    RefreshFocusMark();
+}
+
+QRect TableWidget::MarkArea() const {
+    if (!keys_ || !hasFocus()) return {};
+    const Rect mark = keys_->Mark();
+    if (mark.IsEmpty()) return {};
+    return QRect(mark.left, mark.top, mark.Width(), mark.Height())
+        .adjusted(-kMarkOutside, -kMarkOutside, kMarkOutside, kMarkOutside);
+}
+
+void TableWidget::RefreshFocusMark() {
+    const QRect now = MarkArea();
+    if (now == mark_drawn_) return;
+    // The old frame goes (the surface beneath it is shown again), the new one is drawn.
+    update(mark_drawn_);
+    update(now);
+    mark_drawn_ = now;
 }
 
 void TableWidget::Forward(const std::function<void(TableInput&)>& call) {
@@ -33,7 +69,32 @@ void TableWidget::Press(QMouseEvent* event) {
 }
 
 void TableWidget::mousePressEvent(QMouseEvent* event) {
+    // The mouse took over: the keyboard's mark hides until the next key.
+    if (keys_ && keys_->MarkShown()) {
+        keys_->HideMark();
+        RefreshFocusMark();
+    }
     Press(event);
+}
+
+void TableWidget::keyPressEvent(QKeyEvent* event) {
+    bool used = false;
+    if (keys_ && input_) {
+        const int key = event->key();
+        const Qt::KeyboardModifiers modifiers = event->modifiers();
+        Forward([&](TableInput&) { used = keys_->Key(key, modifiers); });
+    }
+    if (!used) {
+        SurfaceWidget::keyPressEvent(event);
+        return;
+    }
+    RefreshFocusMark();
+    event->accept();
+}
+
+void TableWidget::focusInEvent(QFocusEvent* event) {
+    SurfaceWidget::focusInEvent(event);
+    RefreshFocusMark();
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -59,6 +120,7 @@ void TableWidget::mouseDoubleClickEvent(QMouseEvent* event) {
 void TableWidget::focusOutEvent(QFocusEvent* event) {
     Forward([](TableInput& input) { input.Cancel(); });
     SurfaceWidget::focusOutEvent(event);
+    RefreshFocusMark();
 }
 
 void TableWidget::leaveEvent(QEvent* event) {
@@ -76,6 +138,19 @@ bool TableWidget::event(QEvent* event) {
 
 void TableWidget::paintEvent(QPaintEvent* event) {
     SurfaceWidget::paintEvent(event);
+    const QRect mark = MarkArea();
+    if (!mark.isEmpty() && event->region().intersects(mark)) {
+        QPainter painter(this);
+        painter.setClipRegion(event->region());
+        painter.setRenderHint(QPainter::Antialiasing);
+        const QRectF edge = QRectF(mark).adjusted(2.5, 2.5, -2.5, -2.5);
+        painter.setPen(QPen(kMarkEdge, 5));
+        painter.drawRoundedRect(edge, 6, 6);
+        painter.setPen(QPen(kMarkFrame, 3));
+        painter.drawRoundedRect(edge, 6, 6);
+    }
+    // A move or a deal changed where the mark belongs.
+    if (mark != mark_drawn_) RefreshFocusMark();
     if (painted) painted();
 }
 
