@@ -4,7 +4,8 @@
 # package list is downloaded. With "--fuzz", also the clang compiler and
 # runtime that the libFuzzer harnesses need ("make fuzz"). With "--clang",
 # only the compiler: "make test" parses the fuzz build with it, so that build
-# cannot break unseen.
+# cannot break unseen. With "--a11y", what scripts/a11y-dump.sh needs to read
+# the program's accessibility tree over AT-SPI.
 set -euo pipefail
 
 packages=(
@@ -20,7 +21,8 @@ for arg in "$@"; do
   case "$arg" in
     --fuzz) packages+=(clang-14 libclang-rt-14-dev) ;;
     --clang) packages+=(clang-14) ;;
-    *) echo "usage: $0 [--fuzz | --clang]" >&2; exit 2 ;;
+    --a11y) packages+=(at-spi2-core dbus-x11 python3-gi gir1.2-atspi-2.0) ;;
+    *) echo "usage: $0 [--fuzz | --clang | --a11y]" >&2; exit 2 ;;
   esac
 done
 

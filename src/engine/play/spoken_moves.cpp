@@ -1,6 +1,7 @@
 #include "engine/play/spoken_moves.h"
 
 #include <algorithm>
+#include <cctype>
 #include <vector>
 
 #include "engine/model/card_table.h"
@@ -84,7 +85,11 @@ std::string SpokenChange(const Engine& e, const PileLists& before) {
     }
     if (moves.size() > kMostMovesTold) return "Cards dealt";
     std::string text;
-    for (const std::string& move : moves) text += (text.empty() ? "" : ". ") + move;
+    for (std::string move : moves) {
+        // Each move a sentence of its own.
+        move[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(move[0])));
+        text += (text.empty() ? "" : ". ") + move;
+    }
     return text;
 }
 

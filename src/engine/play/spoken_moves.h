@@ -1,8 +1,8 @@
 #pragma once
 // What changed on the table, in words, for a screen reader: each run that
-// went from one pile to another ("seven of hearts from Tableau 3 to
-// Foundation 1", "three cards from Stock to Waste"). A card face down is
-// never named.
+// went from one pile to another ("Seven of hearts from Tableau 3 to
+// Foundation 1", "Three cards from Stock to Waste"), each a sentence. A card
+// face down is never named.
 
 #include <string>
 

@@ -74,13 +74,13 @@ TEST(PileWalk, PilesAndCardsAreSpokenByRoleAndNameNeverByAHiddenFace) {
 
     PileLists before = t.e().piles;
     t.Put("Fila1", {1, 2}).Put("Dest1", {7});
-    EXPECT_EQ(SpokenChange(t.e(), before), "seven of hearts from Tableau 1 to Foundation 1");
+    EXPECT_EQ(SpokenChange(t.e(), before), "Seven of hearts from Tableau 1 to Foundation 1");
     before = t.e().piles;
     t.Put("Fila2", {}).Put("Fila1", {1, 2, 40}).FaceDown({40});
-    EXPECT_EQ(SpokenChange(t.e(), before), "a card from Tableau 2 to Tableau 1");
+    EXPECT_EQ(SpokenChange(t.e(), before), "A card from Tableau 2 to Tableau 1");
     before = t.e().piles;
     t.Put("Fila1", {1}).FaceDown({1});
-    EXPECT_EQ(SpokenChange(t.e(), before), "two of hearts and one more removed from Tableau 1")
+    EXPECT_EQ(SpokenChange(t.e(), before), "Two of hearts and one more removed from Tableau 1")
         << "a run taken off the table";
     before = t.e().piles;
     t.Put("Dest2", {20}).Put("Appogg1", {21}).Put("Appogg2", {22}).Put("Fila2", {23}).Put("Mazzo", {24});

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <string>
 #include <vector>
@@ -240,8 +241,9 @@ TEST(KeyboardPlay, TheAccessibleTableNamesEveryPileAndAnnouncesTheMoves) {
               "1 card, " + CardSpokenName(card));
     QAccessibleInterface* news = table->child(table->childCount() - 1);
     EXPECT_EQ(news->role(), QAccessible::Notification);
-    EXPECT_EQ(news->text(QAccessible::Name).toStdString(),
-              CardSpokenName(card) + " from Tableau 2 to Free cell 1");
+    std::string moved = CardSpokenName(card) + " from Tableau 2 to Free cell 1";
+    moved[0] = static_cast<char>(std::toupper(moved[0]));
+    EXPECT_EQ(news->text(QAccessible::Name).toStdString(), moved);
 }
 
 }  // namespace
