@@ -50,6 +50,7 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
     table_->setObjectName("imgSfondo");
     table_->run_guarded = [this](const std::function<void()>& action) { Guarded(action); };
     table_->resized = [this] { TableResized(); };
+    table_->keys_allowed = [this] { return !paused_ && !winning_running_ && !DemoRunning(); };
     setCentralWidget(table_);
     InstallTableAccessibility();
     // Every game fits a table of this size with cards that follow the window.

@@ -79,7 +79,7 @@ void TableWidget::mousePressEvent(QMouseEvent* event) {
 
 void TableWidget::keyPressEvent(QKeyEvent* event) {
     bool used = false;
-    if (keys_ && input_) {
+    if (keys_ && input_ && (!keys_allowed || keys_allowed())) {
         const int key = event->key();
         const Qt::KeyboardModifiers modifiers = event->modifiers();
         Forward([&](TableInput&) { used = keys_->Key(key, modifiers); });

@@ -34,6 +34,8 @@ class TableWidget : public SurfaceWidget {
     std::function<void(const std::function<void()>&)> run_guarded;
     // After the widget took its new size.
     std::function<void()> resized;
+    // False while the table takes no keys (a pause hides it, a demo plays it).
+    std::function<bool()> keys_allowed;
     // After each paint (the start-up probe listens here).
     std::function<void()> painted;
 

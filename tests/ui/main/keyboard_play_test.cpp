@@ -2,6 +2,7 @@
 // reads it: key events on the table widget, through the keyboard's focus
 // mark and the same hand the mouse uses, into the engine.
 #include <QAccessible>
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 
@@ -171,6 +172,16 @@ TEST(KeyboardPlay, TheMarkWalksEveryPileAndChoosesWithinAFan) {
     EXPECT_TRUE(w.Keys().Focused() == first) << "Right comes round";
 
     ASSERT_TRUE(w.FocusOn("Fila1"));
+    // A pause hides the table: its keys do nothing until the game goes on.
+    w.f.Find<QAction>("mnuPause")->trigger();
+    ASSERT_TRUE(w.f.window->Paused());
+    w.Key(Qt::Key_Space);
+    EXPECT_FALSE(w.Table().Input()->Carrying());
+    w.f.Find<QAction>("mnuPause")->trigger();
+    w.Key(Qt::Key_Space);
+    EXPECT_TRUE(w.Table().Input()->Carrying());
+    w.Key(Qt::Key_Escape);
+
     const int top = PileTop(w.Pile("Fila1"));
     w.Key(Qt::Key_Up);
     EXPECT_EQ(w.Keys().Chosen().code, PileCodeAt(w.Pile("Fila1"), PileCount(w.Pile("Fila1")) - 2));
