@@ -193,6 +193,31 @@ TEST(KeyboardPlay, TheMarkWalksEveryPileAndChoosesWithinAFan) {
     EXPECT_NE(w.Keys().Focused().list, ListId::Tableau) << "past the whole fan: the row above";
 }
 
+// A pair of the pyramid's free bottom row taken off by keys: Up steps along
+// the row to each card, Space selects it as a click does (a King alone).
+TEST(KeyboardPlay, APyramidPairIsRemovedWithTheKeys) {
+    KeyedWindow w(StoredGame(6, "Pyramid"));
+    ASSERT_TRUE(w.f.window->Started()) << w.f.host.fatal;
+    w.f.window->StartGameProcedure("1");
+    const std::string row = w.Pile("Fila7");
+    std::vector<int> pick;
+    for (int i = 0; i < PileCount(row) && pick.empty(); ++i) {
+        if (Rank(PileCodeAt(row, i)) == 13) pick = {PileCodeAt(row, i)};
+        for (int j = i + 1; j < PileCount(row) && pick.empty(); ++j)
+            if (Rank(PileCodeAt(row, i)) + Rank(PileCodeAt(row, j)) == 13) pick = {PileCodeAt(row, i), PileCodeAt(row, j)};
+    }
+    ASSERT_FALSE(pick.empty()) << row;
+    for (int card : pick) {
+        ASSERT_TRUE(w.ChooseCard("Fila7", card));
+        w.Key(Qt::Key_Space);
+        EXPECT_FALSE(w.Table().Input()->Carrying());
+    }
+    for (int card : pick) {
+        EXPECT_LT(PileIndexOf(w.Pile("Fila7"), card), 0) << card;
+        EXPECT_GE(PileIndexOf(w.Pile("Mazzo_Waste"), card), 0) << card;
+    }
+}
+
 std::vector<std::string> ChildNames(QAccessibleInterface* table) {
     std::vector<std::string> names;
     for (int i = 0; i < table->childCount(); ++i)
