@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "ui/main/table_accessible.h"
 #include "ui/main/table_input.h"
 #include "ui/main/table_keys.h"
 
@@ -95,6 +96,8 @@ void TableWidget::keyPressEvent(QKeyEvent* event) {
 void TableWidget::focusInEvent(QFocusEvent* event) {
     SurfaceWidget::focusInEvent(event);
     RefreshFocusMark();
+    // A screen reader hears which pile the keys are on.
+    if (accessibility_) accessibility_->FocusMoved();
 }
 
 void TableWidget::mouseMoveEvent(QMouseEvent* event) {
