@@ -50,10 +50,11 @@ TfrmPlayers::TfrmPlayers(ParamRecord& params, SettingsFile settings, Hooks hooks
 }
 
 void TfrmPlayers::BuildWidgets() {
-    lblPlayers = Named(new QLabel(QStringLiteral("Who plays?"), this), "lblPlayers",
+    lblPlayers = Named(new QLabel(QStringLiteral("&Who plays?"), this), "lblPlayers",
                        QRect(kMargin, kMargin, kListWidth, 16));
     lstPlayers = Named(new QListWidget(this), "lstPlayers",
                        QRect(kMargin, kMargin + 18, kListWidth, kClientHeight - 2 * kMargin - 18));
+    lblPlayers->setBuddy(lstPlayers);
     const int left = kClientWidth - kMargin - kButtonWidth;
     btnAdd = Button(this, "btnAdd", "&Add...", left, kMargin + 18);
     btnRename = Button(this, "btnRename", "&Rename...", left, kMargin + 18 + 30);
