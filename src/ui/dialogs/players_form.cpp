@@ -76,7 +76,7 @@ void TfrmPlayers::UseDefaultHooks() {
         hooks_.ask_name = [this](const std::string& title, const std::string& name) -> std::optional<std::string> {
             QInputDialog box(this);
             box.setWindowTitle(Text(title));
-            box.setLabelText(QStringLiteral("Name:"));
+            box.setLabelText(QStringLiteral("&Name:"));
             box.setTextValue(Text(name));
             if (auto* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(kCurrentPlayerLength);
             if (box.exec() != QDialog::Accepted) return std::nullopt;

@@ -6,9 +6,14 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include <QListWidget>
+#include <QTemporaryDir>
+
 #include "customize_fixture.h"
 #include "keyboard_checks.h"
 #include "open_game_fixture.h"
+#include "storage/favorites.h"
+#include "ui/dialogs/favorites_form.h"
 #include "ui/dialogs/statistics_log_form.h"
 
 namespace velmora {
@@ -88,6 +93,29 @@ TEST_F(CustomizeByKeys, EscapeCancels) {
     Press(Qt::Key_Escape);
     EXPECT_EQ(closings, std::vector<bool>{true});
     EXPECT_EQ(Key("Back_Card"), "14");
+}
+
+// A game found by typing, ticked with Space, kept with Return.
+TEST(FavoritesByKeys, FindTickAndKeep) {
+    test::EnsureApplication();
+    QTemporaryDir dir;
+    const std::string settings = dir.path().toStdString() + "/CFG.DAT";
+    std::ofstream(settings) << "[Favorites]\nGames=7\n";
+    TfrmFavorites dialog(open_game::BuildGameList({"005 002   Klondike", "004 001   Freecell", "007 007   Golf"}),
+                         SettingsFile(settings));
+    ASSERT_TRUE(ShowActive(dialog));
+    Press(Qt::Key_F, Qt::AltModifier);
+    QTest::keyClicks(QApplication::focusWidget(), "ond");
+    Press(Qt::Key_Tab);
+    ASSERT_EQ(QApplication::focusWidget(), dialog.lstGames);
+    Press(Qt::Key_Down);
+    ASSERT_NE(dialog.lstGames->currentItem(), nullptr);
+    EXPECT_EQ(dialog.lstGames->currentItem()->text(), "Klondike");
+    Press(Qt::Key_Space);
+    EXPECT_EQ(dialog.lblCount->text(), "2 favorite games");
+    Press(Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(ReadFavoriteGames(SettingsFile(settings)), (std::vector<int>{2, 7}));
 }
 
 GameRecord Played(int day) {
