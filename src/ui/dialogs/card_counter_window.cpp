@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QShortcut>
 
 namespace velmora {
 namespace {
@@ -48,6 +49,9 @@ CardCounterWindow::CardCounterWindow(QWidget* owner) : QWidget(owner, Qt::Tool) 
     setWindowTitle(QStringLiteral("Card counter"));
     BuildGrid();
     ShowCounts(UnseenCards{}, false);
+    // Nothing here takes the keyboard: Escape puts the window away as in the dialogs.
+    auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close_key, &QShortcut::activated, this, &QWidget::close);
 }
 
 void CardCounterWindow::BuildGrid() {

@@ -83,9 +83,10 @@ void TfrmCustomize_Freeware::BuildGeneralPage() {
 
 void TfrmCustomize_Freeware::BuildDecksPage() {
     tsDecks = Page(nbkCustomize, "tsDecks", "&Decks  ");
-    lblCardBack = Named(new QLabel(QStringLiteral("Select a card back:"), tsDecks), "lblCardBack",
+    lblCardBack = Named(new QLabel(QStringLiteral("Select a &card back:"), tsDecks), "lblCardBack",
                         QRect(8, 6, 200, 18));
     trvCardBack = Tree(tsDecks, "trvCardBack", QRect(8, 26, 204, 160));
+    lblCardBack->setBuddy(trvCardBack);
     lblCardSize = Named(new QLabel(QStringLiteral("Card si&ze:"), tsDecks), "lblCardSize",
                         QRect(8, 196, 66, 18));
     cboCardSize = Named(new QComboBox(tsDecks), "cboCardSize", QRect(76, 192, 136, 26));
@@ -103,9 +104,10 @@ void TfrmCustomize_Freeware::BuildDecksPage() {
 
 void TfrmCustomize_Freeware::BuildBackgroundsPage() {
     tsBackgrounds = Page(nbkCustomize, "tsBackgrounds", "&Backgrounds");
-    lblBackGround = Named(new QLabel(QStringLiteral("Select a background:"), tsBackgrounds),
+    lblBackGround = Named(new QLabel(QStringLiteral("Select a bac&kground:"), tsBackgrounds),
                           "lblBackGround", QRect(8, 6, 200, 18));
     trvBackGround = Tree(tsBackgrounds, "trvBackGround", QRect(8, 26, 204, 192));
+    lblBackGround->setBuddy(trvBackGround);
     imgSfondoEsempio =
         Named(new QLabel(tsBackgrounds), "imgSfondoEsempio", QRect(222, 26, 148, 120));
     imgSfondoEsempio->setFrameShape(QFrame::Box);
@@ -119,7 +121,7 @@ void TfrmCustomize_Freeware::BuildBackgroundsPage() {
 void TfrmCustomize_Freeware::BuildSoundsPage() {
     tsSounds = Page(nbkCustomize, "tsSounds", "&Sounds");
     chkSoundsEnabled =
-        CheckBox(tsSounds, "chkSoundsEnabled", "Disable all &sounds", QRect(16, 14, 340, 20));
+        CheckBox(tsSounds, "chkSoundsEnabled", "Disable &all sounds", QRect(16, 14, 340, 20));
 }
 
 void TfrmCustomize_Freeware::BuildButtons() {

@@ -10,6 +10,7 @@
 #include "storage/favorites.h"
 #include "ui/dialogs/advanced_form.h"
 #include "ui/dialogs/named_widget.h"
+#include "ui/dialogs/tab_order.h"
 #include "ui/dialogs/open_game_list.h"
 
 namespace velmora {
@@ -51,6 +52,7 @@ void TfrmFavorites::BuildWidgets() {
     btnOK = Named(new QPushButton(QStringLiteral("OK"), this), "btnOK",
                   QRect(btnCancel->x() - 5 - kButtonWidth, button_top, kButtonWidth, kButtonHeight));
     btnOK->setDefault(true);
+    ChainTabOrder({edtFind, lstGames, btnOK, btnCancel});
     connect(edtFind, &QLineEdit::textChanged, this, [this] { edtFindChange(); });
     connect(lstGames, &QListWidget::itemChanged, this, [this] { ShowCount(); });
     connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });

@@ -36,6 +36,10 @@ TfrmGameOver::TfrmGameOver(const GameSummary& summary, QWidget* owner) : QDialog
     btnSameDeal = new QPushButton(QStringLiteral("&Play this deal again"), this);
     btnOtherGame = new QPushButton(QStringLiteral("&Choose another game..."), this);
     btnClose = new QPushButton(QStringLiteral("Close"), this);
+    btnNewGame->setObjectName("btnNewGame");
+    btnSameDeal->setObjectName("btnSameDeal");
+    btnOtherGame->setObjectName("btnOtherGame");
+    btnClose->setObjectName("btnClose");
     btnNewGame->setDefault(true);
 
     auto* buttons = new QHBoxLayout;

@@ -18,6 +18,7 @@
 #include "platform/help_file.h"
 #include "text/ascii_case.h"
 #include "ui/dialogs/advanced_form.h"
+#include "ui/dialogs/tab_order.h"
 #include "ui/dialogs/window_fit.h"
 
 namespace velmora {
@@ -107,6 +108,8 @@ TfrmHelp::TfrmHelp(HelpStyle style, QWidget* owner)
     lstTopics->setFont(list_font);
     lstTopics->setSpacing(2);
 
+    // The buttons along the top, then the topics at the left of the page.
+    ChainTabOrder({btnContents, btnBack, btnForward, lstTopics, txtTopic});
     btnBack->setEnabled(false);
     btnForward->setEnabled(false);
     connect(btnBack, &QPushButton::clicked, txtTopic, &QTextBrowser::backward);

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -115,6 +116,16 @@ std::optional<OpenGameChoice> TfrmOpenGame::Choose() {
 void TfrmOpenGame::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     FormShow();
+}
+
+void TfrmOpenGame::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    QTreeWidgetItem* node = trvGames->currentItem();
+    if (enter && trvGames->hasFocus() && node && !open_game::IsGameNode(node)) {
+        node->setExpanded(!node->isExpanded());
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TfrmOpenGame::FormShow() {

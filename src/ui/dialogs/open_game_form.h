@@ -119,6 +119,8 @@ class TfrmOpenGame : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    // Return on a category opens or closes it; on a game it plays the game.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // The widgets (open_game_layout.cpp).

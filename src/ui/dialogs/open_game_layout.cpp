@@ -14,6 +14,7 @@
 #include "ui/dialogs/game_info_panel.h"
 #include "ui/dialogs/open_game_form.h"
 #include "ui/dialogs/named_widget.h"
+#include "ui/dialogs/tab_order.h"
 
 namespace velmora {
 namespace {
@@ -53,7 +54,7 @@ void TfrmOpenGame::BuildTreeSide() {
     splDescGame->setChildrenCollapsible(false);
     auto* side = new QWidget(splDescGame);
     side->setObjectName(QStringLiteral("pnlTree"));
-    lblSelectGame = Label(side, "lblSelectGame", "Select a game:", QRect(0, 0, kTreeWidth, 16));
+    lblSelectGame = Label(side, "lblSelectGame", "Select a &game:", QRect(0, 0, kTreeWidth, 16));
     trvGames = Named(new QTreeWidget(side), "trvGames",
                      QRect(0, 18, kTreeWidth, kSideHeight - 18 - kPlayerRowHeight));
     trvGames->setHeaderHidden(true);
@@ -61,6 +62,7 @@ void TfrmOpenGame::BuildTreeSide() {
     trvGames->setIconSize(QSize(16, 16));
     trvGames->setSelectionMode(QAbstractItemView::SingleSelection);
     trvGames->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lblSelectGame->setBuddy(trvGames);
     BuildPlayers(side, kSideHeight - kPlayerRowHeight + 4);
     splDescGame->addWidget(side);
     auto* description = new QWidget(splDescGame);
@@ -100,6 +102,10 @@ void TfrmOpenGame::BuildButtons() {
     btnDemo = Button(this, "btnDemo", "&Demo",
                      QRect(kMargin + kButtonWidth + 100, kButtonTop, kButtonWidth, kButtonHeight));
     for (QWidget* hidden : std::initializer_list<QWidget*>{btnStatistics, btnDemo}) hidden->hide();
+    // As read: the tree and the player under it, the preview box at the
+    // right, then the buttons from left to right.
+    ChainTabOrder({trvGames, cboPlayers, pnlDescGame->chkPreview, btnRules, btnStatistics, btnDemo, btnOK,
+                   btnOpen, btnCancel});
 }
 
 void TfrmOpenGame::BuildPlayers(QWidget* side, int top) {

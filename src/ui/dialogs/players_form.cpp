@@ -50,10 +50,11 @@ TfrmPlayers::TfrmPlayers(ParamRecord& params, SettingsFile settings, Hooks hooks
 }
 
 void TfrmPlayers::BuildWidgets() {
-    lblPlayers = Named(new QLabel(QStringLiteral("Who plays?"), this), "lblPlayers",
+    lblPlayers = Named(new QLabel(QStringLiteral("&Who plays?"), this), "lblPlayers",
                        QRect(kMargin, kMargin, kListWidth, 16));
     lstPlayers = Named(new QListWidget(this), "lstPlayers",
                        QRect(kMargin, kMargin + 18, kListWidth, kClientHeight - 2 * kMargin - 18));
+    lblPlayers->setBuddy(lstPlayers);
     const int left = kClientWidth - kMargin - kButtonWidth;
     btnAdd = Button(this, "btnAdd", "&Add...", left, kMargin + 18);
     btnRename = Button(this, "btnRename", "&Rename...", left, kMargin + 18 + 30);
@@ -75,7 +76,7 @@ void TfrmPlayers::UseDefaultHooks() {
         hooks_.ask_name = [this](const std::string& title, const std::string& name) -> std::optional<std::string> {
             QInputDialog box(this);
             box.setWindowTitle(Text(title));
-            box.setLabelText(QStringLiteral("Name:"));
+            box.setLabelText(QStringLiteral("&Name:"));
             box.setTextValue(Text(name));
             if (auto* edit = box.findChild<QLineEdit*>()) edit->setMaxLength(kCurrentPlayerLength);
             if (box.exec() != QDialog::Accepted) return std::nullopt;

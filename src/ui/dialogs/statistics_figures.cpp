@@ -37,6 +37,7 @@ TfrmStatisticsFigures::TfrmStatisticsFigures(const char* name, const QString& ti
     btnClose->setObjectName("btnClose");
     btnClose->setDefault(true);
     buttons_->addWidget(btnClose);
+    first_button_ = btnClose;
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(18, 16, 18, 12);
@@ -56,6 +57,9 @@ QPushButton* TfrmStatisticsFigures::AddButton(const QString& caption, const char
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QString::fromLatin1(name));
     buttons_->insertWidget(0, button);
+    // Left of the others, so Tab reaches it first.
+    QWidget::setTabOrder(button, first_button_);
+    first_button_ = button;
     return button;
 }
 

@@ -28,6 +28,7 @@ class TfrmStatisticsFigures : public QDialog {
   private:
     QGridLayout* figures_;
     QHBoxLayout* buttons_;
+    QPushButton* first_button_;  // the leftmost button, where Tab comes first
     int rows_ = 0;
 };
 

@@ -47,7 +47,6 @@ TfrmGameLog::TfrmGameLog(const QString& player, std::vector<GameRecord> records,
                                                      QStringLiteral("&Play this deal"), "btnPlay");
     lblNone = parts.none;
     btnPlay = parts.left;
-    btnPlay->setEnabled(false);
     btnClose = parts.close;
     ApplyAdvancedFormFont(*this);
 
@@ -61,8 +60,16 @@ TfrmGameLog::TfrmGameLog(const QString& player, std::vector<GameRecord> records,
     connect(btnPlay, &QPushButton::clicked, this, [this] { PlayRow(tblGames->currentRow()); });
     connect(tblGames, &QTableWidget::cellDoubleClicked, this,
             [this](int row, int) { PlayRow(row); });
-    connect(tblGames, &QTableWidget::itemSelectionChanged, this,
-            [this] { btnPlay->setEnabled(!tblGames->selectedItems().isEmpty()); });
+    connect(tblGames, &QTableWidget::itemSelectionChanged, this, [this] { EnablePlay(); });
+    EnablePlay();
+}
+
+// Return plays the chosen game, or closes the window while none is chosen.
+void TfrmGameLog::EnablePlay() {
+    const bool chosen = !tblGames->selectedItems().isEmpty();
+    btnPlay->setEnabled(chosen);
+    btnPlay->setDefault(chosen);
+    btnClose->setDefault(!chosen);
 }
 
 void TfrmGameLog::PlayRow(int row) {

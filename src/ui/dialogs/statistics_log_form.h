@@ -37,6 +37,8 @@ class TfrmGameLog : public QDialog {
     QPushButton* btnClose;
 
   private:
+    void EnablePlay();
+
     std::vector<GameRecord> records_;
     std::optional<GameRecord> chosen_;
 };

@@ -81,6 +81,8 @@ QTableWidget* MakeStatisticsTable(const std::vector<StatisticsColumn>& columns,
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrows move among the rows; Tab goes on to the buttons.
+    table->setTabKeyNavigation(false);
     table->verticalHeader()->hide();
     // Lines of text, not the style's roomy default.
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -10,6 +10,7 @@
 #include "storage/preference_keys.h"
 #include "ui/dialogs/advanced_form.h"
 #include "ui/dialogs/named_widget.h"
+#include "ui/dialogs/tab_order.h"
 #include "ui/dialogs/tip_texts.h"
 
 namespace velmora {
@@ -65,6 +66,7 @@ TipsBox::TipsBox(SettingsFile settings, size_t first, QWidget* owner)
     btnNext = Button(this, "btnNext", "&Next tip", 1);
     btnPrevious = Button(this, "btnPrevious", "&Previous", 2);
     btnClose->setDefault(true);
+    ChainTabOrder({chkStartUp, btnPrevious, btnNext, btnClose});
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnNext, &QPushButton::clicked, this, [this] { Step(1); });
     connect(btnPrevious, &QPushButton::clicked, this, [this] { Step(-1); });
