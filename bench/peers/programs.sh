@@ -67,7 +67,8 @@ peer_prepare() {
       # statistics file marks a program used before, so the game selection
       # does not open over the first table.
       mkdir -p "$home/velmora/DATA"
-      cp "$peers_program/velmora" "$peers_program/GAMES.DAT" "$peers_program/QOR.RGF" "$home/velmora/"
+      cp "$peers_program/velmora" "$peers_program/velmora-sound.so" "$peers_program/GAMES.DAT" \
+        "$peers_program/QOR.RGF" "$home/velmora/"
       [ -e "$peers_program/tabloria.hlp" ] && cp "$peers_program/tabloria.hlp" "$home/velmora/"
       : >"$home/velmora/DATA/Stat_e00.dat"
       printf '[Preference]\nGame=2\nGame_name=Klondike\nDeal_Animation=N\n' >"$home/velmora/DATA/CFG.DAT"
