@@ -20,7 +20,7 @@ declare -A peer_label=([velmora]=Velmora [kpat]=KPatience [aisleriot]=Aisleriot 
 # that a card followed the pointer.
 declare -A peer_window=([velmora]=1130x650 [kpat]=896x560 [aisleriot]=800x600 [pysolfc]=723x564
   [bare]=1130x650)
-declare -A peer_grip=([velmora]="837 225" [kpat]="736 380" [aisleriot]="742 440" [pysolfc]="521 305")
+declare -A peer_grip=([velmora]="1010 325" [kpat]="736 380" [aisleriot]="742 440" [pysolfc]="521 305")
 
 declare -A peer_executable=([kpat]=/usr/games/kpat [aisleriot]=/usr/games/sol
   [pysolfc]=/usr/games/pysolfc)
