@@ -1,8 +1,8 @@
 # Velmora as desktop software: `cmake --install` lays out a program folder
 # under lib/velmora with a launcher on bin, the menu entry, the icons and the
 # AppStream metadata; `cpack` (make package) turns that into a Debian package.
-# Only the program and its data files are installed, never velmora-cli, the
-# tools or the tests.
+# Only the program, its sound module and its data files are installed,
+# never velmora-cli, the tools or the tests.
 
 # The component's identity and web address for the software centres. The
 # screenshot is made by the build and installed; AppStream only takes a web
@@ -54,6 +54,8 @@ file(WRITE ${CMAKE_BINARY_DIR}/desktop/velmora.installed
   "An installed copy: the player's files are kept in the player's own data folder.\n")
 
 install(TARGETS velmora RUNTIME DESTINATION ${VELMORA_INSTALL_FOLDER})
+# The sound output, loaded from beside the program when a sound plays.
+install(TARGETS velmora_sound LIBRARY DESTINATION ${VELMORA_INSTALL_FOLDER})
 install(FILES ${CMAKE_BINARY_DIR}/desktop/velmora.installed DESTINATION ${VELMORA_INSTALL_FOLDER})
 install(FILES ${VELMORA_PROGRAM_DIR}/GAMES.DAT ${VELMORA_PROGRAM_DIR}/QOR.RGF
   ${VELMORA_PROGRAM_DIR}/tabloria.hlp DESTINATION ${VELMORA_INSTALL_FOLDER})

@@ -56,7 +56,7 @@ png_size() {
 # --- What is installed ---------------------------------------------------------
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
-for file in velmora GAMES.DAT QOR.RGF tabloria.hlp; do
+for file in velmora velmora-sound.so GAMES.DAT QOR.RGF tabloria.hlp; do
   [ -f "$folder/$file" ] || fail "$file is not installed in lib/velmora"
 done
 [ "$(readlink "$prefix/bin/velmora")" = "../lib/velmora/velmora" ] || fail "bin/velmora is not a link to the program"

@@ -19,7 +19,7 @@ done
 
 if [ -z "${STARTUP_BENCH_INNER:-}" ]; then
   export STARTUP_BENCH_INNER=1
-  exec xvfb-run -a -s "-screen 0 1280x800x24" bash "$0" "$build" "$runs"
+  exec xvfb-run -a -s "-screen 0 1280x800x24 -noreset" bash "$0" "$build" "$runs"
 fi
 
 work="$(mktemp -d)"
@@ -27,9 +27,10 @@ trap 'rm -rf "$work"' EXIT
 program="$work/velmora"
 mkdir -p "$program/DATA"
 for f in "$build/bin/"*; do [ -f "$f" ] && cp "$f" "$program/"; done
-printf '[Preference]\nDeal_Animation=%s\n' "$([ "${ANIMATE:-N}" = Y ] && echo Y || echo N)" \
+printf '[Preference]\nDeal_Animation=%s\nTips_StartUp=N\n' "$([ "${ANIMATE:-N}" = Y ] && echo Y || echo N)" \
   > "$program/DATA/CFG.DAT"
-# Used before: the game selection does not open over the first table.
+# Used before: the game selection does not open over the first table (nor
+# the tip of the day).
 : > "$program/DATA/Stat_e00.dat"
 export VELMORA_STARTUP_PROBE="$work/probe"
 

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,7 @@ inline void PutU64(std::vector<uint8_t>& out, uint64_t v) {
 
 class ByteCursor {
   public:
-    explicit ByteCursor(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+    explicit ByteCursor(std::span<const uint8_t> bytes) : bytes_(bytes) {}
 
     size_t Position() const { return pos_; }
     size_t Remaining() const { return bytes_.size() - pos_; }
@@ -52,7 +53,7 @@ class ByteCursor {
         return true;
     }
 
-    const std::vector<uint8_t>& bytes_;
+    std::span<const uint8_t> bytes_;
     size_t pos_ = 0;
 };
 

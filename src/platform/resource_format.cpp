@@ -26,11 +26,6 @@ constexpr size_t kMaxNameLength = 64;
 // Fixed part of a directory entry: kind, name length, offset, size, hotspot.
 constexpr size_t kEntryFixedSize = 4 + 4 + 8 + 8 + 4 + 4;
 
-struct Slot {
-    uint64_t offset = 0;
-    uint64_t size = 0;
-};
-
 bool Fail(std::string* error, std::string reason) {
     if (error) *error = std::move(reason);
     return false;
@@ -58,14 +53,14 @@ bool ReadHeader(ByteCursor& in, uint32_t* count, std::string* error) {
     return true;
 }
 
-bool ReadEntry(ByteCursor& in, Entry* entry, Slot* slot, std::string* error) {
+bool ReadEntry(ByteCursor& in, Listing* entry, std::string* error) {
     uint32_t kind = 0, name_length = 0, hx = 0, hy = 0;
     if (!in.U32(&kind) || !in.U32(&name_length)) return Fail(error, "directory truncated");
     if (!ValidKind(kind)) return Fail(error, "unknown entry kind");
     if (name_length == 0 || name_length > kMaxNameLength) return Fail(error, "bad entry name length");
     if (!in.Bytes(name_length, &entry->name)) return Fail(error, "directory truncated");
     if (!ValidName(entry->name)) return Fail(error, "entry name holds unprintable characters");
-    if (!in.U64(&slot->offset) || !in.U64(&slot->size) || !in.U32(&hx) || !in.U32(&hy))
+    if (!in.U64(&entry->offset) || !in.U64(&entry->size) || !in.U32(&hx) || !in.U32(&hy))
         return Fail(error, "directory truncated");
     entry->kind = static_cast<Kind>(kind);
     entry->hotspot_x = static_cast<int32_t>(hx);
@@ -75,15 +70,15 @@ bool ReadEntry(ByteCursor& in, Entry* entry, Slot* slot, std::string* error) {
 
 // Payloads must lie after the directory, inside the file, and not share
 // bytes. An empty payload may sit where the next one starts.
-bool CheckSlots(const std::vector<Slot>& slots, size_t directory_end, size_t file_size,
+bool CheckPayloads(const std::vector<Listing>& slots, size_t directory_end, size_t file_size,
                 std::string* error) {
-    for (const Slot& s : slots) {
+    for (const Listing& s : slots) {
         if (s.offset < directory_end || s.offset > file_size || s.size > file_size - s.offset)
             return Fail(error, "payload outside the file");
     }
-    std::vector<Slot> sorted = slots;
+    std::vector<Listing> sorted = slots;
     std::sort(sorted.begin(), sorted.end(),
-              [](const Slot& a, const Slot& b) {
+              [](const Listing& a, const Listing& b) {
                   return a.offset != b.offset ? a.offset < b.offset : a.size < b.size;
               });
     for (size_t i = 1; i < sorted.size(); ++i) {
@@ -117,23 +112,34 @@ std::vector<uint8_t> Serialize(const std::vector<Entry>& entries) {
     return out;
 }
 
-std::optional<std::vector<Entry>> Parse(const std::vector<uint8_t>& bytes, std::string* error) {
+std::optional<std::vector<Listing>> ReadDirectory(std::span<const uint8_t> bytes, std::string* error) {
     ByteCursor in(bytes);
     uint32_t count = 0;
     if (!ReadHeader(in, &count, error)) return std::nullopt;
 
-    std::vector<Entry> entries(count);
-    std::vector<Slot> slots(count);
-    for (uint32_t i = 0; i < count; ++i) {
-        if (!ReadEntry(in, &entries[i], &slots[i], error)) return std::nullopt;
+    std::vector<Listing> listings(count);
+    for (Listing& listing : listings) {
+        if (!ReadEntry(in, &listing, error)) return std::nullopt;
     }
-    if (!CheckSlots(slots, in.Position(), bytes.size(), error)) return std::nullopt;
-
-    for (uint32_t i = 0; i < count; ++i) {
-        auto first = bytes.begin() + static_cast<std::ptrdiff_t>(slots[i].offset);
-        entries[i].payload.assign(first, first + static_cast<std::ptrdiff_t>(slots[i].size));
-    }
+    if (!CheckPayloads(listings, in.Position(), bytes.size(), error)) return std::nullopt;
     if (error) error->clear();
+    return listings;
+}
+
+std::optional<std::vector<Entry>> Parse(std::span<const uint8_t> bytes, std::string* error) {
+    std::optional<std::vector<Listing>> listings = ReadDirectory(bytes, error);
+    if (!listings) return std::nullopt;
+    std::vector<Entry> entries(listings->size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const Listing& listing = (*listings)[i];
+        Entry& entry = entries[i];
+        entry.kind = listing.kind;
+        entry.name = listing.name;
+        entry.hotspot_x = listing.hotspot_x;
+        entry.hotspot_y = listing.hotspot_y;
+        const auto payload = bytes.subspan(static_cast<size_t>(listing.offset), static_cast<size_t>(listing.size));
+        entry.payload.assign(payload.begin(), payload.end());
+    }
     return entries;
 }
 

@@ -6,35 +6,34 @@
 #include <climits>
 
 #include "text/ascii_case.h"
-#include "text/whole_file.h"
 
 namespace velmora {
-namespace {
-
-QImage Decode(const rgf::Entry& entry) {
-    if (entry.payload.empty() || entry.payload.size() > INT_MAX) return {};
-    const auto* data = reinterpret_cast<const uchar*>(entry.payload.data());
-    return QImage::fromData(data, static_cast<int>(entry.payload.size()));
-}
-
-}  // namespace
 
 bool ResourceLibrary::Load(const std::string& path, std::string* error) {
     Unload();
-    std::vector<uint8_t> bytes;
-    if (!ReadRegularFile(path, bytes)) {
+    if (!mapped_.Open(path)) {
         if (error) *error = "cannot read " + path;
         return false;
     }
-    if (!LoadBytes(bytes, error)) return false;
+    bytes_ = mapped_.Bytes();
+    if (!Index(error)) return false;
     path_ = path;
     return true;
 }
 
 bool ResourceLibrary::LoadBytes(const std::vector<uint8_t>& bytes, std::string* error) {
     Unload();
-    std::optional<std::vector<rgf::Entry>> entries = rgf::Parse(bytes, error);
-    if (!entries) return false;
+    owned_ = bytes;
+    bytes_ = owned_;
+    return Index(error);
+}
+
+bool ResourceLibrary::Index(std::string* error) {
+    std::optional<std::vector<rgf::Listing>> entries = rgf::ReadDirectory(bytes_, error);
+    if (!entries) {
+        Unload();
+        return false;
+    }
     entries_ = std::move(*entries);
     for (size_t i = 0; i < entries_.size(); ++i) {
         // The first of two entries with the same name wins.
@@ -46,14 +45,30 @@ bool ResourceLibrary::LoadBytes(const std::vector<uint8_t>& bytes, std::string* 
 
 void ResourceLibrary::Unload() {
     entries_.clear();
+    bytes_ = {};
+    mapped_.Close();
+    owned_.clear();
+    owned_.shrink_to_fit();
     index_.clear();
     path_.clear();
     loaded_ = false;
 }
 
-const rgf::Entry* ResourceLibrary::Find(rgf::Kind kind, std::string_view name) const {
+const rgf::Listing* ResourceLibrary::Find(rgf::Kind kind, std::string_view name) const {
     auto it = index_.find(std::make_pair(kind, AsciiLower(name)));
     return it == index_.end() ? nullptr : &entries_[it->second];
+}
+
+// The directory was checked against the bytes at load: the payload lies
+// inside them.
+std::span<const uint8_t> ResourceLibrary::Payload(const rgf::Listing& entry) const {
+    return bytes_.subspan(static_cast<size_t>(entry.offset), static_cast<size_t>(entry.size));
+}
+
+QImage ResourceLibrary::Decode(const rgf::Listing& entry) const {
+    const std::span<const uint8_t> payload = Payload(entry);
+    if (payload.empty() || payload.size() > INT_MAX) return {};
+    return QImage::fromData(payload.data(), static_cast<int>(payload.size()));
 }
 
 bool ResourceLibrary::Contains(rgf::Kind kind, std::string_view name) const {
@@ -61,7 +76,7 @@ bool ResourceLibrary::Contains(rgf::Kind kind, std::string_view name) const {
 }
 
 QImage ResourceLibrary::BitmapAs(std::string_view name, QImage::Format format) const {
-    const rgf::Entry* entry = Find(rgf::Kind::Bitmap, name);
+    const rgf::Listing* entry = Find(rgf::Kind::Bitmap, name);
     if (!entry) return {};
     QImage image = Decode(*entry);
     return image.isNull() ? QImage() : image.convertToFormat(format);
@@ -72,7 +87,7 @@ QImage ResourceLibrary::Bitmap(std::string_view name) const { return BitmapAs(na
 QImage ResourceLibrary::Glyph(std::string_view name) const { return BitmapAs(name, QImage::Format_ARGB32); }
 
 bool ResourceLibrary::CursorImage(std::string_view name, QImage* image, QPoint* hotspot) const {
-    const rgf::Entry* entry = Find(rgf::Kind::Cursor, name);
+    const rgf::Listing* entry = Find(rgf::Kind::Cursor, name);
     if (!entry) return false;
     QImage decoded = Decode(*entry);
     if (decoded.isNull()) return false;
@@ -90,9 +105,8 @@ std::optional<QCursor> ResourceLibrary::Cursor(std::string_view name) const {
 }
 
 std::span<const uint8_t> ResourceLibrary::Wave(std::string_view name) const {
-    const rgf::Entry* entry = Find(rgf::Kind::Wave, name);
-    if (!entry) return {};
-    return {entry->payload.data(), entry->payload.size()};
+    const rgf::Listing* entry = Find(rgf::Kind::Wave, name);
+    return entry ? Payload(*entry) : std::span<const uint8_t>();
 }
 
 }  // namespace velmora

@@ -2,7 +2,9 @@
 // The program's resource library (QOR.RGF): bitmaps, cursors and sounds,
 // found by name without regard to case. A library that is missing or
 // corrupt does not load; an entry whose picture does not decode gives a null
-// image, never a crash.
+// image, never a crash. The file is mapped, not read: only its directory is
+// read at load, and a picture's bytes are read when it is first asked for,
+// so the pictures a game never shows take no memory.
 
 #include <QCursor>
 #include <QImage>
@@ -17,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/mapped_file.h"
 #include "platform/resource_format.h"
 
 namespace velmora {
@@ -48,12 +51,18 @@ public:
     std::span<const uint8_t> Wave(std::string_view name) const;
 
 private:
-    const rgf::Entry* Find(rgf::Kind kind, std::string_view name) const;
+    bool Index(std::string* error);
+    const rgf::Listing* Find(rgf::Kind kind, std::string_view name) const;
+    std::span<const uint8_t> Payload(const rgf::Listing& entry) const;
+    QImage Decode(const rgf::Listing& entry) const;
     QImage BitmapAs(std::string_view name, QImage::Format format) const;
 
     bool loaded_ = false;
     std::string path_;
-    std::vector<rgf::Entry> entries_;
+    MappedFile mapped_;            // the file loaded from
+    std::vector<uint8_t> owned_;   // or the bytes loaded from memory
+    std::span<const uint8_t> bytes_;
+    std::vector<rgf::Listing> entries_;
     std::map<std::pair<rgf::Kind, std::string>, size_t> index_;  // lower-case names
 };
 

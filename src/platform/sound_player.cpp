@@ -1,6 +1,5 @@
 #include "platform/sound_player.h"
 
-#include <QAudioFormat>
 #include <QBuffer>
 #include <QCoreApplication>
 
@@ -50,12 +49,8 @@ private:
     qint64 pos_ = 0;
 };
 
-QAudioFormat FormatOf(const WaveSound& wave) {
-    QAudioFormat format;
-    format.setSampleRate(wave.sample_rate);
-    format.setChannelCount(wave.channels);
-    format.setSampleFormat(wave.bits_per_sample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    return format;
+PcmFormat FormatOf(const WaveSound& wave) {
+    return PcmFormat{wave.sample_rate, wave.channels, wave.bits_per_sample};
 }
 
 std::unique_ptr<QIODevice> SourceFor(QByteArray samples, SoundPlayer::Mode mode) {

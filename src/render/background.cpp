@@ -153,7 +153,7 @@ bool PaintBackground(Surface& target, QSize extent, const BackgroundChoice& choi
 
 void DrawBackground(TableSurfaces& surfaces, Engine& engine, const ResourceLibrary& library, Surface& target,
                     bool target_only, int64_t screen_colours) {
-    const QSize extent = surfaces.back_buffer.Bounds().size();
+    const QSize extent = surfaces.extent;
     BackgroundChoice choice = ChooseBackground(engine, screen_colours);
     if (!target_only && &target != &surfaces.background && target.Bounds() == surfaces.background.Bounds() &&
         StillPainted(surfaces, choice, screen_colours)) {
@@ -179,7 +179,7 @@ void DrawBackground(TableSurfaces& surfaces, Engine& engine, const ResourceLibra
 
 void CopyBackground(const TableSurfaces& surfaces, Surface& target) {
     const Surface& background = surfaces.background;
-    target.Copy(0, 0, background, QRect(0, 0, background.Width() - 30, background.Height() - 30));
+    target.Copy(0, 0, background, QRect(0, 0, target.Width(), target.Height()));
 }
 
 }  // namespace velmora

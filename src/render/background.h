@@ -36,8 +36,8 @@ QRgb DefaultTableColour(int64_t screen_colours);
 // picture number, else the fixed colour when above 0, else the chosen colour.
 BackgroundChoice ChooseBackground(const Engine& engine, int64_t screen_colours);
 
-// Paints `target` for a table of `extent` (the back buffer's size; a sample
-// picture's own size). False, with nothing painted, when the picture cannot
+// Paints `target` for a table of `extent` (the table's extent, of which the
+// target holds the top left part; a sample picture's own size). False, with nothing painted, when the picture cannot
 // be had (a player's file missing, unreadable or not a picture, or a
 // library picture that is missing).
 bool PaintBackground(Surface& target, QSize extent, const BackgroundChoice& choice,
@@ -52,8 +52,8 @@ void DrawBackground(TableSurfaces& surfaces, Engine& engine, const ResourceLibra
                     Surface& target, bool target_only = false,
                     int64_t screen_colours = ScreenColorCount());
 
-// Copies the background image (screen width by height: without the 30
-// spare pixels) to the top-left of `target`.
+// Copies the top left of the background image to `target`, as much as it
+// holds.
 void CopyBackground(const TableSurfaces& surfaces, Surface& target);
 
 }  // namespace velmora

@@ -5,22 +5,48 @@
 namespace velmora {
 namespace {
 
+// Cards may lie partly beyond the window's right and bottom edges.
+constexpr int kMargin = 30;
+
 // A new surface only when the size changes: every full redraw paints the
-// whole of each surface anyway, and a fresh bitmap of the screen's size
-// costs far more than the redraw (start-up lays the table out several times).
+// whole of each surface anyway, and a fresh bitmap costs far more than the
+// redraw (start-up lays the table out several times).
 void Reshape(Surface& surface, int width, int height, int scale) {
     if (surface.Width() == width && surface.Height() == height && surface.Scale() == scale) return;
     surface = Surface(width, height, scale);
 }
 
+// One side of back buffer and background for a window needing `need`:
+// kept while it holds it; the needed size after a jump (a window shown, a
+// new screen); a quarter more while a window is made larger step by step,
+// so each step does not make them again; never more than `limit` unless
+// needed.
+int GrownSide(int have, int need, int limit) {
+    if (have >= need) return have;
+    if (have < need - need / 4) return need;
+    return std::max(need, std::min(limit, need + need / 4));
+}
+
+QSize BufferSize(const Surface& now, int scale, QSize needed, QSize most) {
+    if (now.IsNull() || now.Scale() != scale) return needed;
+    return {GrownSide(now.Width(), needed.width(), most.width()),
+            GrownSide(now.Height(), needed.height(), most.height())};
+}
+
 }  // namespace
 
 void TableSurfaces::Resize(int screen_width, int screen_height, int window_width, int window_height) {
-    const int width = std::max(1, screen_width) + 30;
-    const int height = std::max(1, screen_height) + 30;
-    Reshape(back_buffer, width, height, scale);
-    Reshape(background, width, height, scale);
-    Reshape(window, std::max(1, window_width), std::max(1, window_height), scale);
+    window_width = std::max(1, window_width);
+    window_height = std::max(1, window_height);
+    extent = QSize(std::max(1, screen_width) + kMargin, std::max(1, screen_height) + kMargin);
+    // The margin as far as the extent goes: a window as large as the screen
+    // and its margin has no room beyond it.
+    const QSize needed(std::max(window_width, std::min(window_width + kMargin, extent.width())),
+                       std::max(window_height, std::min(window_height + kMargin, extent.height())));
+    const QSize size = BufferSize(back_buffer, scale, needed, extent.expandedTo(needed));
+    Reshape(back_buffer, size.width(), size.height(), scale);
+    Reshape(background, size.width(), size.height(), scale);
+    Reshape(window, window_width, window_height, scale);
 }
 
 }  // namespace velmora

@@ -1,12 +1,19 @@
 #pragma once
-// The bitmaps the table is drawn on. The back buffer holds the whole table
-// in table coordinates (y not scrolled); the background image holds the bare
+// The bitmaps the table is drawn on. The back buffer holds the table in
+// table coordinates (y not scrolled); the background image holds the bare
 // table and is the source of every erase; the window surface is what the
 // window shows (the table widget's front image, or a plain surface when
-// drawing offscreen), scrolled by `scroll`. Back buffer and background are
-// the screen size + 30 each way.
+// drawing offscreen), scrolled by `scroll`.
+//
+// The table's background is laid out for the whole screen + 30 each way (a
+// fade runs down the screen's height, a large picture is made for the
+// screen), so it looks the same at every window size. Back buffer and
+// background hold only the part of it a window shows, its size + 30 each
+// way within the extent: they grow, with some room to spare, when the
+// window grows beyond them, and are kept when it shrinks.
 
 #include <QRect>
+#include <QSize>
 #include <QRgb>
 
 #include <cstdint>
@@ -32,14 +39,17 @@ struct TableSurfaces {
     // Device pixels per table pixel of the screen the table is shown on (2 on
     // a high-resolution screen); every table surface is made at this scale.
     int scale = 1;
+    // The screen + 30 each way, in table pixels: what the background is
+    // painted for (its part inside the back buffer is what gets painted).
+    QSize extent{1, 1};
     PaintedBackground painted;
 
     // A surface of the table's scale.
     Surface Make(int width, int height) const { return Surface(width, height, scale); }
 
-    // New back buffer and background for a screen of this size (+ 30); the
-    // window surface takes the window's size. Surfaces of the right size and
-    // scale are kept as they are.
+    // The extent for a screen of this size; back buffer and background at
+    // least the window's size + 30, the window surface exactly its size.
+    // Surfaces large enough and of the right scale are kept as they are.
     void Resize(int screen_width, int screen_height, int window_width, int window_height);
 };
 

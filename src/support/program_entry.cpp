@@ -85,9 +85,10 @@ int RunMainWindow(Engine& engine, EntryServices& services, TfrmSplashForm& splas
     TablePointer pointer(engine, *window.View(), hand);
     window.SetTableInput(&pointer);
 
-    splash.hide();
     window.show();
     window.repaint();
+    // Shown after the window so the screen is never bare meanwhile.
+    splash.Release();
     hourglass.reset();
     QTimer::singleShot(0, &window, [&window, &engine, &hooks] {
         DealStoredGame(window, engine);

@@ -19,6 +19,12 @@ TfrmSplashForm::TfrmSplashForm(const ResourceLibrary* library, QWidget* parent)
         move(screen->geometry().center() - rect().center());
 }
 
+void TfrmSplashForm::Release() {
+    hide();
+    picture_ = QImage();
+    destroy();
+}
+
 void TfrmSplashForm::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.drawImage(0, 0, picture_);

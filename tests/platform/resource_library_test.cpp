@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <stdlib.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QBuffer>
 #include <QImage>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
@@ -78,6 +80,10 @@ protected:
                                                                       static_cast<std::streamsize>(bytes.size()));
     }
     void TearDown() override { std::filesystem::remove_all(folder_); }
+    void Write(const std::string& name, const std::vector<uint8_t>& bytes) {
+        std::ofstream(folder_ / name, std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
 
     std::filesystem::path folder_;
 };
@@ -93,6 +99,47 @@ TEST_F(ResourceLibraryFile, ReadsAFileAndRefusesAFolder) {
     EXPECT_NE(error.find("QOR.RGF"), std::string::npos);
     EXPECT_FALSE(library.IsLoaded());
     EXPECT_TRUE(library.Wave("won").empty());
+}
+
+// The file is mapped, not read: a picture comes from it when asked for. A
+// copy put in its place by renaming (as an update installs) leaves the
+// loaded library as it was.
+TEST_F(ResourceLibraryFile, PicturesComeFromTheFileWhenAskedFor) {
+    QImage picture(3, 2, QImage::Format_RGB32);
+    picture.fill(qRgb(1, 2, 3));
+    const std::vector<uint8_t> bytes = rgf::Serialize({{rgf::Kind::Bitmap, "B001", Png(picture), 0, 0},
+                                                       {rgf::Kind::Wave, "Won", test::MakeWave(1, 8000, 8, 10), 0, 0}});
+    Write("QOR.RGF", bytes);
+    ResourceLibrary library;
+    ASSERT_TRUE(library.Load((folder_ / "QOR.RGF").string()));
+    EXPECT_EQ(library.LoadedFrom(), (folder_ / "QOR.RGF").string());
+    Write("new.RGF", rgf::Serialize({}));
+    std::filesystem::rename(folder_ / "new.RGF", folder_ / "QOR.RGF");
+    EXPECT_EQ(library.Bitmap("b001").pixel(2, 1), qRgb(1, 2, 3));
+    const std::span<const uint8_t> wave = library.Wave("WON");
+    ASSERT_EQ(wave.size(), 54u);
+    EXPECT_TRUE(std::equal(wave.begin(), wave.end(), test::MakeWave(1, 8000, 8, 10).begin()));
+}
+
+// Cut anywhere, empty, or a pipe: a reason, never a crash or a wait.
+TEST_F(ResourceLibraryFile, RefusesATruncatedOrEmptyFileAndAPipe) {
+    QImage picture(40, 30, QImage::Format_RGB32);
+    picture.fill(qRgb(9, 8, 7));
+    const std::vector<uint8_t> bytes = rgf::Serialize({{rgf::Kind::Bitmap, "B001", Png(picture), 0, 0}});
+    for (size_t cut : {size_t{0}, size_t{5}, size_t{20}, bytes.size() - 1}) {
+        Write("QOR.RGF", std::vector<uint8_t>(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(cut)));
+        ResourceLibrary library;
+        std::string error;
+        EXPECT_FALSE(library.Load((folder_ / "QOR.RGF").string(), &error)) << cut;
+        EXPECT_FALSE(error.empty()) << cut;
+        EXPECT_FALSE(library.IsLoaded());
+        EXPECT_TRUE(library.Bitmap("B001").isNull());
+    }
+    ASSERT_EQ(::mkfifo((folder_ / "pipe").c_str(), 0600), 0);
+    ResourceLibrary library;
+    std::string error;
+    EXPECT_FALSE(library.Load((folder_ / "pipe").string(), &error));
+    EXPECT_NE(error.find("pipe"), std::string::npos);
 }
 
 TEST_F(ResourceLibraryFile, RefusesAFileItMayNotRead) {

@@ -1,6 +1,7 @@
 // Without a sound server the player must stay silent and return at once: a
 // missing server refuses the connection, and one that accepts it but never
-// answers is given up at the deadline.
+// answers is given up at the deadline. These play through the sound module
+// the program loads, from the build's program folder.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -16,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/pulse_check.h"
+#include "sound/pulse_check.h"
 #include "platform/sound_player.h"
 #include "qt_test_app.h"
 #include "test_waves.h"
@@ -36,12 +37,13 @@ protected:
         else ::setenv("PULSE_SERVER", saved_.c_str(), 1);
     }
     void UseServer(const std::string& address) { ::setenv("PULSE_SERVER", address.c_str(), 1); }
+    static std::unique_ptr<AudioOutput> ModuleOutput() { return MakeModuleAudioOutput(VELMORA_SOUND_MODULE); }
 
     std::string saved_;
 };
 
 TEST_F(NoSoundServer, EveryModeIsSilentAndBadBytesAreRefused) {
-    SoundPlayer player;
+    SoundPlayer player(ModuleOutput());
     const std::vector<uint8_t> wave = test::MakeWave(1, 8000, 8, 80000);  // ten seconds
     for (auto mode : {SoundPlayer::Mode::Sync, SoundPlayer::Mode::Loop, SoundPlayer::Mode::Async})
         EXPECT_FALSE(player.Play(wave, mode));
@@ -63,7 +65,7 @@ TEST_F(NoSoundServer, AFrozenServerIsGivenUpAtTheDeadline) {
     ASSERT_EQ(::listen(fd, 8), 0);
     UseServer("unix:" + path);
     EXPECT_FALSE(SoundServerAnswers(200));
-    SoundPlayer player;
+    SoundPlayer player(ModuleOutput());
     EXPECT_FALSE(player.Play(test::MakeWave(1, 8000, 8, 800), SoundPlayer::Mode::Sync));
     ::close(fd);
     ::unlink(path.c_str());
@@ -93,7 +95,7 @@ class FakeOutput : public AudioOutput {
 public:
     explicit FakeOutput(std::vector<std::shared_ptr<FakeStreamState>>& streams) : streams_(streams) {}
     bool Available() override { return true; }
-    std::unique_ptr<AudioStream> Start(const QAudioFormat&, std::unique_ptr<QIODevice> source) override {
+    std::unique_ptr<AudioStream> Start(const PcmFormat&, std::unique_ptr<QIODevice> source) override {
         auto state = std::make_shared<FakeStreamState>();
         state->source = std::move(source);
         streams_.push_back(state);

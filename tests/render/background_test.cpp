@@ -98,13 +98,23 @@ TEST_F(Background, APlainColourIsTheFixedOneAboveZeroElseTheChosenOne) {
 
 TEST_F(Background, TheFadeToBlackIsDrawnOnlyOnScreensOfMoreThan256Colours) {
     Draw({.fixed = "255", .fade = "Y"}, kRich);
-    // 181 rows (the back buffer's height + 1) in 256 bands from the bottom:
+    const QRgb row_89 = At(5, 89);
+    // 181 rows (the screen's height + 31) in 256 bands from the bottom:
     // the top band is 255/256 of the colour, the last visible row band 2.
     EXPECT_EQ(At(0, 0), Opaque(qRgb(254, 0, 0)));
     EXPECT_EQ(At(5, 179), Opaque(qRgb(1, 0, 0)));
     EXPECT_EQ(At(5, 90), Opaque(qRgb(127, 0, 0)));
     Draw({.fixed = "255", .fade = "Y"}, kLow);
     EXPECT_EQ(At(5, 179), Opaque(qRgb(255, 0, 0)));
+
+    // A smaller window's buffers show the top of the same fade: it runs
+    // down the screen, not down the buffer.
+    table->surfaces = TableSurfaces{};
+    table->surfaces.Resize(200, 150, 100, 60);
+    ASSERT_EQ(table->surfaces.back_buffer.Height(), 90);
+    Draw({.fixed = "255", .fade = "Y"}, kRich);
+    EXPECT_EQ(At(0, 0), Opaque(qRgb(254, 0, 0)));
+    EXPECT_EQ(At(5, 89), row_89);
 }
 
 // A redraw over an unchanged colour copies the kept background; a new

@@ -21,6 +21,19 @@ TEST(SplashForm, IsABorderlessFixedWindowAboveTheOthers) {
     EXPECT_EQ(splash.Picture().size(), splash.size());
 }
 
+// Once the main window is up the splash keeps neither its picture nor its
+// native window with the pixels behind it.
+TEST(SplashForm, ReleasedItHoldsNoPictureAndNoNativeWindow) {
+    test::EnsureApplication();
+    TfrmSplashForm splash(nullptr);
+    splash.show();
+    ASSERT_TRUE(splash.testAttribute(Qt::WA_WState_Created));
+    splash.Release();
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_TRUE(splash.Picture().isNull());
+    EXPECT_FALSE(splash.testAttribute(Qt::WA_WState_Created));
+}
+
 double LightShare(const QImage& picture, const QRect& area) {
     int light = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)

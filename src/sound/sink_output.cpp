@@ -1,11 +1,17 @@
-#include "platform/audio_output.h"
+// The sound module: the system's output through QAudioSink. Whether an
+// output exists is asked once, on first use, and a sound server that does
+// not answer in time counts as none (a frozen one would block Qt for half a
+// minute).
 
 #include <QAudioDevice>
+#include <QAudioFormat>
 #include <QAudioSink>
 #include <QCoreApplication>
 #include <QMediaDevices>
 
-#include "platform/pulse_check.h"
+#include "platform/audio_output.h"
+#include "sound/pulse_check.h"
+#include "sound/sink_output.h"
 
 namespace velmora {
 namespace {
@@ -28,7 +34,15 @@ private:
     QAudioSink* sink_;
 };
 
-class SystemAudioOutput final : public AudioOutput {
+QAudioFormat SinkFormat(const PcmFormat& pcm) {
+    QAudioFormat format;
+    format.setSampleRate(pcm.sample_rate);
+    format.setChannelCount(pcm.channels);
+    format.setSampleFormat(pcm.bits_per_sample == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    return format;
+}
+
+class SinkOutput final : public AudioOutput {
 public:
     bool Available() override {
         if (state_ == State::Unknown) {
@@ -42,9 +56,9 @@ public:
         return state_ == State::Available;
     }
 
-    std::unique_ptr<AudioStream> Start(const QAudioFormat& format, std::unique_ptr<QIODevice> source) override {
+    std::unique_ptr<AudioStream> Start(const PcmFormat& format, std::unique_ptr<QIODevice> source) override {
         if (!Available()) return nullptr;
-        auto* sink = new QAudioSink(device_, format);
+        auto* sink = new QAudioSink(device_, SinkFormat(format));
         source->setParent(sink);  // goes with the sink
         sink->start(source.release());
         auto stream = std::make_unique<SinkStream>(sink);
@@ -60,6 +74,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<AudioOutput> MakeSystemAudioOutput() { return std::make_unique<SystemAudioOutput>(); }
+std::unique_ptr<AudioOutput> MakeSinkOutput() { return std::make_unique<SinkOutput>(); }
 
 }  // namespace velmora

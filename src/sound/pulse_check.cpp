@@ -1,4 +1,4 @@
-#include "platform/pulse_check.h"
+#include "sound/pulse_check.h"
 
 #include <pulse/context.h>
 #include <pulse/mainloop.h>

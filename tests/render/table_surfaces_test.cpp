@@ -1,0 +1,62 @@
+// The back buffer and background follow the window, not the screen: made
+// at the window's size when it is shown, grown rarely while it is made
+// larger step by step, kept when it shrinks.
+
+#include <gtest/gtest.h>
+
+#include "render/table_surfaces.h"
+
+namespace velmora {
+namespace {
+
+QSize SizeOf(const Surface& surface) { return {surface.Width(), surface.Height()}; }
+
+TEST(TableSurfaces, AShownWindowGetsBuffersOfItsOwnSizeAndTheMargin) {
+    TableSurfaces surfaces;
+    surfaces.Resize(1280, 800, 100, 30);  // before the window is shown
+    surfaces.Resize(1280, 800, 1130, 631);
+    EXPECT_EQ(surfaces.extent, QSize(1310, 830));
+    EXPECT_EQ(SizeOf(surfaces.back_buffer), QSize(1160, 661));
+    EXPECT_EQ(SizeOf(surfaces.background), QSize(1160, 661));
+    EXPECT_EQ(SizeOf(surfaces.window), QSize(1130, 631));
+
+    // As large as the screen: no room beyond the extent. Larger (several
+    // screens): at least the window.
+    surfaces.Resize(1280, 800, 1280, 800);
+    EXPECT_EQ(SizeOf(surfaces.back_buffer), QSize(1310, 830));
+    surfaces.Resize(1280, 800, 2000, 900);
+    EXPECT_EQ(SizeOf(surfaces.back_buffer), QSize(2000, 900));
+    EXPECT_EQ(SizeOf(surfaces.window), QSize(2000, 900));
+}
+
+TEST(TableSurfaces, GrowingStepByStepMakesNewBuffersRarelyAndShrinkingKeepsThem) {
+    TableSurfaces surfaces;
+    surfaces.Resize(1920, 1080, 800, 600);
+    int made = 0;
+    qint64 key = surfaces.back_buffer.Image().cacheKey();
+    for (int step = 1; step <= 200; ++step) {
+        const int width = 800 + step * 2, height = 600 + step;
+        surfaces.Resize(1920, 1080, width, height);
+        ASSERT_GE(surfaces.back_buffer.Width(), width + 30);
+        ASSERT_GE(surfaces.back_buffer.Height(), height + 30);
+        ASSERT_EQ(SizeOf(surfaces.background), SizeOf(surfaces.back_buffer));
+        ASSERT_LE(surfaces.back_buffer.Width(), surfaces.extent.width());
+        if (surfaces.back_buffer.Image().cacheKey() != key) ++made;
+        key = surfaces.back_buffer.Image().cacheKey();
+    }
+    EXPECT_LE(made, 6) << "400 x 200 pixels larger in 200 steps";
+
+    surfaces.Resize(1920, 1080, 640, 480);
+    EXPECT_EQ(surfaces.back_buffer.Image().cacheKey(), key) << "kept when the window shrinks";
+    EXPECT_EQ(SizeOf(surfaces.window), QSize(640, 480));
+
+    // A screen of another scale: new buffers at the window's size.
+    surfaces.scale = 2;
+    surfaces.Resize(1920, 1080, 640, 480);
+    EXPECT_EQ(SizeOf(surfaces.back_buffer), QSize(670, 510));
+    EXPECT_EQ(surfaces.back_buffer.Scale(), 2);
+    EXPECT_EQ(surfaces.background.Scale(), 2);
+}
+
+}  // namespace
+}  // namespace velmora
