@@ -35,17 +35,20 @@ TEST(HelpPack, TheShippedPagesMakeTheHelpFileTheBuildWrote) {
 
     std::vector<uint32_t> numbers;
     for (const hlp::Topic& topic : built->topics) numbers.push_back(topic.number);
-    // The contents, the customize dialog's page, then one page per game.
-    ASSERT_GE(numbers.size(), 11u);
+    // The contents, the customize dialog's page, the keyboard's page, then
+    // one page per game.
+    ASSERT_GE(numbers.size(), 12u);
     EXPECT_EQ(numbers[0], kContentsTopic);
     EXPECT_EQ(numbers[1], 1019u);
-    for (size_t i = 2; i < numbers.size(); ++i) {
+    EXPECT_EQ(numbers[2], 1020u);
+    for (size_t i = 3; i < numbers.size(); ++i) {
         EXPECT_GT(numbers[i], numbers[i - 1]);
         EXPECT_TRUE(numbers[i] > 3000 && numbers[i] < 4000) << numbers[i];
     }
     EXPECT_EQ(built->contents, kContentsTopic);
     EXPECT_EQ(hlp::FindTopic(*built, 3002)->title, "Klondike");
     EXPECT_EQ(hlp::FindTopic(*built, 1019)->title, "Customize");
+    EXPECT_EQ(hlp::FindTopic(*built, 1020)->title, "Playing with the keyboard");
 }
 
 TEST(HelpPack, EveryPackedLinkIsATopicNumberTheWindowCanFollow) {
