@@ -130,6 +130,10 @@ const Surface& CardImages::Face(int image_index) const {
     return faces_[static_cast<size_t>(image_index)];
 }
 
+void CardImages::ForgetFaces(size_t keep) const {
+    for (const auto& set : fitted_kept_) set->ForgetFaces(set == fitted_ ? keep : 0);
+}
+
 const Surface& CardImages::Mark(std::string_view name) const {
     if (fitted_) return fitted_->Mark(name);
     static const Surface kNone;

@@ -64,6 +64,11 @@ public:
     const Surface& BorderRight() const { return fitted_ ? fitted_->BorderRight() : border_right_; }
     const Surface& BorderBottom() const { return fitted_ ? fitted_->BorderBottom() : border_bottom_; }
 
+    // Lets go of the fitted faces but the `keep` used last, and of the faces
+    // of the sets kept for other sizes (the library's faces are small and
+    // stay). Only between drawings.
+    void ForgetFaces(size_t keep) const;
+
     // The fitted pictures in use; null with a library size.
     const FittedPictures* Fitted() const { return fitted_.get(); }
 

@@ -43,6 +43,7 @@ QImage FittedPictures::DrawFace(int image_index) const {
 const Surface& FittedPictures::Face(int image_index) const {
     static const Surface kNone;
     if (image_index < 0 || image_index >= kFaceImages || !Drawable()) return kNone;
+    face_used_[static_cast<size_t>(image_index)] = ++requests_;
     std::optional<Surface>& slot = faces_[static_cast<size_t>(image_index)];
     if (slot) return *slot;
     art::LoadFonts();
@@ -79,8 +80,24 @@ void FittedPictures::Prepare(const std::vector<int>& image_indexes, bool back) c
             finished.release();
         });
     finished.acquire(static_cast<int>(workers));
-    for (size_t i = 0; i < missing.size(); ++i) Keep(faces_[static_cast<size_t>(missing[i])], drawn[i]);
+    for (size_t i = 0; i < missing.size(); ++i) {
+        Keep(faces_[static_cast<size_t>(missing[i])], drawn[i]);
+        face_used_[static_cast<size_t>(missing[i])] = ++requests_;
+    }
     if (draw_back) Keep(back_, drawn.back());
+}
+
+void FittedPictures::ForgetFaces(size_t keep) const {
+    std::vector<size_t> held;
+    for (size_t i = 0; i < faces_.size(); ++i)
+        if (faces_[i]) held.push_back(i);
+    if (held.size() <= keep) return;
+    std::sort(held.begin(), held.end(), [this](size_t a, size_t b) { return face_used_[a] > face_used_[b]; });
+    for (size_t i = keep; i < held.size(); ++i) faces_[held[i]].reset();
+}
+
+int FittedPictures::FacesHeld() const {
+    return static_cast<int>(std::count_if(faces_.begin(), faces_.end(), [](const auto& face) { return face.has_value(); }));
 }
 
 const Surface& FittedPictures::Back() const {

@@ -7,6 +7,8 @@
 // costs only the pictures it shows.
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -55,6 +57,14 @@ public:
     // How many pictures have been drawn so far.
     int Drawn() const { return drawn_; }
 
+    // Lets go of every face but the `keep` asked for last: a table of many
+    // face-up cards holds them all once in its back buffer, and a face
+    // needed again (a card picked up or flown) is drawn again. Only between
+    // drawings: it ends the life of faces returned before.
+    void ForgetFaces(size_t keep) const;
+    // How many faces are held now.
+    int FacesHeld() const;
+
 private:
     // Sizes the art can draw: from a few pixels up to far beyond any screen.
     bool Drawable() const {
@@ -70,6 +80,9 @@ private:
 
     FittedKey key_;
     mutable std::array<std::optional<Surface>, kFaceImages> faces_;
+    // When each face was last asked for, on a counter of requests.
+    mutable std::array<uint64_t, kFaceImages> face_used_{};
+    mutable uint64_t requests_ = 0;
     mutable std::optional<Surface> back_;
     mutable std::map<std::string, Surface, std::less<>> marks_;
     mutable std::array<std::optional<Surface>, kStrips> strips_;

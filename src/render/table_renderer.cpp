@@ -6,6 +6,7 @@
 #include "engine/layout/pile_fan.h"
 #include "engine/model/engine.h"
 #include "engine/model/pile_string.h"
+#include "platform/free_memory.h"
 #include "engine/play/selection_pile.h"
 #include "render/card_flight.h"
 #include "render/deck_drawing.h"
@@ -24,6 +25,10 @@ namespace {
 
 // The game whose stock is drawn again after anything left a pile.
 constexpr int kStockRedrawnGame = 3;
+
+// Faces kept after a whole table is drawn: enough for the longest run a
+// player picks up, so carrying it draws nothing again.
+constexpr size_t kFacesKept = 13;
 
 PileRef RefOf(int list, int index) { return {static_cast<ListId>(list), index}; }
 
@@ -87,6 +92,10 @@ void TableRenderer::FullRedraw(bool animate) {
         for (int card : SelectedCards(engine_)) marked_.insert(card);
     for (int n = 0; n < kAllPiles; ++n) *drawn_.Flat(n) = *engine_.piles.Flat(n);
     drawn_.foundations[0] = DrawnPileText(engine_, {ListId::Foundation, 0});
+    // The back buffer now shows every face the table holds; a move needs
+    // only the few it picks up, drawn again when not among those kept.
+    images_.ForgetFaces(kFacesKept);
+    ReturnFreeMemory();
 }
 
 void TableRenderer::RefreshWindow() { velmora::RefreshWindow(Context()); }

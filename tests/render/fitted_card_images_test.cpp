@@ -149,6 +149,35 @@ TEST(FittedCardImages, PreparedPicturesMatchThoseDrawnOneByOne) {
     EXPECT_EQ(together.Fitted()->Drawn(), 7);
 }
 
+// After a whole table is drawn only the faces asked for last are kept
+// (those of other sizes go entirely); a forgotten face asked for again is
+// drawn again, the same as before.
+TEST(FittedCardImages, ForgottenFacesAreTheLeastRecentAndComeBackTheSame) {
+    DrawingTable table;
+    CardImages images;
+    images.Load(table.library, Fitted(80, 108));
+    const QImage ace = images.Face(0).Image();
+    images.Load(table.library, Fitted(100, 135));
+    images.Fitted()->Prepare({0, 1, 2, 3, 4}, false);
+    images.Face(1);
+    images.Face(3);
+    images.ForgetFaces(2);
+    EXPECT_EQ(images.Fitted()->FacesHeld(), 2);
+    const int drawn = images.Fitted()->Drawn();
+    images.Face(1);
+    images.Face(3);
+    EXPECT_EQ(images.Fitted()->Drawn(), drawn) << "the two asked for last stay";
+    CardImages fresh;
+    fresh.Load(table.library, Fitted(100, 135));
+    EXPECT_TRUE(images.Face(2).Image() == fresh.Face(2).Image());
+    EXPECT_EQ(images.Fitted()->Drawn(), drawn + 1);
+    images.ForgetFaces(100);
+    EXPECT_EQ(images.Fitted()->FacesHeld(), 3) << "keeping more than are held forgets nothing";
+    images.Load(table.library, Fitted(80, 108));
+    EXPECT_EQ(images.Fitted()->FacesHeld(), 0) << "the other size's faces went";
+    EXPECT_TRUE(images.Face(0).Image() == ace);
+}
+
 // The table puts back exactly the pixels the art leaves outside the
 // rounding, also where large cards round more than three pixels.
 TEST(FittedCardImages, TheTableRoundsLargeCardsWithTheArtsRadius) {

@@ -5,17 +5,29 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/free_memory.h"
 #include "ui/main/table_accessible.h"
 #include "ui/main/table_input.h"
 #include "ui/main/table_keys.h"
 
 namespace velmora {
 
+namespace {
+
+// How long the table stays unpainted before it counts as settled: longer
+// than any pause of an animation or of the demo between its moves.
+constexpr int kSettledMs = 700;
+
+}  // namespace
+
 TableWidget::TableWidget(QWidget* parent) : SurfaceWidget(parent) {
     // Moves without a button matter too (the redeal mark, the hints).
     setMouseTracking(true);
     // Tab reaches the table too: it is played by keyboard as well.
     setFocusPolicy(Qt::StrongFocus);
+    settled_.setSingleShot(true);
+    settled_.setInterval(kSettledMs);
+    connect(&settled_, &QTimer::timeout, this, [] { ReturnFreeMemory(); });
 }
 
 namespace {
@@ -155,6 +167,7 @@ void TableWidget::paintEvent(QPaintEvent* event) {
     // A move or a deal changed where the mark belongs.
     if (mark != mark_drawn_) RefreshFocusMark();
     if (painted) painted();
+    settled_.start();
 }
 
 void TableWidget::resizeEvent(QResizeEvent* event) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include <QRect>
+#include <QTimer>
 
 #include "platform/surface_widget.h"
 
@@ -62,6 +63,9 @@ class TableWidget : public SurfaceWidget {
     TableKeys* keys_ = nullptr;
     TableAccessibility* accessibility_ = nullptr;
     QRect mark_drawn_;  // the widget area the mark was last drawn in
+    // Restarted by every paint: once the table has been still a moment, the
+    // memory its drawing freed goes back to the system.
+    QTimer settled_;
 };
 
 }  // namespace velmora

@@ -1,0 +1,17 @@
+#include "platform/free_memory.h"
+
+// Any C library header defines __GLIBC__ where the library is glibc.
+#include <cstdlib>
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace velmora {
+
+void ReturnFreeMemory() {
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
+}  // namespace velmora
