@@ -21,14 +21,21 @@ QRgb BandColour(QRgb top, QRgb bottom, int band) {
 }  // namespace
 
 void VerticalGradient(Surface& target, const QRect& rect, QRgb top, QRgb bottom) {
+    VerticalGradientPart(target, rect, top, bottom, rect, QPoint());
+}
+
+void VerticalGradientPart(Surface& target, const QRect& rect, QRgb top, QRgb bottom, const QRect& clip,
+                          QPoint shift) {
+    const QRect wanted = rect.intersected(clip);
+    if (wanted.isEmpty()) return;
     const int64_t h = rect.height();
     const int64_t bottom_edge = int64_t{rect.y()} + h;  // first row below the rectangle
     for (int band = 0; band < kBands; ++band) {
         int64_t y_top = bottom_edge - (band + 1) * h / kBands;
         int64_t y_end = bottom_edge - band * h / kBands;
-        if (y_end <= y_top) continue;
-        target.Fill(QRect(rect.x(), int(y_top), rect.width(), int(y_end - y_top)),
-                    BandColour(top, bottom, band));
+        if (y_end <= y_top || y_end <= wanted.top() || y_top > wanted.bottom()) continue;
+        const QRect strip = QRect(wanted.x(), int(y_top), wanted.width(), int(y_end - y_top)).intersected(wanted);
+        target.Fill(strip.translated(shift), BandColour(top, bottom, band));
     }
 }
 

@@ -21,6 +21,10 @@ class ResourceLibrary;
 // bottom + i*(top - bottom)/256 (integer arithmetic, as the palette fade
 // of the table background expects).
 void VerticalGradient(Surface& target, const QRect& rect, QRgb top, QRgb bottom);
+// Only the part of that fade inside `clip`, painted `shift` away from where
+// the whole fade would lie: pixel for pixel what the whole one holds there.
+void VerticalGradientPart(Surface& target, const QRect& rect, QRgb top, QRgb bottom, const QRect& clip,
+                          QPoint shift);
 
 // Repeats `picture` along the top row of `target` until the row is wider
 // than `width`, then repeats that row downwards until it is taller than

@@ -84,26 +84,27 @@ void GiveUpPlayersPicture(Engine& engine, const std::string& file) {
     settings.WriteFlag(key::kBackgroundDef, true);
 }
 
-// A plain or fading colour is painted the same every time; pictures are
-// read again, as the player's file may have changed.
+// A plain or fading colour is painted where it is needed; pictures are
+// read again, as the player's file may have changed, and held.
 bool Repeatable(const BackgroundChoice& choice) {
     return choice.kind == BackgroundKind::Default || choice.kind == BackgroundKind::Colour;
 }
 
-// The background image still holds this colour: nothing drew on it or
-// replaced it since (any change to an image changes its cache key).
-bool StillPainted(const TableSurfaces& surfaces, const BackgroundChoice& choice, int64_t screen_colours) {
-    const PaintedBackground& p = surfaces.painted;
-    return Repeatable(choice) && p.image_key != 0 && p.image_key == surfaces.background.Image().cacheKey() &&
-           p.colour == PaintedColour(choice, screen_colours) && p.fade == choice.fade &&
-           p.screen_colours == screen_colours;
-}
-
-void RememberPainted(TableSurfaces& surfaces, const BackgroundChoice& choice, int64_t screen_colours) {
-    surfaces.painted = {};
-    if (!Repeatable(choice)) return;
-    surfaces.painted = {surfaces.background.Image().cacheKey(), PaintedColour(choice, screen_colours), choice.fade,
-                        screen_colours};
+// The background as `choice` shows it, `target` holding it already painted.
+void ShowBackground(TableSurfaces& surfaces, const BackgroundChoice& choice, const ResourceLibrary& library,
+                    const Surface& target, int64_t screen_colours) {
+    const QSize extent = surfaces.extent;
+    if (Repeatable(choice)) {
+        const bool fade = choice.kind == BackgroundKind::Colour && choice.fade && ManyColours(screen_colours);
+        surfaces.background.ShowColour(PaintedColour(choice, screen_colours), fade,
+                                       QRect(0, 0, extent.width() + 1, extent.height() + 1));
+        return;
+    }
+    Surface& held = surfaces.background.Held();
+    if (target.Bounds() == held.Bounds() && target.Scale() == held.Scale())
+        held.Copy(0, 0, target, target.Bounds());
+    else
+        PaintBackground(held, extent, choice, library, screen_colours);
 }
 
 }  // namespace
@@ -155,31 +156,16 @@ void DrawBackground(TableSurfaces& surfaces, Engine& engine, const ResourceLibra
                     bool target_only, int64_t screen_colours) {
     const QSize extent = surfaces.extent;
     BackgroundChoice choice = ChooseBackground(engine, screen_colours);
-    if (!target_only && &target != &surfaces.background && target.Bounds() == surfaces.background.Bounds() &&
-        StillPainted(surfaces, choice, screen_colours)) {
-        target.Copy(0, 0, surfaces.background, surfaces.background.Bounds());
-        return;
-    }
     if (!PaintBackground(target, extent, choice, library, screen_colours)) {
         if (choice.kind == BackgroundKind::PlayersPicture) GiveUpPlayersPicture(engine, choice.file);
         choice = BackgroundChoice{};
         PaintBackground(target, extent, choice, library, screen_colours);
     }
-    if (target_only || &target == &surfaces.background) {
-        if (&target == &surfaces.background) surfaces.painted = {};
-        return;
-    }
-    if (target.Bounds() == surfaces.background.Bounds()) {
-        surfaces.background.Copy(0, 0, target, target.Bounds());
-    } else {
-        PaintBackground(surfaces.background, extent, choice, library, screen_colours);
-    }
-    RememberPainted(surfaces, choice, screen_colours);
+    if (!target_only) ShowBackground(surfaces, choice, library, target, screen_colours);
 }
 
 void CopyBackground(const TableSurfaces& surfaces, Surface& target) {
-    const Surface& background = surfaces.background;
-    target.Copy(0, 0, background, QRect(0, 0, target.Width(), target.Height()));
+    surfaces.background.PaintOn(target, 0, 0, QRect(0, 0, target.Width(), target.Height()));
 }
 
 }  // namespace velmora

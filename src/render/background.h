@@ -1,8 +1,9 @@
 #pragma once
 // The table's background: a plain colour, a colour fading to black, a tiled
 // or placed picture from the resource library, or a picture file of the
-// player's own. It is painted into the background image (the source of
-// every erase) and into the surface the table is drawn on, before any card.
+// player's own. It is painted into the surface the table is drawn on,
+// before any card, and becomes the table's background (the source of every
+// erase).
 
 #include <QRgb>
 #include <QSize>
@@ -44,7 +45,8 @@ bool PaintBackground(Surface& target, QSize extent, const BackgroundChoice& choi
                      const ResourceLibrary& library, int64_t screen_colours);
 
 // Chooses the background from the settings and paints `target` (normally
-// the back buffer) and, unless `target_only`, the background image too. A
+// the back buffer) and, unless `target_only`, makes it the table's
+// background too. A
 // player's picture that cannot be loaded is reported ("Customized background
 // image not found: " + path), the settings are switched to the default table
 // so the message does not come back, and the default table is painted.
@@ -52,8 +54,8 @@ void DrawBackground(TableSurfaces& surfaces, Engine& engine, const ResourceLibra
                     Surface& target, bool target_only = false,
                     int64_t screen_colours = ScreenColorCount());
 
-// Copies the top left of the background image to `target`, as much as it
-// holds.
+// Paints the top left of the table's background on `target`, as much as
+// the background holds.
 void CopyBackground(const TableSurfaces& surfaces, Surface& target);
 
 }  // namespace velmora

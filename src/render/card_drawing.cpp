@@ -16,6 +16,12 @@ const QRgb kSilver = qRgb(192, 192, 192);
 // More places than any table has empty piles.
 constexpr size_t kMaxPaintedMarks = 64;
 
+// The bare table under a card at (x, y) (window coordinates), as a card-sized
+// surface of its own.
+Surface BareTable(const DrawContext& ctx, int x, int y) {
+    return ctx.surfaces.background.Part(QRect(x, y + ctx.surfaces.scroll, ctx.CardWidth(), ctx.CardHeight()));
+}
+
 // The lowest card edge drawn, for the scroll range of the table.
 void RaiseLowestEdge(const DrawContext& ctx, int y) {
     int& lowest = ctx.engine.play.lowest_painted_y;
@@ -55,7 +61,7 @@ void DrawCardImage(const DrawContext& ctx, Layer layer, const Surface& image, in
                    const QRect& part) {
     if (IsUnsetPoint(x, y) || image.IsNull()) return;
     PaintCard(ctx.On(layer), QPoint(x, y + ctx.Shift(layer)), image, ctx.CardWidth(), ctx.CardHeight(),
-              ctx.surfaces.background, QPoint(x, y + ctx.surfaces.scroll), shadow, part);
+              BareTable(ctx, x, y), QPoint(0, 0), shadow, part);
     ctx.Touched(layer, ctx.CardAt(x, y));
     RaiseLowestEdge(ctx, y);
 }
@@ -102,16 +108,17 @@ namespace {
 // The mark as painted over the bare table at `table_at`, made once for
 // each place and background; null where the mark is not wholly on the table.
 const Surface* PaintedMark(const DrawContext& ctx, const MarkOverlay& overlay, QPoint table_at) {
-    const Surface& table = ctx.surfaces.background;
+    const TableBackground& table = ctx.surfaces.background;
     if (overlay.IsNull() || !table.Bounds().contains(QRect(table_at, QSize(ctx.CardWidth(), ctx.CardHeight()))))
         return nullptr;
     auto& painted = ctx.state.painted_marks;
-    const auto key = std::make_tuple(overlay.shade.cacheKey(), table.Image().cacheKey(), table_at.x(), table_at.y());
+    const auto key = std::make_tuple(overlay.shade.cacheKey(), table.Key(), table_at.x(), table_at.y());
     if (const auto found = painted.find(key); found != painted.end()) return &found->second;
     // Marks over an earlier background or card size are not coming back.
     if (painted.size() > kMaxPaintedMarks) painted.clear();
     Surface mark = ctx.surfaces.Make(ctx.CardWidth(), ctx.CardHeight());
-    PaintMarkOverlay(mark, QPoint(0, 0), overlay, table, table_at);
+    PaintMarkOverlay(mark, QPoint(0, 0), overlay, BareTable(ctx, table_at.x(), table_at.y() - ctx.surfaces.scroll),
+                     QPoint(0, 0));
     return &(painted[key] = std::move(mark));
 }
 
@@ -127,16 +134,15 @@ void DrawMark(const DrawContext& ctx, Layer layer, std::string_view name, int x,
     if (const Surface* painted = PaintedMark(ctx, overlay, table_at))
         ctx.On(layer).Copy(at.x(), at.y(), *painted, painted->Bounds());
     else
-        PaintMarkOverlay(ctx.On(layer), at, overlay, ctx.surfaces.background, table_at);
+        PaintMarkOverlay(ctx.On(layer), at, overlay, BareTable(ctx, x, y), QPoint(0, 0));
     ctx.Touched(layer, ctx.CardAt(x, y));
     RaiseLowestEdge(ctx, y);
 }
 
 void CornersFromBackground(const DrawContext& ctx, Layer layer, int x, int y) {
     if (IsUnsetPoint(x, y)) return;
-    const int table_y = y + ctx.surfaces.scroll;
-    RestoreCorners(ctx.On(layer), x, y + ctx.Shift(layer), ctx.CardWidth(), ctx.CardHeight(), ctx.surfaces.background,
-                   x, table_y);
+    RestoreCorners(ctx.On(layer), x, y + ctx.Shift(layer), ctx.CardWidth(), ctx.CardHeight(), BareTable(ctx, x, y), 0,
+                   0);
     ctx.Touched(layer, ctx.CardAt(x, y));
 }
 

@@ -55,11 +55,10 @@ void BuildDragImage(const DrawContext& ctx, const std::vector<DragCard>& cards, 
     }
     // The picture starts as the bare table; only its cards' outline is shown.
     const QPoint table_at(at.x(), at.y() + ctx.surfaces.scroll);
-    drag.image = ctx.surfaces.Make(width, height);
-    drag.image.Copy(0, 0, ctx.surfaces.background, QRect(table_at, QSize(width, height)));
+    const Surface bare = ctx.surfaces.background.Part(QRect(table_at, QSize(width, height)));
+    drag.image = bare;
     for (const DragCard& card : cards)
-        PaintCard(drag.image, card.offset, PictureOf(ctx, card), w, h, ctx.surfaces.background, table_at + card.offset,
-                  false);
+        PaintCard(drag.image, card.offset, PictureOf(ctx, card), w, h, bare, card.offset, false);
     if (places.empty()) places.emplace_back(QPoint(), QSize(w, h));
     drag.coverage = CardCoverage(QSize(width, height), places, drag.image.Scale());
     drag.shadow = SoftShadow();

@@ -36,7 +36,7 @@ int DrawContext::ShadowOffset() const { return engine.geometry.shadow_offset; }
 void RestoreBackground(const DrawContext& ctx, Layer layer, const QRect& rect) {
     if (rect.isEmpty()) return;
     const QRect from = rect.translated(0, ctx.surfaces.scroll);
-    ctx.On(layer).Copy(rect.x(), rect.y() + ctx.Shift(layer), ctx.surfaces.background, from);
+    ctx.surfaces.background.PaintOn(ctx.On(layer), rect.x(), rect.y() + ctx.Shift(layer), from);
     ctx.Touched(layer, rect);
 }
 

@@ -84,8 +84,8 @@ void DrawJokerLabel(TableSurfaces& surfaces, const Engine& engine, const Resourc
     const QRect box(x, y, kJokerLabelWidth, kJokerLabelHeight);
     if (rank <= 0 || rank > 13) {
         const QRect from(x, table_y, kJokerLabelWidth, kJokerLabelHeight);
-        surfaces.window.Copy(x, y, surfaces.background, from);
-        surfaces.back_buffer.Copy(x, table_y, surfaces.background, from);
+        surfaces.background.PaintOn(surfaces.window, x, y, from);
+        surfaces.background.PaintOn(surfaces.back_buffer, x, table_y, from);
         pacer.Invalidate(box);
         return;
     }

@@ -45,7 +45,7 @@ void TableSurfaces::Resize(int screen_width, int screen_height, int window_width
                        std::max(window_height, std::min(window_height + kMargin, extent.height())));
     const QSize size = BufferSize(back_buffer, scale, needed, extent.expandedTo(needed));
     Reshape(back_buffer, size.width(), size.height(), scale);
-    Reshape(background, size.width(), size.height(), scale);
+    background.Resize(size.width(), size.height(), scale);
     Reshape(window, window_width, window_height, scale);
 }
 

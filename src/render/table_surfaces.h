@@ -1,7 +1,7 @@
 #pragma once
 // The bitmaps the table is drawn on. The back buffer holds the table in
-// table coordinates (y not scrolled); the background image holds the bare
-// table and is the source of every erase; the window surface is what the
+// table coordinates (y not scrolled); the background gives the bare table
+// and is the source of every erase; the window surface is what the
 // window shows (the table widget's front image, or a plain surface when
 // drawing offscreen), scrolled by `scroll`.
 //
@@ -19,22 +19,14 @@
 #include <cstdint>
 
 #include "platform/surface.h"
+#include "render/table_background.h"
 
 namespace velmora {
-
-// What the background image was last painted with, so that a redraw with
-// the same plain or fading colour copies it instead of painting it again.
-struct PaintedBackground {
-    qint64 image_key = 0;  // the background image's cache key after painting; 0: nothing kept
-    QRgb colour = 0;
-    bool fade = false;
-    int64_t screen_colours = 0;
-};
 
 struct TableSurfaces {
     Surface window;
     Surface back_buffer;
-    Surface background;
+    TableBackground background;
     int scroll = 0;  // the vertical scroll position of the table
     // Device pixels per table pixel of the screen the table is shown on (2 on
     // a high-resolution screen); every table surface is made at this scale.
@@ -42,7 +34,6 @@ struct TableSurfaces {
     // The screen + 30 each way, in table pixels: what the background is
     // painted for (its part inside the back buffer is what gets painted).
     QSize extent{1, 1};
-    PaintedBackground painted;
 
     // A surface of the table's scale.
     Surface Make(int width, int height) const { return Surface(width, height, scale); }

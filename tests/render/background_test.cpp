@@ -27,6 +27,7 @@ constexpr int64_t kRich = 999999999;
 constexpr int64_t kLow = 256;
 
 QRgb Opaque(QRgb colour) { return colour | kBlack; }
+QImage Whole(const TableBackground& background) { return background.Part(background.Bounds()).Image(); }
 QRgb TilePixel(int x, int y) { return qRgb(10 * x + 1, 20 * y + 2, 99); }
 
 QImage Picture(int width, int height) {
@@ -65,7 +66,7 @@ protected:
         p.ParamWrite(key::kCustomizedBackgroundSet, 1, s.customised);
         table->FillAll(0xABCDEF);
         DrawBackground(table->surfaces, table->e(), library, table->surfaces.back_buffer, false, colours);
-        EXPECT_EQ(table->surfaces.background.Image(), table->surfaces.back_buffer.Image());
+        EXPECT_EQ(Whole(table->surfaces.background), table->surfaces.back_buffer.Image());
     }
     QRgb At(int x, int y) const { return table->surfaces.back_buffer.Pixel(x, y); }
 
@@ -117,9 +118,10 @@ TEST_F(Background, TheFadeToBlackIsDrawnOnlyOnScreensOfMoreThan256Colours) {
     EXPECT_EQ(At(5, 89), row_89);
 }
 
-// A redraw over an unchanged colour copies the kept background; a new
-// colour, fade or screen, or a background image drawn on, is painted again.
-TEST_F(Background, ARedrawKeepsThePaintedColourOnlyWhileNothingChangedIt) {
+// A redraw paints what the settings choose now: a new colour, fade or
+// screen shows at once, and a background drawn on is replaced. A colour is
+// painted where it is needed, never held as a picture.
+TEST_F(Background, ARedrawPaintsTheChosenColourAfreshAndHoldsNoPictureForIt) {
     TableSurfaces& surfaces = table->surfaces;
     const auto redraw = [&](int64_t colours = kRich) {
         surfaces.back_buffer.Fill(surfaces.back_buffer.Bounds(), qRgb(1, 2, 3));
@@ -128,7 +130,8 @@ TEST_F(Background, ARedrawKeepsThePaintedColourOnlyWhileNothingChangedIt) {
     };
     Draw({.fixed = "255"});
     EXPECT_EQ(redraw(), Opaque(qRgb(255, 0, 0)));
-    EXPECT_EQ(surfaces.background.Image(), surfaces.back_buffer.Image());
+    EXPECT_EQ(Whole(surfaces.background), surfaces.back_buffer.Image());
+    EXPECT_FALSE(surfaces.background.HoldsPicture());
     table->e().params.ParamWrite(key::kBackgroundFixedCol.position, 15, "65280");
     EXPECT_EQ(redraw(), Opaque(qRgb(0, 255, 0)));
     table->e().params.ParamWrite(key::kFadeBackground.position, 1, "Y");
@@ -136,9 +139,28 @@ TEST_F(Background, ARedrawKeepsThePaintedColourOnlyWhileNothingChangedIt) {
     redraw();
     EXPECT_EQ(At(5, 179), Opaque(qRgb(0, 1, 0)));
     EXPECT_EQ(redraw(kLow), Opaque(qRgb(0, 255, 0)));
-    surfaces.background.Fill(QRect(0, 0, 4, 4), qRgb(9, 9, 9));
+    surfaces.background.Held().Fill(QRect(0, 0, 4, 4), qRgb(9, 9, 9));
     EXPECT_EQ(redraw(kLow), Opaque(qRgb(0, 255, 0)));
     EXPECT_EQ(surfaces.background.Pixel(0, 0), Opaque(qRgb(0, 255, 0)));
+    EXPECT_FALSE(surfaces.background.HoldsPicture());
+}
+
+// Erases and card corners paint small parts of a faded table: each part is
+// pixel for pixel what the whole fade holds there, also across the edges.
+TEST_F(Background, EveryPartOfAFadeIsWhatTheWholeHoldsThere) {
+    Draw({.fixed = "255", .fade = "Y"});
+    const TableBackground& background = table->surfaces.background;
+    ASSERT_FALSE(background.HoldsPicture());
+    const QImage whole = Whole(background);
+    for (const QRect& r : {QRect(0, 0, 71, 96), QRect(37, 61, 5, 117), QRect(200, 150, 30, 30), QRect(3, 178, 40, 2)})
+        EXPECT_EQ(background.Part(r).Image(), whole.copy(r)) << r.x() << "," << r.y();
+    Surface target(40, 40);
+    target.Fill(target.Bounds(), qRgb(1, 2, 3));
+    background.PaintOn(target, 10, 10, QRect(220, 170, 20, 20));
+    EXPECT_EQ(target.Pixel(19, 19), whole.pixel(229, 179));
+    EXPECT_EQ(target.Pixel(20, 20), Opaque(qRgb(1, 2, 3))) << "outside the table nothing is painted";
+    EXPECT_EQ(background.Pixel(5, 179), Opaque(qRgb(1, 0, 0)));
+    EXPECT_EQ(background.Pixel(-1, 0), 0u);
 }
 
 TEST_F(Background, PicturesBelow500AreTiledFrom500PlacedOnceAndMissingOnesGiveTheDefault) {

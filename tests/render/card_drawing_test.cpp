@@ -85,7 +85,7 @@ TEST(CardShadow, TheShadowFlagMakesTheBottomRightCornerSilver) {
 TEST(CardDrawing, TheBackBufferAddsTheScrollAndTheBottomCornersComeFromTheBackground) {
     DrawingTable table;
     table.surfaces.scroll = 20;
-    table.surfaces.background.Fill(QRect(0, 20 + 10 + 95, 230, 1), kTable);  // the row under the card's bottom
+    table.surfaces.background.Held().Fill(QRect(0, 20 + 10 + 95, 230, 1), kTable);  // the row under the card's bottom
     const DrawContext ctx = table.Context();
     DrawCardFace(ctx, Layer::BackBuffer, 1, 30, 10);
     const Surface& ace = table.images.Face(0);
@@ -126,7 +126,7 @@ class EmptyPileMarkPictures : public ::testing::TestWithParam<const char*> {};
 TEST_P(EmptyPileMarkPictures, BlendWithTheTableBeneathWhateverItsColour) {
     DrawingTable table;
     const QRgb kBlueTable = 0xFF2850B4u;
-    table.surfaces.background.Fill(table.surfaces.background.Bounds(), kBlueTable);
+    table.surfaces.background.Held().Fill(table.surfaces.background.Bounds(), kBlueTable);
     const DrawContext ctx = table.Context();
     DrawMark(ctx, Layer::BackBuffer, GetParam(), 30, 10);
     const Surface& drawn = table.surfaces.back_buffer;
@@ -153,7 +153,7 @@ TEST_P(EmptyPileMarkPictures, BlendWithTheTableBeneathWhateverItsColour) {
     EXPECT_EQ(PixelsOf(drawn, QRect(30, 10, 71, 96)), once);
     // On a table that changed since, it blends with the new colour; at
     // another place, with what lies there.
-    table.surfaces.background.Fill(QRect(0, 0, 120, 120), render_test::kTableGreen);
+    table.surfaces.background.Held().Fill(QRect(0, 0, 120, 120), render_test::kTableGreen);
     DrawMark(ctx, Layer::BackBuffer, GetParam(), 30, 10);
     EXPECT_GT(qGreen(drawn.Pixel(30 + 35, 10 + 30)), qBlue(drawn.Pixel(30 + 35, 10 + 30)));
     DrawMark(ctx, Layer::BackBuffer, GetParam(), 130, 10);
@@ -165,7 +165,7 @@ TEST_P(EmptyPileMarkPictures, BlendWithTheTableBeneathWhateverItsColour) {
 TEST(EmptyPileMarkPlaces, MarksInOneColumnBlendWithTheTableUnderEach) {
     DrawingTable table;
     const QRgb kBlueTable = 0xFF2850B4u;
-    table.surfaces.background.Fill(QRect(0, 0, 230, 80), kBlueTable);  // the green table below
+    table.surfaces.background.Held().Fill(QRect(0, 0, 230, 80), kBlueTable);  // the green table below
     const DrawContext ctx = table.Context();
     DrawMark(ctx, Layer::BackBuffer, "010", 30, 0);
     DrawMark(ctx, Layer::BackBuffer, "010", 30, 80);

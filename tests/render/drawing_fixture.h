@@ -37,7 +37,7 @@ public:
         images.Reload(library, ChosenCardImages(p));
         e().geometry.card = CardSize{71, 96};
         // The bare table green, what was drawn before red.
-        surfaces.background.Fill(surfaces.background.Bounds(), kTableGreen);
+        surfaces.background.Held().Fill(surfaces.background.Bounds(), kTableGreen);
         surfaces.back_buffer.Fill(surfaces.back_buffer.Bounds(), kStaleRed);
         surfaces.window.Fill(surfaces.window.Bounds(), kStaleRed);
     }

@@ -171,12 +171,12 @@ TEST_P(NineGames, AFanShowsWhatDrawingEveryCardWholeWould) {
             if (!(other == pile) && PileExtent(e, other).intersects(extent)) alone = false;
         if (view.cards.size() < 2 || !alone) continue;
         ++fans;
-        Surface whole = table.surfaces.background;
+        const Surface bare = table.surfaces.background.Part(table.surfaces.background.Bounds());
+        Surface whole = bare;
         for (const PileCardView& card : view.cards) {
             const Surface& image =
                 card.face_down ? table.images.Back() : table.images.Face(CardImageIndex(card.code));
-            PaintCard(whole, card.rect.topLeft(), image, 71, 96, table.surfaces.background, card.rect.topLeft(),
-                      false);
+            PaintCard(whole, card.rect.topLeft(), image, 71, 96, bare, card.rect.topLeft(), false);
         }
         EXPECT_EQ(render_test::PixelsOf(drawn, extent), render_test::PixelsOf(whole, extent)) << "tableau " << t;
     }

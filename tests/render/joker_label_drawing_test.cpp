@@ -27,7 +27,7 @@ protected:
         table.surfaces.scroll = 5;
         table.FillAll(kGreen);
         // A striped bare table, so a box given back can be told from the window's green.
-        for (int x = 0; x < 230; x += 3) table.surfaces.background.Fill(QRect(x, 0, 1, 180), 0x00FF00);
+        for (int x = 0; x < 230; x += 3) table.surfaces.background.Held().Fill(QRect(x, 0, 1, 180), 0x00FF00);
     }
     // The foundation's cards, then the label the engine works out for the table.
     void Put(int foundation, std::initializer_list<int> cards) {

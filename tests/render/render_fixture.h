@@ -44,7 +44,8 @@ public:
     SettingsFile Settings() const { return OpenSettingsFile(engine_->params); }
     const std::string& LastMessage() const { return engine_->quiet_messages.last; }
     void FillAll(QRgb colour) {
-        for (Surface* s : {&surfaces.window, &surfaces.back_buffer, &surfaces.background}) s->Fill(s->Bounds(), colour);
+        for (Surface* s : {&surfaces.window, &surfaces.back_buffer, &surfaces.background.Held()})
+            s->Fill(s->Bounds(), colour);
     }
     // The window pixel, after checking the back buffer holds the same one.
     QRgb Shown(int x, int y) const {

@@ -21,7 +21,8 @@ void LayCard(RenderTable& table, const Rect& r) {
     TableSurfaces& s = table.surfaces;
     for (auto [surface, dy] : {std::pair{&s.window, 0}, {&s.back_buffer, s.scroll}}) {
         surface->Fill(QRect(r.left, r.top + dy, r.Width(), r.Height()), kWhite);
-        RestoreCorners(*surface, r.left, r.top + dy, r.Width(), r.Height(), s.background, r.left, r.top + s.scroll);
+        RestoreCorners(*surface, r.left, r.top + dy, r.Width(), r.Height(), s.background.Part(s.background.Bounds()),
+                       r.left, r.top + s.scroll);
     }
 }
 

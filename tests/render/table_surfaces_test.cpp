@@ -10,6 +10,7 @@ namespace velmora {
 namespace {
 
 QSize SizeOf(const Surface& surface) { return {surface.Width(), surface.Height()}; }
+QSize SizeOf(const TableBackground& background) { return background.Bounds().size(); }
 
 TEST(TableSurfaces, AShownWindowGetsBuffersOfItsOwnSizeAndTheMargin) {
     TableSurfaces surfaces;

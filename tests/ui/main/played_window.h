@@ -78,7 +78,7 @@ class PlayedWindow {
     }
     QImage Background(const QRect& r) {
         const DrawContext ctx = f.window->View()->Context();
-        return ctx.surfaces.background.Image().copy(r.translated(0, ctx.surfaces.scroll));
+        return ctx.surfaces.background.Part(r.translated(0, ctx.surfaces.scroll)).Image();
     }
     // The table below the toolbar row and its lines, which lie over the
     // widget's top.
