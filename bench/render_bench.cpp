@@ -53,7 +53,7 @@ void FullRedraw(benchmark::State& state) {
     DrawnTable table(static_cast<int>(state.range(0)));
     for (auto _ : state) {
         table.renderer->FullRedraw(false);
-        benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
+        benchmark::DoNotOptimize(table.surfaces.Window().Image().constBits());
     }
 }
 BENCHMARK(FullRedraw)->DenseRange(1, 9)->Unit(benchmark::kMillisecond);
@@ -62,7 +62,7 @@ void FullRedrawFullHd(benchmark::State& state) {
     DrawnTable table(static_cast<int>(state.range(0)), true);
     for (auto _ : state) {
         table.renderer->FullRedraw(false);
-        benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
+        benchmark::DoNotOptimize(table.surfaces.Window().Image().constBits());
     }
 }
 BENCHMARK(FullRedrawFullHd)->DenseRange(1, 9)->Unit(benchmark::kMillisecond);
@@ -91,7 +91,7 @@ BENCHMARK(DragStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void FittedFirstRedraw(benchmark::State& state) {
     for (auto _ : state) {
         DrawnTable table(static_cast<int>(state.range(0)), true);
-        benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
+        benchmark::DoNotOptimize(table.surfaces.Window().Image().constBits());
     }
 }
 BENCHMARK(FittedFirstRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
@@ -100,7 +100,7 @@ void FittedFullRedraw(benchmark::State& state) {
     DrawnTable table(static_cast<int>(state.range(0)), true);
     for (auto _ : state) {
         table.renderer->FullRedraw(false);
-        benchmark::DoNotOptimize(table.surfaces.window.Image().constBits());
+        benchmark::DoNotOptimize(table.surfaces.Window().Image().constBits());
     }
 }
 BENCHMARK(FittedFullRedraw)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);

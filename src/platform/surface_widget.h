@@ -5,6 +5,7 @@
 // step without going back to the event loop.
 
 #include <QRegion>
+#include <functional>
 #include <QWidget>
 
 #include "platform/surface.h"
@@ -15,13 +16,17 @@ class SurfaceWidget : public QWidget {
 public:
     explicit SurfaceWidget(QWidget* parent = nullptr);
 
-    Surface& Front() { return shown_ ? *shown_ : front_; }
-    const Surface& Front() const { return shown_ ? *shown_ : front_; }
+    Surface& Front() { return source_ ? source_() : shown_ ? *shown_ : front_; }
+    const Surface& Front() const { return source_ ? source_() : shown_ ? *shown_ : front_; }
 
     // Shows a surface kept by its owner (who sizes it with the widget)
     // instead of a copy of its own, so the window's pixels are held once;
     // null goes back to the widget's own surface.
     void ShowSurface(Surface* surface);
+    // Shows whichever surface `source` gives at each paint (kept by its
+    // owner, who sizes it with the widget); an empty one goes back to the
+    // widget's own surface.
+    void ShowSource(std::function<Surface&()> source);
 
     // The rectangle of Front() changed; it is shown at the next repaint.
     void MarkDirty(const QRect& rect);
@@ -38,6 +43,7 @@ protected:
 private:
     Surface front_;
     Surface* shown_ = nullptr;
+    std::function<Surface&()> source_;
     QRegion dirty_;
 };
 

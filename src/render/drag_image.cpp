@@ -33,7 +33,7 @@ const SoftShadow& ShadowOf(const DrawContext& ctx, DragImage& drag) {
 QRect Compose(const DrawContext& ctx, DragImage& drag) {
     const SoftShadow& shadow = ShadowOf(ctx, drag);
     const QRect area = drag.rect.united(shadow.RectAt(drag.rect.topLeft(), drag.image.Scale()));
-    ComposeDrag(ctx.surfaces.window, area, ctx.surfaces.back_buffer, ctx.surfaces.scroll, drag.image, drag.coverage,
+    ComposeDrag(ctx.surfaces.Window(), area, ctx.surfaces.back_buffer, ctx.surfaces.scroll, drag.image, drag.coverage,
                 shadow, drag.rect.topLeft());
     ctx.pacer.Invalidate(area);
     return area;

@@ -9,7 +9,7 @@
 namespace velmora {
 
 Surface& DrawContext::On(Layer layer) const {
-    return layer == Layer::Window ? surfaces.window : surfaces.back_buffer;
+    return layer == Layer::Window ? surfaces.Window() : surfaces.back_buffer;
 }
 
 int DrawContext::Shift(Layer layer) const { return layer == Layer::Window ? 0 : surfaces.scroll; }
@@ -42,7 +42,9 @@ void RestoreBackground(const DrawContext& ctx, Layer layer, const QRect& rect) {
 
 void RefreshRect(const DrawContext& ctx, const QRect& rect) {
     if (rect.isEmpty()) return;
-    ctx.surfaces.window.Copy(rect.x(), rect.y(), ctx.surfaces.back_buffer, rect.translated(0, ctx.surfaces.scroll));
+    // Without a window surface the window shows the back buffer itself.
+    if (ctx.surfaces.HasWindow())
+        ctx.surfaces.Window().Copy(rect.x(), rect.y(), ctx.surfaces.back_buffer, rect.translated(0, ctx.surfaces.scroll));
     ctx.pacer.Invalidate(rect);
 }
 
@@ -52,7 +54,7 @@ void FlushToWindow(const DrawContext& ctx) {
 }
 
 void RefreshWindow(const DrawContext& ctx) {
-    RefreshRect(ctx, ctx.surfaces.window.Bounds());
+    RefreshRect(ctx, ctx.surfaces.WindowBounds());
     ctx.state.dirty = QRect();
 }
 

@@ -53,7 +53,7 @@ void MarkFoundation(TableSurfaces& surfaces, const Engine& engine, Pacer& pacer,
     const CardSize card = engine.geometry.card;
     DrawHighlight(surfaces.back_buffer, x, y + surfaces.scroll, card.width, card.height, true, colour_number,
                   style);
-    DrawHighlight(surfaces.window, x, y, card.width, card.height, true, colour_number, style);
+    DrawHighlight(surfaces.Window(), x, y, card.width, card.height, true, colour_number, style);
     pacer.Invalidate(QRect(x, y, card.width, card.height));
 }
 

@@ -39,7 +39,7 @@ void PaintHintMark(Surface& target, const QRect& place) {
 
 void ShowHintMarks(TableSurfaces& surfaces, Pacer& pacer, const std::vector<Rect>& places) {
     for (const Rect& place : places) {
-        PaintHintMark(surfaces.window, Framed(place));
+        PaintHintMark(surfaces.Window(), Framed(place));
         pacer.Invalidate(Framed(place));
     }
     pacer.Update();
@@ -47,9 +47,10 @@ void ShowHintMarks(TableSurfaces& surfaces, Pacer& pacer, const std::vector<Rect
 
 void ClearHintMarks(TableSurfaces& surfaces, Pacer& pacer, const std::vector<Rect>& places) {
     for (const Rect& place : places) {
-        const QRect framed = Framed(place).intersected(surfaces.window.Bounds());
+        const QRect framed = Framed(place).intersected(surfaces.WindowBounds());
         if (framed.isEmpty()) continue;
-        surfaces.window.Copy(framed.x(), framed.y(), surfaces.back_buffer, framed.translated(0, surfaces.scroll));
+        if (surfaces.HasWindow())
+            surfaces.Window().Copy(framed.x(), framed.y(), surfaces.back_buffer, framed.translated(0, surfaces.scroll));
         pacer.Invalidate(framed);
     }
     pacer.Update();

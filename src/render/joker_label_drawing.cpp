@@ -84,7 +84,7 @@ void DrawJokerLabel(TableSurfaces& surfaces, const Engine& engine, const Resourc
     const QRect box(x, y, kJokerLabelWidth, kJokerLabelHeight);
     if (rank <= 0 || rank > 13) {
         const QRect from(x, table_y, kJokerLabelWidth, kJokerLabelHeight);
-        surfaces.background.PaintOn(surfaces.window, x, y, from);
+        surfaces.background.PaintOn(surfaces.Window(), x, y, from);
         surfaces.background.PaintOn(surfaces.back_buffer, x, table_y, from);
         pacer.Invalidate(box);
         return;
@@ -94,7 +94,7 @@ void DrawJokerLabel(TableSurfaces& surfaces, const Engine& engine, const Resourc
         symbol = ScaledResourceBitmap(library, kSuitSymbols[static_cast<size_t>(suit)], surfaces.scale);
     }
     const std::string text = JokerLabelText(rank);
-    PaintLabel(surfaces.window, x, y, text, symbol);
+    PaintLabel(surfaces.Window(), x, y, text, symbol);
     PaintLabel(surfaces.back_buffer, x, table_y, text, symbol);
     pacer.Invalidate(box);
     pacer.Update();

@@ -50,7 +50,7 @@ void PaintSelectionMark(Surface& target, const QRect& card) {
 void MarkSelection(TableSurfaces& surfaces, Pacer& pacer, const Rect& rect, bool on_window) {
     if (rect.IsEmpty()) return;
     const QRect card(rect.left, rect.top, rect.Width(), rect.Height());
-    if (on_window) PaintSelectionMark(surfaces.window, card);
+    if (on_window) PaintSelectionMark(surfaces.Window(), card);
     PaintSelectionMark(surfaces.back_buffer, card.translated(0, surfaces.scroll));
     pacer.Invalidate(card);
 }

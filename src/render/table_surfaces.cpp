@@ -1,6 +1,7 @@
 #include "render/table_surfaces.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace velmora {
 namespace {
@@ -46,7 +47,34 @@ void TableSurfaces::Resize(int screen_width, int screen_height, int window_width
     const QSize size = BufferSize(back_buffer, scale, needed, extent.expandedTo(needed));
     Reshape(back_buffer, size.width(), size.height(), scale);
     background.Resize(size.width(), size.height(), scale);
-    Reshape(window, window_width, window_height, scale);
+    window_size_ = QSize(window_width, window_height);
+    if (HasWindow()) Reshape(window_, window_width, window_height, scale);
+}
+
+Surface& TableSurfaces::Window() {
+    if (!HasWindow()) {
+        window_ = Make(window_size_.width(), window_size_.height());
+        window_.Copy(0, 0, back_buffer, QRect(QPoint(0, scroll), window_size_));
+    }
+    return window_;
+}
+
+Surface& TableSurfaces::Shown() {
+    if (!HasWindow() && scroll != 0) return Window();
+    return HasWindow() ? window_ : back_buffer;
+}
+
+bool TableSurfaces::ReleasePlainWindow() {
+    if (!HasWindow() || scroll != 0 || window_.Scale() != back_buffer.Scale() ||
+        !back_buffer.Bounds().contains(window_.Bounds()))
+        return false;
+    const QImage& shown = window_.Image();
+    const QImage& table = back_buffer.Image();
+    const size_t row_bytes = static_cast<size_t>(shown.width()) * sizeof(QRgb);
+    for (int y = 0; y < shown.height(); ++y)
+        if (std::memcmp(shown.constScanLine(y), table.constScanLine(y), row_bytes) != 0) return false;
+    window_ = Surface();
+    return true;
 }
 
 }  // namespace velmora

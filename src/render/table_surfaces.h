@@ -1,9 +1,11 @@
 #pragma once
 // The bitmaps the table is drawn on. The back buffer holds the table in
 // table coordinates (y not scrolled); the background gives the bare table
-// and is the source of every erase; the window surface is what the
-// window shows (the table widget's front image, or a plain surface when
-// drawing offscreen), scrolled by `scroll`.
+// and is the source of every erase; the window surface is what the window
+// shows, scrolled by `scroll`: the back buffer with whatever flies, is
+// carried or marks a hint over it. While nothing lies over the table the
+// window surface is let go and the window shows the back buffer itself (a
+// window-sized image less); drawing on the window makes it again.
 //
 // The table's background is laid out for the whole screen + 30 each way (a
 // fade runs down the screen's height, a large picture is made for the
@@ -24,7 +26,6 @@
 namespace velmora {
 
 struct TableSurfaces {
-    Surface window;
     Surface back_buffer;
     TableBackground background;
     int scroll = 0;  // the vertical scroll position of the table
@@ -38,10 +39,27 @@ struct TableSurfaces {
     // A surface of the table's scale.
     Surface Make(int width, int height) const { return Surface(width, height, scale); }
 
+    // The window surface to draw on; made from the back buffer when it was
+    // let go.
+    Surface& Window();
+    bool HasWindow() const { return !window_.IsNull(); }
+    QRect WindowBounds() const { return {QPoint(0, 0), window_size_}; }
+    // What the window shows now: the window surface, or the back buffer
+    // while the window surface is let go.
+    Surface& Shown();
+    // Lets the window surface go when it shows just what the back buffer
+    // does (nothing lies over the table) and the table is not scrolled;
+    // true when it went. Only between drawings.
+    bool ReleasePlainWindow();
+
     // The extent for a screen of this size; back buffer and background at
     // least the window's size + 30, the window surface exactly its size.
     // Surfaces large enough and of the right scale are kept as they are.
     void Resize(int screen_width, int screen_height, int window_width, int window_height);
+
+private:
+    Surface window_;
+    QSize window_size_{1, 1};
 };
 
 // What drawing needs from the window: to show a changed part at once (a

@@ -85,9 +85,9 @@ void CardThrower::WaitProcessing(int milliseconds) { hooks_.WaitProcessing(milli
 
 bool CardThrower::TimeOver() const { return hooks_.Ticks() >= end_; }
 
-int CardThrower::Width() const { return ctx_.surfaces.window.Width(); }
+int CardThrower::Width() const { return ctx_.surfaces.WindowBounds().width(); }
 
-int CardThrower::Height() const { return ctx_.surfaces.window.Height(); }
+int CardThrower::Height() const { return ctx_.surfaces.WindowBounds().height(); }
 
 int CardThrower::Top() const { return ctx_.engine.geometry.inputs.top; }
 

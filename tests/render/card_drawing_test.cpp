@@ -92,7 +92,7 @@ TEST(CardDrawing, TheBackBufferAddsTheScrollAndTheBottomCornersComeFromTheBackgr
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(30 + 35, 20 + 10 + 48), ace.Pixel(35, 48));
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(30, 20 + 10 + 95), kTable);
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(30, 20 + 10), kStaleRed);  // top corner: what was there
-    EXPECT_EQ(table.surfaces.window.Pixel(30 + 35, 10 + 48), kStaleRed);  // the window is left alone
+    EXPECT_EQ(table.surfaces.Window().Pixel(30 + 35, 10 + 48), kStaleRed);  // the window is left alone
     EXPECT_EQ(table.state.dirty, QRect(30, 10, 71, 96));
     EXPECT_EQ(table.e().play.lowest_painted_y, 10 + 96 + 20);
 }

@@ -103,10 +103,10 @@ TEST_F(Flights, NoShadowIsDrawnWhileFlyingEvenWithShadowsOn) {
     table.e().params.ParamWrite(178, 1, "Y");
     table.e().geometry.shadow_offset = 9;
     table.surfaces.back_buffer.Fill(table.surfaces.back_buffer.Bounds(), 0xFFFFFFFFu);
-    table.surfaces.window.Fill(table.surfaces.window.Bounds(), 0xFFFFFFFFu);
+    table.surfaces.Window().Fill(table.surfaces.Window().Bounds(), 0xFFFFFFFFu);
     FlyCard(table.Context(), 1, {10, 10}, {60, 30});
     // Right of the landed card: the back buffer's white, no stipple.
-    EXPECT_EQ(PixelsOf(table.surfaces.window, QRect(131, 40, 7, 80)),
+    EXPECT_EQ(PixelsOf(table.surfaces.Window(), QRect(131, 40, 7, 80)),
               std::vector<QRgb>(7 * 80, 0xFFFFFFFFu));
     EXPECT_FALSE(table.state.shadows_suspended);
 }
@@ -122,11 +122,11 @@ TEST_F(DragImages, AMoveGivesBackWhatThePictureUncovered) {
     const DrawContext ctx = table.Context();
     BuildCardDragImage(ctx, 1, {20, 20});
     MoveDragImage(ctx, 20, 20, false);  // no move, nothing done
-    EXPECT_EQ(table.surfaces.window.Pixel(50, 50), kStaleRed);
+    EXPECT_EQ(table.surfaces.Window().Pixel(50, 50), kStaleRed);
     MoveDragImage(ctx, 25, 22, false);
-    EXPECT_EQ(table.surfaces.window.Pixel(22, 50), kBuffer);  // the strip left behind
-    EXPECT_EQ(table.surfaces.window.Pixel(50, 21), kBuffer);  // and above
-    EXPECT_EQ(table.surfaces.window.Pixel(25 + 35, 22 + 48), table.images.Face(0).Pixel(35, 48));
+    EXPECT_EQ(table.surfaces.Window().Pixel(22, 50), kBuffer);  // the strip left behind
+    EXPECT_EQ(table.surfaces.Window().Pixel(50, 21), kBuffer);  // and above
+    EXPECT_EQ(table.surfaces.Window().Pixel(25 + 35, 22 + 48), table.images.Face(0).Pixel(35, 48));
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(25 + 35, 22 + 48), kBuffer);
     EXPECT_EQ(table.waiting.updates, 1);
     MoveDragImage(ctx, 25, 22, true);  // the last move leaves it in the back buffer
@@ -154,7 +154,7 @@ class SoftShadows : public ::testing::Test {
 protected:
     SoftShadows() {
         table.e().params.ParamWrite(178, 1, "Y");
-        for (Surface* s : {&table.surfaces.back_buffer, &table.surfaces.window}) s->Fill(s->Bounds(), kSlateBlue);
+        for (Surface* s : {&table.surfaces.back_buffer, &table.surfaces.Window()}) s->Fill(s->Bounds(), kSlateBlue);
     }
     DrawingTable table;
 };
@@ -165,23 +165,23 @@ TEST_F(SoftShadows, ACarriedCardDarkensTheTableBeneathWithoutHidingIt) {
     MoveDragImage(ctx, 30, 30, false);
     const int right = 30 + 71;
     const int bottom = 30 + 96;
-    const QRgb beside = table.surfaces.window.Pixel(right + 1, 30 + 60);
+    const QRgb beside = table.surfaces.Window().Pixel(right + 1, 30 + 60);
     EXPECT_LT(qBlue(beside), qBlue(kSlateBlue));  // darker
     EXPECT_GT(qBlue(beside), 40);                 // not black
     EXPECT_GT(qBlue(beside), qGreen(beside));     // the table's colour shows through
     EXPECT_GT(qGreen(beside), qRed(beside));
-    const QRgb under = table.surfaces.window.Pixel(30 + 35, bottom + 1);
+    const QRgb under = table.surfaces.Window().Pixel(30 + 35, bottom + 1);
     EXPECT_LT(qBlue(under), qBlue(kSlateBlue));
     EXPECT_GT(qBlue(under), 40);
     // The edge is soft: lighter further out, then the bare table.
-    EXPECT_GT(qBlue(table.surfaces.window.Pixel(right + 5, 30 + 60)), qBlue(beside));
-    EXPECT_EQ(table.surfaces.window.Pixel(right + 12, 30 + 60), kSlateBlue);
+    EXPECT_GT(qBlue(table.surfaces.Window().Pixel(right + 5, 30 + 60)), qBlue(beside));
+    EXPECT_EQ(table.surfaces.Window().Pixel(right + 12, 30 + 60), kSlateBlue);
     // The shadow falls down and right: none above or left of the card.
-    EXPECT_EQ(table.surfaces.window.Pixel(30 + 35, 28), kSlateBlue);
-    EXPECT_EQ(table.surfaces.window.Pixel(28, 30 + 60), kSlateBlue);
+    EXPECT_EQ(table.surfaces.Window().Pixel(30 + 35, 28), kSlateBlue);
+    EXPECT_EQ(table.surfaces.Window().Pixel(28, 30 + 60), kSlateBlue);
     // Moved far away, the old shadow gives the table back exactly.
     MoveDragImage(ctx, 300, 10, false);
-    EXPECT_EQ(PixelsOf(table.surfaces.window, QRect(30, 30, 71 + 12, 96 + 12)),
+    EXPECT_EQ(PixelsOf(table.surfaces.Window(), QRect(30, 30, 71 + 12, 96 + 12)),
               std::vector<QRgb>(83 * 108, kSlateBlue));
 }
 
@@ -189,9 +189,9 @@ TEST_F(SoftShadows, TheRoundedCornersShowTheTableWhereTheCardIsNow) {
     const DrawContext ctx = table.Context();
     BuildCardDragImage(ctx, 1, {20, 20});  // built over the green bare table
     MoveDragImage(ctx, 120, 60, false);
-    EXPECT_EQ(table.surfaces.window.Pixel(120, 60), kSlateBlue);            // top left, outside the shadow
-    EXPECT_NE(table.surfaces.window.Pixel(120 + 70, 60 + 95), kTableGreen);  // bottom right, in it
-    EXPECT_EQ(table.surfaces.window.Pixel(120 + 35, 60 + 48), table.images.Face(0).Pixel(35, 48));
+    EXPECT_EQ(table.surfaces.Window().Pixel(120, 60), kSlateBlue);            // top left, outside the shadow
+    EXPECT_NE(table.surfaces.Window().Pixel(120 + 70, 60 + 95), kTableGreen);  // bottom right, in it
+    EXPECT_EQ(table.surfaces.Window().Pixel(120 + 35, 60 + 48), table.images.Face(0).Pixel(35, 48));
 }
 
 TEST_F(SoftShadows, TheLastMoveLeavesTheCardsButNotTheShadowInTheBackBuffer) {
@@ -200,7 +200,7 @@ TEST_F(SoftShadows, TheLastMoveLeavesTheCardsButNotTheShadowInTheBackBuffer) {
     MoveDragImage(ctx, 30, 30, true);
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(30 + 35, 30 + 48), table.images.Face(0).Pixel(35, 48));
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(30 + 72, 30 + 60), kSlateBlue);
-    EXPECT_NE(table.surfaces.window.Pixel(30 + 72, 30 + 60), kSlateBlue);
+    EXPECT_NE(table.surfaces.Window().Pixel(30 + 72, 30 + 60), kSlateBlue);
 }
 
 TEST_F(SoftShadows, ARunCastsOneShadowAlongItsWholeOutline) {
@@ -208,10 +208,10 @@ TEST_F(SoftShadows, ARunCastsOneShadowAlongItsWholeOutline) {
     BuildDragImage(ctx, {{1, false, {0, 0}}, {2, false, {0, 20}}, {3, false, {0, 40}}}, {10, 10});
     MoveDragImage(ctx, 40, 40, false);
     const int bottom = 40 + 40 + 96;
-    EXPECT_LT(qBlue(table.surfaces.window.Pixel(40 + 35, bottom + 1)), qBlue(kSlateBlue));
-    EXPECT_LT(qBlue(table.surfaces.window.Pixel(40 + 72, 40 + 120)), qBlue(kSlateBlue));
+    EXPECT_LT(qBlue(table.surfaces.Window().Pixel(40 + 35, bottom + 1)), qBlue(kSlateBlue));
+    EXPECT_LT(qBlue(table.surfaces.Window().Pixel(40 + 72, 40 + 120)), qBlue(kSlateBlue));
     // Between the fanned cards the run is solid: no shadow shows there.
-    EXPECT_EQ(table.surfaces.window.Pixel(40 + 35, 40 + 20), table.images.Face(1).Pixel(35, 0));
+    EXPECT_EQ(table.surfaces.Window().Pixel(40 + 35, 40 + 20), table.images.Face(1).Pixel(35, 0));
 }
 
 TEST(ShadowPicture, IsMadeOnceAndGrowsWithTheCard) {

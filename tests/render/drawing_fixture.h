@@ -39,7 +39,7 @@ public:
         // The bare table green, what was drawn before red.
         surfaces.background.Held().Fill(surfaces.background.Bounds(), kTableGreen);
         surfaces.back_buffer.Fill(surfaces.back_buffer.Bounds(), kStaleRed);
-        surfaces.window.Fill(surfaces.window.Bounds(), kStaleRed);
+        surfaces.Window().Fill(surfaces.Window().Bounds(), kStaleRed);
     }
 
     DrawContext Context() { return {e(), surfaces, images, library, waiting, state}; }

@@ -101,7 +101,7 @@ TEST_F(EraseCards, PilesLyingOverTheErasedPartAreDrawnAgain) {
     EXPECT_EQ(At(59, 80), ace.Pixel(39, 70));
     // The emptied pile shows its mark; the pile far away was left alone.
     DrawMark(ctx, Layer::Window, "_TABLEAU", 60, 50);  // the mark as it lies on the bare table
-    EXPECT_EQ(At(60 + 35, 50 + 48), table.surfaces.window.Pixel(60 + 35, 50 + 48));
+    EXPECT_EQ(At(60 + 35, 50 + 48), table.surfaces.Window().Pixel(60 + 35, 50 + 48));
     EXPECT_NE(At(60 + 35, 50 + 48), kTableGreen);
     EXPECT_EQ(At(180, 50), kStaleRed);
 }

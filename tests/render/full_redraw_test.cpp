@@ -60,12 +60,12 @@ TEST_P(NineGames, TheAnimatedDealEndsAsAPlainRedrawLeavesTheTable) {
     table.e().params.ParamWrite(149, 1, "Y");
     TableRenderer renderer(table.e(), table.surfaces, table.library, table.waiting);
     renderer.FullRedraw(false);
-    const QImage plain = table.surfaces.window.Image().copy();
+    const QImage plain = table.surfaces.Window().Image().copy();
     const QImage plain_buffer = table.surfaces.back_buffer.Image().copy();
     EXPECT_TRUE(table.waiting.waits.empty());
     EXPECT_TRUE(sounds.played.empty());
     renderer.FullRedraw(true);
-    EXPECT_TRUE(table.surfaces.window.Image() == plain);
+    EXPECT_TRUE(table.surfaces.Window().Image() == plain);
     EXPECT_TRUE(table.surfaces.back_buffer.Image() == plain_buffer);
     EXPECT_EQ(sounds.played, std::vector<std::string>{"Shuffle"});
     // The source is shown for 100 ms before the cards fly.
@@ -91,9 +91,9 @@ TEST_P(NineGames, RepaintsAfterEachMoveMatchAFullRedraw) {
     e.view = &renderer;
     renderer.FullRedraw(false);
     const auto expect_as_full_redraw = [&](const char* what) {
-        const QImage repainted = table.surfaces.window.Image().copy();
+        const QImage repainted = table.surfaces.Window().Image().copy();
         renderer.FullRedraw(false);
-        EXPECT_TRUE(table.surfaces.window.Image() == repainted) << what;
+        EXPECT_TRUE(table.surfaces.Window().Image() == repainted) << what;
     };
     if (!e.piles.stock_area[kStockIndex].empty()) {
         ExecuteAction(e, 0, e.R(302) >= 2 ? "Mazzo_Vis" : "Mazzo_Waste");
@@ -135,7 +135,7 @@ TEST_P(NineGames, UnselectingACardRestoresItExactly) {
     TableRenderer renderer(e, table.surfaces, table.library, table.waiting);
     e.view = &renderer;
     renderer.FullRedraw(false);
-    const QImage window = table.surfaces.window.Image().copy();
+    const QImage window = table.surfaces.Window().Image().copy();
     const QImage buffer = table.surfaces.back_buffer.Image().copy();
     const std::vector<int> holding = TableausWithCards(e);
     ASSERT_FALSE(holding.empty());
@@ -143,13 +143,13 @@ TEST_P(NineGames, UnselectingACardRestoresItExactly) {
     const Rect r = CardRect(e, card);
     ASSERT_FALSE(r.IsEmpty());
     renderer.HighlightCard(card, true);
-    const QRgb edge = table.surfaces.window.Pixel(r.left + 1, r.top + r.Height() / 2);
+    const QRgb edge = table.surfaces.Window().Pixel(r.left + 1, r.top + r.Height() / 2);
     EXPECT_GT(qRed(edge), 220);
     EXPECT_LT(qBlue(edge), 60);
     EXPECT_EQ(table.surfaces.back_buffer.Pixel(r.left + 1, r.top + r.Height() / 2), edge);
-    EXPECT_FALSE(table.surfaces.window.Image() == window);
+    EXPECT_FALSE(table.surfaces.Window().Image() == window);
     renderer.HighlightCard(card, false);
-    EXPECT_TRUE(table.surfaces.window.Image() == window);
+    EXPECT_TRUE(table.surfaces.Window().Image() == window);
     EXPECT_TRUE(table.surfaces.back_buffer.Image() == buffer);
     e.view = &e.quiet_view;
 }

@@ -110,8 +110,8 @@ TEST_F(JokerLabels, NothingIsDrawnForAFoundationThatIsNotOnTheTable) {
     table.e().main_game.SetFoundationY(3, kUnplacedFoundation);
     ShowJokerLabel(table.surfaces, table.e(), library, table.pacer, 3, kNoJokerRank, -1);
     DrawJokerLabel(table.surfaces, table.e(), library, table.pacer, 3, 22, 0, 5);
-    EXPECT_EQ(table.surfaces.window.Pixel(9, 22), kGreen);
-    EXPECT_EQ(table.surfaces.window.Pixel(10, 25), kGreen);
+    EXPECT_EQ(table.surfaces.Window().Pixel(9, 22), kGreen);
+    EXPECT_EQ(table.surfaces.Window().Pixel(10, 25), kGreen);
 }
 
 }  // namespace

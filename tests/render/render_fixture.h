@@ -44,12 +44,12 @@ public:
     SettingsFile Settings() const { return OpenSettingsFile(engine_->params); }
     const std::string& LastMessage() const { return engine_->quiet_messages.last; }
     void FillAll(QRgb colour) {
-        for (Surface* s : {&surfaces.window, &surfaces.back_buffer, &surfaces.background.Held()})
+        for (Surface* s : {&surfaces.Window(), &surfaces.back_buffer, &surfaces.background.Held()})
             s->Fill(s->Bounds(), colour);
     }
     // The window pixel, after checking the back buffer holds the same one.
-    QRgb Shown(int x, int y) const {
-        const QRgb pixel = surfaces.window.Pixel(x, y);
+    QRgb Shown(int x, int y) {
+        const QRgb pixel = surfaces.Window().Pixel(x, y);
         return pixel == surfaces.back_buffer.Pixel(x, y + surfaces.scroll) ? pixel : 0x12345678u;
     }
 

@@ -19,7 +19,7 @@ using render_test::RenderTable;
 void LayCard(RenderTable& table, const Rect& r) {
     table.FillAll(kGreen);
     TableSurfaces& s = table.surfaces;
-    for (auto [surface, dy] : {std::pair{&s.window, 0}, {&s.back_buffer, s.scroll}}) {
+    for (auto [surface, dy] : {std::pair{&s.Window(), 0}, {&s.back_buffer, s.scroll}}) {
         surface->Fill(QRect(r.left, r.top + dy, r.Width(), r.Height()), kWhite);
         RestoreCorners(*surface, r.left, r.top + dy, r.Width(), r.Height(), s.background.Part(s.background.Bounds()),
                        r.left, r.top + s.scroll);
@@ -54,7 +54,7 @@ TEST(SelectionMarks, TheCardIsTintedAndOutlinedWithinItsRoundedEdge) {
     table.surfaces.scroll = 0;
     LayCard(table, Rect{30, 40, 101, 136});
     MarkSelection(table.surfaces, table.pacer, Rect{30, 40, 101, 136}, false);
-    EXPECT_EQ(table.surfaces.window.Pixel(40, 50), kWhite);  // the window left as it was
+    EXPECT_EQ(table.surfaces.Window().Pixel(40, 50), kWhite);  // the window left as it was
     EXPECT_NE(table.surfaces.back_buffer.Pixel(40, 50), kWhite);
 }
 
@@ -64,7 +64,7 @@ TEST(SelectionMarks, EveryRoundedOffCornerKeepsWhatLayThere) {
     RenderTable table;
     const Rect r{30, 40, 101, 136};
     LayCard(table, r);
-    for (Surface* s : {&table.surfaces.window, &table.surfaces.back_buffer}) s->Fill(QRect(0, 0, 200, 40), kBlack);
+    for (Surface* s : {&table.surfaces.Window(), &table.surfaces.back_buffer}) s->Fill(QRect(0, 0, 200, 40), kBlack);
     const std::vector<QPoint> corners = CornerPixels(r.Width(), r.Height());
     std::vector<QRgb> before;
     for (const QPoint& p : corners) before.push_back(table.Shown(r.left + p.x(), r.top + p.y()));

@@ -64,7 +64,7 @@ TEST(WinningAnimation, AnUnknownNameDrawsNothingAndLeavesTheFlagDown) {
     EXPECT_TRUE(t.hooks.events.empty());
     EXPECT_EQ(t.hooks.runs, 1);
     EXPECT_FALSE(t.hooks.running);
-    const std::vector<QRgb> window = PixelsOf(t.surfaces.window, t.surfaces.window.Bounds());
+    const std::vector<QRgb> window = PixelsOf(t.surfaces.Window(), t.surfaces.Window().Bounds());
     EXPECT_TRUE(std::all_of(window.begin(), window.end(), [](QRgb p) { return p == kTableGreen; }));
 }
 
@@ -100,9 +100,9 @@ TEST(WinningAnimation, AKeyPressEndsEveryPatternAtTheNextStepKeepingWhatWasDrawn
         ASSERT_EQ(thrown.size(), 3u) << pattern;
         EXPECT_FALSE(t.hooks.running) << pattern;
         // The window and the back buffer hold the same cards.
-        EXPECT_EQ(t.surfaces.window.Image(), t.surfaces.back_buffer.Image().copy(t.surfaces.window.Bounds()))
+        EXPECT_EQ(t.surfaces.Window().Image(), t.surfaces.back_buffer.Image().copy(t.surfaces.Window().Bounds()))
             << pattern;
-        const QRect last = QRect(thrown[2].x, thrown[2].y, 71, 96).intersected(t.surfaces.window.Bounds());
+        const QRect last = QRect(thrown[2].x, thrown[2].y, 71, 96).intersected(t.surfaces.Window().Bounds());
         if (!last.isEmpty()) {
             EXPECT_NE(t.Shown(last.center().x(), last.center().y()), kTableGreen) << pattern;
         }

@@ -78,7 +78,7 @@ QImage DrawPreview(Driver& d, int id, const ResourceLibrary& library) {
     QuietPacer pacer;
     TableRenderer renderer(e, surfaces, library, pacer);
     renderer.FullRedraw(false);
-    return surfaces.window.Image().copy();
+    return surfaces.Window().Image().copy();
 }
 
 Reply Previews(Driver& d, const Driver::Args& args) {

@@ -17,7 +17,7 @@ Reply Shot(Driver& d, const Driver::Args& args) {
     TablePicture picture;
     picture.surfaces.scale = scaled ? std::stoi(args[1]) : 1;
     if (const std::string error = picture.Draw(d); !error.empty()) return Reply::Fail(error);
-    if (!picture.Save(picture.surfaces.window, 0, args[0])) return Reply::Fail("cannot write " + args[0]);
+    if (!picture.Save(picture.surfaces.Window(), 0, args[0])) return Reply::Fail("cannot write " + args[0]);
     return {};
 }
 

@@ -46,7 +46,7 @@ std::string TablePicture::Draw(Driver& d) {
 
 bool TablePicture::Save(const Surface& surface, int scroll, const std::string& path) const {
     const QImage shown =
-        surface.Image().copy(surface.DeviceRect(QRect(0, scroll, surfaces.window.Width(), surfaces.window.Height())));
+        surface.Image().copy(surface.DeviceRect(QRect(0, scroll, surfaces.WindowBounds().width(), surfaces.WindowBounds().height())));
     return shown.save(QString::fromStdString(path), "PNG");
 }
 

@@ -63,7 +63,12 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
     BuildHiddenPanels();
     BuildSolverParts();
     ResetTimeLabel();
-    table_->ShowSurface(&surfaces_.window);
+    table_->ShowSource([this]() -> Surface& { return surfaces_.Shown(); });
+    // Once the table is still, a window surface showing no more than the
+    // back buffer goes; drawing over the table makes it again.
+    table_->settled = [this] {
+        if (hold_depth_ == 0 && guard_depth_ == 0 && !winning_running_) surfaces_.ReleasePlainWindow();
+    };
     pacer_ = std::make_unique<WindowPacer>(*table_);
     started_ = EngineStart();
     if (started_) {

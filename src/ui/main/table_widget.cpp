@@ -27,7 +27,10 @@ TableWidget::TableWidget(QWidget* parent) : SurfaceWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
     settled_.setSingleShot(true);
     settled_.setInterval(kSettledMs);
-    connect(&settled_, &QTimer::timeout, this, [] { ReturnFreeMemory(); });
+    connect(&settled_, &QTimer::timeout, this, [this] {
+        if (settled) settled();
+        ReturnFreeMemory();
+    });
 }
 
 namespace {

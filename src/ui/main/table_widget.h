@@ -39,6 +39,8 @@ class TableWidget : public SurfaceWidget {
     std::function<bool()> keys_allowed;
     // After each paint (the start-up probe listens here).
     std::function<void()> painted;
+    // Called once the table has gone unpainted a moment (the table is still).
+    std::function<void()> settled;
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;

@@ -143,10 +143,10 @@ public:
     static Spot Centre(const Rect& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
     // The anchor rectangle of a pile as the drop geometry measures it.
     Rect TopCardRect(const std::string& pile) { return TopCardRectOf(e(), pile); }
-    QImage Window() const { return surfaces.window.Image().copy(); }
+    QImage Window() { return surfaces.Window().Image().copy(); }
     // The window shows exactly what the back buffer holds.
-    bool WindowMatchesBackBuffer() const {
-        const QImage& shown = surfaces.window.Image();
+    bool WindowMatchesBackBuffer() {
+        const QImage& shown = surfaces.Window().Image();
         return shown == surfaces.back_buffer.Image().copy(0, surfaces.scroll, shown.width(), shown.height());
     }
 

@@ -18,6 +18,7 @@
 #include "solver/move_places.h"
 #include "solver/search.h"
 #include "ui/main/table_widget.h"
+#include "ui/main/window_table_view.h"
 
 namespace velmora {
 namespace {
@@ -48,21 +49,28 @@ TEST(SolverWindow, HintMarksTheFirstMoveOfTheWinningLineForAMoment) {
     ASSERT_EQ(expected.verdict, solver::Verdict::Won);
     const std::vector<Rect> places = solver::MovePlaces(f.e(), expected.line.front());
     ASSERT_EQ(places.size(), 2u) << "the card and where it goes";
-    const Surface& front = f.window->Table().Front();
+    // What the window shows at the frame's edge, as it shows it now.
     const QPoint edge(places[0].left, (places[0].top + places[0].bottom) / 2);
-    const QRgb before = front.Pixel(edge.x(), edge.y());
+    const auto shown = [&] { return f.window->Table().Front().Pixel(edge.x(), edge.y()); };
+    const QRgb before = shown();
 
     f.Find<QAction>("mnuHint")->trigger();
     EXPECT_EQ(WinnableText(f), "Thinking...");
     ASSERT_TRUE(QTest::qWaitFor([&] { return !f.window->HintPlaces().empty(); }, kPatienceMs));
     EXPECT_EQ(f.window->HintPlaces(), places);
-    EXPECT_TRUE(LooksLikeTheHintFrame(front.Pixel(edge.x(), edge.y())));
+    EXPECT_TRUE(LooksLikeTheHintFrame(shown()));
     EXPECT_EQ(WinnableText(f), "");
     const std::string piles = f.e().piles.Text(ListId::Tableau, 0);
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return f.window->HintPlaces().empty(); }, 5000));
-    EXPECT_EQ(front.Pixel(edge.x(), edge.y()), before) << "the table shows again without the frame";
+    EXPECT_EQ(shown(), before) << "the table shows again without the frame";
     EXPECT_EQ(f.e().piles.Text(ListId::Tableau, 0), piles) << "a hint moves nothing";
+
+    // Once the table is still, the window surface the frame was drawn on
+    // goes: the window shows the back buffer itself, the same picture.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !f.window->View()->Context().surfaces.HasWindow(); }, 5000));
+    EXPECT_EQ(&f.window->Table().Front(), &f.window->View()->Context().surfaces.back_buffer);
+    EXPECT_EQ(shown(), before);
 }
 
 // Spider (four suits) deal 1: the solver finds no winning line in the
