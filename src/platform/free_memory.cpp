@@ -14,4 +14,10 @@ void ReturnFreeMemory() {
 #endif
 }
 
+void ShareOneHeap() {
+#if defined(__GLIBC__)
+    mallopt(M_ARENA_MAX, 1);
+#endif
+}
+
 }  // namespace velmora

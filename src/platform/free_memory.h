@@ -10,4 +10,9 @@ namespace velmora {
 // where the C library offers no way to.
 void ReturnFreeMemory();
 
+// One heap for all threads, set before any thread starts: the helpers that
+// draw the first table's pictures would otherwise each keep a heap of their
+// own, with pages nothing gives back while they wait for work.
+void ShareOneHeap();
+
 }  // namespace velmora

@@ -13,8 +13,6 @@ namespace velmora {
 namespace {
 
 const QRgb kSilver = qRgb(192, 192, 192);
-// More places than any table has empty piles.
-constexpr size_t kMaxPaintedMarks = 64;
 
 // The bare table under a card at (x, y) (window coordinates), as a card-sized
 // surface of its own.
@@ -103,38 +101,14 @@ const MarkOverlay& MarkOverlayFor(const DrawContext& ctx, const Surface& picture
     return marks[key] = MakeMarkOverlay(picture, ctx.CardWidth(), ctx.CardHeight());
 }
 
-namespace {
-
-// The mark as painted over the bare table at `table_at`, made once for
-// each place and background; null where the mark is not wholly on the table.
-const Surface* PaintedMark(const DrawContext& ctx, const MarkOverlay& overlay, QPoint table_at) {
-    const TableBackground& table = ctx.surfaces.background;
-    if (overlay.IsNull() || !table.Bounds().contains(QRect(table_at, QSize(ctx.CardWidth(), ctx.CardHeight()))))
-        return nullptr;
-    auto& painted = ctx.state.painted_marks;
-    const auto key = std::make_tuple(overlay.shade.cacheKey(), table.Key(), table_at.x(), table_at.y());
-    if (const auto found = painted.find(key); found != painted.end()) return &found->second;
-    // Marks over an earlier background or card size are not coming back.
-    if (painted.size() > kMaxPaintedMarks) painted.clear();
-    Surface mark = ctx.surfaces.Make(ctx.CardWidth(), ctx.CardHeight());
-    PaintMarkOverlay(mark, QPoint(0, 0), overlay, BareTable(ctx, table_at.x(), table_at.y() - ctx.surfaces.scroll),
-                     QPoint(0, 0));
-    return &(painted[key] = std::move(mark));
-}
-
-}  // namespace
-
 void DrawMark(const DrawContext& ctx, Layer layer, std::string_view name, int x, int y) {
     if (name.empty() || IsUnsetPoint(x, y)) return;
     const Surface& picture = ctx.images.Mark(name);
     if (picture.IsNull()) return;
     const MarkOverlay& overlay = MarkOverlayFor(ctx, picture);
-    const QPoint table_at(x, y + ctx.surfaces.scroll);
-    const QPoint at(x, y + ctx.Shift(layer));
-    if (const Surface* painted = PaintedMark(ctx, overlay, table_at))
-        ctx.On(layer).Copy(at.x(), at.y(), *painted, painted->Bounds());
-    else
-        PaintMarkOverlay(ctx.On(layer), at, overlay, BareTable(ctx, x, y), QPoint(0, 0));
+    // Blended afresh each time: a few microseconds for a card-sized part of
+    // the table, where keeping each mark as painted cost half a megabyte.
+    PaintMarkOverlay(ctx.On(layer), QPoint(x, y + ctx.Shift(layer)), overlay, BareTable(ctx, x, y), QPoint(0, 0));
     ctx.Touched(layer, ctx.CardAt(x, y));
     RaiseLowestEdge(ctx, y);
 }

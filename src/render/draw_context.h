@@ -12,7 +12,6 @@
 
 #include <array>
 #include <map>
-#include <tuple>
 
 #include "platform/surface.h"
 #include "render/mark_overlay.h"
@@ -60,10 +59,6 @@ struct RenderState {
     QRect dirty;
     // The empty-pile marks read as shapes, by their picture (cache key).
     std::map<qint64, MarkOverlay> marks;
-    // Marks as painted over the bare table, by mark (its shade's cache key),
-    // background image (its cache key) and place on the table: a redraw
-    // over an unchanged background copies them.
-    std::map<std::tuple<qint64, qint64, int, int>, Surface> painted_marks;
 };
 
 struct DrawContext {

@@ -60,16 +60,4 @@ QRgb TableBackground::Pixel(int x, int y) const {
     return Part(QRect(x, y, 1, 1)).Pixel(0, 0);
 }
 
-qint64 TableBackground::Key() const {
-    if (held_mode_) return held_.Image().cacheKey();
-    // Negative, so never a picture's key: the colours in the low 48 bits,
-    // the fade's extent mixed into the rest.
-    quint64 mix = (quint64{colour_ & 0xFFFFFFu} << 24) | (bottom_ & 0xFFFFFFu);
-    if (fade_) {
-        const quint64 area = (quint64(quint32(fade_area_.top())) * 31 + quint32(fade_area_.height())) * 2 + 1;
-        mix ^= (area * 0x9E3779B97F4A7C15ull) & 0x3FFF000000000000ull;
-    }
-    return -1 - static_cast<qint64>(mix & 0x3FFFFFFFFFFFFFFFull);
-}
-
 }  // namespace velmora

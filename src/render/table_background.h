@@ -41,8 +41,6 @@ public:
     QRgb Pixel(int x, int y) const;
     // Whether a picture is held (else a colour is painted where needed).
     bool HoldsPicture() const { return held_mode_; }
-    // Differs whenever what the background shows changes.
-    qint64 Key() const;
 
 private:
     QSize size_{0, 0};
