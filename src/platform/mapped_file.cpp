@@ -61,4 +61,8 @@ bool MappedFile::Open(const std::string& path, std::string* error) {
     return true;
 }
 
+void MappedFile::ReleasePages() const {
+    if (data_ && size_ > 0) ::madvise(const_cast<uint8_t*>(data_), size_, MADV_DONTNEED);
+}
+
 }  // namespace velmora

@@ -26,6 +26,9 @@ public:
     bool Open(const std::string& path, std::string* error = nullptr);
     void Close();
     std::span<const uint8_t> Bytes() const { return {data_, size_}; }
+    // Gives the pages read so far back to the system; the bytes stay where
+    // they are and are read from the file again when next touched.
+    void ReleasePages() const;
 
 private:
     const uint8_t* data_ = nullptr;

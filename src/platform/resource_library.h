@@ -34,6 +34,9 @@ public:
     bool LoadBytes(const std::vector<uint8_t>& bytes, std::string* error = nullptr);
     void Unload();
     bool IsLoaded() const { return loaded_; }
+    // Gives the pages of the file read so far back to the system (they are
+    // read again when a picture or sound is next asked for).
+    void ReleasePages() const { mapped_.ReleasePages(); }
     // The file the library was loaded from (empty when from memory or none).
     const std::string& LoadedFrom() const { return path_; }
 

@@ -17,6 +17,11 @@ namespace {
 
 constexpr int kRanks = 13;
 
+// The helpers end this long after their last picture, and with them the
+// fonts and glyphs each one loaded: a table drawn whole is drawn again only
+// when its size or cards change.
+constexpr int kHelperIdleMs = 300;
+
 art::CardSize ArtSize(const FittedKey& key) { return art::FittedCard(key.width, key.height); }
 
 bool KnownMark(std::string_view name) {
@@ -66,12 +71,15 @@ void FittedPictures::Prepare(const std::vector<int>& image_indexes, bool back) c
     std::vector<QImage> drawn(pictures);
     const auto draw = [&](size_t first, size_t step) {
         for (size_t i = first; i < pictures; i += step)
-            drawn[i] = i < missing.size() ? DrawFace(missing[i]) : art::DrawCardBack(ArtSize(key_), key_.back, key_.scale);
+            // Made a surface's format here, on the helper, not one by one after.
+            drawn[i] = (i < missing.size() ? DrawFace(missing[i]) : art::DrawCardBack(ArtSize(key_), key_.back, key_.scale))
+                           .convertToFormat(QImage::Format_RGB32);
     };
     // The workers are the application's thread pool: painting in one of its
     // threads fills each shape at once, where painting in this thread would
     // hand every large fill to the pool in pieces and wait for them.
     QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setExpiryTimeout(kHelperIdleMs);
     const size_t workers = std::clamp<size_t>(static_cast<size_t>(pool->maxThreadCount()), 1, std::min<size_t>(4, pictures));
     QSemaphore finished;
     for (size_t w = 0; w < workers; ++w)

@@ -26,9 +26,10 @@ namespace {
 // The game whose stock is drawn again after anything left a pile.
 constexpr int kStockRedrawnGame = 3;
 
-// Faces kept after a whole table is drawn: enough for the longest run a
-// player picks up, so carrying it draws nothing again.
-constexpr size_t kFacesKept = 13;
+// Faces kept after a whole table is drawn: the few asked for last. A card
+// picked up later has its face drawn again (a fraction of a millisecond),
+// and kept until the next whole redraw.
+constexpr size_t kFacesKept = 4;
 
 PileRef RefOf(int list, int index) { return {static_cast<ListId>(list), index}; }
 

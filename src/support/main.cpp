@@ -2,16 +2,28 @@
 // in its own folder.
 #include <QApplication>
 #include <QIcon>
+#include <QTimer>
 
 #include "platform/free_memory.h"
 #include "support/program_entry.h"
+
+namespace {
+
+// Time enough for the first table to be painted.
+constexpr int kIconAfterMs = 100;
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     velmora::ShareOneHeap();
     QApplication app(argc, argv);
     // The desktop matches the window with its menu entry and takes the
-    // icon from the installed theme.
+    // icon from the installed theme. Looking the icon up in the theme takes
+    // milliseconds, so it is asked for once the first table is on its way.
     QGuiApplication::setDesktopFileName("velmora");
-    QApplication::setWindowIcon(QIcon::fromTheme("velmora"));
-    return velmora::RunProgram();
+    velmora::ProgramHooks hooks;
+    hooks.running = [](velmora::TfrmMain&, velmora::Engine&) {
+        QTimer::singleShot(kIconAfterMs, [] { QApplication::setWindowIcon(QIcon::fromTheme("velmora")); });
+    };
+    return velmora::RunProgram(hooks);
 }

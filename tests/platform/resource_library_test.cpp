@@ -103,7 +103,7 @@ TEST_F(ResourceLibraryFile, ReadsAFileAndRefusesAFolder) {
 
 // The file is mapped, not read: a picture comes from it when asked for. A
 // copy put in its place by renaming (as an update installs) leaves the
-// loaded library as it was.
+// loaded library as it was, also after its pages were given back.
 TEST_F(ResourceLibraryFile, PicturesComeFromTheFileWhenAskedFor) {
     QImage picture(3, 2, QImage::Format_RGB32);
     picture.fill(qRgb(1, 2, 3));
@@ -118,6 +118,10 @@ TEST_F(ResourceLibraryFile, PicturesComeFromTheFileWhenAskedFor) {
     EXPECT_EQ(library.Bitmap("b001").pixel(2, 1), qRgb(1, 2, 3));
     const std::span<const uint8_t> wave = library.Wave("WON");
     ASSERT_EQ(wave.size(), 54u);
+    EXPECT_TRUE(std::equal(wave.begin(), wave.end(), test::MakeWave(1, 8000, 8, 10).begin()));
+    // Pages given back are read again from the same file, not its successor.
+    library.ReleasePages();
+    EXPECT_EQ(library.Bitmap("b001").pixel(2, 1), qRgb(1, 2, 3));
     EXPECT_TRUE(std::equal(wave.begin(), wave.end(), test::MakeWave(1, 8000, 8, 10).begin()));
 }
 

@@ -65,9 +65,11 @@ TfrmMain::TfrmMain(Engine& engine, MainWindowServices services, QWidget* parent)
     ResetTimeLabel();
     table_->ShowSource([this]() -> Surface& { return surfaces_.Shown(); });
     // Once the table is still, a window surface showing no more than the
-    // back buffer goes; drawing over the table makes it again.
+    // back buffer goes (drawing over the table makes it again), and so do
+    // the pages of the resource library read for the pictures shown.
     table_->settled = [this] {
         if (hold_depth_ == 0 && guard_depth_ == 0 && !winning_running_) surfaces_.ReleasePlainWindow();
+        library_.ReleasePages();
     };
     pacer_ = std::make_unique<WindowPacer>(*table_);
     started_ = EngineStart();
