@@ -7,6 +7,7 @@
 #include "engine/model/engine.h"
 #include "engine/model/pile_string.h"
 #include "platform/free_memory.h"
+#include "platform/resource_library.h"
 #include "engine/play/selection_pile.h"
 #include "render/card_flight.h"
 #include "render/deck_drawing.h"
@@ -94,8 +95,10 @@ void TableRenderer::FullRedraw(bool animate) {
     for (int n = 0; n < kAllPiles; ++n) *drawn_.Flat(n) = *engine_.piles.Flat(n);
     drawn_.foundations[0] = DrawnPileText(engine_, {ListId::Foundation, 0});
     // The back buffer now shows every face the table holds; a move needs
-    // only the few it picks up, drawn again when not among those kept.
+    // only the few it picks up, drawn again when not among those kept. The
+    // library's pages read for the pictures are read again when needed.
     images_.ForgetFaces(kFacesKept);
+    library_.ReleasePages();
     ReturnFreeMemory();
 }
 
