@@ -12,16 +12,8 @@ SurfaceWidget::SurfaceWidget(QWidget* parent) : QWidget(parent) {
     front_.Resize(width(), height());
 }
 
-void SurfaceWidget::ShowSurface(Surface* surface) {
-    shown_ = surface;
-    source_ = nullptr;
-    front_ = surface ? Surface() : Surface(width(), height());
-    update();
-}
-
 void SurfaceWidget::ShowSource(std::function<Surface&()> source) {
     source_ = std::move(source);
-    shown_ = nullptr;
     front_ = source_ ? Surface() : Surface(width(), height());
     update();
 }
@@ -57,7 +49,7 @@ void SurfaceWidget::paintEvent(QPaintEvent* event) {
 }
 
 void SurfaceWidget::resizeEvent(QResizeEvent* event) {
-    if (!shown_ && !source_) front_.Resize(event->size().width(), event->size().height());
+    if (!source_) front_.Resize(event->size().width(), event->size().height());
     QWidget::resizeEvent(event);
 }
 

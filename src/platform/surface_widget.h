@@ -16,13 +16,9 @@ class SurfaceWidget : public QWidget {
 public:
     explicit SurfaceWidget(QWidget* parent = nullptr);
 
-    Surface& Front() { return source_ ? source_() : shown_ ? *shown_ : front_; }
-    const Surface& Front() const { return source_ ? source_() : shown_ ? *shown_ : front_; }
+    Surface& Front() { return source_ ? source_() : front_; }
+    const Surface& Front() const { return source_ ? source_() : front_; }
 
-    // Shows a surface kept by its owner (who sizes it with the widget)
-    // instead of a copy of its own, so the window's pixels are held once;
-    // null goes back to the widget's own surface.
-    void ShowSurface(Surface* surface);
     // Shows whichever surface `source` gives at each paint (kept by its
     // owner, who sizes it with the widget); an empty one goes back to the
     // widget's own surface.
@@ -42,7 +38,6 @@ protected:
 
 private:
     Surface front_;
-    Surface* shown_ = nullptr;
     std::function<Surface&()> source_;
     QRegion dirty_;
 };
