@@ -12,6 +12,8 @@
 #include <sstream>
 #include <string>
 
+#include "art/card_faces.h"
+#include "art/fonts.h"
 #include "driver.h"
 #include "engine/layout/card_positions.h"
 #include "engine/model/engine.h"
@@ -116,6 +118,22 @@ void FittedDragStep(benchmark::State& state) {
     }
 }
 BENCHMARK(FittedDragStep)->Unit(benchmark::kMicrosecond);
+
+// The 52 faces of the classic set, 100 pixels wide, drawn one after another
+// in this thread: the work a first table of face-up cards shares out among
+// the helpers.
+void FittedFaces(benchmark::State& state) {
+    velmora::art::LoadFonts();
+    const velmora::art::CardSize size = velmora::art::FittedCard(static_cast<int>(state.range(0)),
+                                                                 static_cast<int>(state.range(0)) * 96 / 71);
+    for (auto _ : state)
+        for (int suit = 0; suit < 4; ++suit)
+            for (int rank = 1; rank <= 13; ++rank)
+                benchmark::DoNotOptimize(velmora::art::DrawCardFace(size, velmora::art::ClassicSet(),
+                                                                    static_cast<velmora::art::Suit>(suit), rank, 1.0)
+                                             .constBits());
+}
+BENCHMARK(FittedFaces)->Arg(100)->Unit(benchmark::kMillisecond);
 
 // One card flying from the first tableau to the first foundation, with
 // "Speed_Move_Card" 0 so that only the drawing is measured.

@@ -28,6 +28,26 @@ bool OutsideAt(int dx, int dy, int radius) {
     return cx * cx + cy * cy > r * r;
 }
 
+// Calls `visit` for every pixel of the four reach x reach squares in the
+// corners (once each where they meet on a narrow card): the only pixels the
+// rounding can touch.
+template <typename Visit>
+void ForCornerSquares(int width, int height, int reach, Visit visit) {
+    for (int y = 0; y < height; ++y) {
+        if (EdgeDistance(y, height) >= reach) {
+            y = std::max(y, height - reach - 1);
+            continue;
+        }
+        for (int x = 0; x < width; ++x) {
+            if (EdgeDistance(x, width) >= reach) {
+                x = std::max(x, width - reach - 1);
+                continue;
+            }
+            visit(x, y);
+        }
+    }
+}
+
 }  // namespace
 
 int CornerRadius(int width) {
@@ -53,35 +73,28 @@ bool IsOnOutline(int width, int height, int x, int y) {
 
 void DrawCardFrame(QImage& card, QColor colour) {
     const QSize size = LogicalSize(card);
-    const int reach = CornerRadius(size.width()) + 1;
+    const int width = size.width();
+    const int height = size.height();
+    const int reach = CornerRadius(width) + 1;
     const QRgb rgb = colour.rgba();
-    for (int y = 0; y < size.height(); ++y) {
-        const bool near_top_or_bottom = EdgeDistance(y, size.height()) < reach;
-        for (int x = 0; x < size.width(); ++x) {
-            // Only the edges and the corner squares can hold outline pixels.
-            if (!near_top_or_bottom && EdgeDistance(x, size.width()) > 0) {
-                x = std::max(x, size.width() - 2);
-                continue;
-            }
-            if (IsOnOutline(size.width(), size.height(), x, y)) {
-                SetLogicalPixel(card, x, y, rgb);
-            }
-        }
+    ForCornerSquares(width, height, reach, [&](int x, int y) {
+        if (IsOnOutline(width, height, x, y)) SetLogicalPixel(card, x, y, rgb);
+    });
+    // Between the corner squares the outline is the edge row or column itself.
+    if (width > 2 * reach) {
+        FillLogicalRect(card, QRect(reach, 0, width - 2 * reach, 1), rgb);
+        FillLogicalRect(card, QRect(reach, height - 1, width - 2 * reach, 1), rgb);
+    }
+    if (height > 2 * reach) {
+        FillLogicalRect(card, QRect(0, reach, 1, height - 2 * reach), rgb);
+        FillLogicalRect(card, QRect(width - 1, reach, 1, height - 2 * reach), rgb);
     }
 }
 
 void ClearCorners(QImage& card, const CardSize& size) {
-    const int radius = CornerRadius(size.width);
-    for (int y = 0; y < size.height; ++y) {
-        if (EdgeDistance(y, size.height) >= radius) {
-            continue;
-        }
-        for (int x = 0; x < size.width; ++x) {
-            if (IsOutsideCorner(size, x, y)) {
-                SetLogicalPixel(card, x, y, qRgba(255, 255, 255, 0));
-            }
-        }
-    }
+    ForCornerSquares(size.width, size.height, CornerRadius(size.width), [&](int x, int y) {
+        if (IsOutsideCorner(size, x, y)) SetLogicalPixel(card, x, y, qRgba(255, 255, 255, 0));
+    });
 }
 
 QImage BlankCard(const CardSize& size, QColor fill, QColor border, double scale) {

@@ -1,6 +1,8 @@
 #include "art/pixel_scale.h"
 
 #include <QColor>
+#include <algorithm>
+#include <cstdint>
 #include <cmath>
 
 namespace velmora::art {
@@ -39,12 +41,22 @@ QImage TransparentLike(const QImage& image) {
     return like;
 }
 
-void SetLogicalPixel(QImage& image, int x, int y, QRgb rgb) {
-    const QRect block = DeviceRect(QRect(x, y, 1, 1), PixelScale(image)).intersected(image.rect());
+void SetLogicalPixel(QImage& image, int x, int y, QRgb rgb) { FillLogicalRect(image, QRect(x, y, 1, 1), rgb); }
+
+void FillLogicalRect(QImage& image, const QRect& logical, QRgb rgb) {
+    const QRect block = DeviceRect(logical, PixelScale(image)).intersected(image.rect());
+    if (block.isEmpty()) return;
+    if (image.depth() != 32) {
+        for (int dy = block.top(); dy <= block.bottom(); ++dy)
+            for (int dx = block.left(); dx <= block.right(); ++dx) image.setPixel(dx, dy, rgb);
+        return;
+    }
+    // One pixel set as the format stores it, copied over the rest.
+    image.setPixel(block.left(), block.top(), rgb);
+    const uint32_t stored = reinterpret_cast<const uint32_t*>(image.constScanLine(block.top()))[block.left()];
     for (int dy = block.top(); dy <= block.bottom(); ++dy) {
-        for (int dx = block.left(); dx <= block.right(); ++dx) {
-            image.setPixel(dx, dy, rgb);
-        }
+        uint32_t* row = reinterpret_cast<uint32_t*>(image.scanLine(dy));
+        std::fill(row + block.left(), row + block.right() + 1, stored);
     }
 }
 

@@ -40,4 +40,7 @@ QImage TransparentLike(const QImage& image);
 // Sets the whole block of device pixels of picture pixel (x, y).
 void SetLogicalPixel(QImage& image, int x, int y, QRgb rgb);
 
+// Sets every device pixel of a rectangle of picture pixels.
+void FillLogicalRect(QImage& image, const QRect& logical, QRgb rgb);
+
 }  // namespace velmora::art

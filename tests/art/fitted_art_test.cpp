@@ -14,6 +14,7 @@
 #include "art/card_size.h"
 #include "art/fonts.h"
 #include "art/pile_marks.h"
+#include "art/pixel_scale.h"
 #include "qt_test_app.h"
 
 namespace velmora::art {
@@ -98,6 +99,32 @@ TEST_F(FittedArt, CornersAreSeeThroughExactlyOutsideTheRounding) {
             const QRgb edge = card.pixel(card.width() / 2, 0);
             EXPECT_EQ(card.pixel(static_cast<int>(r * scale), 0), edge) << "the outline starts at the rounding";
             EXPECT_LT(qGray(edge), 80);
+        }
+    }
+}
+
+// A blank card holds the outline colour on exactly the outline pixels, is
+// see-through outside the rounding and paper everywhere else: every device
+// pixel, on narrow cards whose corners meet and at a fractional scale.
+TEST(BlankCardOutline, EveryPixelIsOutlinePaperOrSeeThrough) {
+    const QRgb paper = qRgb(250, 250, 240);
+    const QRgb border = qRgb(10, 20, 30);
+    for (const CardSize size : {FittedCard(3, 4), FittedCard(6, 9), Fitted(25), Fitted(71), Fitted(130)}) {
+        for (double scale : {1.0, 1.25, 2.0}) {
+            SCOPED_TRACE(std::to_string(size.width) + " at " + std::to_string(scale));
+            const QImage card = BlankCard(size, QColor(paper), QColor(border), scale);
+            for (int y = 0; y < size.height; ++y) {
+                for (int x = 0; x < size.width; ++x) {
+                    const QRect block = DeviceRect(QRect(x, y, 1, 1), scale);
+                    ASSERT_FALSE(block.isEmpty());
+                    const QRgb pixel = card.pixel(block.bottomRight());
+                    ASSERT_EQ(card.pixel(block.topLeft()), pixel) << x << "," << y;
+                    if (IsOutsideCorner(size, x, y))
+                        ASSERT_EQ(qAlpha(pixel), 0) << x << "," << y;
+                    else
+                        ASSERT_EQ(pixel, IsOnOutline(size.width, size.height, x, y) ? border : paper) << x << "," << y;
+                }
+            }
         }
     }
 }
