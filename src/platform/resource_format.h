@@ -17,7 +17,7 @@ enum class Kind : uint32_t { Bitmap = 1, Cursor = 2, Wave = 3 };
 struct Entry {
     Kind kind = Kind::Bitmap;
     std::string name;              // compared without regard to case
-    std::vector<uint8_t> payload;  // PNG or RIFF WAVE bytes
+    std::vector<uint8_t> payload;  // picture (PNG, BMP) or RIFF WAVE bytes
     int hotspot_x = 0;             // cursors only
     int hotspot_y = 0;
 };

@@ -30,7 +30,7 @@ std::vector<Tile> Tiles(const std::vector<rgf::Entry>& entries, const QFontMetri
         Tile tile;
         tile.label = QString::fromStdString(entry.name);
         tile.image =
-            QImage::fromData(entry.payload.data(), static_cast<int>(entry.payload.size()), "PNG");
+            QImage::fromData(entry.payload.data(), static_cast<int>(entry.payload.size()));
         tile.cursor = entry.kind == rgf::Kind::Cursor;
         tile.hotspot = QPoint(entry.hotspot_x, entry.hotspot_y);
         const int width = std::max(tile.image.width(), metrics.horizontalAdvance(tile.label));

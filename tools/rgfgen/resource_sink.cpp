@@ -7,28 +7,34 @@
 
 namespace velmora::rgfgen {
 
-std::vector<uint8_t> EncodePng(const QImage& image) {
-    const QImage::Format format =
+namespace {
+
+std::vector<uint8_t> Encode(const QImage& image, const char* format, int quality) {
+    const QImage::Format pixels =
         image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
-    QImage normal = image.convertToFormat(format);
+    QImage normal = image.convertToFormat(pixels);
     normal.setDotsPerMeterX(3780);  // 96 dpi, whatever the painting device said
     normal.setDotsPerMeterY(3780);
     normal.setText(QString(), QString());
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    if (!normal.save(&buffer, "PNG", 9)) {
+    if (!normal.save(&buffer, format, quality)) {
         return {};
     }
     return {bytes.begin(), bytes.end()};
 }
 
+}  // namespace
+
+std::vector<uint8_t> EncodePng(const QImage& image) { return Encode(image, "PNG", 9); }
+
 void ResourceSink::AddBitmap(const std::string& name, const QImage& image) {
-    rgf::Entry entry;
-    entry.kind = rgf::Kind::Bitmap;
-    entry.name = name;
-    entry.payload = EncodePng(image);
-    entries_.push_back(std::move(entry));
+    entries_.push_back({rgf::Kind::Bitmap, name, EncodePng(image)});
+}
+
+void ResourceSink::AddPlainBitmap(const std::string& name, const QImage& image) {
+    entries_.push_back({rgf::Kind::Bitmap, name, Encode(image.convertToFormat(QImage::Format_RGB32), "BMP", -1)});
 }
 
 void ResourceSink::AddBitmapTwins(const std::string& name,

@@ -1,6 +1,6 @@
 #pragma once
 // Collects the generated pictures, cursors and sounds in the order they are
-// made and turns them into library entries (PNG and RIFF WAVE payloads).
+// made and turns them into library entries (PNG, BMP and RIFF WAVE payloads).
 
 #include <QImage>
 #include <QPoint>
@@ -16,6 +16,10 @@ namespace velmora::rgfgen {
 class ResourceSink {
   public:
     void AddBitmap(const std::string& name, const QImage& image);
+    // An opaque picture stored as an uncompressed BMP: for one the program
+    // reads at every start before anything is on screen, where unpacking a
+    // compressed picture of that size takes milliseconds.
+    void AddPlainBitmap(const std::string& name, const QImage& image);
     // The picture as `draw` makes it at scale 1, then its twin for screens
     // of twice the density, drawn at scale 2, named with "@2" added.
     void AddBitmapTwins(const std::string& name, const std::function<QImage(int scale)>& draw);

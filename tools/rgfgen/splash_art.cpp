@@ -132,7 +132,7 @@ QImage DrawSplashPicture(const ResourceLibrary* library) {
 void AddSplashPicture(ResourceSink& sink) {
     ResourceLibrary faces;
     faces.LoadBytes(rgf::Serialize(sink.entries()));
-    sink.AddBitmap(kSplashPictureName, DrawSplashPicture(&faces));
+    sink.AddPlainBitmap(kSplashPictureName, DrawSplashPicture(&faces));
 }
 
 }  // namespace velmora::rgfgen

@@ -54,7 +54,7 @@ QImage Picture(const std::string& name) {
     if (entry == nullptr || entry->kind == rgf::Kind::Wave) {
         return {};
     }
-    return QImage::fromData(entry->payload.data(), static_cast<int>(entry->payload.size()), "PNG")
+    return QImage::fromData(entry->payload.data(), static_cast<int>(entry->payload.size()))
         .convertToFormat(QImage::Format_ARGB32);
 }
 

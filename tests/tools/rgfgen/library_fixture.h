@@ -14,7 +14,7 @@ const std::vector<rgf::Entry>& Library();
 // The entry of that name (compared without regard to case), or null.
 const rgf::Entry* Find(const std::string& name);
 
-// A bitmap or cursor entry decoded from its PNG; a null image when the
+// A bitmap or cursor entry decoded from its picture; a null image when the
 // entry is missing or does not decode.
 QImage Picture(const std::string& name);
 

@@ -148,6 +148,17 @@ TEST(LibraryNames, HoldsEveryPictureThePlayerSees) {
     ExpectKind(TableAndDialogNames(), rgf::Kind::Bitmap);
 }
 
+// The splash picture is read before anything is on screen: it is stored
+// unpacked, and reads back at its size.
+TEST(LibraryNames, TheSplashPictureIsStoredUnpackedAndReadsBack) {
+    const rgf::Entry* entry = Find("SPLASH_PICTURE");
+    ASSERT_NE(entry, nullptr);
+    ASSERT_GE(entry->payload.size(), 2u);
+    EXPECT_EQ(std::string(entry->payload.begin(), entry->payload.begin() + 2), "BM");
+    const QImage picture = Picture("SPLASH_PICTURE");
+    EXPECT_EQ(picture.size(), QSize(393, 309));
+}
+
 TEST(LibraryNames, HoldsTheTwelveCursorsAndTheFifteenSounds) {
     ExpectKind(kCursors, rgf::Kind::Cursor);
     ExpectKind(kSounds, rgf::Kind::Wave);
