@@ -31,6 +31,12 @@ bool KnownMark(std::string_view name) {
 
 }  // namespace
 
+void LoadCardFontsAhead() {
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setExpiryTimeout(kHelperIdleMs);
+    pool->start([] { art::LoadFonts(); });
+}
+
 const Surface& FittedPictures::Keep(std::optional<Surface>& slot, const QImage& image) const {
     ++drawn_;
     slot = image.isNull() ? Surface() : Surface(image, key_.scale);

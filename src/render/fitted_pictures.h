@@ -19,6 +19,12 @@
 
 namespace velmora {
 
+// Registers the card fonts on a helper while the program is still starting
+// (the font database fills itself at the first use, which takes
+// milliseconds), so the first table's faces find them loaded. Returns at
+// once.
+void LoadCardFontsAhead();
+
 // Which fitted pictures: the card size in table pixels, the surface scale,
 // the card set and the back by number.
 struct FittedKey {

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "platform/free_memory.h"
+#include "render/fitted_pictures.h"
 #include "support/program_entry.h"
 
 namespace {
@@ -17,6 +18,8 @@ constexpr int kIconAfterMs = 100;
 int main(int argc, char* argv[]) {
     velmora::ShareOneHeap();
     QApplication app(argc, argv);
+    // The card fonts load on another core while this one reads the splash.
+    velmora::LoadCardFontsAhead();
     // The desktop matches the window with its menu entry and takes the
     // icon from the installed theme. Looking the icon up in the theme takes
     // milliseconds, so it is asked for once the first table is on its way.
