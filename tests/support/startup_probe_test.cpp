@@ -5,6 +5,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -79,16 +81,26 @@ TEST_F(StartupProbeFile, StaysSilentUnlessAFileIsNamed) {
     EXPECT_TRUE(fs::is_empty(folder_));
 }
 
-TEST_F(StartupProbeFile, AppendsOneWholeNumberOfMillisecondsPerReport) {
+TEST_F(StartupProbeFile, AppendsTheMillisecondsSinceTheStartAndTheWallClockPerReport) {
     setenv("VELMORA_STARTUP_PROBE", file_.c_str(), 1);
     EXPECT_TRUE(StartupProbeRequested());
     ReportStartup();
     ReportStartup();
     const std::vector<std::string> lines = Lines();
     ASSERT_EQ(lines.size(), 2u);
+    const auto now_ns = std::chrono::duration_cast<std::chrono::nanoseconds>(
+                            std::chrono::system_clock::now().time_since_epoch()).count();
     for (const std::string& line : lines) {
-        ASSERT_FALSE(line.empty());
-        EXPECT_EQ(line.find_first_not_of("0123456789"), std::string::npos) << line;
+        const size_t space = line.find(' ');
+        ASSERT_NE(space, std::string::npos) << line;
+        const std::string since_start = line.substr(0, space);
+        const std::string wall = line.substr(space + 1);
+        ASSERT_FALSE(since_start.empty());
+        EXPECT_EQ(since_start.find_first_not_of("0123456789"), std::string::npos) << line;
+        ASSERT_FALSE(wall.empty());
+        ASSERT_EQ(wall.find_first_not_of("0123456789"), std::string::npos) << line;
+        // Written a moment ago, in nanoseconds.
+        EXPECT_LE(std::llabs(std::stoll(wall) - now_ns), 60'000'000'000LL) << line;
     }
 }
 
