@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <regex>
+#include <QRegularExpression>
 #include <string>
 #include <vector>
 
@@ -18,11 +18,17 @@ const std::string kTwin = "@2";
 
 // Card faces, jokers, backs, empty-pile marks, shadow and stock strips and
 // the joker labels' suit symbols; backgrounds, icons and the like have no twin.
+bool WholeMatch(const char* pattern, const std::string& name) {
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern))
+        .match(QString::fromStdString(name))
+        .hasMatch();
+}
+
 bool TableCardPicture(const std::string& name) {
-    static const std::regex kFamilies(
+    return WholeMatch(
         "C[BML]\\d{3}[HDCS]|JOKER_[BML]|D[BML]\\d{3}|W[BML](\\d{3}|_WASTE|_TABLEAU)|"
-        "SHADOW_[BML][12]|3D_BORDER_[BML][12]|SUIT_(HEARTS|DIAMONDS|CLUBS|SPADES)");
-    return std::regex_match(name, kFamilies);
+        "SHADOW_[BML][12]|3D_BORDER_[BML][12]|SUIT_(HEARTS|DIAMONDS|CLUBS|SPADES)",
+        name);
 }
 
 bool IsTwin(const std::string& name) {
@@ -48,7 +54,7 @@ int Misplaced(const std::string& name, const QImage& single, const QImage& twin)
     const QRgb key = name.starts_with("SHADOW_") ? qRgb(255, 255, 255) : qRgb(0, 0, 255);
     const bool framed = !strip && !name.starts_with("SUIT_");
     // A suit's sheet holds its cards in rows of 5, 5 and 3.
-    const bool sheet = std::regex_match(name, std::regex("C[BML]\\d{3}[HDCS]"));
+    const bool sheet = WholeMatch("C[BML]\\d{3}[HDCS]", name);
     const int card_width = sheet ? single.width() / 5 : single.width();
     const int card_height = sheet ? single.height() / 3 : single.height();
     int misplaced = 0;
