@@ -1,7 +1,9 @@
 #include "render/fitted_pictures.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
+#include <numeric>
 
 #include <QSemaphore>
 #include <QThreadPool>
@@ -72,14 +74,23 @@ void FittedPictures::Prepare(const std::vector<int>& image_indexes, bool back) c
     const size_t pictures = missing.size() + (draw_back ? 1 : 0);
     if (pictures < 2) return;  // one picture gains nothing from other cores
     art::LoadFonts();  // registered once, before any other thread draws text
-    // Picture i is a face of `missing`, the last one the back; worker w
-    // takes pictures w, w + n, w + 2n... and writes only its own results.
+    // Picture i is a face of `missing`, the last one the back. The workers
+    // take the next picture not yet taken, the court cards and the back
+    // (the slowest to draw) first, so none is left with the last long one;
+    // each writes only the results of the pictures it took.
+    std::vector<size_t> order(pictures);
+    std::iota(order.begin(), order.end(), size_t{0});
+    const auto slow = [&missing](size_t i) { return i >= missing.size() || missing[i] % kRanks >= 10; };
+    std::stable_partition(order.begin(), order.end(), slow);
     std::vector<QImage> drawn(pictures);
-    const auto draw = [&](size_t first, size_t step) {
-        for (size_t i = first; i < pictures; i += step)
+    std::atomic<size_t> next{0};
+    const auto draw = [&] {
+        for (size_t taken = next++; taken < pictures; taken = next++) {
+            const size_t i = order[taken];
             // Made a surface's format here, on the helper, not one by one after.
             drawn[i] = (i < missing.size() ? DrawFace(missing[i]) : art::DrawCardBack(ArtSize(key_), key_.back, key_.scale))
                            .convertToFormat(QImage::Format_RGB32);
+        }
     };
     // The workers are the application's thread pool: painting in one of its
     // threads fills each shape at once, where painting in this thread would
@@ -89,8 +100,8 @@ void FittedPictures::Prepare(const std::vector<int>& image_indexes, bool back) c
     const size_t workers = std::clamp<size_t>(static_cast<size_t>(pool->maxThreadCount()), 1, std::min<size_t>(4, pictures));
     QSemaphore finished;
     for (size_t w = 0; w < workers; ++w)
-        pool->start([&draw, &finished, w, workers] {
-            draw(w, workers);
+        pool->start([&draw, &finished] {
+            draw();
             finished.release();
         });
     finished.acquire(static_cast<int>(workers));
