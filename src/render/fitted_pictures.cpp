@@ -24,6 +24,13 @@ constexpr int kRanks = 13;
 // when its size or cards change.
 constexpr int kHelperIdleMs = 300;
 
+// The application's thread pool, whose helpers draw the pictures.
+QThreadPool* Helpers() {
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setExpiryTimeout(kHelperIdleMs);
+    return pool;
+}
+
 art::CardSize ArtSize(const FittedKey& key) { return art::FittedCard(key.width, key.height); }
 
 bool KnownMark(std::string_view name) {
@@ -34,9 +41,7 @@ bool KnownMark(std::string_view name) {
 }  // namespace
 
 void LoadCardFontsAhead() {
-    QThreadPool* pool = QThreadPool::globalInstance();
-    pool->setExpiryTimeout(kHelperIdleMs);
-    pool->start([] { art::LoadFonts(); });
+    Helpers()->start([] { art::LoadFonts(); });
 }
 
 const Surface& FittedPictures::Keep(std::optional<Surface>& slot, const QImage& image) const {
@@ -95,8 +100,7 @@ void FittedPictures::Prepare(const std::vector<int>& image_indexes, bool back) c
     // The workers are the application's thread pool: painting in one of its
     // threads fills each shape at once, where painting in this thread would
     // hand every large fill to the pool in pieces and wait for them.
-    QThreadPool* pool = QThreadPool::globalInstance();
-    pool->setExpiryTimeout(kHelperIdleMs);
+    QThreadPool* pool = Helpers();
     const size_t workers = std::clamp<size_t>(static_cast<size_t>(pool->maxThreadCount()), 1, std::min<size_t>(4, pictures));
     QSemaphore finished;
     for (size_t w = 0; w < workers; ++w)
