@@ -51,13 +51,34 @@ const std::vector<PipSpot>& PipSpots(int rank) {
     return kLayouts[rank];
 }
 
+// One pip of `width` in device pixels, centred on a transparent image (the
+// same upside down is the image turned half round).
+QImage PipStamp(Suit suit, double width, QColor ink, double scale) {
+    const QRectF box = PipBox(QPointF(0, 0), width * scale);
+    const QSize size(static_cast<int>(std::ceil(box.width())) + 2, static_cast<int>(std::ceil(box.height())) + 2);
+    QImage stamp(size, QImage::Format_ARGB32_Premultiplied);
+    stamp.fill(Qt::transparent);
+    QPainter painter(&stamp);
+    DrawPip(painter, suit, box.translated(size.width() / 2.0, size.height() / 2.0), ink);
+    return stamp;
+}
+
+// Filling a suit's outline is the costliest part of a face, so the pip is
+// filled once and its picture set on each spot, on whole device pixels (at
+// most half a pixel from where the spot lies).
 void DrawPipField(QImage& card, const FaceLayout& layout, const CardSet& set, Suit suit, int rank) {
+    const double scale = PixelScale(card);
+    const QImage upright = PipStamp(suit, layout.pip_width, InkFor(set, suit), scale);
+    const QImage turned = upright.mirrored(true, true);
     QPainter painter(&card);
+    painter.setTransform(QTransform::fromScale(1 / scale, 1 / scale));  // device pixels
     const QRectF& field = layout.pip_field;
     for (const PipSpot& spot : PipSpots(rank)) {
-        const QPointF centre(field.left() + spot.column * field.width(),
-                             field.top() + spot.row * field.height());
-        DrawPip(painter, suit, PipBox(centre, layout.pip_width), InkFor(set, suit), spot.row > 0.5);
+        const QPointF centre((field.left() + spot.column * field.width()) * scale,
+                             (field.top() + spot.row * field.height()) * scale);
+        const QPoint corner(static_cast<int>(std::lround(centre.x() - upright.width() / 2.0)),
+                            static_cast<int>(std::lround(centre.y() - upright.height() / 2.0)));
+        painter.drawImage(corner, spot.row > 0.5 ? turned : upright);
     }
 }
 
@@ -83,8 +104,19 @@ void DrawAce(QImage& card, const CardSize& size, const FaceLayout& layout, const
 }
 
 // Rank and suit in the top-left corner, repeated turned round bottom right.
+// They are lettered on a picture of the corner alone, in device pixels, so
+// the turned copy costs a corner's pixels, not a card's.
 void DrawIndices(QImage& card, const FaceLayout& layout, const CardSet& set, Suit suit, int rank) {
-    QImage corner = TransparentLike(card);
+    const double scale = PixelScale(card);
+    // Room round the index for antialiasing and the letters' overhang.
+    const QRectF index = layout.rank_box.united(layout.suit_box);
+    const double room = index.height() / 4;
+    const QSize size = QSize(static_cast<int>(std::ceil((index.right() + room) * scale)),
+                             static_cast<int>(std::ceil((index.bottom() + room) * scale)))
+                           .boundedTo(card.size());
+    QImage corner(size, QImage::Format_ARGB32_Premultiplied);
+    corner.fill(Qt::transparent);
+    corner.setDevicePixelRatio(card.devicePixelRatio());
     {
         QPainter painter(&corner);
         painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -93,9 +125,11 @@ void DrawIndices(QImage& card, const FaceLayout& layout, const CardSet& set, Sui
                       MakeFont(set.index_face, layout.rank_pixels), ink);
         DrawPip(painter, suit, layout.suit_box, ink);
     }
+    corner.setDevicePixelRatio(1);
     QPainter painter(&card);
+    painter.setTransform(QTransform::fromScale(1 / scale, 1 / scale));  // device pixels
     painter.drawImage(0, 0, corner);
-    painter.drawImage(0, 0, corner.mirrored(true, true));
+    painter.drawImage(card.width() - size.width(), card.height() - size.height(), corner.mirrored(true, true));
 }
 
 // The small cards only have room for the rank and one suit symbol.
@@ -228,7 +262,9 @@ QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int ran
         return DrawSmallFace(size, set, suit, rank, scale);
     }
     const FaceLayout layout = LayoutFor(size, set);
-    QImage card = BlankCard(size, set.paper, set.edge, scale);
+    // Painted premultiplied, where QPainter blends fastest; the see-through
+    // corners are made again after.
+    QImage card = BlankCard(size, set.paper, set.edge, scale).convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (rank == 1) {
         DrawAce(card, size, layout, set, suit);
     } else if (rank <= 10) {
@@ -237,6 +273,7 @@ QImage DrawCardFace(const CardSize& size, const CardSet& set, Suit suit, int ran
         DrawCourt(card, set, layout, suit, rank);
     }
     DrawIndices(card, layout, set, suit, rank);
+    card.convertTo(QImage::Format_ARGB32);
     // Lettering may reach the edge; the outline always stays whole.
     DrawCardFrame(card, set.edge);
     ClearCorners(card, size);
