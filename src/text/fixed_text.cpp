@@ -79,9 +79,11 @@ int64_t IntPower(int64_t base, int n) {
     return static_cast<int64_t>(result);
 }
 
-std::string Columns(std::string_view text, int pos, int len) {
+std::string Columns(std::string_view text, int pos, int len) { return std::string(ColumnView(text, pos, len)); }
+
+std::string_view ColumnView(std::string_view text, int pos, int len) {
     if (pos < 1 || len <= 0 || static_cast<size_t>(pos) > text.size()) return {};
-    return std::string(text.substr(static_cast<size_t>(pos) - 1, static_cast<size_t>(len)));
+    return text.substr(static_cast<size_t>(pos) - 1, static_cast<size_t>(len));
 }
 
 bool ParseInt(std::string_view text, int64_t& out) {

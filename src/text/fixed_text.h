@@ -32,6 +32,8 @@ int64_t IntPower(int64_t base, int n);
 // 1-based substring like the fixed-column reads of the program: characters
 // pos .. pos + len - 1, fewer when the text ends first, empty when pos < 1.
 std::string Columns(std::string_view text, int pos, int len);
+// The same, looking into `text` instead of copying.
+std::string_view ColumnView(std::string_view text, int pos, int len);
 
 // Strict decimal conversion (optional sign, digits, nothing else).
 bool ParseInt(std::string_view text, int64_t& out);

@@ -75,7 +75,7 @@ GamesCheck CheckGame(const GamesData& data, int k) {
     for (int entry = 0; entry < gf::kGameEntries; ++entry) {
         const std::string& line = data.rules[static_cast<size_t>(entry)];
         int64_t value = 0;
-        if (!DecodeRuleValue(Columns(line, gf::ValueColumn(k), gf::kValueWidth), value) ||
+        if (!DecodeRuleValue(ColumnView(line, gf::ValueColumn(k), gf::kValueWidth), value) ||
             value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
             return GamesCheck{GamesFault::kBadValue, k, entry};
         if (!InRange(entry, static_cast<int>(value))) return GamesCheck{GamesFault::kOutOfRange, k, entry};

@@ -1,5 +1,8 @@
 #include "engine/model/games_file_rules.h"
 
+#include <algorithm>
+#include <array>
+
 #include "engine/model/engine.h"
 #include "engine/model/games_file_format.h"
 #include "text/fixed_text.h"
@@ -46,7 +49,13 @@ RulesLoadResult LoadCustomRules(Engine& engine, const CustomGame& game) {
 }  // namespace
 
 bool DecodeRuleValue(std::string_view stored, int64_t& value) {
-    return ParseInt(TrimRightSpaces(ShiftText(stored)), value);
+    // Every value of every game is decoded at each start: a value (a few
+    // characters) is decoded on the stack.
+    std::array<char, 32> decoded{};
+    if (stored.size() > decoded.size()) return ParseInt(TrimRightSpaces(ShiftText(stored)), value);
+    std::transform(stored.begin(), stored.end(), decoded.begin(), ShiftChar);
+    const std::string_view text(decoded.data(), stored.size());
+    return ParseInt(text.substr(0, text.find_last_not_of(' ') + 1), value);
 }
 
 RulesLoadResult LoadRules(Engine& engine, const GamesData& data) {

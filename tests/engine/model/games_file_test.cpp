@@ -43,6 +43,10 @@ TEST(GamesFileValue, DecodesSignedDecimalsWithTrailingSpacesOnly) {
     EXPECT_FALSE(DecodeRuleValue(ShiftText(" 5        "), v));
     EXPECT_FALSE(DecodeRuleValue(ShiftText("5x        "), v));
     EXPECT_FALSE(DecodeRuleValue("          ", v));  // plain spaces decode to "P"
+    // However long the field, only trailing spaces may follow the number.
+    ASSERT_TRUE(DecodeRuleValue(ShiftText("-42" + std::string(40, ' ')), v));
+    EXPECT_EQ(v, -42);
+    EXPECT_FALSE(DecodeRuleValue(ShiftText("42" + std::string(40, ' ') + "1"), v));
 }
 
 TEST_F(GamesFileTest, OnlyAvailabilityZeroOrTwoIsListedAndLaterGamesMoveLeft) {
