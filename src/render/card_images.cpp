@@ -90,9 +90,14 @@ void CardImages::UseFitted(const CardImageChoice& choice) {
     if (kept != fitted_kept_.end()) {
         fitted_ = *kept;
         fitted_kept_.erase(kept);
+    } else if (ahead_ && ahead_->Key() == key) {
+        fitted_ = std::make_shared<const FittedPictures>(key, std::move(ahead_));
     } else {
         fitted_ = std::make_shared<const FittedPictures>(key);
     }
+    // Drawable sizes only: the window's first pictures, before any layout,
+    // have none.
+    if (Drawable(key)) ahead_.reset();
     fitted_kept_.push_front(fitted_);
     if (fitted_kept_.size() > kFittedSetsKept) fitted_kept_.pop_back();
 }

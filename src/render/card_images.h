@@ -69,6 +69,10 @@ public:
     // stay). Only between drawings.
     void ForgetFaces(size_t keep) const;
 
+    // A batch of fitted pictures started before the table knew its card
+    // size, at the size it is expected to take: the fitted pictures of the
+    // same key take it over, any other key drops it.
+    void OfferAhead(std::unique_ptr<PictureBatch> ahead) { ahead_ = std::move(ahead); }
     // The fitted pictures in use; null with a library size.
     const FittedPictures* Fitted() const { return fitted_.get(); }
 
@@ -84,6 +88,7 @@ private:
     std::optional<CardImageChoice> loaded_;
     std::shared_ptr<const FittedPictures> fitted_;
     std::deque<std::shared_ptr<const FittedPictures>> fitted_kept_;  // latest first
+    std::unique_ptr<PictureBatch> ahead_;
     CardSize size_;
     std::array<Surface, kFaceImages> faces_;
     Surface back_;

@@ -10,12 +10,15 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "platform/surface.h"
+#include "render/fitted_key.h"
+#include "render/picture_batch.h"
 
 namespace velmora {
 
@@ -25,22 +28,14 @@ namespace velmora {
 // once.
 void LoadCardFontsAhead();
 
-// Which fitted pictures: the card size in table pixels, the surface scale,
-// the card set and the back by number.
-struct FittedKey {
-    int width = 0;
-    int height = 0;
-    int scale = 1;
-    int card_set = 1;
-    int back = 11;
-    bool operator==(const FittedKey&) const = default;
-};
-
 class FittedPictures {
 public:
     static constexpr int kFaceImages = 53;
 
-    explicit FittedPictures(const FittedKey& key) : key_(key) {}
+    // `ahead`, when given, is a batch of this key's pictures started
+    // earlier; its pictures are taken over when first wanted.
+    explicit FittedPictures(const FittedKey& key, std::unique_ptr<PictureBatch> ahead = nullptr)
+        : key_(key), ahead_(std::move(ahead)) {}
 
     const FittedKey& Key() const { return key_; }
     // Face image 0-52; a null surface for other indexes or a card set the
@@ -72,19 +67,17 @@ public:
     int FacesHeld() const;
 
 private:
-    // Sizes the art can draw: from a few pixels up to far beyond any screen.
-    bool Drawable() const {
-        return key_.width >= 10 && key_.height >= 10 && key_.width <= 1000 && key_.height <= 1400 &&
-               key_.scale >= 1 && key_.scale <= 4;
-    }
+    bool Drawable() const { return velmora::Drawable(key_); }
+    // Finishes the batch started ahead with the help of this machine's
+    // other cores, narrowed to these pictures, and keeps what it drew.
+    void TakeAhead(const std::vector<int>& image_indexes, bool back) const;
     enum StripIndex { kShadowRight, kShadowBottom, kBorderRight, kBorderBottom, kStrips };
     const Surface& Strip(StripIndex which) const;
-    // The art's picture of face `image_index` (a null image where it has none).
-    QImage DrawFace(int image_index) const;
     // Keeps a picture drawn now.
     const Surface& Keep(std::optional<Surface>& slot, const QImage& image) const;
 
     FittedKey key_;
+    mutable std::unique_ptr<PictureBatch> ahead_;
     mutable std::array<std::optional<Surface>, kFaceImages> faces_;
     // When each face was last asked for, on a counter of requests.
     mutable std::array<uint64_t, kFaceImages> face_used_{};

@@ -44,6 +44,8 @@ public:
 
     DrawContext Context();
     const CardImages& Images() const { return images_; }
+    // See CardImages::OfferAhead.
+    void OfferPicturesAhead(std::unique_ptr<PictureBatch> ahead) { images_.OfferAhead(std::move(ahead)); }
     RenderState& State() { return state_; }
 
     void RepaintPile(int list, int index) override;

@@ -10,6 +10,7 @@
 #include "platform/data_folder.h"
 #include "platform/files.h"
 #include "support/entry_services.h"
+#include "support/pictures_ahead.h"
 #include "support/splash_form.h"
 #include "support/startup_probe.h"
 #include "ui/dialogs/advanced_form.h"
@@ -66,13 +67,32 @@ void ArmStartupProbe(TableWidget& table) {
     table.update();
 }
 
+// The card pictures drawn ahead for the first table, and the card size
+// kept for the next start.
+struct FirstPictures {
+    std::unique_ptr<PictureBatch> ahead;
+    CardSizeHint hint;
+};
+
+FirstPictures StartFirstPictures(const std::string& data_folder) {
+    const std::optional<FittedKey> kept = ReadCardSizeHint(data_folder);
+    return {kept ? StartPicturesAhead(*kept) : nullptr, CardSizeHint(data_folder, kept)};
+}
+
+// The fitted size the table shows, if it shows one.
+std::optional<FittedKey> TableCardSize(TfrmMain& window) {
+    const FittedPictures* fitted = window.View() ? window.View()->Images().Fitted() : nullptr;
+    return fitted ? std::optional<FittedKey>(fitted->Key()) : std::nullopt;
+}
+
 // From the window's creation to the end of its message loop.
 int RunMainWindow(Engine& engine, EntryServices& services, TfrmSplashForm& splash,
-                  std::optional<WaitCursor>& hourglass, const ProgramHooks& hooks) {
+                  std::optional<WaitCursor>& hourglass, const ProgramHooks& hooks, FirstPictures& first) {
     TfrmMain window(engine, services.ForWindow());
     ApplyAdvancedFormFont(window);
     WindowAttachment attachment(services, window);
     if (!window.Started() || services.End().requested) return services.End().code;
+    if (window.View()) window.View()->OfferPicturesAhead(std::move(first.ahead));
     window.RestorePlacement();
     // The game selection dialog would be created here; until it exists the
     // window's default selection chooses nothing.
@@ -90,8 +110,9 @@ int RunMainWindow(Engine& engine, EntryServices& services, TfrmSplashForm& splas
     // Shown after the window so the screen is never bare meanwhile.
     splash.Release();
     hourglass.reset();
-    QTimer::singleShot(0, &window, [&window, &engine, &hooks] {
+    QTimer::singleShot(0, &window, [&window, &engine, &hooks, &first] {
         DealStoredGame(window, engine);
+        if (const auto size = TableCardSize(window)) first.hint.KeepSoon(*size);
         // Asked for, not left to the desktop: without a window manager
         // nothing would activate it, and its first activation (after the
         // deal, so the game selection opens over a dealt table) does the
@@ -101,6 +122,7 @@ int RunMainWindow(Engine& engine, EntryServices& services, TfrmSplashForm& splas
         if (hooks.running) hooks.running(window, engine);
     });
     const int code = QCoreApplication::exec();
+    if (const auto size = TableCardSize(window)) first.hint.KeepNow(*size);
     window.SetTableInput(nullptr);
     services.ShowPendingNotices();
     return services.End().requested ? services.End().code : code;
@@ -113,6 +135,7 @@ int RunProgram(const ProgramHooks& hooks) {
     const std::string folder = hooks.program_folder.empty() ? ProgramFolder() : hooks.program_folder;
     std::unique_ptr<Engine> engine = EngineInit(folder);
     engine->params.SetDataFolder(DataFolderFor(folder, CurrentDataFolderEnvironment()));
+    FirstPictures first = StartFirstPictures(engine->params.DataFolder());
     int code = 0;
     {
         EntryServices services(*engine, folder, hooks);
@@ -120,7 +143,7 @@ int RunProgram(const ProgramHooks& hooks) {
         services.SetSplash(&splash);
         ShowSplash(splash);
         PlaySplashSound(engine->params, OpenSettingsFile(engine->params), services.GetSounds());
-        code = RunMainWindow(*engine, services, splash, hourglass, hooks);
+        code = RunMainWindow(*engine, services, splash, hourglass, hooks, first);
         splash.hide();
     }
     // The window has closed (it ended the game, stopped the sound and wrote

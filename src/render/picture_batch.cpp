@@ -1,0 +1,146 @@
+#include "render/picture_batch.h"
+
+#include <QThreadPool>
+
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <numeric>
+
+#include "art/card_backs.h"
+#include "art/card_faces.h"
+#include "art/fonts.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kRanks = 13;
+constexpr int kFaces = 53;
+
+// The helpers end this long after their last picture, and with them the
+// fonts and glyphs each one loaded: a table drawn whole is drawn again only
+// when its size or cards change.
+constexpr int kHelperIdleMs = 300;
+
+art::CardSize ArtSize(const FittedKey& key) { return art::FittedCard(key.width, key.height); }
+
+bool Contains(const std::vector<int>& faces, int face) {
+    return std::find(faces.begin(), faces.end(), face) != faces.end();
+}
+
+}  // namespace
+
+QThreadPool* PictureHelpers() {
+    QThreadPool* pool = QThreadPool::globalInstance();
+    pool->setExpiryTimeout(kHelperIdleMs);
+    return pool;
+}
+
+QImage DrawFittedFace(const FittedKey& key, int image_index) {
+    if (image_index < 0 || image_index >= kFaces || !Drawable(key)) return QImage();
+    if (image_index == kFaces - 1) return art::DrawJoker(ArtSize(key), key.scale);
+    const art::CardSet* set = art::CardSetNumbered(key.card_set);
+    if (!set) return QImage();
+    const auto suit = static_cast<art::Suit>(image_index / kRanks);
+    return art::DrawCardFace(ArtSize(key), *set, suit, image_index % kRanks + 1, key.scale);
+}
+
+QImage DrawFittedBack(const FittedKey& key) {
+    if (!Drawable(key) || !art::IsCardBackNumber(key.back)) return QImage();
+    return art::DrawCardBack(ArtSize(key), key.back, key.scale);
+}
+
+// Shared with the helpers, so a batch given up while one of them still
+// draws ends only when that helper has finished.
+struct PictureBatch::State {
+    FittedKey key;
+    std::vector<int> faces;  // picture i is face faces[i]; the back comes last
+    size_t count = 0;
+    std::vector<size_t> order;  // the pictures in the order they are handed out
+    std::unique_ptr<std::atomic<bool>[]> wanted;
+    std::vector<std::optional<QImage>> drawn;
+    std::atomic<size_t> next{0};
+    std::mutex mutex;
+    std::condition_variable idle;
+    int helpers = 0;
+
+    void Work() {
+        art::LoadFonts();  // registered once, before any helper draws text
+        for (size_t taken = next++; taken < count; taken = next++) {
+            const size_t i = order[taken];
+            if (!wanted[i]) continue;
+            // Made a surface's format here, on the helper, not one by one after.
+            drawn[i] = (i < faces.size() ? DrawFittedFace(key, faces[i]) : DrawFittedBack(key))
+                           .convertToFormat(QImage::Format_RGB32);
+        }
+        {
+            const std::lock_guard lock(mutex);
+            --helpers;
+        }
+        idle.notify_all();
+    }
+};
+
+PictureBatch::PictureBatch(const FittedKey& key, const std::vector<int>& faces, bool back)
+    : state_(std::make_shared<State>()) {
+    State& s = *state_;
+    s.key = key;
+    s.faces = faces;
+    s.count = faces.size() + (back ? 1 : 0);
+    s.order.resize(s.count);
+    std::iota(s.order.begin(), s.order.end(), size_t{0});
+    const auto slow = [&faces](size_t i) { return i >= faces.size() || faces[i] % kRanks >= 10; };
+    const auto court = [&faces](size_t i) { return i < faces.size() && faces[i] % kRanks >= 10; };
+    std::stable_partition(s.order.begin(), s.order.end(), slow);
+    std::stable_partition(s.order.begin(), s.order.end(), court);
+    s.wanted = std::make_unique<std::atomic<bool>[]>(s.count);
+    for (size_t i = 0; i < s.count; ++i) s.wanted[i] = true;
+    s.drawn.resize(s.count);
+}
+
+PictureBatch::~PictureBatch() { state_->next = state_->count; }
+
+const FittedKey& PictureBatch::Key() const { return state_->key; }
+
+void PictureBatch::AddHelpers(int count) {
+    QThreadPool* pool = PictureHelpers();
+    for (int h = 0; h < count; ++h) {
+        {
+            const std::lock_guard lock(state_->mutex);
+            ++state_->helpers;
+        }
+        pool->start([state = state_] { state->Work(); });
+    }
+}
+
+void PictureBatch::Narrow(const std::vector<int>& faces, bool back) {
+    State& s = *state_;
+    for (size_t i = 0; i < s.count; ++i) s.wanted[i] = i < s.faces.size() ? Contains(faces, s.faces[i]) : back;
+}
+
+int PictureBatch::Untaken() const {
+    const State& s = *state_;
+    int untaken = 0;
+    for (size_t taken = std::min(s.next.load(), s.count); taken < s.count; ++taken) untaken += s.wanted[s.order[taken]] ? 1 : 0;
+    return untaken;
+}
+
+void PictureBatch::Wait() {
+    std::unique_lock lock(state_->mutex);
+    state_->idle.wait(lock, [this] { return state_->helpers == 0; });
+}
+
+std::vector<PictureBatch::Drawn> PictureBatch::Take() {
+    State& s = *state_;
+    std::vector<Drawn> pictures;
+    for (size_t i = 0; i < s.count; ++i) {
+        if (!s.wanted[i] || !s.drawn[i]) continue;
+        pictures.push_back({i < s.faces.size() ? s.faces[i] : -1, std::move(*s.drawn[i])});
+        s.drawn[i].reset();
+    }
+    return pictures;
+}
+
+}  // namespace velmora

@@ -1,0 +1,63 @@
+#pragma once
+// Fitted card pictures drawn side by side by the application's helper
+// threads. Each helper takes the next picture no one has taken, the slowest
+// (court cards, then the back) first, so a helper may join at any time and
+// none is left waiting on another's share. A batch may be started long
+// before its pictures are wanted (while the program is still starting) and
+// narrowed to the pictures the table turns out to show.
+
+#include <QImage>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "render/fitted_key.h"
+
+class QThreadPool;
+
+namespace velmora {
+
+// The application's thread pool, whose helpers draw the pictures.
+QThreadPool* PictureHelpers();
+
+// The art's picture of face `image_index` (0-51, the joker 52) and of the
+// back; a null image where the art has none.
+QImage DrawFittedFace(const FittedKey& key, int image_index);
+QImage DrawFittedBack(const FittedKey& key);
+
+class PictureBatch {
+public:
+    // The faces of these image indexes and, with `back`, the back.
+    PictureBatch(const FittedKey& key, const std::vector<int>& faces, bool back);
+    // Stops handing out pictures; a helper still drawing one ends on its own.
+    ~PictureBatch();
+    PictureBatch(const PictureBatch&) = delete;
+    PictureBatch& operator=(const PictureBatch&) = delete;
+
+    const FittedKey& Key() const;
+    // Puts `count` more helpers to work on the pictures not yet taken.
+    void AddHelpers(int count);
+
+    // The pictures not among these are no longer drawn (those drawn already
+    // are dropped when taken).
+    void Narrow(const std::vector<int>& faces, bool back);
+    // How many wanted pictures no helper has taken yet.
+    int Untaken() const;
+    // Until no helper is drawing any more: every wanted picture is drawn,
+    // provided a helper was added.
+    void Wait();
+
+    struct Drawn {
+        int face = -1;  // the image index, or -1 for the back
+        QImage image;
+    };
+    // After Wait: the wanted pictures drawn, handed over.
+    std::vector<Drawn> Take();
+
+private:
+    struct State;
+    std::shared_ptr<State> state_;
+};
+
+}  // namespace velmora
