@@ -48,19 +48,21 @@ const Surface& FittedPictures::Face(int image_index) const {
     return Keep(slot, DrawFittedFace(key_, image_index));
 }
 
+void FittedPictures::KeepDrawn(PictureBatch& batch, bool used) const {
+    for (PictureBatch::Drawn& drawn : batch.Take()) {
+        std::optional<Surface>& slot = drawn.face < 0 ? back_ : faces_[static_cast<size_t>(drawn.face)];
+        if (!slot) Keep(slot, drawn.image);
+        if (used && drawn.face >= 0) face_used_[static_cast<size_t>(drawn.face)] = ++requests_;
+    }
+}
+
 void FittedPictures::TakeAhead(const std::vector<int>& image_indexes, bool back) const {
     ahead_->Narrow(image_indexes, back);
     const int untaken = ahead_->Untaken();
     // Its own helper draws on; the other cores join it.
     if (untaken > 1) ahead_->AddHelpers(HelpersFor(static_cast<size_t>(untaken)) - 1);
     ahead_->Wait();
-    for (PictureBatch::Drawn& drawn : ahead_->Take()) {
-        if (drawn.face < 0) {
-            if (!back_) Keep(back_, drawn.image);
-        } else if (!faces_[static_cast<size_t>(drawn.face)]) {
-            Keep(faces_[static_cast<size_t>(drawn.face)], drawn.image);
-        }
-    }
+    KeepDrawn(*ahead_, false);
     ahead_.reset();
 }
 
@@ -81,14 +83,7 @@ void FittedPictures::Prepare(const std::vector<int>& image_indexes, bool back) c
     PictureBatch batch(key_, missing, draw_back);
     batch.AddHelpers(HelpersFor(pictures));
     batch.Wait();
-    for (PictureBatch::Drawn& drawn : batch.Take()) {
-        if (drawn.face < 0) {
-            Keep(back_, drawn.image);
-            continue;
-        }
-        Keep(faces_[static_cast<size_t>(drawn.face)], drawn.image);
-        face_used_[static_cast<size_t>(drawn.face)] = ++requests_;
-    }
+    KeepDrawn(batch, true);
 }
 
 void FittedPictures::ForgetFaces(size_t keep) const {

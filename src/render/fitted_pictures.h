@@ -71,6 +71,9 @@ private:
     // Finishes the batch started ahead with the help of this machine's
     // other cores, narrowed to these pictures, and keeps what it drew.
     void TakeAhead(const std::vector<int>& image_indexes, bool back) const;
+    // Keeps the pictures a batch drew where none is held yet; `used` counts
+    // the faces as asked for now.
+    void KeepDrawn(PictureBatch& batch, bool used) const;
     enum StripIndex { kShadowRight, kShadowBottom, kBorderRight, kBorderBottom, kStrips };
     const Surface& Strip(StripIndex which) const;
     // Keeps a picture drawn now.
