@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QString>
+#include <QStringList>
 
 namespace velmora::art {
 
@@ -13,6 +14,9 @@ constexpr const char* kFontFiles[] = {
     "DejaVuSans.ttf",       "DejaVuSans-Bold.ttf",           "DejaVuSansCondensed-Bold.ttf",
     "DejaVuSerif-Bold.ttf", "DejaVuSerifCondensed-Bold.ttf",
 };
+// The families MakeFont asks for.
+constexpr const char* kFamilies[] = {"DejaVu Sans", "DejaVu Sans Condensed", "DejaVu Serif",
+                                     "DejaVu Serif Condensed"};
 
 }  // namespace
 
@@ -24,8 +28,19 @@ bool LoadFontsFrom(const QString& folder) {
     return all;
 }
 
+bool CardFamiliesKnown(const QStringList& families) {
+    for (const char* family : kFamilies) {
+        if (!families.contains(QLatin1String(family), Qt::CaseInsensitive)) return false;
+    }
+    return true;
+}
+
+// The font configuration indexes the package's folder, so on a system with
+// the package these very files back the families already. Registering them
+// again holds the font database for about a millisecond at every start,
+// while the window waits for it to letter its menus.
 bool LoadFonts() {
-    static const bool loaded = LoadFontsFrom(kFontFolder);
+    static const bool loaded = CardFamiliesKnown(QFontDatabase::families()) || LoadFontsFrom(kFontFolder);
     return loaded;
 }
 

@@ -1,23 +1,28 @@
 #pragma once
 // The DejaVu faces used for lettering (Debian package fonts-dejavu-core).
-// They are loaded from their files so the result never depends on what the
-// font configuration would pick.
+// Where the font configuration does not know them, they are registered from
+// their files, so the cards are lettered alike on every system.
 
 #include <QColor>
 #include <QFont>
 #include <QPainter>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 namespace velmora::art {
 
 enum class Face { Sans, SansBold, SansCondensedBold, SerifBold, SerifCondensedBold };
 
-// Registers the font files once; false when one of them is missing. The
-// generator and the program both call it, so the cards they draw are
-// lettered alike. Without the files the lettering falls back to the
-// system's default font: the cards still show every index.
+// Makes the faces available once: the font files are registered unless the
+// system knows every family already; false when one of the files is then
+// missing. The generator and the program both call it, so the cards they
+// draw are lettered alike. Without the files the lettering falls back to
+// the system's default font: the cards still show every index.
 bool LoadFonts();
+// Whether `families` (as the font database lists them) holds every family
+// the cards are lettered in.
+bool CardFamiliesKnown(const QStringList& families);
 // Registers the font files of `folder` (ending in '/'); false when one of
 // them is missing there.
 bool LoadFontsFrom(const QString& folder);

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QImage>
 #include <cmath>
 #include <string>
@@ -179,6 +180,22 @@ TEST_F(FittedArt, IndicesGrowWithTheCard) {
     };
     EXPECT_GT(index_height(130), index_height(71));
     EXPECT_GT(index_height(170), index_height(130));
+}
+
+// The system's DejaVu families stand for the files only when every one the
+// cards use is there; after loading, all of them are.
+TEST(FontFamilies, KnownOnlyWhenEveryCardFamilyIsListed) {
+    const QStringList all = {"DejaVu Sans", "DejaVu Sans Condensed", "DejaVu Serif", "DejaVu Serif Condensed",
+                             "Noto Sans"};
+    EXPECT_TRUE(CardFamiliesKnown(all));
+    EXPECT_TRUE(CardFamiliesKnown({"dejavu sans", "DEJAVU SANS CONDENSED", "DejaVu serif", "DejaVu Serif Condensed"}));
+    EXPECT_FALSE(CardFamiliesKnown({"DejaVu Sans", "DejaVu Serif", "DejaVu Serif Condensed"}));
+    EXPECT_FALSE(CardFamiliesKnown({"DejaVu Sans Mono", "DejaVu Sans Condensed", "DejaVu Serif",
+                                    "DejaVu Serif Condensed"}));
+    EXPECT_FALSE(CardFamiliesKnown({}));
+    test::EnsureApplication();
+    ASSERT_TRUE(LoadFonts());
+    EXPECT_TRUE(CardFamiliesKnown(QFontDatabase::families()));
 }
 
 // Without the font files the lettering falls back to a default font: the
