@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "engine/model/engine.h"
+#include "engine/model/games_file_ahead.h"
 #include "platform/data_folder.h"
 #include "platform/files.h"
 #include "support/entry_services.h"
@@ -74,6 +75,15 @@ struct FirstPictures {
     CardSizeHint hint;
 };
 
+// What the entry begins on helpers before the window exists: the first
+// table's pictures and the reading of the games file.
+struct ReadAhead {
+    ReadAhead(const Engine& engine, FirstPictures first_pictures)
+        : pictures(std::move(first_pictures)), games_file(GamesFilePath(engine.params)) {}
+    FirstPictures pictures;
+    GamesFileAhead games_file;
+};
+
 FirstPictures StartFirstPictures(const std::string& data_folder) {
     const std::optional<FittedKey> kept = ReadCardSizeHint(data_folder);
     return {kept ? StartPicturesAhead(*kept) : nullptr, CardSizeHint(data_folder, kept)};
@@ -87,8 +97,11 @@ std::optional<FittedKey> TableCardSize(TfrmMain& window) {
 
 // From the window's creation to the end of its message loop.
 int RunMainWindow(Engine& engine, EntryServices& services, TfrmSplashForm& splash,
-                  std::optional<WaitCursor>& hourglass, const ProgramHooks& hooks, FirstPictures& first) {
-    TfrmMain window(engine, services.ForWindow());
+                  std::optional<WaitCursor>& hourglass, const ProgramHooks& hooks, ReadAhead& ahead) {
+    MainWindowServices window_services = services.ForWindow();
+    window_services.games_file_ahead = &ahead.games_file;
+    FirstPictures& first = ahead.pictures;
+    TfrmMain window(engine, std::move(window_services));
     ApplyAdvancedFormFont(window);
     WindowAttachment attachment(services, window);
     if (!window.Started() || services.End().requested) return services.End().code;
@@ -135,7 +148,7 @@ int RunProgram(const ProgramHooks& hooks) {
     const std::string folder = hooks.program_folder.empty() ? ProgramFolder() : hooks.program_folder;
     std::unique_ptr<Engine> engine = EngineInit(folder);
     engine->params.SetDataFolder(DataFolderFor(folder, CurrentDataFolderEnvironment()));
-    FirstPictures first = StartFirstPictures(engine->params.DataFolder());
+    ReadAhead ahead(*engine, StartFirstPictures(engine->params.DataFolder()));
     int code = 0;
     {
         EntryServices services(*engine, folder, hooks);
@@ -143,7 +156,7 @@ int RunProgram(const ProgramHooks& hooks) {
         services.SetSplash(&splash);
         ShowSplash(splash);
         PlaySplashSound(engine->params, OpenSettingsFile(engine->params), services.GetSounds());
-        code = RunMainWindow(*engine, services, splash, hourglass, hooks, first);
+        code = RunMainWindow(*engine, services, splash, hourglass, hooks, ahead);
         splash.hide();
     }
     // The window has closed (it ended the game, stopped the sound and wrote

@@ -7,6 +7,7 @@
 #include <chrono>
 
 #include "engine/layout/pile_layout.h"
+#include "engine/model/games_file_ahead.h"
 #include "engine/model/games_file_check.h"
 #include "platform/files.h"
 #include "storage/preference_keys.h"
@@ -77,7 +78,8 @@ bool TfrmMain::EngineStart() {
 // missing one does, with a box that says which it is.
 bool TfrmMain::ReadCatalogue() {
     const std::string games_path = GamesFilePath(engine_.params);
-    const GamesFileResult read = LoadGamesFile(games_path, games_);
+    const GamesFileResult read = services_.games_file_ahead ? services_.games_file_ahead->Take(games_path, games_)
+                                                            : LoadGamesFile(games_path, games_);
     switch (read.status) {
         case GamesFileStatus::kRead: break;
         case GamesFileStatus::kMissing: host_->FatalMissingFile(games_path); return false;

@@ -18,6 +18,7 @@ class QWidget;
 
 namespace velmora {
 
+class GamesFileAhead;
 class Messages;
 class ParamRecord;
 class ResourceLibrary;
@@ -115,6 +116,9 @@ struct MainWindowServices {
     // window takes it over instead of reading the file a second time when
     // it comes from the file the window would load.
     ResourceLibrary* loaded_library = nullptr;
+    // The games file the entry began reading ahead: the window takes that
+    // reading when it is of the file the window would read.
+    GamesFileAhead* games_file_ahead = nullptr;
 };
 
 }  // namespace velmora

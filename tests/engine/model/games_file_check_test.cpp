@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 
+#include "engine/model/games_file_ahead.h"
 #include "games_text.h"
 
 namespace velmora {
@@ -139,6 +140,34 @@ TEST_F(GamesFileDisk, AHugeFileIsRefusedWithoutReadingIt) {
 
     Put(std::string(kMaxGamesFileBytes + 1, '\n'));
     EXPECT_EQ(Load().check.fault, GamesFault::kTooLarge);
+}
+
+// The reading begun ahead gives what a reading made then would have given,
+// once, for its own file only; a later or other reading looks at the disk.
+TEST_F(GamesFileDisk, TheReadingAheadIsTakenOnceAndOnlyForItsOwnFile) {
+    Put(PlayableText(kTwoGames));
+    GamesData expected;
+    ASSERT_EQ(LoadGamesFile(Path(), expected).status, GamesFileStatus::kRead);
+    const std::string other = (folder_ / "OTHER.DAT").string();
+    std::ofstream(other, std::ios::binary) << "not a games file";
+    {
+        GamesFileAhead ahead(Path());
+        data_.catalogue = {"stale"};
+        EXPECT_EQ(ahead.Take(other, data_).status, GamesFileStatus::kDamaged);
+        EXPECT_TRUE(data_.catalogue.empty());
+        EXPECT_EQ(ahead.Take(Path(), data_).status, GamesFileStatus::kRead);
+        EXPECT_EQ(data_.catalogue, expected.catalogue);
+        EXPECT_EQ(data_.rules, expected.rules);
+        fs::remove(Path());
+        EXPECT_EQ(ahead.Take(Path(), data_).status, GamesFileStatus::kMissing);
+    }
+    {
+        GamesFileAhead ahead(Path());
+        EXPECT_EQ(ahead.Take(Path(), data_).status, GamesFileStatus::kMissing);
+    }
+    // Given up untaken, it ends with its helper.
+    Put(PlayableText(kTwoGames));
+    for (int i = 0; i < 20; ++i) GamesFileAhead untaken(Path());
 }
 
 TEST_F(GamesFileDisk, MissingAndUnreadableAreToldApart) {
