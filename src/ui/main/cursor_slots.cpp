@@ -19,15 +19,18 @@ constexpr std::pair<const char*, int> kCursorNames[] = {
 }  // namespace
 
 void CursorSlots::Load(const ResourceLibrary& library) {
+    library_ = &library;
     slots_.clear();
-    for (const auto& [name, slot] : kCursorNames)
-        if (std::optional<QCursor> cursor = library.Cursor(name)) slots_[slot] = *cursor;
 }
 
 std::optional<QCursor> CursorSlots::Slot(int number) const {
     const auto it = slots_.find(number);
-    if (it == slots_.end()) return std::nullopt;
-    return it->second;
+    if (it != slots_.end()) return it->second;
+    std::optional<QCursor> cursor;
+    for (const auto& [name, slot] : kCursorNames)
+        if (slot == number && library_) cursor = library_->Cursor(name);
+    slots_.emplace(number, cursor);
+    return cursor;
 }
 
 QCursor CursorSlots::ForSetting(int setting) const {

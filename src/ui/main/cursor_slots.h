@@ -18,6 +18,9 @@ class CursorSlots {
     static constexpr int kSystemArrow = 10;
     static constexpr int kCarryingOffset = 10;
 
+    // Takes the library the cursors come from. Each is read from it when
+    // first asked for: a start shows one of the twelve, and decoding them
+    // all took half a millisecond of it.
     void Load(const ResourceLibrary& library);
 
     // The cursor of a slot; none for an empty or unknown slot.
@@ -29,7 +32,8 @@ class CursorSlots {
     QCursor Carrying(int setting) const;
 
   private:
-    std::map<int, QCursor> slots_;
+    const ResourceLibrary* library_ = nullptr;
+    mutable std::map<int, std::optional<QCursor>> slots_;  // read so far
 };
 
 }  // namespace velmora
