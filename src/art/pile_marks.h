@@ -4,6 +4,7 @@
 
 #include <QImage>
 #include <string>
+#include <string_view>
 
 #include "art/card_size.h"
 
@@ -13,6 +14,13 @@ namespace velmora::art {
 inline constexpr const char* kMarkCodes[] = {
     "001", "003", "004", "005", "006", "008", "009", "010", "011", "012",    "013",
     "014", "015", "016", "017", "018", "019", "020", "021", "022", "_WASTE", "_TABLEAU"};
+
+// Whether the art has an empty-pile mark of that code.
+inline bool IsMarkCode(std::string_view code) {
+    for (const char* known : kMarkCodes)
+        if (code == known) return true;
+    return false;
+}
 
 QImage DrawPileMark(const CardSize& size, const std::string& code, double scale);
 

@@ -15,11 +15,6 @@ namespace {
 
 art::CardSize ArtSize(const FittedKey& key) { return art::FittedCard(key.width, key.height); }
 
-bool KnownMark(std::string_view name) {
-    return std::any_of(std::begin(art::kMarkCodes), std::end(art::kMarkCodes),
-                       [name](const char* code) { return name == code; });
-}
-
 // Helpers for `pictures` drawn at once: one a core, four at most.
 int HelpersFor(size_t pictures) {
     const int cores = std::max(1, PictureHelpers()->maxThreadCount());
@@ -50,6 +45,13 @@ const Surface& FittedPictures::Face(int image_index) const {
 
 void FittedPictures::KeepDrawn(PictureBatch& batch, bool used) const {
     for (PictureBatch::Drawn& drawn : batch.Take()) {
+        if (!drawn.mark.empty()) {
+            if (!drawn.image.isNull() && !marks_.contains(drawn.mark)) {
+                ++drawn_;
+                marks_.emplace(drawn.mark, Surface(drawn.image, key_.scale));
+            }
+            continue;
+        }
         std::optional<Surface>& slot = drawn.face < 0 ? back_ : faces_[static_cast<size_t>(drawn.face)];
         if (!slot) Keep(slot, drawn.image);
         if (used && drawn.face >= 0) face_used_[static_cast<size_t>(drawn.face)] = ++requests_;
@@ -95,6 +97,13 @@ void FittedPictures::ForgetFaces(size_t keep) const {
     for (size_t i = keep; i < held.size(); ++i) faces_[held[i]].reset();
 }
 
+std::vector<std::string> FittedPictures::MarkCodes() const {
+    std::vector<std::string> codes;
+    for (const auto& [code, mark] : marks_)
+        if (!mark.IsNull()) codes.push_back(code);
+    return codes;
+}
+
 int FittedPictures::FacesHeld() const {
     return static_cast<int>(std::count_if(faces_.begin(), faces_.end(), [](const auto& face) { return face.has_value(); }));
 }
@@ -108,10 +117,10 @@ const Surface& FittedPictures::Mark(std::string_view name) const {
     static const Surface kNone;
     const auto it = marks_.find(name);
     if (it != marks_.end()) return it->second;
-    if (!Drawable() || !KnownMark(name)) return kNone;
+    if (!Drawable() || !art::IsMarkCode(name)) return kNone;
     art::LoadFonts();
     std::optional<Surface> mark;
-    Keep(mark, art::DrawPileMark(ArtSize(key_), std::string(name), key_.scale));
+    Keep(mark, DrawFittedMark(key_, std::string(name)));
     return marks_.emplace(std::string(name), std::move(*mark)).first->second;
 }
 

@@ -65,6 +65,8 @@ public:
     void ForgetFaces(size_t keep) const;
     // How many faces are held now.
     int FacesHeld() const;
+    // The codes of the empty-pile marks drawn so far.
+    std::vector<std::string> MarkCodes() const;
 
 private:
     bool Drawable() const { return velmora::Drawable(key_); }

@@ -16,12 +16,19 @@ constexpr int kLightAlpha = 200;  // the outline and symbol at their brightest
 
 int Luma(QRgb p) { return (qRed(p) * 299 + qGreen(p) * 587 + qBlue(p) * 114) / 1000; }
 
-// The picture's fill: its most frequent colour.
+// The picture's fill: its most frequent colour. Counted run by run, as a
+// mark is mostly long runs of its fill.
 QRgb FillColour(const QImage& image) {
     std::map<QRgb, int> counts;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) ++counts[row[x] | 0xFF000000u];
+        for (int x = 0; x < image.width();) {
+            const QRgb colour = row[x] | 0xFF000000u;
+            const int start = x;
+            while (++x < image.width() && (row[x] | 0xFF000000u) == colour) {
+            }
+            counts[colour] += x - start;
+        }
     }
     const auto most = std::max_element(counts.begin(), counts.end(),
                                        [](const auto& a, const auto& b) { return a.second < b.second; });

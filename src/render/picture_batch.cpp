@@ -7,10 +7,12 @@
 #include <condition_variable>
 #include <mutex>
 #include <numeric>
+#include <optional>
 
 #include "art/card_backs.h"
 #include "art/card_faces.h"
 #include "art/fonts.h"
+#include "art/pile_marks.h"
 
 namespace velmora {
 
@@ -52,11 +54,20 @@ QImage DrawFittedBack(const FittedKey& key) {
     return art::DrawCardBack(ArtSize(key), key.back, key.scale);
 }
 
+QImage DrawFittedMark(const FittedKey& key, const std::string& code) {
+    if (!Drawable(key)) return QImage();
+    return art::DrawPileMark(ArtSize(key), code, key.scale);
+}
+
 // Shared with the helpers, so a batch given up while one of them still
 // draws ends only when that helper has finished.
 struct PictureBatch::State {
     FittedKey key;
-    std::vector<int> faces;  // picture i is face faces[i]; the back comes last
+    // Picture i is face faces[i], then comes the back (with `back`), then
+    // the marks.
+    std::vector<int> faces;
+    bool back = false;
+    std::vector<std::string> marks;
     size_t count = 0;
     std::vector<size_t> order;  // the pictures in the order they are handed out
     std::unique_ptr<std::atomic<bool>[]> wanted;
@@ -66,14 +77,25 @@ struct PictureBatch::State {
     std::condition_variable idle;
     int helpers = 0;
 
+    // The index in `marks` of picture i, if it is a mark.
+    std::optional<size_t> MarkAt(size_t i) const {
+        const size_t first = faces.size() + (back ? 1 : 0);
+        return i >= first ? std::optional<size_t>(i - first) : std::nullopt;
+    }
+
+    QImage Draw(size_t i) const {
+        if (i < faces.size()) return DrawFittedFace(key, faces[i]);
+        if (const std::optional<size_t> mark = MarkAt(i)) return DrawFittedMark(key, marks[*mark]);
+        return DrawFittedBack(key);
+    }
+
     void Work() {
         art::LoadFonts();  // registered once, before any helper draws text
         for (size_t taken = next++; taken < count; taken = next++) {
             const size_t i = order[taken];
             if (!wanted[i]) continue;
             // Made a surface's format here, on the helper, not one by one after.
-            drawn[i] = (i < faces.size() ? DrawFittedFace(key, faces[i]) : DrawFittedBack(key))
-                           .convertToFormat(QImage::Format_RGB32);
+            drawn[i] = Draw(i).convertToFormat(QImage::Format_RGB32);
         }
         {
             const std::lock_guard lock(mutex);
@@ -83,18 +105,24 @@ struct PictureBatch::State {
     }
 };
 
-PictureBatch::PictureBatch(const FittedKey& key, const std::vector<int>& faces, bool back)
+PictureBatch::PictureBatch(const FittedKey& key, const std::vector<int>& faces, bool back,
+                           const std::vector<std::string>& marks)
     : state_(std::make_shared<State>()) {
     State& s = *state_;
     s.key = key;
     s.faces = faces;
-    s.count = faces.size() + (back ? 1 : 0);
+    s.back = back;
+    s.marks = marks;
+    s.count = faces.size() + (back ? 1 : 0) + marks.size();
     s.order.resize(s.count);
     std::iota(s.order.begin(), s.order.end(), size_t{0});
+    // The slowest first: the marks, the courts, then the back.
     const auto slow = [&faces](size_t i) { return i >= faces.size() || faces[i] % kRanks >= 10; };
     const auto court = [&faces](size_t i) { return i < faces.size() && faces[i] % kRanks >= 10; };
+    const auto mark = [&s](size_t i) { return s.MarkAt(i).has_value(); };
     std::stable_partition(s.order.begin(), s.order.end(), slow);
     std::stable_partition(s.order.begin(), s.order.end(), court);
+    std::stable_partition(s.order.begin(), s.order.end(), mark);
     s.wanted = std::make_unique<std::atomic<bool>[]>(s.count);
     for (size_t i = 0; i < s.count; ++i) s.wanted[i] = true;
     s.drawn.resize(s.count);
@@ -117,7 +145,12 @@ void PictureBatch::AddHelpers(int count) {
 
 void PictureBatch::Narrow(const std::vector<int>& faces, bool back) {
     State& s = *state_;
-    for (size_t i = 0; i < s.count; ++i) s.wanted[i] = i < s.faces.size() ? Contains(faces, s.faces[i]) : back;
+    for (size_t i = 0; i < s.count; ++i) {
+        if (i < s.faces.size())
+            s.wanted[i] = Contains(faces, s.faces[i]);
+        else if (!s.MarkAt(i))
+            s.wanted[i] = back;
+    }
 }
 
 int PictureBatch::Untaken() const {
@@ -137,7 +170,9 @@ std::vector<PictureBatch::Drawn> PictureBatch::Take() {
     std::vector<Drawn> pictures;
     for (size_t i = 0; i < s.count; ++i) {
         if (!s.wanted[i] || !s.drawn[i]) continue;
-        pictures.push_back({i < s.faces.size() ? s.faces[i] : -1, std::move(*s.drawn[i])});
+        const std::optional<size_t> mark = s.MarkAt(i);
+        pictures.push_back({i < s.faces.size() ? s.faces[i] : -1, mark ? s.marks[*mark] : std::string(),
+                            std::move(*s.drawn[i])});
         s.drawn[i].reset();
     }
     return pictures;

@@ -10,6 +10,7 @@
 
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "render/fitted_key.h"
@@ -25,11 +26,15 @@ QThreadPool* PictureHelpers();
 // back; a null image where the art has none.
 QImage DrawFittedFace(const FittedKey& key, int image_index);
 QImage DrawFittedBack(const FittedKey& key);
+// The art's empty-pile mark of that code; a null image for a code it lacks.
+QImage DrawFittedMark(const FittedKey& key, const std::string& code);
 
 class PictureBatch {
 public:
-    // The faces of these image indexes and, with `back`, the back.
-    PictureBatch(const FittedKey& key, const std::vector<int>& faces, bool back);
+    // The faces of these image indexes, with `back` the back, and the
+    // empty-pile marks of these codes.
+    PictureBatch(const FittedKey& key, const std::vector<int>& faces, bool back,
+                 const std::vector<std::string>& marks = {});
     // Stops handing out pictures; a helper still drawing one ends on its own.
     ~PictureBatch();
     PictureBatch(const PictureBatch&) = delete;
@@ -39,8 +44,8 @@ public:
     // Puts `count` more helpers to work on the pictures not yet taken.
     void AddHelpers(int count);
 
-    // The pictures not among these are no longer drawn (those drawn already
-    // are dropped when taken).
+    // The faces and back not among these are no longer drawn (those drawn
+    // already are dropped when taken); the marks stay wanted.
     void Narrow(const std::vector<int>& faces, bool back);
     // How many wanted pictures no helper has taken yet.
     int Untaken() const;
@@ -49,7 +54,8 @@ public:
     void Wait();
 
     struct Drawn {
-        int face = -1;  // the image index, or -1 for the back
+        int face = -1;     // the image index, or -1 for the back or a mark
+        std::string mark;  // the mark's code, or empty
         QImage image;
     };
     // After Wait: the wanted pictures drawn, handed over.

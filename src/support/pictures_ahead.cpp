@@ -7,6 +7,7 @@
 #include <numeric>
 #include <vector>
 
+#include "art/pile_marks.h"
 #include "platform/durable_files.h"
 #include "platform/files.h"
 #include "text/whole_file.h"
@@ -16,8 +17,8 @@ namespace velmora {
 namespace {
 
 constexpr std::string_view kWord = "cards";
-// A line of six short words; more is no hint.
-constexpr size_t kLargestHint = 128;
+// A line of six short words and the marks' codes; more is no hint.
+constexpr size_t kLargestHint = 512;
 constexpr int kFaces = 52;
 
 std::string HintPath(const std::string& data_folder) {
@@ -35,18 +36,36 @@ std::optional<int> NextNumber(std::string_view& text) {
     return value;
 }
 
-void Write(const std::string& data_folder, const FittedKey& key) {
-    ReplaceFileContents(HintPath(data_folder), FormatCardSizeHint(key));
+// The codes after the numbers: each after one blank, up to the line's end.
+std::optional<std::vector<std::string>> MarkCodes(std::string_view text) {
+    std::vector<std::string> codes;
+    while (text != "\n") {
+        if (text.empty() || text.front() != ' ') return std::nullopt;
+        text.remove_prefix(1);
+        const std::string_view code = text.substr(0, text.find_first_of(" \n"));
+        if (!art::IsMarkCode(code)) return std::nullopt;
+        codes.emplace_back(code);
+        text.remove_prefix(code.size());
+    }
+    return codes;
+}
+
+void Write(const std::string& data_folder, const TablePictures& table) {
+    ReplaceFileContents(HintPath(data_folder), FormatCardSizeHint(table));
 }
 
 }  // namespace
 
-std::string FormatCardSizeHint(const FittedKey& key) {
-    return std::string(kWord) + ' ' + std::to_string(key.width) + ' ' + std::to_string(key.height) + ' ' +
-           std::to_string(key.scale) + ' ' + std::to_string(key.card_set) + ' ' + std::to_string(key.back) + '\n';
+std::string FormatCardSizeHint(const TablePictures& table) {
+    const FittedKey& key = table.key;
+    std::string line = std::string(kWord) + ' ' + std::to_string(key.width) + ' ' + std::to_string(key.height) +
+                       ' ' + std::to_string(key.scale) + ' ' + std::to_string(key.card_set) + ' ' +
+                       std::to_string(key.back);
+    for (const std::string& code : table.marks) line += ' ' + code;
+    return line + '\n';
 }
 
-std::optional<FittedKey> ParseCardSizeHint(std::string_view text) {
+std::optional<TablePictures> ParseCardSizeHint(std::string_view text) {
     if (text.substr(0, kWord.size()) != kWord) return std::nullopt;
     text.remove_prefix(kWord.size());
     std::array<int, 5> values{};
@@ -55,36 +74,36 @@ std::optional<FittedKey> ParseCardSizeHint(std::string_view text) {
         if (!number) return std::nullopt;
         value = *number;
     }
-    if (text != "\n") return std::nullopt;
+    std::optional<std::vector<std::string>> marks = MarkCodes(text);
     const FittedKey key{values[0], values[1], values[2], values[3], values[4]};
-    if (!Drawable(key)) return std::nullopt;
-    return key;
+    if (!marks || !Drawable(key)) return std::nullopt;
+    return TablePictures{key, std::move(*marks)};
 }
 
-std::optional<FittedKey> ReadCardSizeHint(const std::string& data_folder) {
+std::optional<TablePictures> ReadCardSizeHint(const std::string& data_folder) {
     std::string text;
     if (ReadRegularFileUpTo(HintPath(data_folder), kLargestHint, text) != FileRead::kRead) return std::nullopt;
     return ParseCardSizeHint(text);
 }
 
-std::unique_ptr<PictureBatch> StartPicturesAhead(const FittedKey& key) {
+std::unique_ptr<PictureBatch> StartPicturesAhead(const TablePictures& table) {
     std::vector<int> faces(kFaces);
     std::iota(faces.begin(), faces.end(), 0);
-    auto batch = std::make_unique<PictureBatch>(key, faces, true);
+    auto batch = std::make_unique<PictureBatch>(table.key, faces, true, table.marks);
     batch->AddHelpers(1);
     return batch;
 }
 
-void CardSizeHint::KeepSoon(const FittedKey& key) {
-    if (!Changed(key)) return;
-    kept_ = key;
-    PictureHelpers()->start([folder = data_folder_, key] { Write(folder, key); });
+void CardSizeHint::KeepSoon(const TablePictures& table) {
+    if (!Changed(table)) return;
+    kept_ = table;
+    PictureHelpers()->start([folder = data_folder_, table] { Write(folder, table); });
 }
 
-void CardSizeHint::KeepNow(const FittedKey& key) {
-    if (!Changed(key)) return;
-    kept_ = key;
-    Write(data_folder_, key);
+void CardSizeHint::KeepNow(const TablePictures& table) {
+    if (!Changed(table)) return;
+    kept_ = table;
+    Write(data_folder_, table);
 }
 
 }  // namespace velmora

@@ -85,14 +85,16 @@ struct ReadAhead {
 };
 
 FirstPictures StartFirstPictures(const std::string& data_folder) {
-    const std::optional<FittedKey> kept = ReadCardSizeHint(data_folder);
-    return {kept ? StartPicturesAhead(*kept) : nullptr, CardSizeHint(data_folder, kept)};
+    std::optional<TablePictures> kept = ReadCardSizeHint(data_folder);
+    std::unique_ptr<PictureBatch> ahead = kept ? StartPicturesAhead(*kept) : nullptr;
+    return {std::move(ahead), CardSizeHint(data_folder, std::move(kept))};
 }
 
-// The fitted size the table shows, if it shows one.
-std::optional<FittedKey> TableCardSize(TfrmMain& window) {
+// The fitted size the table shows and its marks, if it shows a fitted size.
+std::optional<TablePictures> TableCardSize(TfrmMain& window) {
     const FittedPictures* fitted = window.View() ? window.View()->Images().Fitted() : nullptr;
-    return fitted ? std::optional<FittedKey>(fitted->Key()) : std::nullopt;
+    if (!fitted) return std::nullopt;
+    return TablePictures{fitted->Key(), fitted->MarkCodes()};
 }
 
 // From the window's creation to the end of its message loop.

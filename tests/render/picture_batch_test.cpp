@@ -8,6 +8,7 @@
 #include <QThreadPool>
 
 #include <numeric>
+#include <string>
 #include <vector>
 
 #include "drawing_fixture.h"
@@ -38,18 +39,26 @@ std::unique_ptr<PictureBatch> WholeDeckAhead(const FittedKey& key) {
 
 TEST(PictureBatch, DrawsOnlyThePicturesStillWantedEachAsDrawnAlone) {
     test::EnsureApplication();
-    PictureBatch batch(kKey, {0, 11, 25, 40}, true);
+    // Narrowing leaves the marks wanted.
+    PictureBatch batch(kKey, {0, 11, 25, 40}, true, {"004", "_WASTE"});
     batch.Narrow({40, 11, 7}, false);
-    EXPECT_EQ(batch.Untaken(), 2);
+    EXPECT_EQ(batch.Untaken(), 4);
     batch.AddHelpers(2);
     batch.Wait();
     EXPECT_EQ(batch.Untaken(), 0);
     const std::vector<PictureBatch::Drawn> drawn = batch.Take();
-    ASSERT_EQ(drawn.size(), 2u);
+    ASSERT_EQ(drawn.size(), 4u);
     EXPECT_EQ(drawn[0].face, 11);
     EXPECT_EQ(drawn[1].face, 40);
-    for (const PictureBatch::Drawn& picture : drawn)
-        EXPECT_TRUE(picture.image == DrawFittedFace(kKey, picture.face).convertToFormat(QImage::Format_RGB32));
+    EXPECT_EQ(drawn[2].mark, "004");
+    EXPECT_EQ(drawn[3].mark, "_WASTE");
+    for (const PictureBatch::Drawn& picture : drawn) {
+        const QImage alone =
+            picture.mark.empty() ? DrawFittedFace(kKey, picture.face) : DrawFittedMark(kKey, picture.mark);
+        EXPECT_FALSE(alone.isNull());
+        EXPECT_TRUE(picture.image == alone.convertToFormat(QImage::Format_RGB32)) << picture.face << picture.mark;
+        EXPECT_EQ(picture.face >= 0, picture.mark.empty());
+    }
     EXPECT_TRUE(batch.Take().empty());  // handed over once
 }
 
@@ -69,16 +78,24 @@ TEST(PictureBatch, TheTableOfItsSizeTakesOverWhatItShows) {
     DrawingTable table;
     CardImages ahead;
     CardImages alone;
-    ahead.OfferAhead(WholeDeckAhead(kKey));
+    std::vector<int> faces(52);
+    std::iota(faces.begin(), faces.end(), 0);
+    auto batch = std::make_unique<PictureBatch>(kKey, faces, true, std::vector<std::string>{"001", "_TABLEAU"});
+    batch->AddHelpers(1);
+    ahead.OfferAhead(std::move(batch));
     ahead.Load(table.library, FittedChoice(kKey));
     alone.Load(table.library, FittedChoice(kKey));
     ahead.Fitted()->Prepare({3, 16, 29, 42}, true);
     EXPECT_EQ(ahead.Fitted()->FacesHeld(), 4);
-    EXPECT_EQ(ahead.Fitted()->Drawn(), 5);
+    EXPECT_EQ(ahead.Fitted()->Drawn(), 7);
+    EXPECT_EQ(ahead.Fitted()->MarkCodes(), (std::vector<std::string>{"001", "_TABLEAU"}));
     for (int index : {3, 16, 29, 42})
         EXPECT_TRUE(ahead.Face(index).Image() == alone.Face(index).Image()) << index;
     EXPECT_TRUE(ahead.Back().Image() == alone.Back().Image());
-    EXPECT_EQ(ahead.Fitted()->Drawn(), 5);
+    for (const char* code : {"001", "_TABLEAU"})
+        EXPECT_TRUE(ahead.Mark(code).Image() == alone.Mark(code).Image()) << code;
+    EXPECT_EQ(ahead.Fitted()->Drawn(), 7);
+    EXPECT_EQ(alone.Fitted()->MarkCodes(), (std::vector<std::string>{"001", "_TABLEAU"}));
 }
 
 // A table of another size draws its own pictures, the same as without a

@@ -34,10 +34,13 @@ std::string Contents(const ProgramFolder& folder) {
     return out.str();
 }
 
-TEST(CardSizeHint, ASizeReadsBackAsItWasWritten) {
-    const FittedKey key{143, 199, 2, 3, 14};
-    EXPECT_EQ(FormatCardSizeHint(key), "cards 143 199 2 3 14\n");
-    EXPECT_EQ(ParseCardSizeHint(FormatCardSizeHint(key)), key);
+TEST(CardSizeHint, ASizeAndItsMarksReadBackAsTheyWereWritten) {
+    const TablePictures plain{{143, 199, 2, 3, 14}, {}};
+    EXPECT_EQ(FormatCardSizeHint(plain), "cards 143 199 2 3 14\n");
+    EXPECT_EQ(ParseCardSizeHint(FormatCardSizeHint(plain)), plain);
+    const TablePictures marked{{100, 135, 1, 1, 11}, {"001", "_WASTE", "010"}};
+    EXPECT_EQ(FormatCardSizeHint(marked), "cards 100 135 1 1 11 001 _WASTE 010\n");
+    EXPECT_EQ(ParseCardSizeHint(FormatCardSizeHint(marked)), marked);
 }
 
 TEST(CardSizeHint, AnythingButOneWholeDrawableSizeIsNoSize) {
@@ -45,7 +48,9 @@ TEST(CardSizeHint, AnythingButOneWholeDrawableSizeIsNoSize) {
                              "cards 120 162 1 1 11 12\n", "cards  120 162 1 1 11\n", "Cards 120 162 1 1 11\n",
                              "cards 120x 162 1 1 11\n", "cards +120 162 1 1 11\n", "cards 99999999999 162 1 1 11\n",
                              "cards 5 162 1 1 11\n", "cards 120 9000 1 1 11\n", "cards 120 162 0 1 11\n",
-                             "cards -120 162 1 1 11\n", "cards 120 162 9 1 11\n"})
+                             "cards -120 162 1 1 11\n", "cards 120 162 9 1 11\n", "cards 120 162 1 1 11 \n",
+                             "cards 120 162 1 1 11 001  010\n", "cards 120 162 1 1 11 002\n",
+                             "cards 120 162 1 1 11 _waste\n", "cards 120 162 1 1 11 001\n010\n"})
         EXPECT_FALSE(ParseCardSizeHint(text)) << text;
     // A set or back the art lacks is still a size: its pictures come out blank.
     EXPECT_TRUE(ParseCardSizeHint("cards 120 162 1 -4 0\n"));
@@ -64,7 +69,7 @@ TEST(CardSizeHint, AMissingHugeOrStrangeFileIsNoSize) {
 TEST(CardSizeHint, TheTablesSizeIsWrittenOnlyWhenItChanged) {
     ProgramFolder folder;
     Put(folder, "cards 120 162 1 1 11\n");
-    const FittedKey kept{120, 162, 1, 1, 11};
+    const TablePictures kept{{120, 162, 1, 1, 11}, {}};
     CardSizeHint hint(folder.Folder(), ReadCardSizeHint(folder.Folder()));
     // The file is written over behind the hint's back: the same size again
     // does not touch it.
@@ -72,14 +77,18 @@ TEST(CardSizeHint, TheTablesSizeIsWrittenOnlyWhenItChanged) {
     hint.KeepNow(kept);
     EXPECT_EQ(Contents(folder), "changed\n");
     // Nor does a size the art does not draw (a table not laid out yet).
-    hint.KeepNow(FittedKey{0, 0, 1, 1, 11});
+    hint.KeepNow(TablePictures{{0, 0, 1, 1, 11}, {}});
     EXPECT_EQ(Contents(folder), "changed\n");
-    const FittedKey larger{150, 203, 1, 1, 11};
+    const TablePictures larger{{150, 203, 1, 1, 11}, {}};
     hint.KeepSoon(larger);
     QThreadPool::globalInstance()->waitForDone();
     EXPECT_EQ(ReadCardSizeHint(folder.Folder()), larger);
     hint.KeepNow(kept);
     EXPECT_EQ(ReadCardSizeHint(folder.Folder()), kept);
+    // Other marks on a table of the same size are a change too.
+    const TablePictures marked{{120, 162, 1, 1, 11}, {"_TABLEAU"}};
+    hint.KeepNow(marked);
+    EXPECT_EQ(ReadCardSizeHint(folder.Folder()), marked);
 }
 
 }  // namespace
