@@ -89,6 +89,8 @@ void FittedPictures::Prepare(const std::vector<int>& image_indexes, bool back) c
 }
 
 void FittedPictures::ForgetFaces(size_t keep) const {
+    std::erase_if(marks_, [this](const auto& mark) { return !marks_asked_.contains(mark.first); });
+    marks_asked_.clear();
     std::vector<size_t> held;
     for (size_t i = 0; i < faces_.size(); ++i)
         if (faces_[i]) held.push_back(i);
@@ -115,6 +117,7 @@ const Surface& FittedPictures::Back() const {
 
 const Surface& FittedPictures::Mark(std::string_view name) const {
     static const Surface kNone;
+    if (!marks_asked_.contains(name)) marks_asked_.emplace(name);
     const auto it = marks_.find(name);
     if (it != marks_.end()) return it->second;
     if (!Drawable() || !art::IsMarkCode(name)) return kNone;

@@ -12,6 +12,7 @@
 #include <map>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,12 +61,15 @@ public:
 
     // Lets go of every face but the `keep` asked for last: a table of many
     // face-up cards holds them all once in its back buffer, and a face
-    // needed again (a card picked up or flown) is drawn again. Only between
-    // drawings: it ends the life of faces returned before.
+    // needed again (a card picked up or flown) is drawn again. The marks not
+    // asked for since the last call go too (those of an earlier game, or
+    // drawn ahead for a table that turned out other). Only between drawings:
+    // it ends the life of faces and marks returned before.
     void ForgetFaces(size_t keep) const;
     // How many faces are held now.
     int FacesHeld() const;
-    // The codes of the empty-pile marks drawn so far.
+    // The codes of the empty-pile marks held: those the table's last whole
+    // drawing showed and any asked for since.
     std::vector<std::string> MarkCodes() const;
 
 private:
@@ -89,6 +93,7 @@ private:
     mutable uint64_t requests_ = 0;
     mutable std::optional<Surface> back_;
     mutable std::map<std::string, Surface, std::less<>> marks_;
+    mutable std::set<std::string, std::less<>> marks_asked_;  // since ForgetFaces
     mutable std::array<std::optional<Surface>, kStrips> strips_;
     mutable int drawn_ = 0;
 };

@@ -96,6 +96,17 @@ TEST(PictureBatch, TheTableOfItsSizeTakesOverWhatItShows) {
         EXPECT_TRUE(ahead.Mark(code).Image() == alone.Mark(code).Image()) << code;
     EXPECT_EQ(ahead.Fitted()->Drawn(), 7);
     EXPECT_EQ(alone.Fitted()->MarkCodes(), (std::vector<std::string>{"001", "_TABLEAU"}));
+    // Once the table is drawn, the marks it did not ask for go, and with
+    // them what the next start is told to draw ahead.
+    ahead.Fitted()->ForgetFaces(4);
+    EXPECT_EQ(ahead.Fitted()->MarkCodes(), (std::vector<std::string>{"001", "_TABLEAU"}));
+    (void)ahead.Mark("_TABLEAU");
+    ahead.Fitted()->ForgetFaces(4);
+    EXPECT_EQ(ahead.Fitted()->MarkCodes(), std::vector<std::string>{"_TABLEAU"});
+    ahead.Fitted()->ForgetFaces(4);
+    EXPECT_TRUE(ahead.Fitted()->MarkCodes().empty());
+    EXPECT_FALSE(ahead.Mark("001").IsNull()) << "drawn again when asked for";
+    EXPECT_EQ(ahead.Fitted()->Drawn(), 8);
 }
 
 // A table of another size draws its own pictures, the same as without a
