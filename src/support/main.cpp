@@ -7,7 +7,6 @@
 #include "platform/free_memory.h"
 #include "render/fitted_pictures.h"
 #include "support/program_entry.h"
-#include "support/session_bus_ahead.h"
 
 namespace {
 
@@ -19,9 +18,7 @@ constexpr int kIconAfterMs = 100;
 int main(int argc, char* argv[]) {
     velmora::ShareOneHeap();
     QApplication app(argc, argv);
-    // The session bus and the card fonts load on another core while this
-    // one reads the splash.
-    velmora::ConnectSessionBusAhead();
+    // The card fonts load on another core while this one reads the splash.
     velmora::LoadCardFontsAhead();
     // The desktop matches the window with its menu entry and takes the
     // icon from the installed theme. Looking the icon up in the theme takes
