@@ -46,10 +46,7 @@ const Surface& FittedPictures::Face(int image_index) const {
 void FittedPictures::KeepDrawn(PictureBatch& batch, bool used) const {
     for (PictureBatch::Drawn& drawn : batch.Take()) {
         if (!drawn.mark.empty()) {
-            if (!drawn.image.isNull() && !marks_.contains(drawn.mark)) {
-                ++drawn_;
-                marks_.emplace(drawn.mark, Surface(drawn.image, key_.scale));
-            }
+            if (!drawn.image.isNull() && !marks_.contains(drawn.mark)) KeepMark(drawn.mark, drawn.image);
             continue;
         }
         std::optional<Surface>& slot = drawn.face < 0 ? back_ : faces_[static_cast<size_t>(drawn.face)];
@@ -122,8 +119,12 @@ const Surface& FittedPictures::Mark(std::string_view name) const {
     if (it != marks_.end()) return it->second;
     if (!Drawable() || !art::IsMarkCode(name)) return kNone;
     art::LoadFonts();
+    return KeepMark(name, DrawFittedMark(key_, std::string(name)));
+}
+
+const Surface& FittedPictures::KeepMark(std::string_view name, const QImage& image) const {
     std::optional<Surface> mark;
-    Keep(mark, DrawFittedMark(key_, std::string(name)));
+    Keep(mark, image);
     return marks_.emplace(std::string(name), std::move(*mark)).first->second;
 }
 

@@ -84,6 +84,8 @@ private:
     const Surface& Strip(StripIndex which) const;
     // Keeps a picture drawn now.
     const Surface& Keep(std::optional<Surface>& slot, const QImage& image) const;
+    // Keeps the picture of mark `name`, drawn now or by a batch.
+    const Surface& KeepMark(std::string_view name, const QImage& image) const;
 
     FittedKey key_;
     mutable std::unique_ptr<PictureBatch> ahead_;
