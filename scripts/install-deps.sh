@@ -10,7 +10,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build
-  qt6-base-dev qt6-multimedia-dev libpulse-dev
+  qt6-base-dev qt6-multimedia-dev libpulse-dev libfontconfig-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-dejavu-core
   xvfb xauth xdotool imagemagick x11-utils openbox

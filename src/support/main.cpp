@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QTimer>
 
+#include "platform/font_configuration.h"
 #include "platform/free_memory.h"
 #include "render/fitted_pictures.h"
 #include "support/program_entry.h"
@@ -17,7 +18,11 @@ constexpr int kIconAfterMs = 100;
 
 int main(int argc, char* argv[]) {
     velmora::ShareOneHeap();
+    // The font configuration is read while the application connects to the
+    // display; the splash and the card fonts need it next.
+    velmora::FontConfigurationAhead font_configuration;
     QApplication app(argc, argv);
+    font_configuration.Wait();
     // The card fonts load on another core while this one reads the splash.
     velmora::LoadCardFontsAhead();
     // The desktop matches the window with its menu entry and takes the
