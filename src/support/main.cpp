@@ -6,6 +6,7 @@
 
 #include "platform/font_configuration.h"
 #include "platform/free_memory.h"
+#include "platform/session_bus.h"
 #include "render/fitted_pictures.h"
 #include "support/program_entry.h"
 
@@ -18,6 +19,7 @@ constexpr int kIconAfterMs = 100;
 
 int main(int argc, char* argv[]) {
     velmora::ShareOneHeap();
+    velmora::AvoidHopelessSessionBusLaunch();
     // The font configuration is read while the application connects to the
     // display; the splash and the card fonts need it next.
     velmora::FontConfigurationAhead font_configuration;
