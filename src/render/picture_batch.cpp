@@ -76,6 +76,8 @@ struct PictureBatch::State {
     std::mutex mutex;
     std::condition_variable idle;
     int helpers = 0;
+    Stored stored;
+    std::once_flag looked;
 
     // The index in `marks` of picture i, if it is a mark.
     std::optional<size_t> MarkAt(size_t i) const {
@@ -89,8 +91,19 @@ struct PictureBatch::State {
         return DrawFittedBack(key);
     }
 
+    // Takes the pictures from the store when it has them all.
+    void LookInStore() {
+        if (!stored) return;
+        std::optional<std::vector<QImage>> found = stored();
+        stored = nullptr;
+        if (!found || found->size() != count) return;
+        for (size_t i = 0; i < count; ++i) drawn[i] = std::move((*found)[i]);
+        next = count;
+    }
+
     void Work() {
-        art::LoadFonts();  // registered once, before any helper draws text
+        std::call_once(looked, [this] { LookInStore(); });
+        if (next < count) art::LoadFonts();  // registered once, before any helper draws text
         for (size_t taken = next++; taken < count; taken = next++) {
             const size_t i = order[taken];
             if (!wanted[i]) continue;
@@ -131,6 +144,8 @@ PictureBatch::PictureBatch(const FittedKey& key, const std::vector<int>& faces, 
 PictureBatch::~PictureBatch() { state_->next = state_->count; }
 
 const FittedKey& PictureBatch::Key() const { return state_->key; }
+
+void PictureBatch::LookFirstIn(Stored stored) { state_->stored = std::move(stored); }
 
 void PictureBatch::AddHelpers(int count) {
     QThreadPool* pool = PictureHelpers();

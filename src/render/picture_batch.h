@@ -8,6 +8,7 @@
 
 #include <QImage>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -41,6 +42,13 @@ public:
     PictureBatch& operator=(const PictureBatch&) = delete;
 
     const FittedKey& Key() const;
+
+    // Where the pictures may be had without drawing them: asked once, by the
+    // first helper, before anything is drawn. It gives every picture of the
+    // batch in its order (the faces, the back, the marks) or nothing, and
+    // then the helpers draw them. Set before adding helpers.
+    using Stored = std::function<std::optional<std::vector<QImage>>()>;
+    void LookFirstIn(Stored stored);
     // Puts `count` more helpers to work on the pictures not yet taken.
     void AddHelpers(int count);
 

@@ -10,6 +10,7 @@
 #include "art/pile_marks.h"
 #include "platform/durable_files.h"
 #include "platform/files.h"
+#include "support/pictures_kept.h"
 #include "text/whole_file.h"
 
 namespace velmora {
@@ -86,18 +87,23 @@ std::optional<TablePictures> ReadCardSizeHint(const std::string& data_folder) {
     return ParseCardSizeHint(text);
 }
 
-std::unique_ptr<PictureBatch> StartPicturesAhead(const TablePictures& table) {
+std::unique_ptr<PictureBatch> StartPicturesAhead(const TablePictures& table, const std::string& data_folder) {
     std::vector<int> faces(kFaces);
     std::iota(faces.begin(), faces.end(), 0);
     auto batch = std::make_unique<PictureBatch>(table.key, faces, true, table.marks);
+    batch->LookFirstIn([path = KeptPicturesPath(data_folder), table] { return TakeKeptPictures(path, table); });
     batch->AddHelpers(1);
     return batch;
 }
 
 void CardSizeHint::KeepSoon(const TablePictures& table) {
-    if (!Changed(table)) return;
+    if (!Drawable(table.key)) return;
+    const bool changed = Changed(table);
     kept_ = table;
-    PictureHelpers()->start([folder = data_folder_, table] { Write(folder, table); });
+    PictureHelpers()->start([folder = data_folder_, table, changed] {
+        if (changed) Write(folder, table);
+        KeepTablePictures(folder, table);
+    });
 }
 
 void CardSizeHint::KeepNow(const TablePictures& table) {

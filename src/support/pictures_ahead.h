@@ -39,8 +39,9 @@ std::optional<TablePictures> ParseCardSizeHint(std::string_view text);
 // What the last table kept below the data folder, if anything.
 std::optional<TablePictures> ReadCardSizeHint(const std::string& data_folder);
 
-// Starts drawing the faces, the back and the marks on a helper.
-std::unique_ptr<PictureBatch> StartPicturesAhead(const TablePictures& table);
+// Starts drawing the faces, the back and the marks on a helper, which takes
+// them from the pictures kept below the data folder when those are theirs.
+std::unique_ptr<PictureBatch> StartPicturesAhead(const TablePictures& table, const std::string& data_folder);
 
 // Keeps the size the table shows for the next start, written only when it
 // changed.
@@ -48,7 +49,8 @@ class CardSizeHint {
 public:
     CardSizeHint(std::string data_folder, std::optional<TablePictures> kept)
         : data_folder_(std::move(data_folder)), kept_(std::move(kept)) {}
-    // Writes `table` on a helper, so the table's first paint does not wait.
+    // Writes `table` on a helper, so the table's first paint does not wait,
+    // and keeps its pictures drawn for the next start.
     void KeepSoon(const TablePictures& table);
     // Writes `table` now (at the close).
     void KeepNow(const TablePictures& table);

@@ -1,6 +1,7 @@
 #include "support/program_entry.h"
 
 #include <QCoreApplication>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
@@ -86,7 +87,7 @@ struct ReadAhead {
 
 FirstPictures StartFirstPictures(const std::string& data_folder) {
     std::optional<TablePictures> kept = ReadCardSizeHint(data_folder);
-    std::unique_ptr<PictureBatch> ahead = kept ? StartPicturesAhead(*kept) : nullptr;
+    std::unique_ptr<PictureBatch> ahead = kept ? StartPicturesAhead(*kept, data_folder) : nullptr;
     return {std::move(ahead), CardSizeHint(data_folder, std::move(kept))};
 }
 
@@ -162,7 +163,9 @@ int RunProgram(const ProgramHooks& hooks) {
         splash.hide();
     }
     // The window has closed (it ended the game, stopped the sound and wrote
-    // its settings); now the engine's objects go.
+    // its settings); now the engine's objects go. The helpers end their
+    // pictures while the application that letters them still exists.
+    PictureHelpers()->waitForDone();
     EngineDone(engine);
     return code;
 }

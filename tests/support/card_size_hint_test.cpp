@@ -12,6 +12,7 @@
 #include <string>
 
 #include "program_folder.h"
+#include "qt_test_app.h"
 #include "support/pictures_ahead.h"
 
 namespace velmora {
@@ -67,6 +68,7 @@ TEST(CardSizeHint, AMissingHugeOrStrangeFileIsNoSize) {
 }
 
 TEST(CardSizeHint, TheTablesSizeIsWrittenOnlyWhenItChanged) {
+    test::EnsureApplication();  // the pictures kept with the size are drawn
     ProgramFolder folder;
     Put(folder, "cards 120 162 1 1 11\n");
     const TablePictures kept{{120, 162, 1, 1, 11}, {}};
