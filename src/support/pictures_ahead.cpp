@@ -1,6 +1,7 @@
 #include "support/pictures_ahead.h"
 
 #include <QThreadPool>
+#include <QTimer>
 
 #include <array>
 #include <charconv>
@@ -21,6 +22,9 @@ constexpr std::string_view kWord = "cards";
 // A line of six short words and the marks' codes; more is no hint.
 constexpr size_t kLargestHint = 512;
 constexpr int kFaces = 52;
+// The pictures are kept once the first table has been painted, so drawing
+// them slows nothing the player waits for.
+constexpr int kKeepPicturesAfterMs = 1000;
 
 std::string HintPath(const std::string& data_folder) {
     return FindPath(data_folder, kCardSizeHintName, EntryKind::File);
@@ -98,11 +102,12 @@ std::unique_ptr<PictureBatch> StartPicturesAhead(const TablePictures& table, con
 
 void CardSizeHint::KeepSoon(const TablePictures& table) {
     if (!Drawable(table.key)) return;
-    const bool changed = Changed(table);
-    kept_ = table;
-    PictureHelpers()->start([folder = data_folder_, table, changed] {
-        if (changed) Write(folder, table);
-        KeepTablePictures(folder, table);
+    if (Changed(table)) {
+        kept_ = table;
+        PictureHelpers()->start([folder = data_folder_, table] { Write(folder, table); });
+    }
+    QTimer::singleShot(kKeepPicturesAfterMs, [folder = data_folder_, table] {
+        PictureHelpers()->start([folder, table] { KeepTablePictures(folder, table); });
     });
 }
 

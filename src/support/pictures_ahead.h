@@ -3,9 +3,10 @@
 // starting. The card size fitted to the window changes only when the window
 // or the game does, so the size of the last table and the empty-pile marks
 // it showed are kept in "DATA\CARDSIZE.DAT", and the next start draws the
-// faces, the back and those marks at that size on a helper while the splash
-// shows and the main window is built; the table takes them over if its
-// cards come out the same size.
+// faces, the back and those marks at that size on a helper (or reads them
+// from the pictures kept drawn, see pictures_kept.h) while the splash shows
+// and the main window is built; the table takes them over if its cards come
+// out the same size.
 //
 // The file is one line, "cards <width> <height> <scale> <card set> <back>"
 // followed by the marks' codes, each after one blank; anything else, a code
@@ -50,7 +51,7 @@ public:
     CardSizeHint(std::string data_folder, std::optional<TablePictures> kept)
         : data_folder_(std::move(data_folder)), kept_(std::move(kept)) {}
     // Writes `table` on a helper, so the table's first paint does not wait,
-    // and keeps its pictures drawn for the next start.
+    // and a moment later keeps its pictures drawn for the next start.
     void KeepSoon(const TablePictures& table);
     // Writes `table` now (at the close).
     void KeepNow(const TablePictures& table);

@@ -6,6 +6,8 @@
 
 #include <sys/stat.h>
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QThreadPool>
 
 #include <filesystem>
@@ -122,6 +124,19 @@ TEST_F(KeptPictures, KeptOnceAndADamagedFileIsWrittenAnew) {
     const TablePictures other{{40, 54, 1, 1, 11}, {}};
     EXPECT_FALSE(TakeKeptPictures(path_, other));
     EXPECT_TRUE(fs::exists(path_));
+}
+
+TEST_F(KeptPictures, TheSizeKeptAtTheStartKeepsItsPicturesAMomentLater) {
+    CardSizeHint hint(folder_.Folder(), std::nullopt);
+    hint.KeepSoon(kTable);
+    QThreadPool::globalInstance()->waitForDone();
+    EXPECT_FALSE(fs::exists(path_));  // not while the first table is painted
+    const QDeadlineTimer deadline(5000);
+    while (!fs::exists(path_) && !deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    QThreadPool::globalInstance()->waitForDone();
+    const auto taken = TakeKeptPictures(path_, kTable);
+    ASSERT_TRUE(taken);
+    EXPECT_EQ(taken->back(), drawn_.back());
 }
 
 TEST_F(KeptPictures, ABatchTakesThemFromTheFileOrDrawsThem) {
