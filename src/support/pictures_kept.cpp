@@ -2,6 +2,7 @@
 
 #include <QtGlobal>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -34,8 +35,8 @@ std::string Head(const TablePictures& table, uint64_t art, size_t count) {
 
 size_t PictureCount(const TablePictures& table) { return kFaces + 1 + table.marks.size(); }
 
-// A check of the pixels, given row by row: eight bytes at a time, a row's
-// last four alone.
+// A check of the pixels, given row by row: eight bytes at a time, the bytes
+// of a row's end one by one.
 class PixelCheck {
   public:
     void Add(const uchar* bytes, size_t size) {
