@@ -21,7 +21,6 @@ namespace {
 constexpr std::string_view kWord = "cards";
 // A line of six short words and the marks' codes; more is no hint.
 constexpr size_t kLargestHint = 512;
-constexpr int kFaces = 52;
 // The pictures are kept once the first table has been painted, so drawing
 // them slows nothing the player waits for.
 constexpr int kKeepPicturesAfterMs = 1000;
@@ -92,7 +91,7 @@ std::optional<TablePictures> ReadCardSizeHint(const std::string& data_folder) {
 }
 
 std::unique_ptr<PictureBatch> StartPicturesAhead(const TablePictures& table, const std::string& data_folder) {
-    std::vector<int> faces(kFaces);
+    std::vector<int> faces(kFacesAhead);
     std::iota(faces.begin(), faces.end(), 0);
     auto batch = std::make_unique<PictureBatch>(table.key, faces, true, table.marks);
     batch->LookFirstIn([path = KeptPicturesPath(data_folder), table] { return TakeKeptPictures(path, table); });

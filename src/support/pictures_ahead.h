@@ -26,6 +26,8 @@
 namespace velmora {
 
 inline constexpr const char* kCardSizeHintName = "DATA\\CARDSIZE.DAT";
+// The faces drawn ahead: every card but the joker, then the back and marks.
+inline constexpr int kFacesAhead = 52;
 
 // What a table showed: its card size and the codes of its marks.
 struct TablePictures {

@@ -19,7 +19,6 @@ namespace velmora {
 
 namespace {
 
-constexpr int kFaces = 52;
 constexpr std::string_view kFirstLine = "velmora pictures 1\n";
 // Far beyond the largest card the art draws (1000 x 1400 at scale 4) is a
 // damaged file, not pictures.
@@ -33,7 +32,7 @@ std::string Head(const TablePictures& table, uint64_t art, size_t count) {
            std::to_string(count) + "\n";
 }
 
-size_t PictureCount(const TablePictures& table) { return kFaces + 1 + table.marks.size(); }
+size_t PictureCount(const TablePictures& table) { return kFacesAhead + 1 + table.marks.size(); }
 
 // A check of the pixels, given row by row: eight bytes at a time, the bytes
 // of a row's end one by one.
@@ -119,7 +118,7 @@ std::vector<QImage> DrawTablePictures(const TablePictures& table) {
     art::LoadFonts();
     std::vector<QImage> pictures;
     pictures.reserve(PictureCount(table));
-    for (int face = 0; face < kFaces; ++face)
+    for (int face = 0; face < kFacesAhead; ++face)
         pictures.push_back(DrawFittedFace(table.key, face).convertToFormat(QImage::Format_RGB32));
     pictures.push_back(DrawFittedBack(table.key).convertToFormat(QImage::Format_RGB32));
     for (const std::string& code : table.marks)
